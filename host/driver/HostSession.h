@@ -1,0 +1,190 @@
+// The driver of the simulated Fusion 360 host: it starts a host session, loads add-in libraries
+// and plays the user (clicks, dialog edits, OK and Cancel), and lets tests, benchmarks and the
+// command-line host `sorvane` inspect what the add-in did to the host. Everything here lives in
+// libfusionsim.so next to the stand-in API implementation.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace fsim {
+
+/// How an injected fault picks the calls that fail. Once: only the Nth call; FromCall: the Nth
+/// and every later call; Always: every call.
+enum class FaultMode { Once, FromCall, Always };
+
+/// What Application::activeProduct answers: the design, a product that is not a design, or null.
+enum class ActiveProduct { Design, OtherProduct, None };
+
+/// The root component's three origin construction planes.
+enum class OriginPlane { XY, XZ, YZ };
+
+/// One message box the add-in showed; buttons and icon are the enumerator values passed.
+struct MessageBoxRecord {
+  std::string text, title;
+  int buttons;
+  int icon;
+};
+
+/// A NurbsCurve3D as the host holds it (control points x, y, z; knots in order).
+struct NurbsData {
+  int degree = 0;
+  bool rational = false;
+  bool periodic = false;
+  std::vector<std::array<double, 3>> controlPoints;
+  std::vector<double> knots;
+};
+
+/// A sketch of the root component.
+struct SketchInfo {
+  std::string name;                ///< "Sketch1", "Sketch2", ...
+  std::string plane;               ///< "XY", "XZ" or "YZ"
+  bool createdDuringSession;       ///< false for sketches the test set up with addSketch()
+  std::vector<NurbsData> splines;  ///< the sketch's fixed splines, in creation order
+};
+
+/// One curve graphics of a custom graphics group.
+struct CurveGraphicsInfo {
+  double weight;
+  std::array<int, 4> color;  ///< r, g, b, opacity; all -1 when no colour effect set
+  bool selectable;
+  bool visible;
+  NurbsData curve;
+};
+
+/// One custom graphics group of the root component, with its curve graphics in creation order.
+struct GraphicsGroupInfo {
+  std::string id;
+  std::vector<CurveGraphicsInfo> curves;
+};
+
+/// One input of the open dialog.
+struct InputInfo {
+  std::string id, type, label;  ///< type: "StringValueCommandInput", "ValueCommandInput",
+                                ///< "TextBoxCommandInput"
+  std::string text;             ///< string value / text box text / value input's expression
+  double value = 0;             ///< value inputs only
+  std::string unitType;
+  int numRows = 0;
+  bool readOnly = false;
+};
+
+/// A host object that Ptrs outside the host still reference.
+struct HeldObject {
+  std::string type;  ///< objectType(), like "adsk::core::Application"
+  int references;
+};
+
+/// One dlopen'ed add-in library. The destructor unloads it if still loaded.
+class AddInLibrary {
+ public:
+  /// Loads the library (RTLD_NOW | RTLD_LOCAL) and finds its exported run and stop.
+  /// Throws std::runtime_error with the dlerror() text when either fails.
+  explicit AddInLibrary(const std::string& path);
+  ~AddInLibrary();
+  AddInLibrary(const AddInLibrary&) = delete;
+  AddInLibrary& operator=(const AddInLibrary&) = delete;
+
+  /// Calls the exported run(context) and answers its result. Throws std::logic_error if unloaded.
+  bool run(const std::string& context);
+  /// Calls the exported stop(context) and answers its result. Throws std::logic_error if unloaded.
+  bool stop(const std::string& context);
+  /// dlclose; idempotent. The library's static destructors run here.
+  void unload();
+  bool loaded() const;
+
+ private:
+  using EntryPoint = bool (*)(const char*);
+  void* handle_ = nullptr;
+  EntryPoint run_ = nullptr;
+  EntryPoint stop_ = nullptr;
+};
+
+class Host;
+
+/// One simulated Fusion 360 process. Only one may exist at a time (Application::get() answers it);
+/// constructing a second one throws std::logic_error.
+class HostSession {
+ public:
+  /// Application + user interface (workspace "FusionSolidEnvironment" with panel "SketchPanel" and
+  /// a few other real workspaces and panels); the active product is a new empty design.
+  HostSession();
+  ~HostSession();
+  HostSession(const HostSession&) = delete;
+  HostSession& operator=(const HostSession&) = delete;
+
+  // The design
+  void addUserParameter(const std::string& name, double value);
+  void addModelParameter(const std::string& name, double value);
+  /// All parameters in design order: user parameters, then model parameters.
+  std::vector<std::pair<std::string, double>> parameters() const;
+  void setActiveProduct(ActiveProduct product);
+  /// Adds a sketch on an origin plane of the root component and returns its name; not put in edit.
+  std::string addSketch(OriginPlane plane);
+  /// That sketch becomes the active edit object. Throws std::invalid_argument for an unknown name.
+  void editSketch(const std::string& name);
+  /// The root component becomes the active edit object.
+  void finishSketchEdit();
+  /// Removes a panel from a workspace (as a workspace without it would look). Throws
+  /// std::invalid_argument for an unknown workspace or panel.
+  void removePanel(const std::string& workspaceId, const std::string& panelId);
+
+  // The user interface, as a user uses it
+  bool hasControl(const std::string& workspaceId, const std::string& panelId,
+                  const std::string& controlId) const;
+  bool hasCommandDefinition(const std::string& id) const;
+  /// Creates a Command with empty inputs and raises commandCreated on every attached handler; the
+  /// dialog stays open (a dialog still open is cancelled first). Throws std::runtime_error if no
+  /// such control.
+  void click(const std::string& workspaceId, const std::string& panelId,
+             const std::string& controlId);
+  bool dialogOpen() const;
+  /// The open dialog's inputs in creation order (empty when no dialog is open).
+  std::vector<InputInfo> inputs() const;
+  /// The open dialog's command help file.
+  std::string helpFile() const;
+  /// User edit of a string input; raises executePreview. Throws std::runtime_error when no dialog
+  /// is open or no string input has that ID.
+  void setInputText(const std::string& id, const std::string& text);
+  /// User edit of a value input (its expression becomes the number's text); raises
+  /// executePreview. Throws std::runtime_error when no dialog is open or no value input has it.
+  void setInputValue(const std::string& id, double value);
+  /// The text of a text box input. Throws std::runtime_error when there is none with that ID.
+  std::string textBoxText(const std::string& id) const;
+  /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then
+  /// destroy; the dialog is closed. Throws std::runtime_error when no dialog is open.
+  void confirm();
+  /// Cancel: raises destroy only; the dialog is closed. Throws std::runtime_error when no dialog
+  /// is open.
+  void cancel();
+
+  // Inspection
+  std::vector<MessageBoxRecord> messageBoxes() const;
+  std::vector<SketchInfo> sketches() const;
+  /// The root component's custom graphics groups, in collection order.
+  std::vector<GraphicsGroupInfo> graphicsGroups() const;
+  int viewportRefreshes() const;
+  /// Every host object that Ptrs outside the host still reference (live or already deleted).
+  std::vector<HeldObject> heldObjects() const;
+  /// event: "commandCreated:<definitionId>", or "execute", "destroy", "executePreview" of the
+  /// open dialog's command (0 when there is no such definition or no dialog).
+  std::size_t handlerCount(const std::string& event) const;
+
+  // Fault injection: the named operation answers null/false
+  /// Throws std::invalid_argument for a name not in operationNames() or a call below 1.
+  void failOperation(const std::string& operation, FaultMode mode, int call = 1);
+  void clearFaults();
+  /// Every operation name, "Class.member", e.g. "Application.activeProduct",
+  /// "Component.customGraphicsGroups", "CustomGraphicsGroups.add", "Sketches.add",
+  /// "NurbsCurve3D.createNonRational", "CommandInputs.itemById", "UserInterface.workspaces".
+  static std::vector<std::string> operationNames();
+
+ private:
+  std::unique_ptr<Host> host_;
+};
+
+}  // namespace fsim
