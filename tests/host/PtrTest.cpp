@@ -1,0 +1,201 @@
+// Ptr's reference accounting and interface casts, checked against small fake host objects that
+// count their references and the interface queries they answer.
+#include <gtest/gtest.h>
+
+#include <Core/Base.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using adsk::core::Base;
+using adsk::core::Ptr;
+
+// A fake host object: starts with the one reference the host hands out with it.
+template <class Api>
+class Counted : public Api {
+ public:
+  void addref() override { ++references; }
+  void release() override { --references; }
+  int refcount() const override { return references; }
+  bool isValid() const override { return true; }
+  void* queryInterface(const char* id) const override {
+    ++queries;
+    return Api::queryInterface(id);
+  }
+  int references = 1;
+  mutable int queries = 0;
+};
+
+class Shape : public Base {
+ public:
+  static const char* classType() { return "test::Shape"; }
+  static const char* interfaceId() { return classType(); }
+  const char* objectType() const override { return classType(); }
+  void* queryInterface(const char* id) const override {
+    return std::strcmp(id, interfaceId()) == 0 ? const_cast<Shape*>(this)
+                                               : Base::queryInterface(id);
+  }
+};
+
+class Circle : public Shape {
+ public:
+  static const char* classType() { return "test::Circle"; }
+  static const char* interfaceId() { return classType(); }
+  const char* objectType() const override { return classType(); }
+  void* queryInterface(const char* id) const override {
+    return std::strcmp(id, interfaceId()) == 0 ? const_cast<Circle*>(this)
+                                               : Shape::queryInterface(id);
+  }
+};
+
+class Square : public Shape {
+ public:
+  static const char* classType() { return "test::Square"; }
+  static const char* interfaceId() { return classType(); }
+  const char* objectType() const override { return classType(); }
+  void* queryInterface(const char* id) const override {
+    return std::strcmp(id, interfaceId()) == 0 ? const_cast<Square*>(this)
+                                               : Shape::queryInterface(id);
+  }
+};
+
+// A collection as the host exposes one: count() and item(i), iterable through Ptr.
+class Shapes : public Base {
+ public:
+  typedef Shape iterable_type;
+  static const char* classType() { return "test::Shapes"; }
+  static const char* interfaceId() { return classType(); }
+  const char* objectType() const override { return classType(); }
+  size_t count() const { return 2; }
+  Ptr<Shape> item(size_t index) const { return Ptr<Shape>(index == 0 ? first : second, false); }
+  Shape* first = nullptr;
+  Shape* second = nullptr;
+};
+
+TEST(Ptr, AdoptsHostReferenceAndReleasesItOnDestruction) {
+  Counted<Circle> circle;
+  {
+    Ptr<Circle> held = &circle;  // a host result: already counted
+    EXPECT_EQ(circle.references, 1);
+    {
+      Ptr<Circle> copy = held;
+      Ptr<Circle> assigned;
+      assigned = held;
+      EXPECT_EQ(circle.references, 3);
+    }
+    EXPECT_EQ(circle.references, 1);
+  }
+  EXPECT_EQ(circle.references, 0);
+}
+
+TEST(Ptr, ResetAndAssignmentCountAsDocumented) {
+  Counted<Circle> circle;
+  Ptr<Circle> p;
+  p.reset(&circle);  // attach = false: a reference of its own
+  EXPECT_EQ(circle.references, 2);
+  p = &circle;  // adopts the caller's reference and drops the one it held
+  EXPECT_EQ(circle.references, 1);
+  p = p;  // self-assignment must not drop the object
+  EXPECT_EQ(circle.references, 1);
+  p = nullptr;
+  EXPECT_EQ(circle.references, 0);
+  EXPECT_FALSE(p);
+}
+
+TEST(Ptr, GetCopyAddsAndDetachHandsOverTheReference) {
+  Counted<Circle> circle;
+  Ptr<Circle> p(&circle);
+  Circle* copy = p.getCopy();
+  EXPECT_EQ(circle.references, 2);
+  copy->release();
+  Circle* detached = p.detach();
+  EXPECT_FALSE(p);
+  EXPECT_EQ(circle.references, 1);
+  EXPECT_EQ(detached, &circle);
+}
+
+TEST(PtrCast, SuccessfulCastAddsOneReferenceAndKeepsTheSource) {
+  Counted<Circle> circle;
+  Ptr<Base> base(&circle);
+  {
+    Ptr<Circle> down = base;  // implicit casting constructor
+    Ptr<Shape> up;
+    up = down;  // casting assignment
+    EXPECT_EQ(down.get(), &circle);
+    EXPECT_EQ(up.get(), static_cast<Shape*>(&circle));
+    EXPECT_EQ(circle.references, 3);
+    Ptr<Circle> viaBase = base->cast<Circle>();
+    EXPECT_EQ(circle.references, 4);
+  }
+  EXPECT_EQ(circle.references, 1);
+  EXPECT_TRUE(base);
+}
+
+TEST(PtrCast, FailedCastIsNullWithoutException) {
+  Counted<Circle> circle;
+  Ptr<Shape> shape(&circle);
+  Ptr<Square> square;
+  EXPECT_NO_THROW(square = shape);
+  EXPECT_FALSE(square);
+  Ptr<Square> constructed = shape;
+  EXPECT_FALSE(constructed);
+  EXPECT_FALSE(shape->cast<Square>());
+  EXPECT_EQ(circle.references, 1);
+}
+
+TEST(PtrCast, NullSourceGivesNullAndReleasesTheTarget) {
+  Counted<Circle> circle;
+  Ptr<Circle> target(&circle);
+  Ptr<Shape> none;
+  Ptr<Circle> constructed = none;
+  EXPECT_FALSE(constructed);
+  target = none;
+  EXPECT_FALSE(target);
+  EXPECT_EQ(circle.references, 0);
+  EXPECT_EQ(circle.queries, 0);
+}
+
+TEST(Ptr, NullDereferenceThrowsUnknownException) {
+  Ptr<Circle> none;
+  try {
+    none->objectType();
+    FAIL() << "no exception";
+  } catch (const std::exception& e) {
+    // The text the host library gives on Windows; add-ins show it to the user.
+    EXPECT_STREQ(e.what(), "Unknown exception");
+  }
+}
+
+TEST(Ptr, ComparesByObject) {
+  Counted<Circle> circle;
+  Counted<Square> square;
+  Ptr<Shape> a(&circle, false), b(&circle, false), c(&square, false);
+  EXPECT_TRUE(a == b);
+  EXPECT_TRUE(a != c);
+  EXPECT_TRUE(a != nullptr);
+  EXPECT_TRUE(Ptr<Shape>() == nullptr);
+  EXPECT_NE(a < c, c < a);
+}
+
+TEST(PtrIterator, VisitsEveryItemWithCountedReferences) {
+  Counted<Circle> circle;
+  Counted<Square> square;
+  Counted<Shapes> shapes;
+  shapes.first = &circle;
+  shapes.second = &square;
+  Ptr<Shapes> collection(&shapes);
+  std::string seen;
+  for (Ptr<Shape> shape : collection) {
+    seen += shape->objectType();
+    seen += ' ';
+    EXPECT_EQ(shape->refcount(), 2);
+  }
+  EXPECT_EQ(seen, "test::Circle test::Square ");
+  EXPECT_EQ(circle.references, 1);
+  EXPECT_EQ(square.references, 1);
+  EXPECT_EQ(Ptr<Shapes>().begin(), Ptr<Shapes>().end());
+}
+
+}  // namespace
