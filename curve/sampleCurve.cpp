@@ -1,0 +1,96 @@
+#include "curve/sampleCurve.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "curve/ExpressionError.h"
+#include "curve/ExpressionEvaluator.h"
+
+namespace {
+
+constexpr double kStepFactor = 0.00048828125;  // 1 / 2048
+constexpr int kCoordinateCount = 3;
+constexpr std::array<const char*, kCoordinateCount> kLabels = {"x(t)", "y(t)", "z(t)"};
+constexpr int kConstantZero = -1;
+
+bool isBlank(const std::string& text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](unsigned char c) { return std::isspace(c) != 0; });
+}
+
+std::string shortestText(double value) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+// Blank expressions get no parser (muparser would call them an error); the rest are parsed in
+// coordinate order, and each coordinate remembers which parser's value it takes.
+struct ParsedCoordinates {
+  std::vector<std::string> expressions;
+  std::array<int, kCoordinateCount> parserOfCoordinate{};
+  std::array<int, kCoordinateCount> coordinateOfParser{};
+};
+
+ParsedCoordinates splitOffBlankExpressions(
+    const std::array<const std::string*, kCoordinateCount>& expressions) {
+  ParsedCoordinates parsed;
+  for (int c = 0; c < kCoordinateCount; ++c) {
+    if (isBlank(*expressions[c])) {
+      parsed.parserOfCoordinate[c] = kConstantZero;
+    } else {
+      const int parser = static_cast<int>(parsed.expressions.size());
+      parsed.parserOfCoordinate[c] = parser;
+      parsed.coordinateOfParser[parser] = c;
+      parsed.expressions.push_back(*expressions[c]);
+    }
+  }
+  return parsed;
+}
+
+const std::vector<double>& evaluateNamingTheCoordinate(ExpressionEvaluator& evaluator,
+                                                       const ParsedCoordinates& parsed) {
+  try {
+    return evaluator.evaluate();
+  } catch (const ExpressionError& error) {
+    const int coordinate = parsed.coordinateOfParser[error.expressionIndex()];
+    throw std::runtime_error(std::string(kLabels[coordinate]) + ": " + error.what());
+  }
+}
+
+}  // namespace
+
+void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
+                 const std::string& yExpression, const std::string& zExpression,
+                 SamplePoints& samples, const ParameterTable& parameters) {
+  samples.clear();
+  samples.reserve(kSampleCount);
+
+  const ParsedCoordinates parsed =
+      splitOffBlankExpressions({&xExpression, &yExpression, &zExpression});
+  ExpressionEvaluator evaluator(parsed.expressions, parameters);
+  const int t = evaluator.addVariable("t");
+
+  const double step = (tEnd - tStart) * kStepFactor;
+  for (int i = 0; i < kSampleCount; ++i) {
+    const double tValue = static_cast<double>(i) * step + tStart;
+    evaluator.setVariable(t, tValue);
+    const std::vector<double>& values = evaluateNamingTheCoordinate(evaluator, parsed);
+
+    std::array<double, kCoordinateCount> point{};
+    for (int c = 0; c < kCoordinateCount; ++c) {
+      const int parser = parsed.parserOfCoordinate[c];
+      point[c] = parser == kConstantZero ? 0.0 : values[parser];
+      if (!std::isfinite(point[c])) {
+        throw std::runtime_error(std::string(kLabels[c]) +
+                                 " is not a finite number at t = " + shortestText(tValue));
+      }
+    }
+    samples.push_back({point[0], point[1], point[2]});
+  }
+}

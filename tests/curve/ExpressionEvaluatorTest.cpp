@@ -1,0 +1,92 @@
+#include "curve/ExpressionEvaluator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "curve/ExpressionError.h"
+
+namespace {
+
+TEST(ExpressionEvaluator, NumbersVariablesFromZero) {
+  ExpressionEvaluator evaluator({"t"}, {});
+  EXPECT_EQ(evaluator.addVariable("t"), 0);
+  EXPECT_EQ(evaluator.addVariable("s"), 1);
+}
+
+TEST(ExpressionEvaluator, RejectsAnIndexOutsideTheVariables) {
+  ExpressionEvaluator evaluator({"t"}, {});
+  evaluator.addVariable("t");
+  evaluator.addVariable("s");
+  for (const auto& [index, message] : std::vector<std::pair<int, std::string>>{
+           {-1, "Invalid variable index: -1"}, {2, "Invalid variable index: 2"}}) {
+    try {
+      evaluator.setVariable(index, 1.0);
+      ADD_FAILURE() << "no error for index " << index;
+    } catch (const std::runtime_error& error) {
+      EXPECT_EQ(std::string(error.what()), message);
+    }
+  }
+}
+
+TEST(ExpressionEvaluator, EvaluatesEveryExpressionInOrderWithConstantsAndVariables) {
+  ExpressionEvaluator evaluator({"a + t", "b * t - s", "t"}, {{"a", 1.0}, {"b", 2.0}});
+  const int t = evaluator.addVariable("t");
+  const int s = evaluator.addVariable("s");
+  evaluator.setVariable(t, 3.0);
+  evaluator.setVariable(s, 0.5);
+  // 1 + 3, 2 * 3 - 0.5, 3
+  EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{4.0, 5.5, 3.0}));
+  EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{4.0, 5.5, 3.0}));
+  evaluator.setVariable(t, -1.0);
+  EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{0.0, -2.5, -1.0}));
+}
+
+TEST(ExpressionEvaluator, GivesNoValuesForNoExpressions) {
+  ExpressionEvaluator evaluator({}, {{"pi", 3.141592653589793}});
+  evaluator.addVariable("t");
+  EXPECT_TRUE(evaluator.evaluate().empty());
+}
+
+TEST(ExpressionEvaluator, NamesTheFirstExpressionMuparserRejects) {
+  ExpressionEvaluator evaluator({"t", "(1", "a"}, {});
+  evaluator.addVariable("t");
+  try {
+    evaluator.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(error.expressionIndex(), 1);
+    EXPECT_EQ(std::string(error.what()), "Missing parenthesis");
+  }
+}
+
+// muparser refuses a constant named "a b"; its flag must not stick to the parser.
+TEST(ExpressionEvaluator, ARefusedConstantOnlyFailsTheExpressionsThatUseIt) {
+  const ParameterTable parameters{{"a b", 1.0}, {"c", 2.0}};
+  ExpressionEvaluator good({"c * t"}, parameters);
+  good.setVariable(good.addVariable("t"), 4.0);
+  EXPECT_EQ(good.evaluate(), std::vector<double>{8.0});
+
+  ExpressionEvaluator bad({"a b"}, parameters);
+  bad.addVariable("t");
+  try {
+    bad.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unexpected token \"a\" found at position 0.");
+  }
+}
+
+TEST(ExpressionEvaluator, KeepsBoundValuesInPlaceWhenAVariableComesTooLate) {
+  ExpressionEvaluator evaluator({"t"}, {});
+  const int t = evaluator.addVariable("t");
+  evaluator.evaluate();
+  for (int i = 0; i < 1000; ++i) {
+    evaluator.addVariable("late" + std::to_string(i));
+  }
+  evaluator.setVariable(t, 5.0);
+  EXPECT_EQ(evaluator.evaluate(), std::vector<double>{5.0});
+}
+
+}  // namespace

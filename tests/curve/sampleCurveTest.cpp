@@ -1,0 +1,132 @@
+#include "curve/sampleCurve.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+const ParameterTable kPi{{"pi", 3.141592653589793}};
+
+std::string samplingError(const std::string& x, const std::string& y, const std::string& z,
+                          SamplePoints& samples, double tStart = 0.0, double tEnd = 1.0) {
+  try {
+    sampleCurve(tStart, tEnd, x, y, z, samples, kPi);
+  } catch (const std::runtime_error& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(sampleCurve, TakesEvenlySpacedTFromStartToEnd) {
+  SamplePoints samples(5, SamplePoint{7.0, 7.0, 7.0});
+  sampleCurve(0.0, 1.0, "t", "2 * t", "1", samples, kPi);
+  ASSERT_EQ(samples.size(), 2049u);
+  for (int i = 0; i < 2049; ++i) {
+    const double t = i * 0.00048828125;  // i / 2048, exact
+    ASSERT_EQ(samples[i].x, t) << i;
+    ASSERT_EQ(samples[i].y, 2 * t) << i;
+    ASSERT_EQ(samples[i].z, 1.0) << i;
+  }
+  EXPECT_EQ(samples[1024].x, 0.5);
+  EXPECT_EQ(samples[2048].x, 1.0);
+}
+
+TEST(sampleCurve, RunsDownwardsOrStandsStillWithTheRange) {
+  SamplePoints samples;
+  sampleCurve(1.0, 0.0, "t", "0", "0", samples, kPi);
+  EXPECT_EQ(samples.front().x, 1.0);
+  EXPECT_EQ(samples.back().x, 0.0);
+
+  sampleCurve(2.5, 2.5, "t", "t * t", "0", samples, kPi);
+  ASSERT_EQ(samples.size(), 2049u);
+  for (const SamplePoint& p : samples) {
+    ASSERT_EQ(p.x, 2.5);
+    ASSERT_EQ(p.y, 6.25);
+  }
+}
+
+TEST(sampleCurve, HelixStartsAndEndsOnTheXAxis) {
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, kPi);
+  EXPECT_EQ(samples.front().x, 1.0);
+  EXPECT_EQ(samples.front().y, 0.0);
+  EXPECT_EQ(samples.front().z, 0.0);
+  EXPECT_NEAR(samples.back().x, 1.0, 1e-15);
+  EXPECT_NEAR(samples.back().y, 0.0, 1e-15);
+  EXPECT_EQ(samples.back().z, 1.0);
+}
+
+TEST(sampleCurve, UsesParametersByNameAndTheirPi) {
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, "r * pi", "r", "", samples, {{"pi", 3.0}, {"r", 2.0}});
+  EXPECT_EQ(samples[7].x, 6.0);
+  EXPECT_EQ(samples[7].y, 2.0);
+}
+
+TEST(sampleCurve, TakesBlankExpressionsAsZero) {
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, "", " \t ", "t", samples, kPi);
+  ASSERT_EQ(samples.size(), 2049u);
+  EXPECT_EQ(samples[2048].x, 0.0);
+  EXPECT_EQ(samples[2048].y, 0.0);
+  EXPECT_EQ(samples[2048].z, 1.0);
+
+  sampleCurve(0.0, 1.0, "", "", "", samples, kPi);
+  EXPECT_EQ(samples.size(), 2049u);
+}
+
+TEST(sampleCurve, NamesTheCoordinateMuparserRejects) {
+  struct Case {
+    std::string x, y, z, message;
+  };
+  const std::vector<Case> cases = {
+      {"(1", "t", "t", "x(t): Missing parenthesis"},
+      {"t", "a", "t", "y(t): Unexpected token \"a\" found at position 0."},
+      {"", "t", "1+", "z(t): Unexpected end of expression at position 3"},
+      {"t", "(t", "a", "y(t): Missing parenthesis"},  // y is named before z
+  };
+  for (const Case& c : cases) {
+    SamplePoints samples;
+    EXPECT_EQ(samplingError(c.x, c.y, c.z, samples), c.message);
+    EXPECT_TRUE(samples.empty());
+  }
+}
+
+TEST(sampleCurve, ARefusedParameterNameBlocksOnlyCurvesThatUseIt) {
+  const ParameterTable parameters{{"pi", 3.141592653589793}, {"wall thickness", 2.0}};
+  SamplePoints samples;
+  sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, parameters);
+  EXPECT_EQ(samples.size(), 2049u);
+  EXPECT_THROW(sampleCurve(0.0, 1.0, "wall thickness", "0", "0", samples, parameters),
+               std::runtime_error);
+}
+
+TEST(sampleCurve, NamesTheCoordinateAndTheFirstTWhereAValueIsNotFinite) {
+  struct Case {
+    std::string x, y, z;
+    double tEnd;
+    std::string message;
+    std::size_t pointsBefore;
+  };
+  const std::vector<Case> cases = {
+      {"1/t", "0", "0", 1.0, "x(t) is not a finite number at t = 0", 0},
+      // sample 513 is the first beyond 0.25: 513 / 2048
+      {"0", "sqrt(0.25 - t)", "0", 1.0, "y(t) is not a finite number at t = 0.25048828125", 513},
+      // exp overflows beyond t = 0.7097827; sample 1454 is 0.7099609375
+      {"0", "0", "exp(1000 * t)", 1.0, "z(t) is not a finite number at t = 0.7099609375", 1454},
+      // t of sample 1024 is 0.1 / 2, the double nearest 0.05: shortest text "0.05"
+      {"1 / (t - 0.05)", "0", "0", 0.1, "x(t) is not a finite number at t = 0.05", 1024},
+      // both bad at the same sample: x is named
+      {"1/t", "1/t", "0", 1.0, "x(t) is not a finite number at t = 0", 0},
+  };
+  for (const Case& c : cases) {
+    SamplePoints samples;
+    EXPECT_EQ(samplingError(c.x, c.y, c.z, samples, 0.0, c.tEnd), c.message);
+    EXPECT_EQ(samples.size(), c.pointsBefore) << c.message;
+  }
+}
+
+}  // namespace
