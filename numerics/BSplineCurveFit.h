@@ -1,0 +1,235 @@
+// Least-squares fit of a B-spline curve with a clamped uniform knot vector on [0, 1] to sample
+// points at evenly spaced parameters, ends pinned to the first and last sample. The adaptive fit
+// of the curve library builds one per attempt, evaluates it and hands its control points and
+// knots to the host.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "numerics/BandMatrix.h"
+#include "numerics/BasisFunction.h"
+#include "numerics/BasisSetup.h"
+#include "numerics/DiagnosticReport.h"
+#include "numerics/RowMajorArray.h"
+
+namespace num {
+
+template <typename Real>
+class BSplineCurveFit {
+ public:
+  /// Fits `controlPointCount` control points of the given degree to `sampleCount` points of
+  /// `dimension` coordinates each, read from `sampleCoordinates` (sample k, coordinate j at
+  /// k · dimension + j; read only during construction). Sample k gets the parameter
+  /// k · (1 / (sampleCount - 1)). Broken preconditions are assertion reports: "Invalid
+  /// dimension.", "Invalid degree.", "Invalid sample data.", "Invalid number of controls.".
+  /// Where going on could not be safe (dimension < 1, no samples, degree > controlPointCount, no
+  /// control point at all) the fit stops with zero control points; otherwise it goes on, and a
+  /// failed solve is reported as "Failed to solve linear system." with the control points from
+  /// the partly solved system.
+  BSplineCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates, int degree,
+                  int controlPointCount);
+
+  int Dimension() const { return dimension_; }
+  int Degree() const { return degree_; }
+  /// The number of control points (0 when the construction stopped early).
+  int ControlPointCount() const { return controlPointCount_; }
+  /// ControlPointCount() · Dimension() values, control point after control point.
+  const std::vector<Real>& ControlCoordinates() const { return controlCoordinates_; }
+  /// The basis, from which the knot vector is read.
+  const BasisFunction<Real>& Basis() const { return basis_; }
+
+  /// Writes the fitted curve's point at t (clamped to [0, 1]) into `position` (Dimension()
+  /// values): zeros when the basis could not be created. Overwrites the basis's scratch table,
+  /// so one thread at a time per object; allocates nothing.
+  void EvaluatePoint(Real t, Real* position);
+
+ private:
+  static void ReportAssertionAt(int line, const char* message) {
+    DiagnosticReport(__FILE__, "num::BSplineCurveFit<double>::BSplineCurveFit", line, message)
+        .ReportAssertion();
+  }
+  bool PreconditionsAllowFit();
+  BasisSetup<Real> ClampedUniformSetup() const;
+  void EvaluateSampleBases(std::vector<int>& spanStarts, RowMajorArray<Real>& values);
+  bool SolveNormalEquations(const std::vector<int>& spanStarts, const RowMajorArray<Real>& values,
+                            RowMajorArray<Real>& block) const;
+  void CombineSamples(const RowMajorArray<Real>& block);
+  void PinEnds();
+
+  int dimension_;
+  int sampleCount_;
+  const Real* sampleCoordinates_;
+  int degree_;
+  int controlPointCount_;
+  std::vector<Real> controlCoordinates_;
+  BasisFunction<Real> basis_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The construction gives bit for bit the control points of the plain textbook procedure (basis
+// evaluated afresh for every matrix entry, substitutions over all rows), only faster: each
+// sample's basis is evaluated once, every matrix entry still sums its products over the samples
+// in increasing order, and the solves stay inside the band.
+
+template <typename Real>
+BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
+                                       const Real* sampleCoordinates, int degree,
+                                       int controlPointCount)
+    : dimension_(dimension),
+      sampleCount_(sampleCount),
+      sampleCoordinates_(sampleCoordinates),
+      degree_(degree),
+      controlPointCount_(controlPointCount) {
+  if (!PreconditionsAllowFit()) {
+    controlPointCount_ = 0;
+    return;
+  }
+  controlCoordinates_.assign(static_cast<std::size_t>(dimension_) * controlPointCount_, Real(0));
+  basis_.Create(ClampedUniformSetup());
+
+  std::vector<int> spanStarts;
+  RowMajorArray<Real> values;
+  EvaluateSampleBases(spanStarts, values);
+  RowMajorArray<Real> block(static_cast<std::size_t>(sampleCount_),
+                            static_cast<std::size_t>(controlPointCount_));
+  if (!SolveNormalEquations(spanStarts, values, block)) {
+    ReportAssertionAt(__LINE__, "Failed to solve linear system.");
+  }
+  CombineSamples(block);
+  PinEnds();
+}
+
+template <typename Real>
+bool BSplineCurveFit<Real>::PreconditionsAllowFit() {
+  if (dimension_ < 1) ReportAssertionAt(__LINE__, "Invalid dimension.");
+  if (degree_ < 1 || degree_ >= controlPointCount_) ReportAssertionAt(__LINE__, "Invalid degree.");
+  if (sampleCoordinates_ == nullptr) ReportAssertionAt(__LINE__, "Invalid sample data.");
+  if (controlPointCount_ > sampleCount_) ReportAssertionAt(__LINE__, "Invalid number of controls.");
+  // Past these the arrays would be sized negatively, the knot list overrun, or absent samples
+  // read when the ends are pinned.
+  return dimension_ >= 1 && sampleCoordinates_ != nullptr && degree_ <= controlPointCount_ &&
+         controlPointCount_ >= 1 && sampleCount_ >= 1;
+}
+
+template <typename Real>
+BasisSetup<Real> BSplineCurveFit<Real>::ClampedUniformSetup() const {
+  BasisSetup<Real> setup;
+  setup.controlPointCount = controlPointCount_;
+  setup.degree = degree_;
+  setup.uniform = true;
+  setup.periodic = false;
+  const int last = controlPointCount_ - degree_;
+  setup.distinctKnotCount = last + 1;
+  // An invalid degree is refused by the basis before it reads any knot; an empty list then
+  // avoids building a useless (possibly huge) one.
+  if (degree_ < 1 || last < 1) return setup;
+  const Real step = 1 / Real(last);
+  setup.distinctKnots.push_back(DistinctKnot<Real>{Real(0), degree_ + 1});
+  for (int k = 1; k < last; ++k) setup.distinctKnots.push_back(DistinctKnot<Real>{k * step, 1});
+  setup.distinctKnots.push_back(DistinctKnot<Real>{Real(1), degree_ + 1});
+  return setup;
+}
+
+// Span start and the degree + 1 non-zero basis values of every sample, in sample order. A basis
+// that is not created leaves the start at -1 and the sample contributes nothing.
+template <typename Real>
+void BSplineCurveFit<Real>::EvaluateSampleBases(std::vector<int>& spanStarts,
+                                                RowMajorArray<Real>& values) {
+  const int width = std::max(degree_ + 1, 1);
+  spanStarts.assign(static_cast<std::size_t>(sampleCount_), -1);
+  values =
+      RowMajorArray<Real>(static_cast<std::size_t>(width), static_cast<std::size_t>(sampleCount_));
+  const Real tStep = 1 / Real(sampleCount_ - 1);
+  for (int k = 0; k < sampleCount_; ++k) {
+    int imin = -1;
+    int imax = -1;
+    basis_.EvaluateBasis(k * tStep, imin, imax);
+    if (imin < 0) continue;
+    spanStarts[k] = imin;
+    Real* row = values.Row(k);
+    for (int i = imin; i <= imax; ++i) row[i - imin] = basis_.GetValue(i);
+  }
+}
+
+// Builds the normal matrix AᵀA in a band matrix and solves it for the block Aᵀ, which becomes
+// (AᵀA)⁻¹Aᵀ (rows: controls, columns: samples; `block` arrives with sampleCount columns).
+template <typename Real>
+bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<int>& spanStarts,
+                                                 const RowMajorArray<Real>& values,
+                                                 RowMajorArray<Real>& block) const {
+  const int n = controlPointCount_;
+  const int bands = n > degree_ + 1 ? degree_ + 1 : degree_;
+  BandMatrix<Real> matrix(n, bands, bands);
+  // upper(r, c - r) accumulates entry (r, c) for r <= c <= r + degree; a sample adds to it
+  // exactly when both r and c lie in its span, in increasing sample order.
+  const int width = std::max(degree_ + 1, 1);
+  std::vector<Real> upper(static_cast<std::size_t>(n) * width, Real(0));
+  for (int k = 0; k < sampleCount_; ++k) {
+    const int imin = spanStarts[k];
+    if (imin < 0) continue;
+    const Real* v = values.Row(k);
+    for (int a = 0; a <= degree_; ++a) {
+      Real* entries = upper.data() + static_cast<std::size_t>(imin + a) * width;
+      for (int b = a; b <= degree_; ++b) entries[b - a] = entries[b - a] + v[b] * v[a];
+    }
+    Real* column = block.Data() + k;
+    for (int a = 0; a <= degree_; ++a)
+      column[static_cast<std::size_t>(imin + a) * sampleCount_] = v[a];
+  }
+  for (int r = 0; r < n; ++r) {
+    const int cmax = std::min(r + degree_, n - 1);
+    for (int c = r; c <= cmax; ++c) {
+      const Real value = upper[static_cast<std::size_t>(r) * width + (c - r)];
+      matrix(r, c) = value;
+      matrix(c, r) = value;
+    }
+  }
+  return matrix.DecomposeCholesky() && matrix.ForwardSubstitute(block.Data(), sampleCount_) &&
+         matrix.BackSubstitute(block.Data(), sampleCount_);
+}
+
+template <typename Real>
+void BSplineCurveFit<Real>::CombineSamples(const RowMajorArray<Real>& block) {
+  for (int r = 0; r < controlPointCount_; ++r) {
+    Real* control = controlCoordinates_.data() + static_cast<std::size_t>(r) * dimension_;
+    const Real* weights = block.Row(static_cast<std::size_t>(r));
+    for (int k = 0; k < sampleCount_; ++k) {
+      const Real* sample = sampleCoordinates_ + static_cast<std::size_t>(k) * dimension_;
+      for (int j = 0; j < dimension_; ++j) control[j] = weights[k] * sample[j] + control[j];
+    }
+  }
+}
+
+template <typename Real>
+void BSplineCurveFit<Real>::PinEnds() {
+  const Real* firstSample = sampleCoordinates_;
+  const Real* lastSample =
+      sampleCoordinates_ + static_cast<std::size_t>(sampleCount_ - 1) * dimension_;
+  Real* lastControl =
+      controlCoordinates_.data() + static_cast<std::size_t>(controlPointCount_ - 1) * dimension_;
+  std::copy(firstSample, firstSample + dimension_, controlCoordinates_.data());
+  std::copy(lastSample, lastSample + dimension_, lastControl);
+}
+
+template <typename Real>
+void BSplineCurveFit<Real>::EvaluatePoint(Real t, Real* position) {
+  int imin = -1;
+  int imax = -1;
+  basis_.EvaluateBasis(t, imin, imax);
+  if (imin < 0) {
+    for (int j = 0; j < dimension_; ++j) position[j] = 0;
+    return;
+  }
+  const Real* control = controlCoordinates_.data() + static_cast<std::size_t>(imin) * dimension_;
+  const Real first = basis_.GetValue(imin);
+  for (int j = 0; j < dimension_; ++j) position[j] = first * control[j];
+  for (int i = imin + 1; i <= imax; ++i) {
+    control += dimension_;
+    const Real value = basis_.GetValue(i);
+    for (int j = 0; j < dimension_; ++j) position[j] = value * control[j] + position[j];
+  }
+}
+
+}  // namespace num
