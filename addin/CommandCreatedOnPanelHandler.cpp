@@ -1,0 +1,37 @@
+#include "addin/CommandCreatedOnPanelHandler.h"
+
+#include "dialog/ModuleState.h"
+#include "dialog/createCurveInSketch.h"
+#include "dialog/defineCommandDialog.h"
+#include "dialog/updatePreview.h"
+#include "graphics/NullObjectError.h"
+
+using namespace adsk::core;
+using hv::f360::CatchingCommandEventHandler;
+
+namespace {
+
+void previewCommand(const Ptr<CommandEventArgs>& eventArgs) {
+  hv::f360::throwIfNull(eventArgs);
+  Ptr<Command> command = eventArgs->command();
+  if (!command) return;
+  Ptr<CommandInputs> inputs = command->commandInputs();
+  if (inputs) updatePreview(inputs);
+}
+
+void endPreview(const Ptr<CommandEventArgs>&) { releaseCustomGraphicsManager(); }
+
+}  // namespace
+
+CommandCreatedOnPanelHandler::CommandCreatedOnPanelHandler() {
+  previewHandler_ = std::make_shared<CatchingCommandEventHandler>(previewCommand);
+  executeHandler_ = std::make_shared<CatchingCommandEventHandler>(createCurveInSketch);
+  destroyHandler_ = std::make_shared<CatchingCommandEventHandler>(endPreview);
+}
+
+CommandCreatedOnPanelHandler::~CommandCreatedOnPanelHandler() = default;
+
+void CommandCreatedOnPanelHandler::notify(const Ptr<CommandCreatedEventArgs>& eventArgs) {
+  defineCommandDialog(eventArgs, executeHandler_.get(), destroyHandler_.get(),
+                      previewHandler_.get());
+}

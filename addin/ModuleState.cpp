@@ -1,0 +1,35 @@
+// The add-in's module-wide state. Everything here lives in this one translation unit because
+// only within one is the order of static construction fixed: the library builds it top to bottom
+// when it is loaded and destroys it bottom to top when it is unloaded, so a preview still shown
+// then is deleted while the application it needs is still held by its manager.
+#include "dialog/ModuleState.h"
+
+#include "addin/CommandCreatedOnPanelHandler.h"
+#include "numerics/ReportRegistry.h"
+
+const std::string panelId = "SketchPanel";
+const std::string commandId = "vtlCommandOnPanel";
+const std::string statusDisplayId = "vtlStatusDisplayID";
+std::shared_ptr<hv::f360::CustomGraphicsManager> customGraphicsManager;
+adsk::core::Ptr<adsk::core::Application> application;
+adsk::core::Ptr<adsk::core::UserInterface> userInterface;
+
+CommandCreatedOnPanelHandler commandCreatedHandler;
+
+namespace {
+
+// Touching the numerical library's report registry builds it now, last, so that it is torn down
+// first; nothing registers with it.
+bool buildReportRegistry() {
+  num::ReportRegistry::Unregister(nullptr);
+  return true;
+}
+
+const bool reportRegistryBuilt = buildReportRegistry();
+
+}  // namespace
+
+void releaseCustomGraphicsManager() {
+  std::shared_ptr<hv::f360::CustomGraphicsManager> released;
+  released.swap(customGraphicsManager);
+}

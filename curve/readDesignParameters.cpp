@@ -1,0 +1,37 @@
+#include "curve/readDesignParameters.h"
+
+#include <Fusion/FusionAll.h>
+
+#include <cstddef>
+
+#include "graphics/NullObjectError.h"
+
+using namespace adsk::core;
+using namespace adsk::fusion;
+using hv::f360::throwIfNull;
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+Ptr<ParameterList> designParameters(const Ptr<Design>& design) {
+  Ptr<ParameterList> parameters = design->allParameters();
+  throwIfNull(parameters);
+  return parameters;
+}
+
+}  // namespace
+
+ParameterTable readDesignParameters(const Ptr<Application>& application) {
+  throwIfNull(application);
+  Ptr<Design> design = application->activeProduct();
+  throwIfNull(design);
+  const std::size_t count = designParameters(design)->count();
+  ParameterTable table{{"pi", kPi}};
+  for (std::size_t i = 0; i < count; ++i) {
+    Ptr<Parameter> parameter = designParameters(design)->item(i);
+    throwIfNull(parameter);
+    table[parameter->name()] = parameter->value();
+  }
+  return table;
+}

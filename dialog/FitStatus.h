@@ -1,0 +1,21 @@
+// What the dialog's notification box says about a fit: the number of spline controls, and, when
+// even the largest fit missed the tolerance, by how much. The preview builds a FitStatus and
+// shows its text; the text itself needs no host, so it is tested on its own.
+#pragma once
+
+#include <optional>
+#include <string>
+
+/// The outcome of one preview fit.
+struct FitStatus {
+  int controlCount = 0;  ///< control points of the drawn curve; 0 when nothing was fitted
+  /// Set only when the tolerance was not met: the largest distance of a sample from the curve,
+  /// which then exceeds the tolerance.
+  std::optional<double> largestDeviation;
+};
+
+/// "<controlCount> spline controls" (always plural), or, with a largest deviation D,
+/// "<controlCount> spline controls (tolerance <tolerance> not met: largest deviation <D>)" with
+/// the tolerance in its shortest form (0.002) and D to three significant digits (0.00512,
+/// 0.0150, 1.23e+03). Independent of the process's locale.
+std::string statusText(const FitStatus& status, double tolerance);

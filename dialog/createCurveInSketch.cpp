@@ -1,0 +1,70 @@
+#include "dialog/createCurveInSketch.h"
+
+#include <Fusion/FusionAll.h>
+
+#include "curve/ParameterTable.h"
+#include "curve/SamplePoints.h"
+#include "curve/fitNurbsCurve.h"
+#include "curve/readDesignParameters.h"
+#include "curve/sampleCurve.h"
+#include "dialog/CurveRequest.h"
+#include "dialog/DialogIds.h"
+#include "dialog/ModuleState.h"
+#include "dialog/readCurveRequest.h"
+#include "graphics/NullObjectError.h"
+
+using namespace adsk::core;
+using namespace adsk::fusion;
+using hv::f360::throwIfNull;
+
+namespace {
+
+Ptr<Sketch> sketchInEdit() {
+  throwIfNull(application);
+  return application->activeEditObject();
+}
+
+// The XY plane keeps sketch space equal to model space, so the spline lands where it was
+// computed whichever way the host reads the curve's coordinates.
+Ptr<Sketch> addSketchOnXYPlane() {
+  throwIfNull(application);
+  Ptr<Design> design = application->activeProduct();
+  throwIfNull(design);
+  Ptr<Component> rootComponent = design->rootComponent();
+  throwIfNull(rootComponent);
+  Ptr<Sketches> sketches = rootComponent->sketches();
+  Ptr<ConstructionPlane> plane = rootComponent->xYConstructionPlane();
+  Ptr<Base> planarEntity = plane;
+  throwIfNull(sketches);
+  return sketches->add(planarEntity, nullptr);
+}
+
+void addSpline(const Ptr<Sketch>& sketch, const Ptr<NurbsCurve3D>& curve) {
+  Ptr<SketchCurves> curves = sketch->sketchCurves();
+  throwIfNull(curves);
+  Ptr<SketchFixedSplines> splines = curves->sketchFixedSplines();
+  throwIfNull(splines);
+  splines->addByNurbsCurve(curve);
+}
+
+}  // namespace
+
+void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs) {
+  throwIfNull(eventArgs);
+  Ptr<Event> event = eventArgs->firingEvent();
+  throwIfNull(event);
+  Ptr<Command> command = event->sender();
+  throwIfNull(command);
+  Ptr<CommandInputs> inputs = command->commandInputs();
+  CurveRequest request;
+  readCurveRequest(inputs, request);
+  ParameterTable parameters = readDesignParameters(application);
+  SamplePoints samples;
+  sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
+              request.zExpression, samples, parameters);
+  Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kFitTolerance).curve;
+  Ptr<Sketch> sketch = sketchInEdit();
+  if (!sketch) sketch = addSketchOnXYPlane();
+  throwIfNull(sketch);
+  addSpline(sketch, curve);
+}

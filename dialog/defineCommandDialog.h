@@ -1,0 +1,18 @@
+// Builds the dialog of a newly created "Sorvane" command: its help page, its execute, destroy
+// and preview handlers, its six inputs with their defaults, and the first preview. The add-in's
+// command-created handler calls it on every click of the button.
+#pragma once
+
+#include <Core/CoreAll.h>
+
+/// Does nothing when `eventArgs` or its command is null. Otherwise sets the help file
+/// "docs/help.html", attaches the three handlers (the host keeps only their addresses; the
+/// caller keeps them alive), and, when the command has an input collection, creates x(t), y(t),
+/// z(t) ("cos(2 * pi * t)", "sin(2 * pi * t)", "t"), the start and end of t (0.0 and 3.0, no
+/// units) and the read-only notification box, then runs updatePreview.
+/// Throws hv::f360::NullObjectError when the command lacks one of its three events (handlers
+/// attached before it stay attached) and whatever updatePreview lets out.
+void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventArgs>& eventArgs,
+                         adsk::core::CommandEventHandler* executeHandler,
+                         adsk::core::CommandEventHandler* destroyHandler,
+                         adsk::core::CommandEventHandler* previewHandler);

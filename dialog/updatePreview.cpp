@@ -1,0 +1,50 @@
+#include "dialog/updatePreview.h"
+
+#include <exception>
+#include <string>
+
+#include "curve/ParameterTable.h"
+#include "curve/SamplePoints.h"
+#include "curve/readDesignParameters.h"
+#include "curve/sampleCurve.h"
+#include "dialog/CurveRequest.h"
+#include "dialog/DialogIds.h"
+#include "dialog/FitStatus.h"
+#include "dialog/ModuleState.h"
+#include "dialog/previewCurve.h"
+#include "dialog/readCurveRequest.h"
+#include "graphics/NullObjectError.h"
+
+using namespace adsk::core;
+using hv::f360::throwIfNull;
+
+namespace {
+
+std::string computeAndDraw(const Ptr<CommandInputs>& inputs) {
+  // A failing update must leave no preview behind, so the old one goes before anything else.
+  releaseCustomGraphicsManager();
+  CurveRequest request;
+  readCurveRequest(inputs, request);
+  ParameterTable parameters = readDesignParameters(application);
+  SamplePoints samples;
+  sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
+              request.zExpression, samples, parameters);
+  FitStatus status;
+  if (!samples.empty()) status = previewCurve(samples);
+  return statusText(status, kFitTolerance);
+}
+
+}  // namespace
+
+void updatePreview(const Ptr<CommandInputs>& inputs) {
+  throwIfNull(inputs);
+  Ptr<TextBoxCommandInput> statusDisplay = inputs->itemById(statusDisplayId);
+  try {
+    const std::string status = computeAndDraw(inputs);
+    throwIfNull(statusDisplay);
+    statusDisplay->text(status);
+  } catch (const std::exception& error) {
+    throwIfNull(statusDisplay);
+    statusDisplay->text(error.what());
+  }
+}
