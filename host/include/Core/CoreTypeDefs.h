@@ -1,0 +1,66 @@
+// The enumerations of the core API: message box buttons, icons and answers, value types, curve
+// types and command termination reasons. Add-ins pass these by name; an int does not convert.
+#pragma once
+
+namespace adsk {
+namespace core {
+
+/// The buttons a message box offers.
+enum MessageBoxButtonTypes {
+  OKButtonType = 0,
+  OKCancelButtonType = 1,
+  RetryCancelButtonType = 2,
+  YesNoButtonType = 3,
+  YesNoCancelButtonType = 4
+};
+
+/// The icon a message box shows.
+enum MessageBoxIconTypes {
+  NoIconIconType = 0,
+  QuestionIconType = 1,
+  InformationIconType = 2,
+  WarningIconType = 3,
+  CriticalIconType = 4
+};
+
+/// The button that closed a message box.
+enum DialogResults {
+  DialogError = -1,
+  DialogOK = 0,
+  DialogCancel = 1,
+  DialogYes = 2,
+  DialogNo = 3
+};
+
+/// What a ValueInput holds.
+enum ValueTypes {
+  ArrayValueType = 0,
+  BooleanValueType = 1,
+  ObjectValueType = 2,
+  RealValueType = 3,
+  StringValueType = 4
+};
+
+/// The kind of a transient 3D curve.
+enum Curve3DTypes {
+  Line3DCurveType = 0,
+  Arc3DCurveType = 1,
+  Circle3DCurveType = 2,
+  Ellipse3DCurveType = 3,
+  EllipticalArc3DCurveType = 4,
+  InfiniteLine3DCurveType = 5,
+  NurbsCurve3DCurveType = 6
+};
+
+/// Why a command ended.
+enum CommandTerminationReason {
+  UnknownTerminationReason = 0,
+  CompletedTerminationReason = 1,
+  CancelledTerminationReason = 2,
+  AbortedTerminationReason = 3,
+  PreEmptedTerminationReason = 4,
+  SessionEndingTerminationReason = 5
+};
+
+}  // namespace core
+}  // namespace adsk
