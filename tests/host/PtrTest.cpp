@@ -4,7 +4,8 @@
 
 #include <Core/Base.h>
 
-#include <stdexcept>
+#include "CountedFake.h"
+
 #include <string>
 
 namespace {
@@ -12,20 +13,11 @@ namespace {
 using adsk::core::Base;
 using adsk::core::Ptr;
 
-// A fake host object: starts with the one reference the host hands out with it.
+// Test objects start with the one reference the host hands out with them.
 template <class Api>
-class Counted : public Api {
+class Counted : public hosttest::CountedFake<Api> {
  public:
-  void addref() override { ++references; }
-  void release() override { --references; }
-  int refcount() const override { return references; }
-  bool isValid() const override { return true; }
-  void* queryInterface(const char* id) const override {
-    ++queries;
-    return Api::queryInterface(id);
-  }
-  int references = 1;
-  mutable int queries = 0;
+  Counted() { this->references = 1; }
 };
 
 class Shape : public Base {
