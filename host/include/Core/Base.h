@@ -1,6 +1,13 @@
 // The root of every host API class: type names, interface queries and the casts built on them.
 // Add-ins reach these through Ptr's casting constructor or Base::cast; the simulated host's
 // objects derive from the API classes and count their references themselves.
+//
+// For the host's implementers: each public member of an API class is an inline wrapper around a
+// private pure virtual `_raw` member (statics: an exported static `_raw` function). A `_raw`
+// member returns objects with one reference already added for the caller, texts and arrays as
+// buffers the host allocated (the wrapper copies them and frees them with
+// DeallocateArrayInternal; a null text reads as empty), and takes objects as raw pointers that it
+// must addref itself if it keeps them.
 #pragma once
 
 #include <cstring>

@@ -54,6 +54,7 @@ class Application : public Base {
   virtual Product* activeProduct_raw() const = 0;
   virtual Base* activeEditObject_raw() const = 0;
   virtual Viewport* activeViewport_raw() const = 0;
+  // description is null when the caller does not want the text.
   virtual int getLastError_raw(char** description) const = 0;
 };
 
@@ -93,5 +94,6 @@ inline int Application::getLastError(std::string* description) const {
   }
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

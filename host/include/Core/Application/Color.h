@@ -76,5 +76,6 @@ inline bool Color::getColor(short& red, short& green, short& blue, short& opacit
 inline bool Color::setColor(short red, short green, short blue, short opacity) {
   return setColor_raw(red, green, blue, opacity);
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -69,5 +69,6 @@ inline Ptr<Event> EventArgs::firingEvent() const {
   Ptr<Event> res = firingEvent_raw();
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -48,5 +48,6 @@ inline Ptr<Document> Product::parentDocument() const {
   Ptr<Document> res = parentDocument_raw();
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -75,5 +75,6 @@ inline std::string ValueInput::stringValue() const {
 }
 
 inline ValueTypes ValueInput::valueType() const { return valueType_raw(); }
+
 }  // namespace core
 }  // namespace adsk

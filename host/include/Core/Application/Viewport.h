@@ -27,5 +27,6 @@ class Viewport : public Base {
 // Inline wrappers ----------------------------------------------------------------------
 
 inline bool Viewport::refresh() const { return refresh_raw(); }
+
 }  // namespace core
 }  // namespace adsk

@@ -48,5 +48,6 @@ inline Ptr<CurveEvaluator3D> Curve3D::evaluator() const {
 inline bool Curve3D::transformBy(const Ptr<Matrix3D>& matrix) {
   return transformBy_raw(matrix.get());
 }
+
 }  // namespace core
 }  // namespace adsk

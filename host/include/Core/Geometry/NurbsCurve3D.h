@@ -199,5 +199,6 @@ inline bool NurbsCurve3D::getData(std::vector<Ptr<Point3D>>& controlPoints, int&
   }
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -119,5 +119,6 @@ inline Ptr<Point3D> Point3D::copy() const {
 inline double Point3D::distanceTo(const Ptr<Point3D>& point) const {
   return distanceTo_raw(point.get());
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -92,5 +92,6 @@ inline Ptr<CommandDefinition> Command::parentCommandDefinition() const {
   Ptr<CommandDefinition> res = parentCommandDefinition_raw();
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

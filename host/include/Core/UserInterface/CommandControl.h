@@ -58,5 +58,6 @@ inline bool CommandControl::isPromotedByDefault() const { return isPromotedByDef
 inline bool CommandControl::isPromotedByDefault(bool value) {
   return isPromotedByDefault_raw(value);
 }
+
 }  // namespace core
 }  // namespace adsk

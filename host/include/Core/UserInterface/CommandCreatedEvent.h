@@ -39,5 +39,6 @@ inline bool CommandCreatedEvent::add(CommandCreatedEventHandler* handler) {
 inline bool CommandCreatedEvent::remove(CommandCreatedEventHandler* handler) {
   return remove_raw(handler);
 }
+
 }  // namespace core
 }  // namespace adsk

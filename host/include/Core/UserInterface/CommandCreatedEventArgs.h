@@ -31,5 +31,6 @@ inline Ptr<Command> CommandCreatedEventArgs::command() const {
   Ptr<Command> res = command_raw();
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -117,5 +117,6 @@ inline bool CommandDefinition::isNative() const { return isNative_raw(); }
 inline bool CommandDefinition::execute(const Ptr<NamedValues>& input) const {
   return execute_raw(input.get());
 }
+
 }  // namespace core
 }  // namespace adsk

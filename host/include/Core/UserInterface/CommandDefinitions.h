@@ -76,5 +76,6 @@ template <class OutputIterator>
 inline void CommandDefinitions::copyTo(OutputIterator result) {
   for (size_t i = 0; i < count(); ++i) *result++ = item(i);
 }
+
 }  // namespace core
 }  // namespace adsk

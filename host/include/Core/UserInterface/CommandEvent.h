@@ -35,5 +35,6 @@ class CommandEvent : public Event {
 inline bool CommandEvent::add(CommandEventHandler* handler) { return add_raw(handler); }
 
 inline bool CommandEvent::remove(CommandEventHandler* handler) { return remove_raw(handler); }
+
 }  // namespace core
 }  // namespace adsk

@@ -89,5 +89,6 @@ inline bool CommandEventArgs::isValidResult(bool value) { return isValidResult_r
 inline CommandTerminationReason CommandEventArgs::terminationReason() const {
   return terminationReason_raw();
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -102,5 +102,6 @@ inline Ptr<CommandInputs> CommandInput::commandInputs() const {
 }
 
 inline bool CommandInput::deleteMe() { return deleteMe_raw(); }
+
 }  // namespace core
 }  // namespace adsk

@@ -68,5 +68,6 @@ inline bool StringValueCommandInput::isReadOnly(bool value) { return isReadOnly_
 inline bool StringValueCommandInput::isValueError() const { return isValueError_raw(); }
 
 inline bool StringValueCommandInput::isValueError(bool value) { return isValueError_raw(value); }
+
 }  // namespace core
 }  // namespace adsk

@@ -89,5 +89,6 @@ inline bool TextBoxCommandInput::numRows(int value) { return numRows_raw(value);
 inline bool TextBoxCommandInput::isReadOnly() const { return isReadOnly_raw(); }
 
 inline bool TextBoxCommandInput::isReadOnly(bool value) { return isReadOnly_raw(value); }
+
 }  // namespace core
 }  // namespace adsk

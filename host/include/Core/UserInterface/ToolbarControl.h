@@ -70,5 +70,6 @@ inline Ptr<Base> ToolbarControl::parent() const {
 }
 
 inline bool ToolbarControl::deleteMe() { return deleteMe_raw(); }
+
 }  // namespace core
 }  // namespace adsk

@@ -74,5 +74,6 @@ template <class OutputIterator>
 inline void ToolbarControls::copyTo(OutputIterator result) {
   for (size_t i = 0; i < count(); ++i) *result++ = item(i);
 }
+
 }  // namespace core
 }  // namespace adsk

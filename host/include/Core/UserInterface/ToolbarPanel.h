@@ -54,5 +54,6 @@ inline std::string ToolbarPanel::id() const {
 }
 
 inline bool ToolbarPanel::isVisible() const { return isVisible_raw(); }
+
 }  // namespace core
 }  // namespace adsk

@@ -58,5 +58,6 @@ template <class OutputIterator>
 inline void ToolbarPanels::copyTo(OutputIterator result) {
   for (size_t i = 0; i < count(); ++i) *result++ = item(i);
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -70,5 +70,6 @@ inline Ptr<Workspace> UserInterface::activeWorkspace() const {
   Ptr<Workspace> res = activeWorkspace_raw();
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

@@ -77,5 +77,6 @@ inline std::string ValueCommandInput::unitType() const {
 }
 
 inline bool ValueCommandInput::isValidExpression() const { return isValidExpression_raw(); }
+
 }  // namespace core
 }  // namespace adsk

@@ -47,5 +47,6 @@ inline std::string Workspace::id() const {
   }
   return res;
 }
+
 }  // namespace core
 }  // namespace adsk

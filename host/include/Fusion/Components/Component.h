@@ -70,5 +70,6 @@ inline core::Ptr<CustomGraphicsGroups> Component::customGraphicsGroups() const {
   core::Ptr<CustomGraphicsGroups> res = customGraphicsGroups_raw();
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

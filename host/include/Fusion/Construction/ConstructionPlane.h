@@ -49,5 +49,6 @@ inline std::string ConstructionPlane::name() const {
   }
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

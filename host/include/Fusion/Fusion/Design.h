@@ -52,5 +52,6 @@ inline core::Ptr<ParameterList> Design::allParameters() const {
   core::Ptr<ParameterList> res = allParameters_raw();
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

@@ -104,5 +104,6 @@ inline std::string Parameter::textValue() const {
   }
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

@@ -63,5 +63,6 @@ inline bool CustomGraphicsCurve::curve(const core::Ptr<core::Curve3D>& value) {
 inline LineStylePatterns CustomGraphicsCurve::lineStylePattern() const {
   return lineStylePattern_raw();
 }
+
 }  // namespace fusion
 }  // namespace adsk

@@ -134,5 +134,6 @@ inline core::Ptr<core::Base> CustomGraphicsEntity::parent() const {
   core::Ptr<core::Base> res = parent_raw();
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

@@ -85,5 +85,6 @@ template <class OutputIterator>
 inline void CustomGraphicsGroup::copyTo(OutputIterator result) {
   for (size_t i = 0; i < count(); ++i) *result++ = item(i);
 }
+
 }  // namespace fusion
 }  // namespace adsk

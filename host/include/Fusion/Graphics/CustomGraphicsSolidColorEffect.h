@@ -60,5 +60,6 @@ inline core::Ptr<core::Color> CustomGraphicsSolidColorEffect::color() const {
 inline bool CustomGraphicsSolidColorEffect::color(const core::Ptr<core::Color>& value) {
   return color_raw(value.get());
 }
+
 }  // namespace fusion
 }  // namespace adsk

@@ -74,5 +74,6 @@ inline core::Ptr<core::Base> Sketch::referencePlane() const {
 inline bool Sketch::isComputeDeferred() const { return isComputeDeferred_raw(); }
 
 inline bool Sketch::isComputeDeferred(bool value) { return isComputeDeferred_raw(value); }
+
 }  // namespace fusion
 }  // namespace adsk

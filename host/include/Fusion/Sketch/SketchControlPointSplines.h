@@ -42,5 +42,6 @@ inline core::Ptr<SketchControlPointSpline> SketchControlPointSplines::add(
       add_raw(controlPointsRaw.data(), controlPointsRaw.size(), degree);
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

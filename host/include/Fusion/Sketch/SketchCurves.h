@@ -51,5 +51,6 @@ inline core::Ptr<SketchControlPointSplines> SketchCurves::sketchControlPointSpli
   core::Ptr<SketchControlPointSplines> res = sketchControlPointSplines_raw();
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

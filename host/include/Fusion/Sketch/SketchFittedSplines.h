@@ -48,5 +48,6 @@ inline core::Ptr<SketchFittedSpline> SketchFittedSplines::addByNurbsCurve(
   core::Ptr<SketchFittedSpline> res = addByNurbsCurve_raw(nurbsCurve.get());
   return res;
 }
+
 }  // namespace fusion
 }  // namespace adsk

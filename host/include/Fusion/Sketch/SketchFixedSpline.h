@@ -50,5 +50,6 @@ inline core::Ptr<core::NurbsCurve3D> SketchFixedSpline::worldGeometry() const {
 inline bool SketchFixedSpline::replaceGeometry(const core::Ptr<core::NurbsCurve3D>& nurbsCurve) {
   return replaceGeometry_raw(nurbsCurve.get());
 }
+
 }  // namespace fusion
 }  // namespace adsk

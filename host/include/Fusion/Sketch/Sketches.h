@@ -72,5 +72,6 @@ template <class OutputIterator>
 inline void Sketches::copyTo(OutputIterator result) {
   for (size_t i = 0; i < count(); ++i) *result++ = item(i);
 }
+
 }  // namespace fusion
 }  // namespace adsk
