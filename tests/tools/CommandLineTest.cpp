@@ -1,0 +1,114 @@
+#include "tools/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace sorvane {
+namespace {
+
+TEST(CommandLine, NothingGivenKeepsEveryDefault) {
+  const Options options = parseCommandLine({});
+  EXPECT_FALSE(options.x || options.y || options.z || options.tStart || options.tEnd);
+  EXPECT_TRUE(options.parameters.empty());
+  EXPECT_FALSE(options.editSketch || options.cancel || options.quiet || options.help);
+  EXPECT_TRUE(options.jsonPath.empty() && options.svgPath.empty() && options.dxfPath.empty());
+  EXPECT_TRUE(options.addInPath.empty());
+}
+
+TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
+  const Options options = parseCommandLine({"--x",
+                                            "-t",
+                                            "--y=sin(t)",
+                                            "--z",
+                                            "a=b",
+                                            "--t-start",
+                                            "-1.5",
+                                            "--t-end=+2",
+                                            "--param",
+                                            "r=2.5",
+                                            "--param=h=-1e-3",
+                                            "--edit-sketch",
+                                            "--cancel",
+                                            "--quiet",
+                                            "--json",
+                                            "-",
+                                            "--svg=out.svg",
+                                            "--dxf",
+                                            "out.dxf",
+                                            "--addin",
+                                            "lib.so"});
+  EXPECT_EQ(*options.x, "-t");  // an expression may start with a minus sign
+  EXPECT_EQ(*options.y, "sin(t)");
+  EXPECT_EQ(*options.z, "a=b");
+  EXPECT_EQ(*options.tStart, -1.5);
+  EXPECT_EQ(*options.tEnd, 2.0);
+  ASSERT_EQ(options.parameters.size(), 2u);
+  EXPECT_EQ(options.parameters[0], std::make_pair(std::string("r"), 2.5));
+  EXPECT_EQ(options.parameters[1], std::make_pair(std::string("h"), -0.001));
+  EXPECT_TRUE(options.editSketch && options.cancel && options.quiet);
+  EXPECT_EQ(options.jsonPath, "-");
+  EXPECT_EQ(options.svgPath, "out.svg");
+  EXPECT_EQ(options.dxfPath, "out.dxf");
+  EXPECT_EQ(options.addInPath, "lib.so");
+}
+
+TEST(CommandLine, LaterInputOverridesEarlier) {
+  const Options options = parseCommandLine({"--x", "t", "--x", "2 * t", "--t-end", "1"});
+  EXPECT_EQ(*options.x, "2 * t");
+  EXPECT_EQ(*options.tEnd, 1.0);
+}
+
+TEST(CommandLine, RejectsMalformedNumbers) {
+  for (const char* bad : {"", "abc", "1.5x", " 1", "inf", "-inf", "nan", "1e400", "0x10", "--"}) {
+    EXPECT_THROW(parseCommandLine({"--t-start", bad}), UsageError) << bad;
+    EXPECT_THROW(parseCommandLine({"--param", std::string("r=") + bad}), UsageError) << bad;
+  }
+}
+
+TEST(CommandLine, RejectsBadParameters) {
+  for (const char* bad : {"r", "=1", "1r=1", "a-b=1", "a b=1", "r==1"}) {
+    EXPECT_THROW(parseCommandLine({"--param", bad}), UsageError) << bad;
+  }
+  EXPECT_THROW(parseCommandLine({"--param", "r=1", "--param", "r=2"}), UsageError);
+  EXPECT_NO_THROW(parseCommandLine({"--param", "_R2=1", "--param", "pi=3"}));
+}
+
+TEST(CommandLine, RejectsWhatIsNotAnOption) {
+  EXPECT_THROW(parseCommandLine({"--frobnicate"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"-x", "t"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"helix.svg"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"--x"}), UsageError);  // value missing at the end
+  EXPECT_THROW(parseCommandLine({"--quiet=yes"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"--json", "-", "--svg", "-"}), UsageError);
+}
+
+TEST(CommandLine, UsageErrorNamesTheOption) {
+  try {
+    parseCommandLine({"--t-end", "three"});
+    FAIL();
+  } catch (const UsageError& error) {
+    EXPECT_EQ(std::string(error.what()), "--t-end needs a finite number, not \"three\"");
+  }
+}
+
+TEST(CommandLine, HelpListsEveryOptionOnOneLineWithAnExample) {
+  const std::string help = helpText();
+  for (const char* option :
+       {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--edit-sketch", "--cancel",
+        "--json", "--svg", "--dxf", "--addin", "--quiet", "--help"}) {
+    std::istringstream lines(help);
+    std::string line;
+    int found = 0;
+    while (std::getline(lines, line)) {
+      if (line.rfind(std::string("  ") + option + " ", 0) == 0) {
+        ++found;
+        EXPECT_NE(line.find("e.g. " + std::string(option)), std::string::npos) << line;
+      }
+    }
+    EXPECT_EQ(found, 1) << option;
+  }
+}
+
+}  // namespace
+}  // namespace sorvane

@@ -1,0 +1,118 @@
+#include "tools/DxfWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <set>
+#include <sstream>
+
+#include "SampleReports.h"
+
+namespace sorvane {
+namespace {
+
+struct Group {
+  int code;
+  std::string value;
+};
+
+std::vector<Group> groupsOf(const std::string& dxf) {
+  std::istringstream in(dxf);
+  std::vector<Group> groups;
+  std::string code, value;
+  while (std::getline(in, code) && std::getline(in, value)) {
+    groups.push_back({std::atoi(code.c_str()), value});
+  }
+  return groups;
+}
+
+// The groups of the first entity of the given type, up to the next entity.
+std::vector<Group> entity(const std::vector<Group>& groups, const std::string& type) {
+  std::vector<Group> result;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    if (groups[i].code != 0 || groups[i].value != type) continue;
+    for (++i; i < groups.size() && groups[i].code != 0; ++i) result.push_back(groups[i]);
+    break;
+  }
+  return result;
+}
+
+std::vector<double> reals(const std::vector<Group>& groups, int code) {
+  std::vector<double> values;
+  for (const Group& g : groups) {
+    if (g.code == code) values.push_back(std::strtod(g.value.c_str(), nullptr));
+  }
+  return values;
+}
+
+std::string first(const std::vector<Group>& groups, int code) {
+  for (const Group& g : groups) {
+    if (g.code == code) return g.value;
+  }
+  return "(missing)";
+}
+
+TEST(DxfWriter, WritesTheSplineExactly) {
+  Spline spline = testing::straightSegment();
+  spline.controlPoints[1][2] = 0.1 + 0.2;  // not planar; needs all 17 digits to read back
+  std::ostringstream out;
+  writeDxf({spline}, out);
+  const std::vector<Group> groups = groupsOf(out.str());
+  EXPECT_EQ(first(groups, 1), "AC1015");
+  const std::vector<Group> entry = entity(groups, "SPLINE");
+  EXPECT_EQ(first(entry, 70), "0");
+  EXPECT_EQ(first(entry, 71), "3");
+  EXPECT_EQ(first(entry, 72), "8");
+  EXPECT_EQ(first(entry, 73), "4");
+  EXPECT_EQ(reals(entry, 40), spline.knots);
+  const std::vector<double> xs = reals(entry, 10), ys = reals(entry, 20), zs = reals(entry, 30);
+  ASSERT_EQ(xs.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(xs[i], spline.controlPoints[i][0]);
+    EXPECT_EQ(ys[i], spline.controlPoints[i][1]);
+    EXPECT_EQ(zs[i], spline.controlPoints[i][2]);
+  }
+  EXPECT_EQ(first(groups, 9), "$ACADVER");
+  EXPECT_EQ(groups.back().value, "EOF");
+}
+
+TEST(DxfWriter, MarksAFlatSplinePlanar) {
+  std::ostringstream out;
+  writeDxf({testing::straightSegment()}, out);
+  const std::vector<Group> entry = entity(groupsOf(out.str()), "SPLINE");
+  EXPECT_EQ(first(entry, 70), "8");
+  EXPECT_EQ(reals(entry, 230), std::vector<double>{1.0});
+}
+
+TEST(DxfWriter, GivesEveryObjectItsOwnHandleBelowTheSeed) {
+  std::ostringstream out;
+  writeDxf({testing::straightSegment(), testing::straightSegment()}, out);
+  const std::vector<Group> groups = groupsOf(out.str());
+  const unsigned long seed = std::strtoul(first(groups, 5).c_str(), nullptr, 16);  // $HANDSEED
+  std::set<unsigned long> handles;
+  for (std::size_t i = 1; i < groups.size(); ++i) {
+    const bool ownHandle =
+        groups[i].code == 105 || (groups[i].code == 5 && groups[i - 1].code != 9);
+    if (!ownHandle) continue;
+    const unsigned long handle = std::strtoul(groups[i].value.c_str(), nullptr, 16);
+    EXPECT_TRUE(handles.insert(handle).second) << groups[i].value;
+    EXPECT_LT(handle, seed);
+  }
+  EXPECT_EQ(handles.size(), 30u);  // 28 tables, blocks and objects, 2 splines
+}
+
+TEST(DxfWriter, RefusesMalformedSplinesAndWritesNothing) {
+  std::vector<Spline> bad(3, testing::straightSegment());
+  bad[0].knots.pop_back();
+  bad[1].degree = 0;
+  bad[2].controlPoints[0][1] = INFINITY;
+  for (const Spline& spline : bad) {
+    std::ostringstream out;
+    EXPECT_THROW(writeDxf({testing::straightSegment(), spline}, out), std::invalid_argument);
+    EXPECT_TRUE(out.str().empty());
+  }
+}
+
+}  // namespace
+}  // namespace sorvane

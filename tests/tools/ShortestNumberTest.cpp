@@ -1,0 +1,44 @@
+#include "tools/ShortestNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace sorvane {
+namespace {
+
+TEST(ShortestNumber, WritesTheShortestForm) {
+  EXPECT_EQ(shortestNumber(3.0), "3");
+  EXPECT_EQ(shortestNumber(0.1), "0.1");
+  EXPECT_EQ(shortestNumber(-2.5), "-2.5");
+  EXPECT_EQ(shortestNumber(3.141592653589793), "3.141592653589793");  // the double nearest to pi
+  EXPECT_EQ(shortestNumber(1e-7), "1e-07");
+}
+
+TEST(ShortestNumber, ReadsBackBitForBit) {
+  const double values[] = {1.0 / 3,
+                           0.1 + 0.2,  // 0.30000000000000004: needs all 17 digits
+                           -0.0,
+                           1e-300,
+                           std::numeric_limits<double>::denorm_min(),
+                           std::numeric_limits<double>::max(),
+                           std::nextafter(1.0, 2.0),
+                           -123456.789e10};
+  for (double value : values) {
+    const std::string text = shortestNumber(value);
+    const double back = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(std::memcmp(&back, &value, sizeof value), 0) << text;
+  }
+}
+
+TEST(ShortestNumber, NamesValuesThatAreNotFinite) {
+  EXPECT_EQ(shortestNumber(INFINITY), "inf");
+  EXPECT_EQ(shortestNumber(-INFINITY), "-inf");
+  EXPECT_EQ(shortestNumber(NAN), "nan");
+}
+
+}  // namespace
+}  // namespace sorvane

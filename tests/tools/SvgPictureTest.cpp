@@ -1,0 +1,57 @@
+#include "tools/SvgPicture.h"
+
+#include <gtest/gtest.h>
+
+#include "SampleReports.h"
+
+namespace sorvane {
+namespace {
+
+std::size_t count(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(SvgPicture, DrawsFourViewsWithCurveAxesAndScaleBars) {
+  const std::string svg = drawSvgPicture(testing::segmentSession());
+  for (const char* title : {">top (XY)<", ">front (XZ)<", ">side (YZ)<", ">isometric<"}) {
+    EXPECT_EQ(count(svg, title), 1u) << title;
+  }
+  EXPECT_EQ(count(svg, "stroke=\"rgb(255,0,0)\" stroke-opacity=\"1\" stroke-width=\"3\""), 4u);
+  EXPECT_EQ(count(svg, "<circle"), 16u);  // four control points in each of four views
+  EXPECT_EQ(count(svg, "<path d="), 4u);  // one scale bar per view
+  // The segment is 1 long and spans about 384 px; a quarter of a panel is 105 px of which 0.2
+  // is the largest nice length.
+  EXPECT_EQ(count(svg, ">0.2<"), 4u);
+  EXPECT_NE(svg.find(">status: 4 spline controls<"), std::string::npos);
+  EXPECT_NE(svg.find("parameters r = 2.5"), std::string::npos);  // pi unchanged: not listed
+}
+
+TEST(SvgPicture, ShowsTheMessageInsteadOfACurve) {
+  const std::string svg = drawSvgPicture(testing::errorSession());
+  EXPECT_EQ(svg.find("<polyline"), std::string::npos);
+  EXPECT_EQ(svg.find("isometric"), std::string::npos);
+  EXPECT_EQ(count(svg, "x(t): Unexpected end of expression at position 4"), 3u);  // title, box,
+                                                                                  // caption
+  EXPECT_NE(svg.find(">x(t) = t &lt;<"), std::string::npos);  // markup in expressions escaped
+}
+
+TEST(SvgPicture, DrawsThePreviewWhenNothingWasCreated) {
+  SessionReport cancelled = testing::segmentSession();
+  cancelled.sketches.clear();
+  cancelled.preview[0].curves[0].weight = 5;
+  const std::string svg = drawSvgPicture(cancelled);
+  EXPECT_EQ(count(svg, "stroke-width=\"5\""), 4u);
+}
+
+TEST(SvgPicture, CurveSeenEdgeOnOrAsAPointStaysFinite) {
+  SessionReport report = testing::segmentSession();
+  for (Point3& p : report.sketches[0].splines[0].controlPoints) p = {2, 2, 2};
+  const std::string svg = drawSvgPicture(report);
+  EXPECT_EQ(svg.find("nan"), std::string::npos);
+  EXPECT_EQ(svg.find("inf"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sorvane

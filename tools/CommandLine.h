@@ -1,0 +1,43 @@
+// The sorvane command line: the options a user gives, parsed and checked before any host starts,
+// and the --help text that lists them. Used by sorvane's main; knows nothing of the host.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sorvane {
+
+/// What the user asked for. Inputs that are not given keep the dialog's defaults.
+struct Options {
+  std::optional<std::string> x, y, z;                      ///< --x, --y, --z
+  std::optional<double> tStart, tEnd;                      ///< --t-start, --t-end
+  std::vector<std::pair<std::string, double>> parameters;  ///< --param, in the order given
+  bool editSketch = false;
+  bool cancel = false;
+  bool quiet = false;
+  bool help = false;
+  std::string jsonPath, svgPath, dxfPath;  ///< empty: not wanted; "-": standard output
+  std::string addInPath;                   ///< empty: the add-in built beside the program
+};
+
+/// A command line that cannot be used; what() is one short lower-case sentence.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// Parses the arguments after the program name. Options take their value as the next argument or
+/// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". A later
+/// --x, --y, --z, --t-start or --t-end overrides an earlier one. Throws UsageError for an unknown
+/// option, a missing or malformed value (a number that is not finite or has trailing characters, a
+/// parameter name that is not an identifier, a parameter given twice), a positional argument, or
+/// more than one output going to standard output.
+Options parseCommandLine(const std::vector<std::string>& arguments);
+
+/// The text printed by --help: usage, one line per option with an example, the exit statuses.
+std::string helpText();
+
+}  // namespace sorvane

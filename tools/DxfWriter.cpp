@@ -1,0 +1,375 @@
+#include "tools/DxfWriter.h"
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+#include "tools/ShortestNumber.h"
+
+namespace sorvane {
+
+namespace {
+
+// Handles of the drawing's fixed objects; the splines follow from kFirstSplineHandle on.
+enum Handle : unsigned {
+  kVportTable = 0x1,
+  kActiveVport,
+  kLtypeTable,
+  kLtypeByBlock,
+  kLtypeByLayer,
+  kLtypeContinuous,
+  kLayerTable,
+  kLayerZero,
+  kStyleTable,
+  kStyleStandard,
+  kViewTable,
+  kUcsTable,
+  kAppidTable,
+  kAppidAcad,
+  kDimstyleTable,
+  kDimstyleStandard,
+  kBlockRecordTable,
+  kModelSpaceRecord,
+  kPaperSpaceRecord,
+  kModelSpaceBlock,
+  kModelSpaceEnd,
+  kPaperSpaceBlock,
+  kPaperSpaceEnd,
+  kRootDictionary,
+  kGroupDictionary,
+  kLayoutDictionary,
+  kModelLayout,
+  kPaperLayout,
+  kFirstSplineHandle = 0x100,
+};
+
+std::string hex(unsigned handle) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%X", handle);
+  return buffer;
+}
+
+// Group code / value pairs, the code right-aligned in three columns as AutoCAD writes it.
+class GroupWriter {
+ public:
+  explicit GroupWriter(std::ostream& out) : out_(out) {}
+
+  void text(int code, const std::string& value) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%3d", code);
+    out_ << buffer << '\n' << value << '\n';
+  }
+  void integer(int code, long value) { text(code, std::to_string(value)); }
+  void handle(int code, unsigned value) { text(code, hex(value)); }
+  // A real always carries a decimal point or exponent, as some readers expect of float codes.
+  void real(int code, double value) {
+    std::string number = shortestNumber(value);
+    if (number.find_first_of(".e") == std::string::npos) number += ".0";
+    text(code, number);
+  }
+  void point(int code, double x, double y, double z) {
+    real(code, x);
+    real(code + 10, y);
+    real(code + 20, z);
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+void checkSpline(const Spline& spline) {
+  const std::size_t controls = spline.controlPoints.size();
+  if (spline.degree < 1 || controls <= static_cast<std::size_t>(spline.degree) ||
+      spline.knots.size() != controls + static_cast<std::size_t>(spline.degree) + 1) {
+    throw std::invalid_argument("spline cannot be written to DXF: degree " +
+                                std::to_string(spline.degree) + ", " + std::to_string(controls) +
+                                " controls, " + std::to_string(spline.knots.size()) + " knots");
+  }
+  for (double knot : spline.knots) {
+    if (!std::isfinite(knot)) throw std::invalid_argument("spline has a knot that is not finite");
+  }
+  for (const Point3& p : spline.controlPoints) {
+    for (double c : p) {
+      if (!std::isfinite(c)) {
+        throw std::invalid_argument("spline has a control point that is not finite");
+      }
+    }
+  }
+}
+
+void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines) {
+  double low[3] = {0, 0, 0}, high[3] = {0, 0, 0};
+  bool first = true;
+  for (const Spline& spline : splines) {
+    for (const Point3& p : spline.controlPoints) {
+      for (int c = 0; c < 3; ++c) {
+        low[c] = first ? p[c] : std::min(low[c], p[c]);
+        high[c] = first ? p[c] : std::max(high[c], p[c]);
+      }
+      first = false;
+    }
+  }
+  dxf.text(0, "SECTION");
+  dxf.text(2, "HEADER");
+  dxf.text(9, "$ACADVER");
+  dxf.text(1, "AC1015");
+  dxf.text(9, "$HANDSEED");
+  dxf.handle(5, kFirstSplineHandle + static_cast<unsigned>(splines.size()));
+  dxf.text(9, "$INSUNITS");
+  dxf.integer(70, 0);  // unitless: the host's model coordinates are written as they are
+  dxf.text(9, "$EXTMIN");
+  dxf.point(10, low[0], low[1], low[2]);
+  dxf.text(9, "$EXTMAX");
+  dxf.point(10, high[0], high[1], high[2]);
+  dxf.text(0, "ENDSEC");
+  dxf.text(0, "SECTION");
+  dxf.text(2, "CLASSES");
+  dxf.text(0, "ENDSEC");
+}
+
+void beginTable(GroupWriter& dxf, const char* name, unsigned handle, int entries) {
+  dxf.text(0, "TABLE");
+  dxf.text(2, name);
+  dxf.handle(5, handle);
+  dxf.handle(330, 0);
+  dxf.text(100, "AcDbSymbolTable");
+  dxf.integer(70, entries);
+}
+
+void beginRecord(GroupWriter& dxf, const char* type, unsigned handle, unsigned table,
+                 const char* subclass, const char* name) {
+  dxf.text(0, type);
+  dxf.handle(std::string(type) == "DIMSTYLE" ? 105 : 5, handle);
+  dxf.handle(330, table);
+  dxf.text(100, "AcDbSymbolTableRecord");
+  dxf.text(100, subclass);
+  dxf.text(2, name);
+  dxf.integer(70, 0);
+}
+
+void writeLinetype(GroupWriter& dxf, unsigned handle, const char* name, const char* description) {
+  beginRecord(dxf, "LTYPE", handle, kLtypeTable, "AcDbLinetypeTableRecord", name);
+  dxf.text(3, description);
+  dxf.integer(72, 65);
+  dxf.integer(73, 0);
+  dxf.real(40, 0);
+}
+
+void writeTables(GroupWriter& dxf) {
+  dxf.text(0, "SECTION");
+  dxf.text(2, "TABLES");
+
+  beginTable(dxf, "VPORT", kVportTable, 1);
+  beginRecord(dxf, "VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", "*ACTIVE");
+  dxf.point(10, 0, 0, 0);  // lower left and upper right of the viewport on screen (2D)
+  dxf.real(11, 1);
+  dxf.real(21, 1);
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "LTYPE", kLtypeTable, 3);
+  writeLinetype(dxf, kLtypeByBlock, "ByBlock", "");
+  writeLinetype(dxf, kLtypeByLayer, "ByLayer", "");
+  writeLinetype(dxf, kLtypeContinuous, "Continuous", "Solid line");
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "LAYER", kLayerTable, 1);
+  beginRecord(dxf, "LAYER", kLayerZero, kLayerTable, "AcDbLayerTableRecord", "0");
+  dxf.integer(62, 7);
+  dxf.text(6, "Continuous");
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "STYLE", kStyleTable, 1);
+  beginRecord(dxf, "STYLE", kStyleStandard, kStyleTable, "AcDbTextStyleTableRecord", "Standard");
+  dxf.real(40, 0);
+  dxf.real(41, 1);
+  dxf.real(50, 0);
+  dxf.integer(71, 0);
+  dxf.real(42, 2.5);
+  dxf.text(3, "txt");
+  dxf.text(4, "");
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "VIEW", kViewTable, 0);
+  dxf.text(0, "ENDTAB");
+  beginTable(dxf, "UCS", kUcsTable, 0);
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "APPID", kAppidTable, 1);
+  beginRecord(dxf, "APPID", kAppidAcad, kAppidTable, "AcDbRegAppTableRecord", "ACAD");
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "DIMSTYLE", kDimstyleTable, 1);
+  dxf.text(100, "AcDbDimStyleTable");
+  beginRecord(dxf, "DIMSTYLE", kDimstyleStandard, kDimstyleTable, "AcDbDimStyleTableRecord",
+              "Standard");
+  dxf.text(0, "ENDTAB");
+
+  beginTable(dxf, "BLOCK_RECORD", kBlockRecordTable, 2);
+  for (const auto& [handle, name, layout] :
+       {std::tuple{kModelSpaceRecord, "*Model_Space", kModelLayout},
+        std::tuple{kPaperSpaceRecord, "*Paper_Space", kPaperLayout}}) {
+    dxf.text(0, "BLOCK_RECORD");
+    dxf.handle(5, handle);
+    dxf.handle(330, kBlockRecordTable);
+    dxf.text(100, "AcDbSymbolTableRecord");
+    dxf.text(100, "AcDbBlockTableRecord");
+    dxf.text(2, name);
+    dxf.handle(340, layout);
+  }
+  dxf.text(0, "ENDTAB");
+
+  dxf.text(0, "ENDSEC");
+}
+
+void writeBlocks(GroupWriter& dxf) {
+  dxf.text(0, "SECTION");
+  dxf.text(2, "BLOCKS");
+  for (const auto& [begin, end, record, name, paperSpace] :
+       {std::tuple{kModelSpaceBlock, kModelSpaceEnd, kModelSpaceRecord, "*Model_Space", false},
+        std::tuple{kPaperSpaceBlock, kPaperSpaceEnd, kPaperSpaceRecord, "*Paper_Space", true}}) {
+    dxf.text(0, "BLOCK");
+    dxf.handle(5, begin);
+    dxf.handle(330, record);
+    dxf.text(100, "AcDbEntity");
+    if (paperSpace) dxf.integer(67, 1);
+    dxf.text(8, "0");
+    dxf.text(100, "AcDbBlockBegin");
+    dxf.text(2, name);
+    dxf.integer(70, 0);
+    dxf.point(10, 0, 0, 0);
+    dxf.text(3, name);
+    dxf.text(1, "");
+    dxf.text(0, "ENDBLK");
+    dxf.handle(5, end);
+    dxf.handle(330, record);
+    dxf.text(100, "AcDbEntity");
+    if (paperSpace) dxf.integer(67, 1);
+    dxf.text(8, "0");
+    dxf.text(100, "AcDbBlockEnd");
+  }
+  dxf.text(0, "ENDSEC");
+}
+
+bool isFlatInZ(const Spline& spline) {
+  for (const Point3& p : spline.controlPoints) {
+    if (p[2] != spline.controlPoints.front()[2]) return false;
+  }
+  return true;
+}
+
+void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
+  const bool planar = isFlatInZ(spline);
+  dxf.text(0, "SPLINE");
+  dxf.handle(5, handle);
+  dxf.handle(330, kModelSpaceRecord);
+  dxf.text(100, "AcDbEntity");
+  dxf.text(8, "0");
+  dxf.text(100, "AcDbSpline");
+  if (planar) dxf.point(210, 0, 0, 1);
+  // Flags: 8 planar, 4 rational; the host's weights are not part of Spline, so never rational.
+  dxf.integer(70, planar ? 8 : 0);
+  dxf.integer(71, spline.degree);
+  dxf.integer(72, static_cast<long>(spline.knots.size()));
+  dxf.integer(73, static_cast<long>(spline.controlPoints.size()));
+  dxf.integer(74, 0);
+  dxf.real(42, 1e-10);
+  dxf.real(43, 1e-10);
+  for (double knot : spline.knots) dxf.real(40, knot);
+  for (const Point3& p : spline.controlPoints) dxf.point(10, p[0], p[1], p[2]);
+}
+
+void writeEntities(GroupWriter& dxf, const std::vector<Spline>& splines) {
+  dxf.text(0, "SECTION");
+  dxf.text(2, "ENTITIES");
+  unsigned handle = kFirstSplineHandle;
+  for (const Spline& spline : splines) writeSpline(dxf, spline, handle++);
+  dxf.text(0, "ENDSEC");
+}
+
+void beginDictionary(GroupWriter& dxf, unsigned handle, unsigned owner) {
+  dxf.text(0, "DICTIONARY");
+  dxf.handle(5, handle);
+  dxf.handle(330, owner);
+  dxf.text(100, "AcDbDictionary");
+  dxf.integer(281, 1);
+}
+
+void writeLayout(GroupWriter& dxf, unsigned handle, const char* name, int tab, unsigned record) {
+  dxf.text(0, "LAYOUT");
+  dxf.handle(5, handle);
+  dxf.handle(330, kLayoutDictionary);
+  dxf.text(100, "AcDbPlotSettings");
+  dxf.text(1, "");
+  dxf.text(4, "");
+  dxf.text(6, "");
+  for (int code = 40; code <= 49; ++code) dxf.real(code, 0);
+  dxf.real(140, 0);
+  dxf.real(141, 0);
+  dxf.real(142, 1);
+  dxf.real(143, 1);
+  dxf.integer(70, 688);  // the plot-settings flags AutoCAD gives a new layout
+  dxf.integer(72, 0);
+  dxf.integer(73, 0);
+  dxf.integer(74, 5);
+  dxf.text(7, "");
+  dxf.integer(75, 16);
+  dxf.real(147, 1);
+  dxf.real(148, 0);
+  dxf.real(149, 0);
+  dxf.text(100, "AcDbLayout");
+  dxf.text(1, name);
+  dxf.integer(70, 1);
+  dxf.integer(71, tab);
+  dxf.real(10, 0);
+  dxf.real(20, 0);
+  dxf.real(11, 420);
+  dxf.real(21, 297);
+  dxf.point(12, 0, 0, 0);
+  dxf.point(14, 0, 0, 0);
+  dxf.point(15, 0, 0, 0);
+  dxf.real(146, 0);
+  dxf.point(13, 0, 0, 0);
+  dxf.point(16, 1, 0, 0);
+  dxf.point(17, 0, 1, 0);
+  dxf.integer(76, 1);
+  dxf.handle(330, record);
+}
+
+void writeObjects(GroupWriter& dxf) {
+  dxf.text(0, "SECTION");
+  dxf.text(2, "OBJECTS");
+  beginDictionary(dxf, kRootDictionary, 0);
+  dxf.text(3, "ACAD_GROUP");
+  dxf.handle(350, kGroupDictionary);
+  dxf.text(3, "ACAD_LAYOUT");
+  dxf.handle(350, kLayoutDictionary);
+  beginDictionary(dxf, kGroupDictionary, kRootDictionary);
+  beginDictionary(dxf, kLayoutDictionary, kRootDictionary);
+  dxf.text(3, "Layout1");
+  dxf.handle(350, kPaperLayout);
+  dxf.text(3, "Model");
+  dxf.handle(350, kModelLayout);
+  writeLayout(dxf, kModelLayout, "Model", 0, kModelSpaceRecord);
+  writeLayout(dxf, kPaperLayout, "Layout1", 1, kPaperSpaceRecord);
+  dxf.text(0, "ENDSEC");
+}
+
+}  // namespace
+
+void writeDxf(const std::vector<Spline>& splines, std::ostream& out) {
+  for (const Spline& spline : splines) checkSpline(spline);
+  std::ostringstream text;
+  GroupWriter dxf(text);
+  writeHeader(dxf, splines);
+  writeTables(dxf);
+  writeBlocks(dxf);
+  writeEntities(dxf, splines);
+  writeObjects(dxf);
+  dxf.text(0, "EOF");
+  out << text.str();
+}
+
+}  // namespace sorvane

@@ -1,0 +1,16 @@
+// Writes a sorvane session as JSON: inputs, parameters, status, preview, sketches and messages,
+// with numbers that read back to the same double. Used by sorvane's --json output and, through
+// it, by the tests that check what the add-in did.
+#pragma once
+
+#include <ostream>
+
+#include "tools/SessionReport.h"
+
+namespace sorvane {
+
+/// Writes `report` to `out` as one JSON object with the keys "inputs", "parameters", "status",
+/// "preview", "sketches" and "messages", followed by a newline. Non-finite numbers become null.
+void writeSessionJson(const SessionReport& report, std::ostream& out);
+
+}  // namespace sorvane

@@ -1,0 +1,67 @@
+// What one sorvane session produced, as plain data: the dialog's inputs, the parameters the add-in
+// could read, the status text, the preview, the sketches and the message boxes. The session player
+// fills it from the simulated host; the JSON, SVG and DXF writers read it and know no host.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sorvane {
+
+using Point3 = std::array<double, 3>;
+
+/// A B-spline or NURBS curve as the host holds it. Knots: controlPoints.size() + degree + 1 values
+/// in non-decreasing order for a well-formed curve; the writers check this before using it.
+struct Spline {
+  int degree = 0;
+  bool rational = false;
+  bool periodic = false;
+  std::vector<Point3> controlPoints;
+  std::vector<double> knots;
+};
+
+/// One curve of a custom graphics group, with its style.
+struct PreviewCurve {
+  double weight = 0;
+  std::array<int, 4> color{{-1, -1, -1, -1}};  ///< r, g, b, opacity; all -1 when not set
+  bool selectable = false;
+  Spline curve;
+};
+
+/// One custom graphics group of the design's root component.
+struct PreviewGroup {
+  std::string id;
+  std::vector<PreviewCurve> curves;
+};
+
+/// One sketch of the design after the dialog closed.
+struct SketchRecord {
+  std::string name;      ///< "Sketch1", ...
+  std::string plane;     ///< "XY", "XZ" or "YZ"
+  bool created = false;  ///< true when the add-in created it during the session
+  std::vector<Spline> splines;
+};
+
+/// The dialog's curve inputs as they stood when the dialog was closed.
+struct CurveInputs {
+  std::string x, y, z;
+  double tStart = 0;
+  double tEnd = 0;
+};
+
+/// Everything one session produced.
+struct SessionReport {
+  CurveInputs inputs;
+  /// The names and values the expressions could use ("pi" and the design's parameters), in
+  /// ascending byte-wise name order.
+  std::vector<std::pair<std::string, double>> parameters;
+  std::string status;  ///< the dialog's status text just before OK or Cancel
+  bool statusIsError = false;
+  std::vector<PreviewGroup> preview;   ///< custom graphics just before OK or Cancel
+  std::vector<SketchRecord> sketches;  ///< the design's sketches after the dialog closed
+  std::vector<std::string> messages;   ///< texts of the message boxes shown, in order
+};
+
+}  // namespace sorvane
