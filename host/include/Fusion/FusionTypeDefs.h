@@ -1,4 +1,5 @@
-// The enumerations of the Fusion API used with parameters, sketches and custom graphics.
+// The enumerations of the Fusion API used with parameters, sketches and custom graphics. They
+// are plain enums in adsk::fusion, as in the core API.
 #pragma once
 
 namespace adsk {

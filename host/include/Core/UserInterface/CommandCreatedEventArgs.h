@@ -1,4 +1,5 @@
-// What a command-created handler receives: the new Command.
+// What a command-created handler receives: the new Command, on which the handler sets up the
+// dialog's inputs and attaches the command's event handlers.
 #pragma once
 
 #include "../Application/Events.h"

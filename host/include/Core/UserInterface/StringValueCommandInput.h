@@ -1,4 +1,5 @@
-// A dialog input for a line of text.
+// A dialog input for a line of text. Add-ins read expressions typed by the user from it; the
+// host keeps the text as typed.
 #pragma once
 
 #include <string>

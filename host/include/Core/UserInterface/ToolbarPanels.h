@@ -1,4 +1,5 @@
-// The toolbar panels of a workspace, looked up by ID (e.g. "SketchPanel").
+// The toolbar panels of a workspace, looked up by ID (e.g. "SketchPanel"). Add-ins find the
+// panel that is to carry their command's control here.
 #pragma once
 
 #include <string>

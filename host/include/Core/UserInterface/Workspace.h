@@ -1,4 +1,5 @@
-// A workspace (an environment such as modelling) and its toolbar panels.
+// A workspace (an environment such as modelling) and its toolbar panels. Add-ins go through it
+// to the panel that carries their command.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The collection of the host's workspaces, looked up by ID (e.g. "FusionSolidEnvironment").
+// Reached from the user interface.
 #pragma once
 
 #include <string>

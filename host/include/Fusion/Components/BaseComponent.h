@@ -1,4 +1,5 @@
-// The base of components.
+// The base of components. It declares nothing the add-in uses; it keeps Component's place in
+// the interface chain.
 #pragma once
 
 #include "../../Core/Base.h"

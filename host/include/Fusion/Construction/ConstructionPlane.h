@@ -1,4 +1,5 @@
-// A construction plane, such as an origin plane of a component; sketches can be placed on it.
+// A construction plane, such as an origin plane of a component. Add-ins place new sketches on
+// it, passing it to Sketches::add as a Base.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// A read-only list of parameters, such as all the parameters of a design.
+// A read-only list of parameters, such as all the parameters of a design. Add-ins read the names
+// and values from it to offer them to expressions.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// A parameter created by the user (rather than by a feature).
+// A parameter created by the user (rather than by a feature). It adds nothing to Parameter that
+// the add-in uses.
 #pragma once
 
 #include "Parameter.h"

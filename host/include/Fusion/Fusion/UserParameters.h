@@ -1,4 +1,4 @@
-// The user parameters of a design.
+// The user parameters of a design, by index or by name. Reached from the design.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
-// The base of the colour effects of custom graphics.
+// The base of the colour effects of custom graphics. An entity's colour is set through this type,
+// whatever the effect.
 #pragma once
 
 #include "../../Core/Base.h"

@@ -1,4 +1,5 @@
-// The base of custom graphics: identity, deletion, visibility, selectability and colour.
+// The base of custom graphics: identity, deletion, visibility, selectability and colour. Groups
+// and curves inherit these.
 #pragma once
 
 #include <string>

@@ -1,4 +1,5 @@
 // The custom graphics groups of a component: temporary drawings that are not part of the model.
+// Add-ins add a group for a preview and find it again by its ID.
 #pragma once
 
 #include "../../Core/Base.h"

@@ -1,4 +1,4 @@
-// The base of the curves of a sketch.
+// The base of the curves of a sketch. It keeps the splines' place in the interface chain.
 #pragma once
 
 #include "SketchEntity.h"

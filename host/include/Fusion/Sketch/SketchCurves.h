@@ -1,4 +1,4 @@
-// The curves of a sketch, in one collection per kind.
+// The curves of a sketch, in one collection per kind. Add-ins reach the fixed splines here.
 #pragma once
 
 #include "../../Core/Base.h"

@@ -1,4 +1,4 @@
-// The base of everything in a sketch.
+// The base of everything in a sketch. It keeps the curves' place in the interface chain.
 #pragma once
 
 #include "../../Core/Base.h"

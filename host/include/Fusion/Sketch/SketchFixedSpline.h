@@ -1,4 +1,5 @@
-// A fixed spline of a sketch: its shape is a NurbsCurve3D that only the API can replace.
+// A fixed spline of a sketch: its shape is a NurbsCurve3D that only the API can replace. Tests
+// read the shape back through geometry().
 #pragma once
 
 #include "SketchCurve.h"
