@@ -1,0 +1,80 @@
+// The live preview's cost as the user feels it: from a change of an input in the simulated host
+// to the text box holding the new status, next to the computation alone (sampling and the
+// adaptive fit) for the same curve. The difference is what the host round trip, the preview
+// group and the NURBS conversion add.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "curve/ParameterTable.h"
+#include "curve/SamplePoints.h"
+#include "curve/fitSplineToSamples.h"
+#include "curve/sampleCurve.h"
+#include "host/driver/HostSession.h"
+
+namespace {
+
+struct Curve {
+  const char* x;
+  const char* y;
+  const char* z;
+  double tStart;
+  double tEnd;
+};
+
+// The dialog's default helix (32 controls) and a fast wiggle that needs many more controls.
+const Curve kCurves[] = {
+    {"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 0.0, 3.0},
+    {"t", "0.1 * sin(140 * t)", "0", 0.0, 1.0},
+};
+
+void setCurveLabel(benchmark::State& state, const Curve& curve) {
+  state.SetLabel(std::string("x=") + curve.x + " y=" + curve.y + " z=" + curve.z);
+}
+
+// Isolates sampling plus the adaptive fit, exactly what every preview computes.
+void BM_ComputationAlone(benchmark::State& state) {
+  const Curve& curve = kCurves[state.range(0)];
+  const ParameterTable parameters{{"pi", 3.141592653589793}};
+  SamplePoints samples;
+  int controls = 0;
+  for (auto _ : state) {
+    sampleCurve(curve.tStart, curve.tEnd, curve.x, curve.y, curve.z, samples, parameters);
+    SplineFit fit = fitSplineToSamples(samples, 0.002);
+    controls = fit.curve->ControlPointCount();
+    benchmark::DoNotOptimize(controls);
+  }
+  state.counters["controls"] = controls;
+  setCurveLabel(state, curve);
+}
+BENCHMARK(BM_ComputationAlone)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+// A user's edit of z(t) in the open dialog until the status is readable. The edit alternates
+// between two texts that muparser reads alike, so every round computes the same curve.
+void BM_InputChangeToStatus(benchmark::State& state) {
+  const Curve& curve = kCurves[state.range(0)];
+  fsim::HostSession host;
+  fsim::AddInLibrary addIn(VINTREL_ADDIN_PATH);
+  addIn.run("");
+  host.click("FusionSolidEnvironment", "SketchPanel", "vtlCommandOnPanel");
+  host.setInputText("xFunctionInput_", curve.x);
+  host.setInputText("yFunctionInput_", curve.y);
+  host.setInputValue("minTValueInput_", curve.tStart);
+  host.setInputValue("maxTValueInput_", curve.tEnd);
+  const std::string texts[] = {curve.z, std::string(curve.z) + " "};
+  std::string status;
+  int round = 0;
+  for (auto _ : state) {
+    host.setInputText("zFunctionInput_", texts[round++ & 1]);
+    status = host.textBoxText("vtlStatusDisplayID");
+    benchmark::DoNotOptimize(status.data());
+  }
+  host.cancel();
+  addIn.stop("");
+  state.SetLabel(status);
+}
+BENCHMARK(BM_InputChangeToStatus)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,34 @@
+#include "AddInTest.h"
+
+HeldReferences heldBetweenEvents(bool previewShown) {
+  return {{"adsk::core::Application", previewShown ? 2 : 1}, {"adsk::core::UserInterface", 1}};
+}
+
+HeldReferences AddInTest::held() const {
+  HeldReferences references;
+  for (const fsim::HeldObject& object : host.heldObjects()) {
+    references[object.type] += object.references;
+  }
+  return references;
+}
+
+std::vector<fsim::GraphicsGroupInfo> AddInTest::previewGroups() const {
+  std::vector<fsim::GraphicsGroupInfo> groups;
+  for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {
+    if (group.id == kPreviewGroupId) groups.push_back(group);
+  }
+  return groups;
+}
+
+void AddInTest::startAndOpenDialog() {
+  ASSERT_TRUE(addIn.run(""));
+  click();
+  ASSERT_TRUE(host.dialogOpen());
+}
+
+void AddInTest::enterStraightSegment() {
+  host.setInputText("xFunctionInput_", "t");
+  host.setInputText("yFunctionInput_", "0");
+  host.setInputText("zFunctionInput_", "0");
+  host.setInputValue("maxTValueInput_", 1.0);
+}

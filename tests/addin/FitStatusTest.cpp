@@ -1,0 +1,45 @@
+// The notification text: the plain count, and the truthful text of a fit that missed the
+// tolerance, in any locale.
+#include "dialog/FitStatus.h"
+
+#include <gtest/gtest.h>
+
+#include <locale>
+
+namespace {
+
+TEST(FitStatus, StatesTheCountInThePlural) {
+  EXPECT_EQ(statusText(FitStatus{32, std::nullopt}, 0.002), "32 spline controls");
+  EXPECT_EQ(statusText(FitStatus{1, std::nullopt}, 0.002), "1 spline controls");
+  EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
+}
+
+TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
+  const std::pair<double, const char*> cases[] = {
+      {0.0051234, "0.00512"},  // rounded down
+      {0.0051251, "0.00513"},  // rounded up
+      {0.015, "0.0150"},       // trailing zero kept: three digits
+      {0.25, "0.250"},        {1.0, "1.00"}, {1234.5, "1.23e+03"},
+  };
+  for (const auto& [deviation, digits] : cases) {
+    EXPECT_EQ(statusText(FitStatus{128, deviation}, 0.002),
+              std::string("128 spline controls (tolerance 0.002 not met: largest deviation ") +
+                  digits + ")");
+  }
+}
+
+struct CommaDecimal : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+  std::string do_grouping() const override { return "\3"; }
+  char do_thousands_sep() const override { return '.'; }
+};
+
+TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
+  const std::locale previous =
+      std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+  const std::string text = statusText(FitStatus{1280, 0.0125}, 0.002);
+  std::locale::global(previous);
+  EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 not met: largest deviation 0.0125)");
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// OK in the dialog: the spline goes into the sketch in edit or a new XY sketch, it is exactly the
+// fitted curve, and failing expressions or a missing design create nothing at all.
+#include <string>
+#include <vector>
+
+#include "AddInTest.h"
+#include "curve/ParameterTable.h"
+#include "curve/fitSplineToSamples.h"
+#include "curve/sampleCurve.h"
+
+namespace {
+
+class CurveCreation : public AddInTest {};
+
+TEST_F(CurveCreation, OutsideASketchEachOkMakesANewSketchWithOneSpline) {
+  startAndOpenDialog();
+  host.confirm();
+  EXPECT_FALSE(host.dialogOpen());
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+  click();
+  host.confirm();
+  expectHeldBetweenEvents(false);
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 2u);
+  for (const fsim::SketchInfo& sketch : sketches) {
+    EXPECT_EQ(sketch.plane, "XY") << sketch.name;
+    EXPECT_TRUE(sketch.createdDuringSession) << sketch.name;
+    EXPECT_EQ(sketch.splines.size(), 1u) << sketch.name;
+  }
+}
+
+TEST_F(CurveCreation, InsideAnEditedSketchAddsTheSplineToIt) {
+  const std::string edited = host.addSketch(fsim::OriginPlane::XZ);
+  host.editSketch(edited);
+  startAndOpenDialog();
+  host.confirm();
+  click();
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 1u);
+  EXPECT_EQ(sketches[0].name, edited);
+  EXPECT_EQ(sketches[0].splines.size(), 2u);
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(CurveCreation, AfterFinishingTheSketchEditANewSketchIsMade) {
+  host.editSketch(host.addSketch(fsim::OriginPlane::YZ));
+  host.finishSketchEdit();
+  startAndOpenDialog();
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 2u);
+  EXPECT_TRUE(sketches[0].splines.empty());
+  EXPECT_EQ(sketches[1].plane, "XY");
+  EXPECT_EQ(sketches[1].splines.size(), 1u);
+}
+
+TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
+  startAndOpenDialog();
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 1u);
+  ASSERT_EQ(sketches[0].splines.size(), 1u);
+  const fsim::NurbsData& spline = sketches[0].splines[0];
+
+  // The dialog's defaults, computed here without the host.
+  SamplePoints samples;
+  sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples,
+              ParameterTable{{"pi", 3.141592653589793}});
+  const SplineFit fit = fitSplineToSamples(samples, 0.002);
+  const int count = fit.curve->ControlPointCount();
+  ASSERT_EQ(count, 32);
+
+  EXPECT_EQ(spline.degree, 3);
+  EXPECT_FALSE(spline.rational);
+  EXPECT_FALSE(spline.periodic);
+  ASSERT_EQ(spline.controlPoints.size(), static_cast<size_t>(count));
+  const std::vector<double>& coordinates = fit.curve->ControlCoordinates();
+  for (int i = 0; i < count; ++i) {
+    for (int j = 0; j < 3; ++j) EXPECT_EQ(spline.controlPoints[i][j], coordinates[3 * i + j]);
+  }
+  EXPECT_EQ(spline.controlPoints.front(),
+            (std::array<double, 3>{samples.front().x, samples.front().y, samples.front().z}));
+  EXPECT_EQ(spline.controlPoints.back(),
+            (std::array<double, 3>{samples.back().x, samples.back().y, samples.back().z}));
+  // Clamped: four zeros, the interior knots of the fit, four ones.
+  ASSERT_EQ(spline.knots.size(), static_cast<size_t>(count + 4));
+  const auto& knots = fit.curve->Basis().KnotVector();
+  EXPECT_EQ(spline.knots, std::vector<double>(knots.begin(), knots.end()));
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(spline.knots[i], 0.0);
+    EXPECT_EQ(spline.knots[count + i], 1.0);
+  }
+}
+
+class FailedCreation : public AddInTest,
+                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(FailedCreation, CreatesNoSketchAndNoSpline) {
+  startAndOpenDialog();
+  host.setInputValue("maxTValueInput_", 1.0);
+  host.setInputText(GetParam().first, GetParam().second);
+  host.confirm();
+  EXPECT_TRUE(host.sketches().empty());
+  EXPECT_TRUE(host.messageBoxes().empty());
+  expectHeldBetweenEvents(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Expressions, FailedCreation,
+                         ::testing::Values(std::make_pair("xFunctionInput_", "cos("),
+                                           std::make_pair("zFunctionInput_", "undefinedName"),
+                                           std::make_pair("yFunctionInput_", "1 / (t - 1)"),
+                                           std::make_pair("xFunctionInput_", "ln(t)")));
+
+TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
+  startAndOpenDialog();
+  host.setActiveProduct(fsim::ActiveProduct::OtherProduct);
+  host.confirm();
+  host.setActiveProduct(fsim::ActiveProduct::Design);
+  EXPECT_TRUE(host.sketches().empty());
+  EXPECT_TRUE(host.messageBoxes().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(CurveCreation, EqualStartAndEndStillMakeASpline) {
+  startAndOpenDialog();
+  host.setInputValue("minTValueInput_", 3.0);
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 1u);
+  EXPECT_EQ(sketches[0].splines.size(), 1u);
+}
+
+}  // namespace

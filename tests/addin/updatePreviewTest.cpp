@@ -1,0 +1,144 @@
+// The live preview as the user drives it: one preview group per change, the count of spline
+// controls, errors in the text box with nothing drawn, design parameters in expressions, and the
+// truthful status when even 128 controls miss the tolerance.
+#include <string>
+
+#include "AddInTest.h"
+#include "curve/ParameterTable.h"
+#include "curve/fitSplineToSamples.h"
+#include "curve/largestDeviation.h"
+#include "curve/sampleCurve.h"
+#include "dialog/FitStatus.h"
+
+namespace {
+
+class Preview : public AddInTest {};
+
+TEST_F(Preview, EveryInputChangeRedrawsExactlyOneGroup) {
+  startAndOpenDialog();
+  const std::pair<const char*, const char*> edits[] = {
+      {"xFunctionInput_", "2 * cos(2 * pi * t)"},
+      {"zFunctionInput_", "0.5 * t"},
+      {"yFunctionInput_", "sin(2 * pi * t) * 2"},
+  };
+  for (const auto& [id, text] : edits) {
+    host.setInputText(id, text);
+    EXPECT_EQ(previewGroups().size(), 1u) << id;
+    expectHeldBetweenEvents(true);
+  }
+  host.setInputValue("minTValueInput_", 1.0);
+  EXPECT_EQ(previewGroups().size(), 1u);
+  EXPECT_EQ(host.graphicsGroups().size(), 1u);
+  expectHeldBetweenEvents(true);
+}
+
+TEST_F(Preview, StraightSegmentNeedsFourControls) {
+  startAndOpenDialog();
+  enterStraightSegment();
+  EXPECT_EQ(status(), "4 spline controls");
+  const auto groups = previewGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  ASSERT_EQ(groups[0].curves.size(), 1u);
+  // Four controls on the segment from (0, 0, 0) to (1, 0, 0), with clamped knots.
+  EXPECT_EQ(groups[0].curves[0].curve.knots, (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
+  expectHeldBetweenEvents(true);
+}
+
+struct FailingInput {
+  const char* id;
+  const char* text;
+  const char* message;  // the start of the text box's text
+};
+
+class PreviewError : public AddInTest, public ::testing::WithParamInterface<FailingInput> {};
+
+TEST_P(PreviewError, ShowsTheMessageAndDrawsNothing) {
+  startAndOpenDialog();
+  host.setInputValue("maxTValueInput_", 1.0);
+  host.setInputText(GetParam().id, GetParam().text);
+  EXPECT_EQ(status().rfind(GetParam().message, 0), 0u) << status();
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, PreviewError,
+                         ::testing::Values(FailingInput{"xFunctionInput_", "cos(", "x(t): "},
+                                           FailingInput{"yFunctionInput_", "2 * * t", "y(t): "},
+                                           FailingInput{"zFunctionInput_", "radius * t", "z(t): "},
+                                           // 1 / (t - 1) is infinite at the end of t's range.
+                                           FailingInput{"yFunctionInput_", "1 / (t - 1)",
+                                                        "y(t) is not a finite number at t = 1"},
+                                           FailingInput{"xFunctionInput_", "sqrt(t - 0.5)",
+                                                        "x(t) is not a finite number at t = 0"}));
+
+TEST_F(Preview, AFixedExpressionBringsThePreviewBack) {
+  startAndOpenDialog();
+  host.setInputText("xFunctionInput_", "cos(");
+  ASSERT_TRUE(previewGroups().empty());
+  host.setInputText("xFunctionInput_", "cos(2 * pi * t)");
+  EXPECT_EQ(status(), "32 spline controls");
+  EXPECT_EQ(previewGroups().size(), 1u);
+  expectHeldBetweenEvents(true);
+}
+
+TEST_F(Preview, UsesDesignParametersByName) {
+  host.addUserParameter("radius", 2.0);
+  host.addModelParameter("d1", 0.5);
+  startAndOpenDialog();
+  host.setInputText("xFunctionInput_", "radius * cos(2 * pi * t)");
+  host.setInputText("zFunctionInput_", "d1 * t");
+  const auto groups = previewGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  const auto& points = groups[0].curves[0].curve.controlPoints;
+  ASSERT_FALSE(points.empty());
+  // The ends are the samples at t = 0 and t = 3: (radius, 0, 0) and (radius, ~0, 3 * d1).
+  EXPECT_EQ(points.front()[0], 2.0);
+  EXPECT_EQ(points.front()[2], 0.0);
+  EXPECT_NEAR(points.back()[0], 2.0, 1e-12);
+  EXPECT_EQ(points.back()[2], 1.5);
+}
+
+TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
+  host.addUserParameter("pi", 0.0);
+  startAndOpenDialog();
+  // With pi = 0 the default helix is the segment x = 1, y = 0, z = t: four controls suffice.
+  EXPECT_EQ(status(), "4 spline controls");
+}
+
+TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
+  startAndOpenDialog();
+  ASSERT_EQ(previewGroups().size(), 1u);
+  for (auto product : {fsim::ActiveProduct::OtherProduct, fsim::ActiveProduct::None}) {
+    host.setActiveProduct(product);
+    host.setInputText("zFunctionInput_", "2 * t");
+    EXPECT_EQ(status(), "Unknown exception");
+    expectHeldBetweenEvents(false);
+  }
+  host.setActiveProduct(fsim::ActiveProduct::Design);
+  EXPECT_TRUE(previewGroups().empty());
+}
+
+TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
+  startAndOpenDialog();
+  // 64 periods over t in [0, 1] are far too many for 128 cubic controls.
+  host.setInputText("xFunctionInput_", "t");
+  host.setInputText("yFunctionInput_", "0.1 * sin(400 * t)");
+  host.setInputText("zFunctionInput_", "0");
+  host.setInputValue("maxTValueInput_", 1.0);
+
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, "t", "0.1 * sin(400 * t)", "0", samples, ParameterTable{{"pi", 3.0}});
+  const SplineFit fit = fitSplineToSamples(samples, 0.002);
+  ASSERT_FALSE(fit.toleranceMet);
+  const double deviation = largestDeviation(*fit.curve, samples);
+  ASSERT_GT(deviation, 0.002);
+  EXPECT_EQ(status(), statusText(FitStatus{128, deviation}, 0.002));
+  EXPECT_EQ(status().rfind("128 spline controls (tolerance 0.002 not met: largest deviation ", 0),
+            0u);
+  // The curve is drawn all the same: users want a curve.
+  ASSERT_EQ(previewGroups().size(), 1u);
+  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
+  expectHeldBetweenEvents(true);
+}
+
+}  // namespace
