@@ -1,0 +1,94 @@
+#include "curve/ClosestPointFinder.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+constexpr double kLargest = std::numeric_limits<double>::max();
+}
+
+ClosestPointFinder::ClosestPointFinder(num::BSplineCurveFit<double>& curve)
+    : curve_(curve),
+      // Capturing only `this` keeps the callable inside std::function's own storage, so neither
+      // building the finder nor searching allocates.
+      minimizer_([this](double u) { return squaredDistanceAt(u); }, kLevelBudget,
+                 kBracketIterations) {
+  fillPositionTable();
+}
+
+void ClosestPointFinder::fillPositionTable() {
+  positionTable_[0] = positionTable_[1] = positionTable_[2] = kLargest;
+  for (int i = 1; i < kTableSize; ++i) {
+    curve_.EvaluatePoint(static_cast<double>(i) * kParameterStep, &positionTable_[3 * i]);
+  }
+}
+
+ClosestPoint ClosestPointFinder::findClosestPoint(const SamplePoint& target) {
+  target_ = target;
+  const int c = fineSearch(coarseSearch());
+
+  double tLow = std::max(static_cast<double>(c - 1) * kParameterStep, 0.0);
+  double tMid = static_cast<double>(c) * kParameterStep;
+  double tHigh = std::min(static_cast<double>(c + 1) * kParameterStep, 1.0);
+  const double fLow = squaredDistanceAt(tLow);
+  const double fMid = squaredDistanceAt(tMid);
+  const double fHigh = squaredDistanceAt(tHigh);
+  // Give the minimiser a bracket whose middle is below at least the end it was above.
+  if (fMid > fLow) {
+    tHigh = tMid;
+    tMid = (tMid + tLow) * 0.5;
+  } else if (fMid > fHigh) {
+    tLow = tMid;
+    tMid = (tMid + tHigh) * 0.5;
+  }
+
+  ClosestPoint result{};
+  minimizer_.GetMinimum(tLow, tHigh, tMid, result.parameter, result.squaredDistance);
+  curve_.EvaluatePoint(result.parameter, result.point.data());
+  return result;
+}
+
+int ClosestPointFinder::coarseSearch() const {
+  int best = -1;
+  double bestDistance = kLargest;
+  for (int i = 1; i < kTableSize; i += kSearchStride) {
+    const double distance = squaredDistanceToEntry(i);
+    if (distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+int ClosestPointFinder::fineSearch(int coarseIndex) const {
+  const int lo = std::max(coarseIndex - kSearchStride, 1);
+  const int hi = std::min(coarseIndex + kSearchStride, kTableSize - 1);
+  int best = -1;
+  double bestDistance = kLargest;
+  for (int i = lo; i <= hi; ++i) {
+    const double distance = squaredDistanceToEntry(i);
+    if (distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+double ClosestPointFinder::squaredDistanceToEntry(int index) const {
+  const double* entry = &positionTable_[3 * index];
+  const double dx = entry[0] - target_.x;
+  const double dy = entry[1] - target_.y;
+  const double dz = entry[2] - target_.z;
+  return dx * dx + dy * dy + dz * dz;
+}
+
+double ClosestPointFinder::squaredDistanceAt(double u) {
+  double position[3];
+  curve_.EvaluatePoint(u, position);
+  const double dx = position[0] - target_.x;
+  const double dy = position[1] - target_.y;
+  const double dz = position[2] - target_.z;
+  return dx * dx + dy * dy + dz * dz;
+}

@@ -1,0 +1,72 @@
+#include "curve/fitSplineToSamples.h"
+
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "curve/ClosestPointFinder.h"
+
+namespace {
+
+constexpr int kDimension = 3;
+constexpr int kDegree = 3;
+constexpr int kFirstControlCount = 4;
+constexpr int kLastControlCount = 128;
+
+double distance(const double* point, const SamplePoint& sample) {
+  const double dx = point[0] - sample.x;
+  const double dy = point[1] - sample.y;
+  const double dz = point[2] - sample.z;
+  return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+// A distance that is not a number does not fail a sample.
+bool beyond(double distance, double tolerance) { return distance > tolerance; }
+
+bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const SamplePoints& samples,
+                                double tolerance, SampleDistanceRule rule) {
+  // The table behind the search costs 255 curve evaluations: build it only if a sample needs it.
+  std::optional<ClosestPointFinder> finder;
+  const double parameterStep =
+      samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    const SamplePoint& sample = samples[k];
+    // The fit placed this sample at its own parameter; its distance from the curve is at most
+    // its distance to that point, which the search alone could miss by landing on another arc.
+    if (rule == SampleDistanceRule::ownPointOrSearch) {
+      double ownPoint[kDimension];
+      curve.EvaluatePoint(static_cast<double>(k) * parameterStep, ownPoint);
+      if (!beyond(distance(ownPoint, sample), tolerance)) {
+        continue;
+      }
+    }
+    if (!finder) {
+      finder.emplace(curve);
+    }
+    if (beyond(distance(finder->findClosestPoint(sample).point.data(), sample), tolerance)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance,
+                             SampleDistanceRule rule) {
+  if (samples.empty()) {
+    throw std::invalid_argument("no samples to fit a spline to");
+  }
+  const int sampleCount = static_cast<int>(samples.size());
+  SplineFit fit{nullptr, false};
+  for (int controlCount = kFirstControlCount; controlCount <= kLastControlCount;
+       controlCount *= 2) {
+    fit.curve = std::make_shared<num::BSplineCurveFit<double>>(
+        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
+    fit.toleranceMet = everySampleWithinTolerance(*fit.curve, samples, tolerance, rule);
+    if (fit.toleranceMet) {
+      break;
+    }
+  }
+  return fit;
+}

@@ -1,0 +1,36 @@
+// The adaptive spline fit: cubic B-splines with 4, 8, ..., 128 control points are fitted to the
+// samples until every sample lies within the tolerance of the curve. The add-in turns the
+// accepted fit into the host's NURBS curve and reports its control count.
+#pragma once
+
+#include <memory>
+
+#include "curve/SamplePoints.h"
+#include "numerics/BSplineCurveFit.h"
+
+/// The outcome of the adaptive fit.
+struct SplineFit {
+  /// The accepted fit: cubic, 3 coordinates, 4 ... 128 control points; its parameter runs over
+  /// [0, 1] and its end control points are the first and the last sample.
+  std::shared_ptr<num::BSplineCurveFit<double>> curve;
+  /// False when even 128 control points left a sample beyond the tolerance; `curve` is then
+  /// that 128-control fit (largestDeviation tells by how much it misses).
+  bool toleranceMet;
+};
+
+/// How a sample's distance from an attempt is judged.
+enum class SampleDistanceRule {
+  /// The smaller of the distance to the sample's own curve point C(k / (count - 1)) and the
+  /// closest-point search's distance; the search runs only when the own point is too far.
+  ownPointOrSearch,
+  /// The closest-point search's distance alone. It lands on the wrong arc of closed curves and
+  /// close turns and then asks for far too many control points; kept for comparison only.
+  searchOnly,
+};
+
+/// Fits cubic B-splines with 4, 8, 16, 32, 64, 128 control points to `samples` (used as
+/// parameters k / (count - 1)) and returns the first whose every sample lies within `tolerance`
+/// (a distance equal to it passes), or the 128-control fit with toleranceMet false.
+/// Throws std::invalid_argument when `samples` is empty.
+SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance,
+                             SampleDistanceRule rule = SampleDistanceRule::ownPointOrSearch);

@@ -1,0 +1,14 @@
+// Measures how far a fitted spline truly misses its samples: the exact distance of every sample
+// from the whole curve, wherever on the curve its nearest point lies. The add-in runs it only
+// when no fit met the tolerance, to tell the user the real largest deviation.
+#pragma once
+
+#include "curve/SamplePoints.h"
+#include "numerics/BSplineCurveFit.h"
+
+/// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`
+/// (a cubic fit, 3 coordinates), accurate to about 1e-12 times the size of the curve (at least
+/// 1e-12). Closed curves, cusps and turns lying close together are handled: every part of the curve
+/// that could be nearer is examined. Returns 0 for no samples. The samples are expected to be
+/// finite. Costs a few milliseconds to a few tens for 2049 samples and 128 control points.
+double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);

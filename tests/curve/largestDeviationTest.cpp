@@ -1,0 +1,89 @@
+#include "curve/largestDeviation.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "curve/sampleCurve.h"
+
+namespace {
+
+const ParameterTable kPi{{"pi", 3.141592653589793}};
+
+SamplePoints sampled(const char* x, const char* y) {
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, x, y, "0", samples, kPi);
+  return samples;
+}
+
+num::BSplineCurveFit<double> fitted(const SamplePoints& samples, int controlCount) {
+  return num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()), flatCoordinates(samples),
+                                      3, controlCount);
+}
+
+// A dense scan and a golden-section refinement around its best point: slow but plain.
+double bruteForceDistance(num::BSplineCurveFit<double>& curve, const SamplePoint& p) {
+  const auto squaredDistance = [&](double u) {
+    double c[3];
+    curve.EvaluatePoint(u, c);
+    return (c[0] - p.x) * (c[0] - p.x) + (c[1] - p.y) * (c[1] - p.y) + (c[2] - p.z) * (c[2] - p.z);
+  };
+  const int steps = 20000;
+  int best = 0;
+  for (int i = 1; i <= steps; ++i) {
+    if (squaredDistance(double(i) / steps) < squaredDistance(double(best) / steps)) best = i;
+  }
+  double a = std::max(best - 1, 0) / double(steps);
+  double b = std::min(best + 1, steps) / double(steps);
+  const double ratio = (std::sqrt(5.0) - 1) / 2;
+  for (int i = 0; i < 100; ++i) {
+    const double u1 = b - ratio * (b - a);
+    const double u2 = a + ratio * (b - a);
+    if (squaredDistance(u1) < squaredDistance(u2)) {
+      b = u2;
+    } else {
+      a = u1;
+    }
+  }
+  return std::sqrt(std::min(squaredDistance((a + b) / 2), squaredDistance(double(best) / steps)));
+}
+
+// C(u) = (u, 0, 0): distances from points beside it and beyond its ends.
+TEST(largestDeviation, MeasuresToTheNearestPointOfASegment) {
+  const SamplePoints line = sampled("t", "0");
+  const num::BSplineCurveFit<double> curve = fitted(line, 4);
+  EXPECT_NEAR(largestDeviation(curve, {{0.5, 0.3, 0.0}}), 0.3, 1e-12);
+  // Beyond the end (1, 0, 0): 0.3² + 0.4² = 0.5²; the other point lies 0.2 beside it.
+  EXPECT_NEAR(largestDeviation(curve, {{0.25, 0.0, 0.2}, {1.3, 0.4, 0.0}}), 0.5, 1e-12);
+  EXPECT_EQ(largestDeviation(curve, {}), 0.0);
+}
+
+// The 16-control circle is the unit circle within 1e-4; points are measured across the seam and
+// to the far side, where a local search would go wrong.
+TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {
+  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)");
+  const num::BSplineCurveFit<double> curve = fitted(circle, 16);
+  EXPECT_NEAR(largestDeviation(curve, {{1.2 * std::cos(-0.01), 1.2 * std::sin(-0.01), 0.0}}), 0.2,
+              2e-4);
+  EXPECT_NEAR(largestDeviation(curve, {{0.0, 0.0, 0.0}}), 1.0, 2e-4);
+  EXPECT_NEAR(largestDeviation(curve, {{0.0, 0.0, 0.5}, {-1.0, 0.0, 0.1}}), std::sqrt(1.25), 2e-4);
+}
+
+// A wave too fast for 128 controls: the curve misses its samples by more than the tolerance, and
+// the measure agrees with a plain scan on every sample it is given.
+TEST(largestDeviation, AgreesWithADenseScan) {
+  const SamplePoints wave = sampled("t", "0.1 * sin(300 * t)");
+  num::BSplineCurveFit<double> curve = fitted(wave, 128);
+  SamplePoints some;
+  double expected = 0.0;
+  for (std::size_t k = 0; k < wave.size(); k += 61) {
+    some.push_back(wave[k]);
+    expected = std::max(expected, bruteForceDistance(curve, wave[k]));
+  }
+  EXPECT_GT(expected, 0.002);
+  EXPECT_NEAR(largestDeviation(curve, some), expected, 1e-9);
+}
+
+}  // namespace
