@@ -104,6 +104,18 @@ TEST(sampleCurve, ARefusedParameterNameBlocksOnlyCurvesThatUseIt) {
                std::runtime_error);
 }
 
+// muparser cannot bind the variable t beside a constant of that name; the curve would silently
+// stand still at the parameter's value, so the conflict is reported instead.
+TEST(sampleCurve, ReportsADesignParameterNamedT) {
+  SamplePoints samples;
+  try {
+    sampleCurve(0.0, 1.0, "t", "", "", samples, {{"pi", 3.141592653589793}, {"t", 5.0}});
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_EQ(std::string(error.what()), "x(t): Name conflict");
+  }
+}
+
 TEST(sampleCurve, NamesTheCoordinateAndTheFirstTWhereAValueIsNotFinite) {
   struct Case {
     std::string x, y, z;
