@@ -79,6 +79,14 @@ struct HeldObject {
   int references;
 };
 
+/// Buffers the host allocated for `_raw` results and those given back through
+/// DeallocateArrayInternal, since the process started.
+struct HostAllocations {
+  std::size_t strings = 0, stringsFreed = 0;            ///< char[] texts
+  std::size_t numberArrays = 0, numberArraysFreed = 0;  ///< double[] and other number arrays
+  std::size_t objectArrays = 0, objectArraysFreed = 0;  ///< arrays of object pointers
+};
+
 /// One dlopen'ed add-in library. The destructor unloads it if still loaded.
 class AddInLibrary {
  public:
@@ -182,6 +190,12 @@ class HostSession {
   /// "Component.customGraphicsGroups", "CustomGraphicsGroups.add", "Sketches.add",
   /// "NurbsCurve3D.createNonRational", "CommandInputs.itemById", "UserInterface.workspaces".
   static std::vector<std::string> operationNames();
+
+  // Diagnostics beyond the add-in's contract
+  /// Texts of exceptions that left an event handler's notify (the host swallowed them).
+  std::vector<std::string> handlerErrors() const;
+  /// Host buffers allocated and freed so far (process-wide).
+  static HostAllocations allocations();
 
  private:
   std::unique_ptr<Host> host_;

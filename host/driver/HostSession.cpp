@@ -1,0 +1,219 @@
+// The driver: plays the user against the simulated host and reports what the add-in left there.
+#include "host/driver/HostSession.h"
+
+#include <stdexcept>
+
+#include "host/sim/FaultTable.h"
+#include "host/sim/Host.h"
+#include "host/sim/HostArrays.h"
+#include "host/sim/SimApplication.h"
+#include "host/sim/SimCommand.h"
+#include "host/sim/SimCommandControl.h"
+#include "host/sim/SimCommandDefinition.h"
+#include "host/sim/SimCommandDefinitions.h"
+#include "host/sim/SimCommandInputs.h"
+#include "host/sim/SimComponent.h"
+#include "host/sim/SimCustomGraphicsGroups.h"
+#include "host/sim/SimDesign.h"
+#include "host/sim/SimEvent.h"
+#include "host/sim/SimSketches.h"
+#include "host/sim/SimStringValueCommandInput.h"
+#include "host/sim/SimTextBoxCommandInput.h"
+#include "host/sim/SimToolbarControls.h"
+#include "host/sim/SimToolbarPanels.h"
+#include "host/sim/SimUserInterface.h"
+#include "host/sim/SimValueCommandInput.h"
+#include "host/sim/SimWorkspaces.h"
+
+namespace fsim {
+
+namespace {
+
+std::shared_ptr<SimToolbarPanel> findPanel(const Host& host, const std::string& workspaceId,
+                                           const std::string& panelId) {
+  auto workspace = host.application->userInterface().workspaces().find(workspaceId);
+  return workspace ? workspace->panels().find(panelId) : nullptr;
+}
+
+std::shared_ptr<SimCommandControl> findControl(const Host& host, const std::string& workspaceId,
+                                               const std::string& panelId,
+                                               const std::string& controlId) {
+  auto panel = findPanel(host, workspaceId, panelId);
+  return panel ? panel->controls().find(controlId) : nullptr;
+}
+
+SimCommand& openCommand(const Host& host) {
+  if (!host.openCommand) throw std::runtime_error("no dialog is open");
+  return *host.openCommand;
+}
+
+template <class Input>
+Input& dialogInput(const Host& host, const std::string& id, const char* kind) {
+  auto* input = dynamic_cast<Input*>(openCommand(host).inputs().find(id).get());
+  if (!input) throw std::runtime_error("the dialog has no " + std::string(kind) + " '" + id + "'");
+  return *input;
+}
+
+}  // namespace
+
+HostSession::HostSession() : host_(std::make_unique<Host>()) {}
+
+HostSession::~HostSession() = default;
+
+void HostSession::addUserParameter(const std::string& name, double value) {
+  host_->application->design().addUserParameter(name, value);
+}
+
+void HostSession::addModelParameter(const std::string& name, double value) {
+  host_->application->design().addModelParameter(name, value);
+}
+
+std::vector<std::pair<std::string, double>> HostSession::parameters() const {
+  std::vector<std::pair<std::string, double>> out;
+  const SimDesign& design = host_->application->design();
+  for (const auto& p : design.userParameters()) out.emplace_back(p->name(), p->value());
+  for (const auto& p : design.modelParameters()) out.emplace_back(p->name(), p->value());
+  return out;
+}
+
+void HostSession::setActiveProduct(ActiveProduct product) {
+  host_->application->activeProduct(product);
+}
+
+std::string HostSession::addSketch(OriginPlane plane) {
+  return host_->application->design().root()->sketches().addSketch(plane, false)->name();
+}
+
+void HostSession::editSketch(const std::string& name) {
+  auto sketch = host_->application->design().root()->sketches().find(name);
+  if (!sketch) throw std::invalid_argument("no sketch named '" + name + "'");
+  host_->application->editSketch(sketch);
+}
+
+void HostSession::finishSketchEdit() { host_->application->editSketch(nullptr); }
+
+void HostSession::removePanel(const std::string& workspaceId, const std::string& panelId) {
+  auto workspace = host_->application->userInterface().workspaces().find(workspaceId);
+  if (!workspace || !workspace->panels().removePanel(panelId)) {
+    throw std::invalid_argument("no panel '" + panelId + "' in workspace '" + workspaceId + "'");
+  }
+}
+
+bool HostSession::hasControl(const std::string& workspaceId, const std::string& panelId,
+                             const std::string& controlId) const {
+  return findControl(*host_, workspaceId, panelId, controlId) != nullptr;
+}
+
+bool HostSession::hasCommandDefinition(const std::string& id) const {
+  return host_->application->userInterface().commandDefinitions().find(id) != nullptr;
+}
+
+void HostSession::click(const std::string& workspaceId, const std::string& panelId,
+                        const std::string& controlId) {
+  auto control = findControl(*host_, workspaceId, panelId, controlId);
+  if (!control) {
+    throw std::runtime_error("no control '" + controlId + "' on panel '" + panelId + "'");
+  }
+  if (!control->visible()) throw std::runtime_error("control '" + controlId + "' is hidden");
+  auto definition = control->definition();
+  if (!definition) {
+    throw std::runtime_error("the command definition of control '" + controlId + "' is gone");
+  }
+  startCommand(definition);
+}
+
+bool HostSession::dialogOpen() const { return host_->openCommand != nullptr; }
+
+std::vector<InputInfo> HostSession::inputs() const {
+  std::vector<InputInfo> out;
+  if (!host_->openCommand) return out;
+  for (const auto& input : host_->openCommand->inputs().all()) out.push_back(input->info());
+  return out;
+}
+
+std::string HostSession::helpFile() const {
+  return host_->openCommand ? host_->openCommand->helpFile() : "";
+}
+
+void HostSession::setInputText(const std::string& id, const std::string& text) {
+  dialogInput<SimStringValueCommandInput>(*host_, id, "string input").userSetsValue(text);
+  openCommand(*host_).raiseExecutePreview();
+}
+
+void HostSession::setInputValue(const std::string& id, double value) {
+  dialogInput<SimValueCommandInput>(*host_, id, "value input").userSetsValue(value);
+  openCommand(*host_).raiseExecutePreview();
+}
+
+std::string HostSession::textBoxText(const std::string& id) const {
+  return dialogInput<SimTextBoxCommandInput>(*host_, id, "text box").plainText();
+}
+
+void HostSession::confirm() {
+  openCommand(*host_);
+  endCommand(true, adsk::core::CompletedTerminationReason);
+}
+
+void HostSession::cancel() {
+  openCommand(*host_);
+  endCommand(false, adsk::core::CancelledTerminationReason);
+}
+
+std::vector<MessageBoxRecord> HostSession::messageBoxes() const { return host_->messageBoxes; }
+
+std::vector<SketchInfo> HostSession::sketches() const {
+  std::vector<SketchInfo> out;
+  for (const auto& sketch : host_->application->design().root()->sketches().all()) {
+    out.push_back(sketch->info());
+  }
+  return out;
+}
+
+std::vector<GraphicsGroupInfo> HostSession::graphicsGroups() const {
+  std::vector<GraphicsGroupInfo> out;
+  for (const auto& group : host_->application->design().root()->graphicsGroups().all()) {
+    out.push_back(group->info());
+  }
+  return out;
+}
+
+int HostSession::viewportRefreshes() const { return host_->viewportRefreshes; }
+
+std::vector<HeldObject> HostSession::heldObjects() const {
+  std::vector<HeldObject> out;
+  SimObject::forEachObject([&out](SimObject& object) {
+    if (object.outsideReferences() > 0) {
+      out.push_back(HeldObject{object.typeName(), object.outsideReferences()});
+    }
+  });
+  return out;
+}
+
+std::size_t HostSession::handlerCount(const std::string& event) const {
+  const std::string createdPrefix = "commandCreated:";
+  if (event.compare(0, createdPrefix.size(), createdPrefix) == 0) {
+    auto definition = host_->application->userInterface().commandDefinitions().find(
+        event.substr(createdPrefix.size()));
+    return definition ? definition->commandCreated().links().count() : 0;
+  }
+  if (!host_->openCommand) return 0;
+  const SimCommand& command = *host_->openCommand;
+  if (event == "execute") return command.executeEvent().links().count();
+  if (event == "destroy") return command.destroyEvent().links().count();
+  if (event == "executePreview") return command.executePreviewEvent().links().count();
+  return 0;
+}
+
+void HostSession::failOperation(const std::string& operation, FaultMode mode, int call) {
+  host_->faults.fail(operation, mode, call);
+}
+
+void HostSession::clearFaults() { host_->faults.clear(); }
+
+std::vector<std::string> HostSession::operationNames() { return FaultTable::operationNames(); }
+
+std::vector<std::string> HostSession::handlerErrors() const { return host_->handlerErrors; }
+
+HostAllocations HostSession::allocations() { return hostAllocations(); }
+
+}  // namespace fsim

@@ -1,0 +1,34 @@
+// Joins an API class to the host's bookkeeping: Sim<Api> implements the ReferenceCounted and Base
+// members of every simulated object so that each concrete class only implements its `_raw`
+// members. The API class stays the first base, so its subobject sits at the object's address as
+// Ptr's reference counting and interface queries require.
+#pragma once
+
+#include "host/sim/FaultTable.h"
+#include "host/sim/Host.h"
+#include "host/sim/SimObject.h"
+
+namespace fsim {
+
+template <class Api>
+class Sim : public Api, public SimObject {
+ public:
+  void addref() override { addOutsideReference(); }
+  void release() override { releaseOutsideReference(); }
+  int refcount() const override { return outsideReferences(); }
+  bool isValid() const override { return alive(); }
+  const char* typeName() const override { return this->objectType(); }
+  adsk::core::Base* api() override { return this; }
+
+ protected:
+  /// Counts a call of `operation` and answers whether it must fail: an injected fault, or an
+  /// object no longer in the model. Every `_raw` member starts with it.
+  bool refused(const char* operation) const {
+    if (operationFails(operation)) return true;
+    if (alive()) return false;
+    if (Host* host = Host::current()) host->recordFailure(operation);
+    return true;
+  }
+};
+
+}  // namespace fsim

@@ -1,0 +1,74 @@
+// The simulated root component and its origin planes.
+#include "host/sim/SimComponent.h"
+
+#include "host/sim/HostArrays.h"
+#include "host/sim/SimCustomGraphicsGroups.h"
+#include "host/sim/SimSketches.h"
+
+namespace fsim {
+
+std::shared_ptr<SimComponent> SimComponent::create() {
+  auto component = std::make_shared<SimComponent>();
+  component->sketches_ = std::make_shared<SimSketches>(*component);
+  for (OriginPlane which : {OriginPlane::XY, OriginPlane::XZ, OriginPlane::YZ}) {
+    component->planes_[static_cast<size_t>(which)] = std::make_shared<SimConstructionPlane>(which);
+  }
+  component->groups_ = std::make_shared<SimCustomGraphicsGroups>(component);
+  return component;
+}
+
+void SimComponent::markDeleted() {
+  SimObject::markDeleted();
+  sketches_->markDeleted();
+  for (auto& plane : planes_) plane->markDeleted();
+  groups_->markDeleted();
+}
+
+adsk::fusion::Sketches* SimComponent::sketches_raw() const {
+  if (refused("Component.sketches")) return nullptr;
+  return handOut(sketches_);
+}
+
+adsk::fusion::ConstructionPlane* SimComponent::xYConstructionPlane_raw() const {
+  if (refused("Component.xYConstructionPlane")) return nullptr;
+  return handOut(plane(OriginPlane::XY));
+}
+
+adsk::fusion::ConstructionPlane* SimComponent::xZConstructionPlane_raw() const {
+  if (refused("Component.xZConstructionPlane")) return nullptr;
+  return handOut(plane(OriginPlane::XZ));
+}
+
+adsk::fusion::ConstructionPlane* SimComponent::yZConstructionPlane_raw() const {
+  if (refused("Component.yZConstructionPlane")) return nullptr;
+  return handOut(plane(OriginPlane::YZ));
+}
+
+adsk::fusion::CustomGraphicsGroups* SimComponent::customGraphicsGroups_raw() const {
+  if (refused("Component.customGraphicsGroups")) return nullptr;
+  return handOut(groups_);
+}
+
+std::string SimConstructionPlane::shortName() const {
+  switch (which_) {
+    case OriginPlane::XY:
+      return "XY";
+    case OriginPlane::XZ:
+      return "XZ";
+    case OriginPlane::YZ:
+      return "YZ";
+  }
+  return "";
+}
+
+adsk::core::Plane* SimConstructionPlane::geometry_raw() const {
+  refused("ConstructionPlane.geometry");
+  return nullptr;  // plane geometry is not simulated
+}
+
+char* SimConstructionPlane::name_raw() const {
+  if (refused("ConstructionPlane.name")) return nullptr;
+  return newHostString(shortName() + " Plane");
+}
+
+}  // namespace fsim

@@ -1,0 +1,58 @@
+// The design's root component: its sketches, its three origin construction planes and its
+// custom graphics groups.
+#pragma once
+
+#include <Fusion/FusionAll.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "host/driver/HostSession.h"
+#include "host/sim/Sim.h"
+
+namespace fsim {
+
+class SimSketches;
+class SimConstructionPlane;
+class SimCustomGraphicsGroups;
+
+class SimComponent : public Sim<adsk::fusion::Component> {
+ public:
+  static std::shared_ptr<SimComponent> create();
+
+  SimSketches& sketches() const { return *sketches_; }
+  SimCustomGraphicsGroups& graphicsGroups() const { return *groups_; }
+  const std::shared_ptr<SimConstructionPlane>& plane(OriginPlane which) const {
+    return planes_[static_cast<size_t>(which)];
+  }
+  void markDeleted() override;
+
+ private:
+  adsk::fusion::Sketches* sketches_raw() const override;
+  adsk::fusion::ConstructionPlane* xYConstructionPlane_raw() const override;
+  adsk::fusion::ConstructionPlane* xZConstructionPlane_raw() const override;
+  adsk::fusion::ConstructionPlane* yZConstructionPlane_raw() const override;
+  adsk::fusion::CustomGraphicsGroups* customGraphicsGroups_raw() const override;
+
+  std::shared_ptr<SimSketches> sketches_;
+  std::array<std::shared_ptr<SimConstructionPlane>, 3> planes_;
+  std::shared_ptr<SimCustomGraphicsGroups> groups_;
+};
+
+/// An origin construction plane; sketches can be added on it.
+class SimConstructionPlane : public Sim<adsk::fusion::ConstructionPlane> {
+ public:
+  explicit SimConstructionPlane(OriginPlane which) : which_(which) {}
+  OriginPlane which() const { return which_; }
+  /// "XY", "XZ" or "YZ".
+  std::string shortName() const;
+
+ private:
+  adsk::core::Plane* geometry_raw() const override;
+  char* name_raw() const override;
+
+  OriginPlane which_;
+};
+
+}  // namespace fsim

@@ -1,0 +1,74 @@
+// The design: its user and model parameters (with the two collections an add-in reads them
+// through) and its root component.
+#pragma once
+
+#include <Fusion/FusionAll.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/sim/Sim.h"
+#include "host/sim/SimParameter.h"
+
+namespace fsim {
+
+class SimComponent;
+class SimParameterList;
+class SimUserParameters;
+
+class SimDesign : public Sim<adsk::fusion::Design> {
+ public:
+  static std::shared_ptr<SimDesign> create();
+
+  void addUserParameter(const std::string& name, double value);
+  void addModelParameter(const std::string& name, double value);
+  const std::vector<std::shared_ptr<SimUserParameter>>& userParameters() const { return user_; }
+  const std::vector<std::shared_ptr<SimModelParameter>>& modelParameters() const { return model_; }
+  const std::shared_ptr<SimComponent>& root() const { return root_; }
+  void markDeleted() override;
+
+ private:
+  char* productType_raw() const override;
+  adsk::core::Document* parentDocument_raw() const override;
+  adsk::fusion::Component* rootComponent_raw() const override;
+  adsk::fusion::UserParameters* userParameters_raw() const override;
+  adsk::fusion::ParameterList* allParameters_raw() const override;
+
+  std::vector<std::shared_ptr<SimUserParameter>> user_;
+  std::vector<std::shared_ptr<SimModelParameter>> model_;
+  std::shared_ptr<SimComponent> root_;
+  std::shared_ptr<SimUserParameters> userCollection_;
+  std::shared_ptr<SimParameterList> allCollection_;
+};
+
+/// All of a design's parameters, user parameters first, read-only.
+class SimParameterList : public Sim<adsk::fusion::ParameterList> {
+ public:
+  explicit SimParameterList(const SimDesign& design) : design_(design) {}
+
+ private:
+  adsk::fusion::Parameter* item_raw(size_t index) const override;
+  adsk::fusion::Parameter* itemByName_raw(const char* name) const override;
+  size_t count_raw() const override;
+  bool isReadOnly_raw() const override;
+
+  std::shared_ptr<SimObject> at(size_t index) const;
+  const SimDesign& design_;
+};
+
+/// A design's user parameters.
+class SimUserParameters : public Sim<adsk::fusion::UserParameters> {
+ public:
+  explicit SimUserParameters(const SimDesign& design) : design_(design) {}
+
+ private:
+  adsk::fusion::UserParameter* item_raw(size_t index) const override;
+  adsk::fusion::UserParameter* itemByName_raw(const char* name) const override;
+  size_t count_raw() const override;
+  adsk::fusion::Design* design_raw() const override;
+
+  const SimDesign& design_;
+};
+
+}  // namespace fsim

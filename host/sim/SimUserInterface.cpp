@@ -1,0 +1,51 @@
+// The simulated user interface.
+#include "host/sim/SimUserInterface.h"
+
+#include "host/sim/SimCommandDefinitions.h"
+#include "host/sim/SimWorkspaces.h"
+
+namespace fsim {
+
+std::shared_ptr<SimUserInterface> SimUserInterface::create() {
+  auto ui = std::make_shared<SimUserInterface>();
+  ui->workspaces_ = std::make_shared<SimWorkspaces>();
+  ui->workspaces_->addWorkspace("FusionSolidEnvironment",
+                                {"SolidCreatePanel", "SketchPanel", "InsertPanel"});
+  ui->workspaces_->addWorkspace("CAMEnvironment", {"CAMActionPanel"});
+  ui->definitions_ = std::make_shared<SimCommandDefinitions>();
+  return ui;
+}
+
+void SimUserInterface::markDeleted() {
+  SimObject::markDeleted();
+  workspaces_->markDeleted();
+  definitions_->markDeleted();
+}
+
+adsk::core::DialogResults SimUserInterface::messageBox_raw(
+    const char* text, const char* title, adsk::core::MessageBoxButtonTypes buttons,
+    adsk::core::MessageBoxIconTypes icon) const {
+  if (refused("UserInterface.messageBox")) return adsk::core::DialogError;
+  if (Host* host = Host::current()) {
+    host->messageBoxes.push_back(MessageBoxRecord{
+        text ? text : "", title ? title : "", static_cast<int>(buttons), static_cast<int>(icon)});
+  }
+  return adsk::core::DialogOK;
+}
+
+adsk::core::Workspaces* SimUserInterface::workspaces_raw() const {
+  if (refused("UserInterface.workspaces")) return nullptr;
+  return handOut(workspaces_);
+}
+
+adsk::core::CommandDefinitions* SimUserInterface::commandDefinitions_raw() const {
+  if (refused("UserInterface.commandDefinitions")) return nullptr;
+  return handOut(definitions_);
+}
+
+adsk::core::Workspace* SimUserInterface::activeWorkspace_raw() const {
+  if (refused("UserInterface.activeWorkspace")) return nullptr;
+  return handOut(workspaces_->find(activeWorkspace_));
+}
+
+}  // namespace fsim

@@ -1,0 +1,42 @@
+// The user interface: workspaces with their toolbar panels, the command definitions, and the
+// message box, which records what it shows and answers OK as a user would.
+#pragma once
+
+#include <Core/CoreAll.h>
+
+#include <memory>
+#include <string>
+
+#include "host/sim/Sim.h"
+
+namespace fsim {
+
+class SimWorkspaces;
+class SimCommandDefinitions;
+
+class SimUserInterface : public Sim<adsk::core::UserInterface> {
+ public:
+  /// The workspaces "FusionSolidEnvironment" (panels "SolidCreatePanel", "SketchPanel",
+  /// "InsertPanel") and "CAMEnvironment" (panel "CAMActionPanel"), and no command definitions.
+  static std::shared_ptr<SimUserInterface> create();
+  /// Makes the workspace with that ID the active one (initially "FusionSolidEnvironment").
+  void activateWorkspace(const std::string& id) { activeWorkspace_ = id; }
+
+  SimWorkspaces& workspaces() const { return *workspaces_; }
+  SimCommandDefinitions& commandDefinitions() const { return *definitions_; }
+  void markDeleted() override;
+
+ private:
+  adsk::core::DialogResults messageBox_raw(const char* text, const char* title,
+                                           adsk::core::MessageBoxButtonTypes buttons,
+                                           adsk::core::MessageBoxIconTypes icon) const override;
+  adsk::core::Workspaces* workspaces_raw() const override;
+  adsk::core::CommandDefinitions* commandDefinitions_raw() const override;
+  adsk::core::Workspace* activeWorkspace_raw() const override;
+
+  std::shared_ptr<SimWorkspaces> workspaces_;
+  std::shared_ptr<SimCommandDefinitions> definitions_;
+  std::string activeWorkspace_ = "FusionSolidEnvironment";
+};
+
+}  // namespace fsim

@@ -1,0 +1,47 @@
+// The user interface's workspaces, and one workspace with its toolbar panels.
+#pragma once
+
+#include <Core/CoreAll.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/sim/Sim.h"
+
+namespace fsim {
+
+class SimWorkspace;
+class SimToolbarPanels;
+
+class SimWorkspaces : public Sim<adsk::core::Workspaces> {
+ public:
+  void addWorkspace(const std::string& id, const std::vector<std::string>& panelIds);
+  /// The workspace with that ID, or null.
+  std::shared_ptr<SimWorkspace> find(const std::string& id) const;
+  void markDeleted() override;
+
+ private:
+  adsk::core::Workspace* itemById_raw(const char* id) const override;
+  adsk::core::Workspace* item_raw(size_t index) const override;
+  size_t count_raw() const override;
+
+  std::vector<std::shared_ptr<SimWorkspace>> workspaces_;
+};
+
+class SimWorkspace : public Sim<adsk::core::Workspace> {
+ public:
+  SimWorkspace(std::string id, const std::vector<std::string>& panelIds);
+  const std::string& id() const { return id_; }
+  SimToolbarPanels& panels() const { return *panels_; }
+  void markDeleted() override;
+
+ private:
+  adsk::core::ToolbarPanels* toolbarPanels_raw() const override;
+  char* id_raw() const override;
+
+  std::string id_;
+  std::shared_ptr<SimToolbarPanels> panels_;
+};
+
+}  // namespace fsim
