@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -174,7 +174,7 @@ class BezierPieces {
 };
 
 // Branch and bound over the pieces: a piece (or half, quarter ... of one) is split further only
-// while its box could still hold a point nearer than the nearest curve point seen so far.
+// while its lower bound leaves room for a point nearer than the nearest curve point seen so far.
 class NearestDistanceSearch {
  public:
   NearestDistanceSearch(const BezierPieces& pieces, double accuracy)
@@ -253,7 +253,12 @@ class NearestDistanceSearch {
 }  // namespace
 
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
-  if (samples.empty() || curve.ControlPointCount() <= kDegree) {
+  if (curve.Degree() != kDegree || curve.Dimension() != 3 ||
+      curve.Basis().KnotVector().size() != std::size_t(curve.ControlPointCount()) + kDegree + 1) {
+    throw std::invalid_argument(
+        "largestDeviation measures complete cubic fits in 3 dimensions only");
+  }
+  if (samples.empty()) {
     return 0.0;
   }
   const BezierPieces pieces(curve);

@@ -8,7 +8,9 @@
 
 /// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`
 /// (a cubic fit, 3 coordinates), accurate to about 1e-12 times the size of the curve (at least
-/// 1e-12). Closed curves, cusps and turns lying close together are handled: every part of the curve
-/// that could be nearer is examined. Returns 0 for no samples. The samples are expected to be
-/// finite. Costs a few milliseconds to a few tens for 2049 samples and 128 control points.
+/// 1e-12). Closed curves, cusps and turns lying close together are handled: every part of the
+/// curve that could be nearer is examined. Returns 0 for no samples; samples that are not finite
+/// are passed over. Throws std::invalid_argument unless `curve` is a cubic fit of 3 coordinates
+/// with its full knot vector. Costs a few milliseconds, up to a few tens on curves whose turns lie
+/// close together, for 2049 samples and 128 control points.
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);
