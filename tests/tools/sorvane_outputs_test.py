@@ -1,0 +1,168 @@
+"""sorvane's output files read back by real readers.
+
+Runs the built sorvane (path given as the first argument) and checks its JSON with the json module,
+its SVG with xml.etree and rsvg-convert (librsvg), and its DXF with ezdxf (Debian's python3-ezdxf,
+hence /usr/bin/python3). Numbers must come back bit for bit: the JSON and the DXF are compared
+with == on floats.
+"""
+import json
+import math
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+import xml.etree.ElementTree as ElementTree
+
+import ezdxf
+from ezdxf import recover
+
+SORVANE = None
+SEGMENT = ["--x", "t", "--y", "0", "--z", "0", "--t-end", "1"]
+CIRCLE = ["--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z", "0", "--t-end", "1"]
+SVG_NS = "{http://www.w3.org/2000/svg}"
+
+
+class SorvaneOutputs(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="sorvane_test_")
+
+    def tearDown(self):
+        shutil.rmtree(self.folder)
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def sorvane(self, *arguments, expect=0):
+        run = subprocess.run([SORVANE, "--quiet", *arguments], capture_output=True, text=True,
+                             cwd=self.folder)
+        self.assertEqual(run.returncode, expect, run.stderr)
+        return run
+
+    def session(self, *arguments, expect=0):
+        self.sorvane("--json", self.path("s.json"), *arguments, expect=expect)
+        with open(self.path("s.json"), encoding="utf-8") as file:
+            return json.load(file)
+
+    def assert_clamped_cubic(self, spline, controls):
+        self.assertEqual(spline["degree"], 3)
+        self.assertEqual(len(spline["controlPoints"]), controls)
+        knots = spline["knots"]
+        self.assertEqual(len(knots), controls + 4)
+        self.assertEqual(knots[:4], [knots[0]] * 4)
+        self.assertEqual(knots[-4:], [knots[-1]] * 4)
+        self.assertEqual(knots, sorted(knots))
+
+    def test_default_helix(self):
+        data = self.session()
+        self.assertEqual(list(data), ["inputs", "parameters", "status", "preview", "sketches",
+                                      "messages"])
+        self.assertEqual(data["inputs"], {"x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
+                                          "z": "t", "tStart": 0, "tEnd": 3})
+        self.assertEqual(data["parameters"], {"pi": math.pi})
+        self.assertEqual(data["status"], "32 spline controls")
+        self.assertEqual(data["messages"], [])
+        [group] = data["preview"]
+        self.assertEqual(group["groupId"], "vtlCustomGraphicsID")
+        [preview] = group["curves"]
+        self.assertEqual((preview["weight"], preview["color"], preview["selectable"]),
+                         (3, [255, 0, 0, 255], False))
+        [sketch] = data["sketches"]
+        self.assertEqual((sketch["name"], sketch["plane"], sketch["new"]), ("Sketch1", "XY", True))
+        [spline] = sketch["splines"]
+        self.assertEqual((spline["rational"], spline["periodic"]), (False, False))
+        self.assert_clamped_cubic(spline, 32)
+        # The preview and the created curve come from the same computation, bit for bit.
+        self.assertEqual(preview["controlPoints"], spline["controlPoints"])
+        self.assertEqual(preview["knots"], spline["knots"])
+        # A clamped fit starts and ends on the first and last samples: (1, 0, 0) and (1, 0, 3).
+        for got, want in zip(spline["controlPoints"][0] + spline["controlPoints"][-1],
+                             [1, 0, 0, 1, 0, 3]):
+            self.assertAlmostEqual(got, want, places=9)
+
+    def test_straight_segment_and_circle(self):
+        segment = self.session(*SEGMENT)["sketches"][0]["splines"][0]
+        self.assertEqual(segment["knots"], [0, 0, 0, 0, 1, 1, 1, 1])
+        self.assert_clamped_cubic(segment, 4)
+        for point, x in zip(segment["controlPoints"], [0, 1 / 3, 2 / 3, 1]):
+            self.assertAlmostEqual(point[0], x, places=9)
+            self.assertAlmostEqual(point[1], 0, places=12)
+        circle = self.session(*CIRCLE)
+        self.assertEqual(circle["status"], "16 spline controls")
+        self.assert_clamped_cubic(circle["sketches"][0]["splines"][0], 16)
+
+    def test_parameters_by_name_and_pi_replaced(self):
+        data = self.session("--param", "r=2", "--param", "lead=0.5",
+                            "--x", "r * cos(2 * pi * t)", "--y", "r * sin(2 * pi * t)",
+                            "--z", "lead * t")
+        self.assertEqual(data["parameters"], {"lead": 0.5, "pi": math.pi, "r": 2})
+        points = data["sketches"][0]["splines"][0]["controlPoints"]
+        # The clamped fit starts and ends on the first and last samples: (r, 0, 0), (r, 0, 3 lead).
+        for got, want in zip(points[0] + points[-1], [2, 0, 0, 2, 0, 1.5]):
+            self.assertAlmostEqual(got, want, places=9)
+        replaced = self.session("--param", "pi=3", *SEGMENT)
+        self.assertEqual(replaced["parameters"], {"pi": 3})
+
+    def test_bad_expression_creates_nothing_and_is_drawn_as_text(self):
+        run = self.sorvane("--x", "cos(2 * pi * t", "--json", self.path("s.json"),
+                           "--svg", self.path("s.svg"), "--dxf", self.path("s.dxf"), expect=1)
+        with open(self.path("s.json"), encoding="utf-8") as file:
+            data = json.load(file)
+        self.assertTrue(data["status"].startswith("x(t): "), data["status"])
+        self.assertIn(data["status"], run.stderr)
+        self.assertEqual(data["sketches"], [])
+        self.assertEqual(data["preview"], [])
+        self.assertFalse(os.path.exists(self.path("s.dxf")))
+        root = ElementTree.parse(self.path("s.svg")).getroot()
+        self.assertEqual(root.findall(f".//{SVG_NS}polyline"), [])
+        texts = " ".join(t.text or "" for t in root.iter(f"{SVG_NS}text"))
+        self.assertIn(data["status"], texts)
+
+    def test_edit_sketch_and_cancel(self):
+        edited = self.session("--edit-sketch", *SEGMENT)
+        self.assertEqual([(s["name"], s["new"], len(s["splines"])) for s in edited["sketches"]],
+                         [("Sketch1", False, 1)])
+        cancelled = self.session("--cancel")
+        self.assertEqual(cancelled["sketches"], [])
+        # The preview as it stood before Cancel; sorvane itself fails if it outlives the dialog.
+        self.assertEqual(len(cancelled["preview"]), 1)
+
+    def test_json_on_standard_output(self):
+        run = self.sorvane("--json", "-", *SEGMENT)
+        self.assertEqual(json.loads(run.stdout)["status"], "4 spline controls")
+
+    def test_svg_is_well_formed_and_renders_without_warnings(self):
+        self.sorvane("--svg", self.path("helix.svg"))
+        root = ElementTree.parse(self.path("helix.svg")).getroot()
+        self.assertEqual(root.tag, f"{SVG_NS}svg")
+        curves = [p for p in root.iter(f"{SVG_NS}polyline") if "255,0,0" in p.get("stroke", "")]
+        self.assertEqual(len(curves), 4)  # one per view
+        self.assertTrue(all(c.get("stroke-width") == "3" for c in curves))
+        render = subprocess.run(["rsvg-convert", "-o", self.path("helix.png"),
+                                 self.path("helix.svg")], capture_output=True, text=True)
+        self.assertEqual((render.returncode, render.stderr), (0, ""))
+        with open(self.path("helix.png"), "rb") as file:
+            self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
+
+    def test_dxf_reads_back_exactly(self):
+        for arguments, controls in ((SEGMENT, 4), ((), 32)):
+            data = self.session("--dxf", self.path("c.dxf"), *arguments)
+            spline = data["sketches"][0]["splines"][0]
+            doc = ezdxf.readfile(self.path("c.dxf"))
+            self.assertEqual(doc.dxfversion, "AC1015")
+            auditor = doc.audit()
+            self.assertEqual((auditor.errors, auditor.fixes), ([], []))
+            _, recovered = recover.readfile(self.path("c.dxf"))
+            self.assertFalse(recovered.has_errors)
+            [entity] = doc.modelspace()
+            self.assertEqual(entity.dxftype(), "SPLINE")
+            self.assertEqual(entity.dxf.degree, 3)
+            self.assertEqual(list(entity.knots), spline["knots"])
+            self.assertEqual([list(p) for p in entity.control_points], spline["controlPoints"])
+            self.assertEqual(len(entity.control_points), controls)
+
+
+if __name__ == "__main__":
+    SORVANE = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)
