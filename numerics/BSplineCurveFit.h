@@ -56,6 +56,8 @@ class BSplineCurveFit {
   bool SolveNormalEquations(const std::vector<int>& spanStarts, const RowMajorArray<Real>& values,
                             RowMajorArray<Real>& block) const;
   void CombineSamples(const RowMajorArray<Real>& block);
+  template <int Rows>
+  void CombineControlsOf3(const RowMajorArray<Real>& block, int r);
   void PinEnds();
 
   int dimension_;
@@ -166,6 +168,9 @@ bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<int>& spanSta
   // exactly when both r and c lie in its span, in increasing sample order.
   const int width = std::max(degree_ + 1, 1);
   std::vector<Real> upper(static_cast<std::size_t>(n) * width, Real(0));
+  // Row r of Aᵀ ends with the last sample whose span holds r; made non-decreasing so that the
+  // forward substitution may skip the zeros behind it.
+  std::vector<int> usedColumns(static_cast<std::size_t>(n), 0);
   for (int k = 0; k < sampleCount_; ++k) {
     const int imin = spanStarts[k];
     if (imin < 0) continue;
@@ -175,8 +180,10 @@ bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<int>& spanSta
       for (int b = a; b <= degree_; ++b) entries[b - a] = entries[b - a] + v[b] * v[a];
     }
     Real* column = block.Data() + k;
-    for (int a = 0; a <= degree_; ++a)
+    for (int a = 0; a <= degree_; ++a) {
       column[static_cast<std::size_t>(imin + a) * sampleCount_] = v[a];
+      usedColumns[imin + a] = k + 1;
+    }
   }
   for (int r = 0; r < n; ++r) {
     const int cmax = std::min(r + degree_, n - 1);
@@ -186,19 +193,51 @@ bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<int>& spanSta
       matrix(c, r) = value;
     }
   }
-  return matrix.DecomposeCholesky() && matrix.ForwardSubstitute(block.Data(), sampleCount_) &&
+  for (int r = 1; r < n; ++r) usedColumns[r] = std::max(usedColumns[r], usedColumns[r - 1]);
+  return matrix.DecomposeCholesky() &&
+         matrix.ForwardSubstitute(block.Data(), sampleCount_, usedColumns.data()) &&
          matrix.BackSubstitute(block.Data(), sampleCount_);
 }
 
 template <typename Real>
 void BSplineCurveFit<Real>::CombineSamples(const RowMajorArray<Real>& block) {
-  for (int r = 0; r < controlPointCount_; ++r) {
+  int r = 0;
+  if (dimension_ == 3) {
+    for (; r + 3 < controlPointCount_; r += 4) CombineControlsOf3<4>(block, r);
+  }
+  for (; r < controlPointCount_; ++r) {
     Real* control = controlCoordinates_.data() + static_cast<std::size_t>(r) * dimension_;
     const Real* weights = block.Row(static_cast<std::size_t>(r));
     for (int k = 0; k < sampleCount_; ++k) {
       const Real* sample = sampleCoordinates_ + static_cast<std::size_t>(k) * dimension_;
       for (int j = 0; j < dimension_; ++j) control[j] = weights[k] * sample[j] + control[j];
     }
+  }
+}
+
+// Controls r to r + Rows - 1 in three dimensions: 3 · Rows running sums side by side, so that
+// the additions need not wait for one another (and pair up in vector registers); each sum still
+// takes its samples in increasing order.
+template <typename Real>
+template <int Rows>
+void BSplineCurveFit<Real>::CombineControlsOf3(const RowMajorArray<Real>& block, int r) {
+  const Real* weights[Rows];
+  Real sums[3][Rows];
+  Real* controls = controlCoordinates_.data() + static_cast<std::size_t>(r) * 3;
+  for (int row = 0; row < Rows; ++row) {
+    weights[row] = block.Row(static_cast<std::size_t>(r + row));
+    for (int j = 0; j < 3; ++j) sums[j][row] = controls[3 * row + j];
+  }
+  for (int k = 0; k < sampleCount_; ++k) {
+    const Real* sample = sampleCoordinates_ + static_cast<std::size_t>(k) * 3;
+    Real w[Rows];
+    for (int row = 0; row < Rows; ++row) w[row] = weights[row][k];
+    for (int j = 0; j < 3; ++j) {
+      for (int row = 0; row < Rows; ++row) sums[j][row] = w[row] * sample[j] + sums[j][row];
+    }
+  }
+  for (int row = 0; row < Rows; ++row) {
+    for (int j = 0; j < 3; ++j) controls[3 * row + j] = sums[j][row];
   }
 }
 

@@ -33,8 +33,10 @@ class BandMatrix {
 
   /// Replaces the block `data` (Size() rows × columnCount values, row after row) by L⁻¹ · data,
   /// using the lower triangle. Returns false at the first diagonal entry that is not greater than
-  /// 0; the rows before it keep their new values.
-  bool ForwardSubstitute(Real* data, int columnCount);
+  /// 0; the rows before it keep their new values. A caller whose block ends in zeros may pass
+  /// `usedColumns` (Size() counts, never decreasing): row r holds +0 from column usedColumns[r]
+  /// on, and those zeros, which the substitution would leave as they are, are not visited.
+  bool ForwardSubstitute(Real* data, int columnCount, const int* usedColumns = nullptr);
 
   /// Replaces the block `data` by U⁻¹ · data, U being the upper triangle with the diagonal.
   /// Failure as for ForwardSubstitute.
@@ -43,8 +45,14 @@ class BandMatrix {
  private:
   bool InsideBand(int r, int c) const;
   static bool HasPositiveDiagonal(Real d) { return d > 0; }
-  // data[r][·] = inv(d) · (data[r][·] - Σ e · data[c][·]) over the stored band entries e = (r, c).
-  void EliminateRow(Real* data, int columnCount, int r, int cFirst, int cLast);
+  // data[r][q] = inv(d) · (data[r][q] - Σ e · data[c][q]) for q < columnEnd, over the stored
+  // band entries e = (r, c) in increasing c, rounding as a term-by-term sweep does.
+  void EliminateRow(Real* data, int columnCount, int columnEnd, int r, int cFirst, int cLast);
+  template <int N>
+  static void SubtractTerms(Real* target, const Real* const* sources, const Real* factors,
+                            int columnEnd, Real scale);
+
+  static constexpr int kTermsPerPass = 4;
 
   int size_ = 0;
   std::vector<Real> diagonal_;
@@ -114,25 +122,64 @@ bool BandMatrix<Real>::DecomposeCholesky() {
 }
 
 template <typename Real>
-void BandMatrix<Real>::EliminateRow(Real* data, int columnCount, int r, int cFirst, int cLast) {
+void BandMatrix<Real>::EliminateRow(Real* data, int columnCount, int columnEnd, int r, int cFirst,
+                                    int cLast) {
   Real* target = data + static_cast<std::size_t>(r) * columnCount;
-  for (int c = cFirst; c <= cLast; ++c) {
-    const Real e = (*this)(r, c);
-    const Real* source = data + static_cast<std::size_t>(c) * columnCount;
-    for (int q = 0; q < columnCount; ++q) target[q] = target[q] - e * source[q];
-  }
   const Real inv = 1 / diagonal_[r];
-  for (int q = 0; q < columnCount; ++q) target[q] = inv * target[q];
+  const Real* sources[kTermsPerPass];
+  Real factors[kTermsPerPass];
+  // Up to kTermsPerPass terms per pass over the row; the last pass also scales (the others scale
+  // by 1, which is exact). Each value still receives its terms in increasing c.
+  for (int first = cFirst;; first += kTermsPerPass) {
+    const int count = std::max(0, std::min(kTermsPerPass, cLast - first + 1));
+    for (int t = 0; t < count; ++t) {
+      factors[t] = (*this)(r, first + t);
+      sources[t] = data + static_cast<std::size_t>(first + t) * columnCount;
+    }
+    const bool finalPass = first + kTermsPerPass > cLast;
+    const Real scale = finalPass ? inv : Real(1);
+    switch (count) {
+      case 0:
+        SubtractTerms<0>(target, sources, factors, columnEnd, scale);
+        break;
+      case 1:
+        SubtractTerms<1>(target, sources, factors, columnEnd, scale);
+        break;
+      case 2:
+        SubtractTerms<2>(target, sources, factors, columnEnd, scale);
+        break;
+      case 3:
+        SubtractTerms<3>(target, sources, factors, columnEnd, scale);
+        break;
+      default:
+        SubtractTerms<4>(target, sources, factors, columnEnd, scale);
+        break;
+    }
+    if (finalPass) break;
+  }
+}
+
+template <typename Real>
+template <int N>
+void BandMatrix<Real>::SubtractTerms(Real* target, const Real* const* sources, const Real* factors,
+                                     int columnEnd, Real scale) {
+  for (int q = 0; q < columnEnd; ++q) {
+    Real x = target[q];
+    for (int t = 0; t < N; ++t) x = x - factors[t] * sources[t][q];
+    target[q] = scale * x;
+  }
 }
 
 // The substitutions visit only the stored band. Beyond it the entries are zero, and subtracting
 // 0 · y changes nothing as long as y is finite and the target is not a negative zero; a factor
 // of a positive definite matrix applied to a finite block meets neither.
 template <typename Real>
-bool BandMatrix<Real>::ForwardSubstitute(Real* data, int columnCount) {
+bool BandMatrix<Real>::ForwardSubstitute(Real* data, int columnCount, const int* usedColumns) {
   for (int r = 0; r < size_; ++r) {
     if (!HasPositiveDiagonal(diagonal_[r])) return false;
-    EliminateRow(data, columnCount, r, std::max(0, r - LowerBandCount()), r - 1);
+    const int columnEnd =
+        usedColumns != nullptr ? std::min(usedColumns[r], columnCount) : columnCount;
+    EliminateRow(data, columnCount, columnEnd, r, std::max(0, r - LowerBandCount()), r - 1);
   }
   return true;
 }
@@ -141,7 +188,8 @@ template <typename Real>
 bool BandMatrix<Real>::BackSubstitute(Real* data, int columnCount) {
   for (int r = size_ - 1; r >= 0; --r) {
     if (!HasPositiveDiagonal(diagonal_[r])) return false;
-    EliminateRow(data, columnCount, r, r + 1, std::min(size_ - 1, r + UpperBandCount()));
+    EliminateRow(data, columnCount, columnCount, r, r + 1,
+                 std::min(size_ - 1, r + UpperBandCount()));
   }
   return true;
 }
