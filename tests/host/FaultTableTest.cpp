@@ -1,0 +1,87 @@
+// Fault injection by operation name: once at the Nth call, from the Nth call on, or always,
+// counted from the moment the fault is set; unknown names are refused.
+#include <gtest/gtest.h>
+
+#include <Core/CoreAll.h>
+#include <Fusion/FusionAll.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "host/driver/HostSession.h"
+
+namespace {
+
+using namespace adsk::core;
+
+// Which of five calls to Application.activeProduct answer null.
+std::vector<bool> failuresOfFiveCalls() {
+  Ptr<Application> app = Application::get();
+  std::vector<bool> failed;
+  for (int i = 0; i < 5; ++i) failed.push_back(!app->activeProduct());
+  return failed;
+}
+
+TEST(FaultTable, ModesPickTheFailingCalls) {
+  struct Case {
+    fsim::FaultMode mode;
+    int call;
+    std::vector<bool> failed;
+  };
+  const Case cases[] = {
+      {fsim::FaultMode::Once, 2, {false, true, false, false, false}},
+      {fsim::FaultMode::FromCall, 4, {false, false, false, true, true}},
+      {fsim::FaultMode::Always, 1, {true, true, true, true, true}},
+  };
+  for (const Case& c : cases) {
+    fsim::HostSession session;
+    Ptr<Application> app = Application::get();
+    app->activeProduct();  // calls before the fault is set do not count
+    session.failOperation("Application.activeProduct", c.mode, c.call);
+    EXPECT_EQ(failuresOfFiveCalls(), c.failed) << "call " << c.call;
+    session.clearFaults();
+    EXPECT_TRUE(app->activeProduct());
+  }
+}
+
+TEST(FaultTable, FaultAffectsOnlyItsOperation) {
+  fsim::HostSession session;
+  session.failOperation("Sketches.add", fsim::FaultMode::Always);
+  Ptr<Application> app = Application::get();
+  Ptr<adsk::fusion::Design> design = app->activeProduct();
+  Ptr<adsk::fusion::Component> root = design->rootComponent();
+  ASSERT_TRUE(root);
+  EXPECT_FALSE(root->sketches()->add(root->xYConstructionPlane()));
+  EXPECT_TRUE(session.sketches().empty());
+}
+
+TEST(FaultTable, UnknownNamesAndBadCallNumbersAreRefused) {
+  fsim::HostSession session;
+  EXPECT_THROW(session.failOperation("Application.nothing", fsim::FaultMode::Always),
+               std::invalid_argument);
+  EXPECT_THROW(session.failOperation("Application.get", fsim::FaultMode::Once, 0),
+               std::invalid_argument);
+}
+
+TEST(FaultTable, NamesAreSortedUniqueAndIncludeTheAddInsOperations) {
+  const std::vector<std::string> names = fsim::HostSession::operationNames();
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+  EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+  for (const char* name :
+       {"Application.activeProduct", "Component.customGraphicsGroups", "CustomGraphicsGroups.add",
+        "Sketches.add", "NurbsCurve3D.createNonRational", "CommandInputs.itemById",
+        "UserInterface.workspaces", "Application.get", "Viewport.refresh"}) {
+    EXPECT_TRUE(std::binary_search(names.begin(), names.end(), name)) << name;
+  }
+}
+
+TEST(FaultTable, StaticCreatorsFailToo) {
+  fsim::HostSession session;
+  session.failOperation("Application.get", fsim::FaultMode::Once);
+  EXPECT_FALSE(Application::get());
+  EXPECT_TRUE(Application::get());
+  session.failOperation("Color.create", fsim::FaultMode::Always);
+  EXPECT_FALSE(Color::create(1, 2, 3, 4));
+}
+
+}  // namespace

@@ -1,0 +1,293 @@
+// The driver against the simulated host as an add-in uses it: the user interface and its look-ups,
+// the dialog's life (click, inputs, preview, OK, Cancel), the design, sketches, custom graphics.
+#include <gtest/gtest.h>
+
+#include <Core/CoreAll.h>
+#include <Fusion/FusionAll.h>
+
+#include <functional>
+#include <stdexcept>
+
+#include "host/driver/HostSession.h"
+
+namespace {
+
+using namespace adsk::core;
+using namespace adsk::fusion;
+
+Ptr<UserInterface> userInterface() { return Application::get()->userInterface(); }
+
+Ptr<ToolbarControls> panelControls(const std::string& workspace, const std::string& panel) {
+  Ptr<Workspace> w = userInterface()->workspaces()->itemById(workspace);
+  if (!w) return nullptr;
+  Ptr<ToolbarPanel> p = w->toolbarPanels()->itemById(panel);
+  return p ? p->controls() : nullptr;
+}
+
+Ptr<Component> rootComponent() {
+  Ptr<Design> design = Application::get()->activeProduct();
+  return design->rootComponent();
+}
+
+// Records each command event as "<event name>" and runs an optional action on it.
+class RecordingHandler : public CommandEventHandler {
+ public:
+  void notify(const Ptr<CommandEventArgs>& eventArgs) override {
+    Ptr<Command> sender = eventArgs->firingEvent()->sender();
+    log.push_back(eventArgs->firingEvent()->name());
+    senderIsCommand.push_back(sender && sender == eventArgs->command());
+    reasons.push_back(eventArgs->terminationReason());
+    if (action) action(eventArgs);
+  }
+  std::vector<std::string> log;
+  std::vector<bool> senderIsCommand;
+  std::vector<CommandTerminationReason> reasons;
+  std::function<void(const Ptr<CommandEventArgs>&)> action;
+};
+
+// A command "demo" on the Sketch panel whose dialog has one input of each type.
+class DemoCommand : public CommandCreatedEventHandler {
+ public:
+  DemoCommand() {
+    Ptr<CommandDefinition> definition =
+        userInterface()->commandDefinitions()->addButtonDefinition("demo", "Demo", "tip");
+    definition->commandCreated()->add(this);
+    panelControls("FusionSolidEnvironment", "SketchPanel")->addCommand(definition);
+  }
+  void notify(const Ptr<CommandCreatedEventArgs>& eventArgs) override {
+    Ptr<Command> command = eventArgs->command();
+    inputsAtCreation = command->commandInputs()->count();
+    command->helpFile("docs/help.html");
+    command->execute()->add(&events);
+    command->destroy()->add(&events);
+    command->executePreview()->add(&events);
+    Ptr<CommandInputs> inputs = command->commandInputs();
+    inputs->addStringValueInput("text_", "Text", "cos(t)");
+    inputs->addValueInput("start_", "Start", "", ValueInput::createByString("0.0"));
+    inputs->addValueInput("end_", "End", "", ValueInput::createByString("3.0"));
+    inputs->addTextBoxCommandInput("status_", "Status", "", 5, true);
+  }
+  size_t inputsAtCreation = 99;
+  RecordingHandler events;
+};
+
+void clickDemo(fsim::HostSession& session) {
+  session.click("FusionSolidEnvironment", "SketchPanel", "demo");
+}
+
+TEST(HostSession, LooksUpRealWorkspacesAndPanels) {
+  fsim::HostSession session;
+  EXPECT_TRUE(panelControls("FusionSolidEnvironment", "SketchPanel"));
+  EXPECT_TRUE(panelControls("FusionSolidEnvironment", "SolidCreatePanel"));
+  EXPECT_TRUE(userInterface()->workspaces()->itemById("CAMEnvironment"));
+  EXPECT_FALSE(panelControls("FusionSolidEnvironment", "sketchpanel"));  // IDs are exact
+  EXPECT_FALSE(userInterface()->workspaces()->itemById("NoSuchEnvironment"));
+  session.removePanel("FusionSolidEnvironment", "SketchPanel");
+  EXPECT_FALSE(panelControls("FusionSolidEnvironment", "SketchPanel"));
+  EXPECT_THROW(session.removePanel("FusionSolidEnvironment", "SketchPanel"), std::invalid_argument);
+}
+
+TEST(HostSession, DefinitionsAndControls) {
+  fsim::HostSession session;
+  Ptr<CommandDefinitions> definitions = userInterface()->commandDefinitions();
+  Ptr<CommandDefinition> definition = definitions->addButtonDefinition("btn_1", "B", "tip", "./r");
+  ASSERT_TRUE(definition);
+  EXPECT_EQ(definition->resourceFolder(), "./r");
+  EXPECT_FALSE(definitions->addButtonDefinition("btn_1", "again", ""));  // ID in use
+  EXPECT_FALSE(definitions->addButtonDefinition("bad id", "B", ""));
+  EXPECT_TRUE(definitions->itemById("btn_1") == definition);
+
+  Ptr<ToolbarControls> controls = panelControls("FusionSolidEnvironment", "SketchPanel");
+  Ptr<ToolbarControl> control = controls->addCommand(definition);
+  ASSERT_TRUE(control);
+  EXPECT_EQ(control->id(), "btn_1");
+  EXPECT_FALSE(controls->addCommand(definition));  // one control per definition and panel
+  EXPECT_TRUE(session.hasControl("FusionSolidEnvironment", "SketchPanel", "btn_1"));
+  EXPECT_FALSE(session.hasControl("FusionSolidEnvironment", "InsertPanel", "btn_1"));
+
+  EXPECT_TRUE(control->deleteMe());
+  EXPECT_FALSE(controls->itemById("btn_1"));
+  EXPECT_TRUE(definition->deleteMe());
+  EXPECT_FALSE(session.hasCommandDefinition("btn_1"));
+}
+
+TEST(HostSession, MessageBoxesAreRecordedAndAnsweredOk) {
+  fsim::HostSession session;
+  EXPECT_EQ(userInterface()->messageBox("hello"), DialogOK);
+  EXPECT_EQ(userInterface()->messageBox("sure?", "Title", YesNoButtonType, WarningIconType),
+            DialogOK);
+  const auto boxes = session.messageBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "hello");
+  EXPECT_EQ(boxes[0].title, "");
+  EXPECT_EQ(boxes[1].buttons, YesNoButtonType);
+  EXPECT_EQ(boxes[1].icon, WarningIconType);
+}
+
+TEST(HostSession, ClickCreatesACommandWithEmptyInputs) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  EXPECT_THROW(session.click("FusionSolidEnvironment", "SketchPanel", "other"), std::runtime_error);
+  clickDemo(session);
+  EXPECT_EQ(demo.inputsAtCreation, 0u);
+  ASSERT_TRUE(session.dialogOpen());
+  EXPECT_EQ(session.helpFile(), "docs/help.html");
+  EXPECT_EQ(session.handlerCount("execute"), 1u);
+
+  const auto inputs = session.inputs();
+  ASSERT_EQ(inputs.size(), 4u);
+  EXPECT_EQ(inputs[0].type, "StringValueCommandInput");
+  EXPECT_EQ(inputs[0].text, "cos(t)");
+  EXPECT_EQ(inputs[1].type, "ValueCommandInput");
+  EXPECT_EQ(inputs[1].value, 0.0);  // "0.0" without units
+  EXPECT_EQ(inputs[2].value, 3.0);  // "3.0"
+  EXPECT_EQ(inputs[2].unitType, "");
+  EXPECT_EQ(inputs[3].type, "TextBoxCommandInput");
+  EXPECT_EQ(inputs[3].numRows, 5);
+  EXPECT_TRUE(inputs[3].readOnly);
+  EXPECT_TRUE(demo.events.log.empty());  // no event until the user acts
+}
+
+TEST(HostSession, UserEditsRaisePreviewAndReachTheInputs) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  double endSeen = 0;
+  std::string textSeen;
+  demo.events.action = [&](const Ptr<CommandEventArgs>& args) {
+    Ptr<CommandInputs> inputs = args->command()->commandInputs();
+    endSeen = Ptr<ValueCommandInput>(inputs->itemById("end_"))->value();
+    textSeen = Ptr<StringValueCommandInput>(inputs->itemById("text_"))->value();
+    Ptr<TextBoxCommandInput>(inputs->itemById("status_"))->text("seen <" + textSeen + ">");
+  };
+  session.setInputValue("end_", 5);
+  session.setInputText("text_", "sin(t)");
+  EXPECT_EQ(demo.events.log, (std::vector<std::string>{"executePreview", "executePreview"}));
+  EXPECT_EQ(endSeen, 5.0);
+  EXPECT_EQ(textSeen, "sin(t)");
+  EXPECT_EQ(session.textBoxText("status_"), "seen <sin(t)>");
+  EXPECT_THROW(session.setInputText("end_", "x"), std::runtime_error);  // not a string input
+  EXPECT_THROW(session.textBoxText("text_"), std::runtime_error);
+}
+
+TEST(HostSession, OkRaisesExecuteThenDestroy) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  session.confirm();
+  EXPECT_EQ(demo.events.log, (std::vector<std::string>{"execute", "destroy"}));
+  EXPECT_EQ(demo.events.senderIsCommand, (std::vector<bool>{true, true}));
+  EXPECT_EQ(demo.events.reasons.back(), CompletedTerminationReason);
+  EXPECT_FALSE(session.dialogOpen());
+  EXPECT_THROW(session.confirm(), std::runtime_error);
+  EXPECT_TRUE(session.heldObjects().empty());
+}
+
+TEST(HostSession, CancelRaisesDestroyOnly) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  session.cancel();
+  EXPECT_EQ(demo.events.log, std::vector<std::string>{"destroy"});
+  EXPECT_EQ(demo.events.reasons.back(), CancelledTerminationReason);
+  EXPECT_FALSE(session.dialogOpen());
+}
+
+TEST(HostSession, ValueInputNeedsAnEvaluableInitialValue) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  demo.events.action = [](const Ptr<CommandEventArgs>& args) {
+    Ptr<CommandInputs> inputs = args->command()->commandInputs();
+    EXPECT_FALSE(inputs->addValueInput("bad_", "Bad", "", ValueInput::createByString("abc")));
+    EXPECT_FALSE(inputs->addValueInput("null_", "Null", "", nullptr));
+    EXPECT_FALSE(inputs->addStringValueInput("text_", "Duplicate", ""));
+    EXPECT_FALSE(inputs->itemById("missing_"));
+    EXPECT_FALSE(Ptr<ValueCommandInput>(inputs->itemById("text_")));  // wrong type
+  };
+  session.setInputText("text_", "t");
+  EXPECT_EQ(session.inputs().size(), 4u);
+}
+
+TEST(HostSession, ParametersListUserThenModel) {
+  fsim::HostSession session;
+  session.addModelParameter("d1", 2.5);
+  session.addUserParameter("radius", 4);
+  session.addUserParameter("pitch", 0.5);
+  Ptr<Design> design = Application::get()->activeProduct();
+  Ptr<ParameterList> all = design->allParameters();
+  ASSERT_EQ(all->count(), 3u);
+  EXPECT_EQ(all->item(0)->name(), "radius");
+  EXPECT_EQ(all->item(2)->name(), "d1");
+  EXPECT_EQ(all->item(2)->value(), 2.5);
+  EXPECT_FALSE(all->item(3));
+  EXPECT_EQ(design->userParameters()->count(), 2u);
+  EXPECT_EQ(design->userParameters()->itemByName("pitch")->value(), 0.5);
+  EXPECT_EQ(session.parameters().front(), (std::pair<std::string, double>{"radius", 4}));
+}
+
+TEST(HostSession, SketchesOnOriginPlanesAndTheEditTarget) {
+  fsim::HostSession session;
+  EXPECT_EQ(session.addSketch(fsim::OriginPlane::XZ), "Sketch1");
+  Ptr<Component> root = rootComponent();
+  Ptr<Sketch> sketch = root->sketches()->add(root->yZConstructionPlane());
+  ASSERT_TRUE(sketch);
+  EXPECT_EQ(sketch->name(), "Sketch2");
+  EXPECT_FALSE(root->sketches()->add(root));  // not a planar entity
+
+  Ptr<Application> app = Application::get();
+  EXPECT_FALSE(Ptr<Sketch>(app->activeEditObject()));
+  EXPECT_TRUE(Ptr<Component>(app->activeEditObject()));
+  session.editSketch("Sketch1");
+  EXPECT_EQ(Ptr<Sketch>(app->activeEditObject())->name(), "Sketch1");
+  session.finishSketchEdit();
+  EXPECT_FALSE(Ptr<Sketch>(app->activeEditObject()));
+  EXPECT_THROW(session.editSketch("Sketch9"), std::invalid_argument);
+
+  std::vector<Ptr<Point3D>> points = {Point3D::create(0, 0, 0), Point3D::create(1, 1, 0)};
+  Ptr<NurbsCurve3D> curve = NurbsCurve3D::createNonRational(points, 1, {0, 0, 1, 1}, false);
+  EXPECT_TRUE(sketch->sketchCurves()->sketchFixedSplines()->addByNurbsCurve(curve));
+  const auto sketches = session.sketches();
+  ASSERT_EQ(sketches.size(), 2u);
+  EXPECT_FALSE(sketches[0].createdDuringSession);
+  EXPECT_EQ(sketches[1].plane, "YZ");
+  ASSERT_EQ(sketches[1].splines.size(), 1u);
+  EXPECT_EQ(sketches[1].splines[0].controlPoints[1], (std::array<double, 3>{1, 1, 0}));
+  EXPECT_EQ(sketches[1].splines[0].knots, (std::vector<double>{0, 0, 1, 1}));
+}
+
+TEST(HostSession, CustomGraphicsGroupsAndCurves) {
+  fsim::HostSession session;
+  Ptr<CustomGraphicsGroups> groups = rootComponent()->customGraphicsGroups();
+  Ptr<CustomGraphicsGroup> first = groups->add();
+  Ptr<CustomGraphicsGroup> second = groups->add();
+  EXPECT_EQ(first->id(), "");
+  EXPECT_TRUE(second->id("preview"));
+  EXPECT_EQ(groups->count(), 2u);
+  EXPECT_EQ(groups->item(1)->id(), "preview");
+
+  std::vector<Ptr<Point3D>> points = {Point3D::create(0, 0, 0), Point3D::create(2, 0, 0)};
+  Ptr<CustomGraphicsCurve> curve =
+      second->addCurve(NurbsCurve3D::createNonRational(points, 1, {0, 0, 1, 1}, false));
+  ASSERT_TRUE(curve);
+  EXPECT_TRUE(curve->isSelectable());  // the default
+  curve->isSelectable(false);
+  curve->weight(3.0);
+  curve->color(CustomGraphicsSolidColorEffect::create(Color::create(255, 0, 0, 255)));
+  EXPECT_TRUE(Application::get()->activeViewport()->refresh());
+
+  EXPECT_TRUE(first->deleteMe());
+  const auto info = session.graphicsGroups();
+  ASSERT_EQ(info.size(), 1u);
+  EXPECT_EQ(info[0].id, "preview");
+  ASSERT_EQ(info[0].curves.size(), 1u);
+  EXPECT_EQ(info[0].curves[0].weight, 3.0);
+  EXPECT_EQ(info[0].curves[0].color, (std::array<int, 4>{255, 0, 0, 255}));
+  EXPECT_FALSE(info[0].curves[0].selectable);
+  EXPECT_TRUE(info[0].curves[0].visible);
+  EXPECT_EQ(info[0].curves[0].curve.controlPoints[1][0], 2.0);
+  EXPECT_EQ(session.viewportRefreshes(), 1);
+  EXPECT_FALSE(Color::create(256, 0, 0, 255));
+}
+
+}  // namespace
