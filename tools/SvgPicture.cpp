@@ -26,7 +26,10 @@ constexpr double kPlotInsetSide = 18;
 constexpr double kCaptionLine = 20;
 constexpr double kWidth = 2 * kMargin + 2 * kPanelSize + kGap;
 constexpr std::size_t kWrapColumns = 96;
-constexpr int kSamplesPerSpan = 24;
+// Points per knot span for drawing: enough for a smooth curve, few enough for a small file.
+constexpr int kMaxSamplesPerSpan = 24;
+constexpr int kMinSamplesPerSpan = 6;
+constexpr std::size_t kSamplesPerView = 1500;
 
 const char* const kAxisColour = "#7b8ca3";
 const char* const kPolygonColour = "#c4c4c4";
@@ -138,7 +141,10 @@ std::optional<Curve> curveToDraw(const SessionReport& report) {
   if (!spline) return std::nullopt;
   Curve curve;
   try {
-    curve.points = SplineEvaluator(*spline).samples(kSamplesPerSpan);
+    const auto spans = static_cast<int>(spline->controlPoints.size()) - spline->degree;
+    const int perSpan = std::clamp(static_cast<int>(kSamplesPerView) / std::max(spans, 1),
+                                   kMinSamplesPerSpan, kMaxSamplesPerSpan);
+    curve.points = SplineEvaluator(*spline).samples(perSpan);
   } catch (const std::invalid_argument&) {
     return std::nullopt;
   }
@@ -274,7 +280,11 @@ void drawAxes(std::ostream& svg, const Projection& project, const Box& plot, con
           << "\" x2=\"" << pixels(line->second.x) << "\" y2=\"" << pixels(line->second.y)
           << "\" stroke=\"" << kAxisColour
           << "\" stroke-width=\"0.8\" stroke-dasharray=\"5 4\"/>\n";
-      drawText(svg, line->second.x + 4 * d.x / length, line->second.y + 4 * d.y / length,
+      // The name sits just inside the plot area, at the axis' positive end.
+      const Vec2 along{d.x / length, d.y / length};
+      // Above a level axis, right of an upright one (the y of text is its baseline).
+      drawText(svg, line->second.x - 10 * along.x + 5 * std::abs(along.y) - 3 * std::abs(along.x),
+               line->second.y - 10 * along.y - 5 * std::abs(along.x) + 4 * std::abs(along.y),
                kNames[axis], "font-size=\"12\" fill=\"#7b8ca3\" font-style=\"italic\"");
     }
     const Vec2 tip = {tripod.x + 16 * d.x / length, tripod.y + 16 * d.y / length};
