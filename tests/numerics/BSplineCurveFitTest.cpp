@@ -158,17 +158,20 @@ TEST(BSplineCurveFit, ReportsABrokenPreconditionAsAnAssertionFromItsSource) {
       << listener.texts[0];
 }
 
-TEST(BSplineCurveFit, DegreeEqualToTheControlCountLeavesOnlyThePinnedEnds) {
-  RecordingListener listener;
+TEST(BSplineCurveFit, AnUnusableDegreeLeavesOnlyThePinnedEnds) {
   const std::vector<double> samples{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-  Fit fit(3, 5, samples.data(), 4, 4);
-  EXPECT_EQ(listener.Messages(), (std::vector<std::string>{"Invalid degree.", "Invalid degree.",
-                                                           "Failed to solve linear system."}));
-  EXPECT_EQ(listener.texts[1].rfind("\nNUM ERROR:\n", 0), 0u);  // the basis's own report
-  EXPECT_EQ(fit.ControlCoordinates(), (std::vector<double>{1, 2, 3, 0, 0, 0, 0, 0, 0, 13, 14, 15}));
-  double point[3] = {9, 9, 9};
-  fit.EvaluatePoint(0.5, point);  // no basis to evaluate: the origin
-  EXPECT_EQ(std::vector<double>(point, point + 3), (std::vector<double>{0, 0, 0}));
+  for (int degree : {4, 0}) {  // equal to the control count, and below 1
+    RecordingListener listener;
+    Fit fit(3, 5, samples.data(), degree, 4);
+    EXPECT_EQ(listener.Messages(), (std::vector<std::string>{"Invalid degree.", "Invalid degree.",
+                                                             "Failed to solve linear system."}));
+    EXPECT_EQ(listener.texts[1].rfind("\nNUM ERROR:\n", 0), 0u);  // the basis's own report
+    EXPECT_EQ(fit.ControlCoordinates(),
+              (std::vector<double>{1, 2, 3, 0, 0, 0, 0, 0, 0, 13, 14, 15}));
+    double point[3] = {9, 9, 9};
+    fit.EvaluatePoint(0.5, point);  // no basis to evaluate: the origin
+    EXPECT_EQ(std::vector<double>(point, point + 3), (std::vector<double>{0, 0, 0}));
+  }
 }
 
 TEST(BSplineCurveFit, MoreControlsThanSamplesIsReportedButFitted) {

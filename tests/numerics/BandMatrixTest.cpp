@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -69,6 +70,51 @@ TEST(BandMatrix, SolvesATridiagonalSystemFromItsLowerTriangle) {
   ASSERT_TRUE(matrix.ForwardSubstitute(block.data(), 3));
   ASSERT_TRUE(matrix.BackSubstitute(block.data(), 3));
   EXPECT_EQ(block, (std::vector<double>{1, 0, 0, 0, 1, 0, 0, 0, 1}));
+}
+
+TEST(BandMatrix, SolvesWithMoreBandsThanOnePassTakes) {
+  // A = L·Lᵀ, L with 2 on the diagonal and 1 on five sub-diagonals: every step of the factor and
+  // the solves stays in small integers and halves, so solving A·X = A gives the identity exactly.
+  constexpr int kSize = 8;
+  constexpr int kBands = 5;
+  auto l = [](int r, int c) { return r == c ? 2.0 : (r > c && r - c <= kBands ? 1.0 : 0.0); };
+  Matrix matrix(kSize, kBands, kBands);
+  std::vector<double> block(kSize * kSize);
+  std::vector<double> identity(kSize * kSize, 0.0);
+  for (int r = 0; r < kSize; ++r) {
+    identity[r * kSize + r] = 1;
+    for (int c = 0; c < kSize; ++c) {
+      double a = 0;
+      for (int k = 0; k < kSize; ++k) a += l(r, k) * l(c, k);
+      block[r * kSize + c] = a;
+      if (c <= r) matrix(r, c) = a;
+    }
+  }
+  ASSERT_TRUE(matrix.DecomposeCholesky());
+  for (int r = 0; r < kSize; ++r) {
+    for (int c = 0; c <= r; ++c) EXPECT_EQ(matrix(r, c), l(r, c)) << r << " " << c;
+  }
+  ASSERT_TRUE(matrix.ForwardSubstitute(block.data(), kSize));
+  ASSERT_TRUE(matrix.BackSubstitute(block.data(), kSize));
+  EXPECT_EQ(block, identity);
+}
+
+TEST(BandMatrix, ForwardSubstitutionMaySkipTrailingZeros) {
+  Matrix matrix(3, 1, 1);  // lower triangle of [[4,2,0],[2,5,2],[0,2,5]]
+  matrix(0, 0) = 4;
+  matrix(1, 0) = 2;
+  matrix(1, 1) = 5;
+  matrix(2, 1) = 2;
+  matrix(2, 2) = 5;
+  ASSERT_TRUE(matrix.DecomposeCholesky());
+  // Rows end with zeros from columns 1, 3 and 3 on.
+  const std::vector<double> rhs{0.3, 0, 0, 0, 0.7, 1.1, 0.5, 0, 0.9, 0.2, 0.4, 0};
+  const int usedColumns[3] = {1, 3, 3};
+  std::vector<double> full = rhs;
+  std::vector<double> skipping = rhs;
+  ASSERT_TRUE(matrix.ForwardSubstitute(full.data(), 4));
+  ASSERT_TRUE(matrix.ForwardSubstitute(skipping.data(), 4, usedColumns));
+  EXPECT_EQ(std::memcmp(full.data(), skipping.data(), full.size() * sizeof(double)), 0);
 }
 
 TEST(BandMatrix, StopsAtTheFirstPivotThatIsNotPositive) {
