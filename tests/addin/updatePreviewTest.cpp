@@ -114,8 +114,14 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
     EXPECT_EQ(status(), "Unknown exception");
     expectHeldBetweenEvents(false);
   }
+  // The preview manager looks for its group in the active design only, so the group drawn
+  // before the switch stays in the design it was drawn in; the next preview adds its own.
   host.setActiveProduct(fsim::ActiveProduct::Design);
-  EXPECT_TRUE(previewGroups().empty());
+  EXPECT_EQ(previewGroups().size(), 1u);
+  host.setInputText("zFunctionInput_", "t");
+  EXPECT_EQ(status(), "32 spline controls");
+  EXPECT_EQ(previewGroups().size(), 2u);
+  expectHeldBetweenEvents(true);
 }
 
 TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
