@@ -43,24 +43,37 @@ double distance(const double* c, const SamplePoint& p) {
                    (c[2] - p.z) * (c[2] - p.z));
 }
 
-// The closest-point search step by step: table, coarse and fine pass, bracket, minimiser.
-double searchDistance(num_testing::LiteralBSplineCurveFit& curve, const SamplePoint& p) {
+using PositionTable = std::vector<std::vector<double>>;
+
+PositionTable positionTable(num_testing::LiteralBSplineCurveFit& curve) {
+  PositionTable table(256, std::vector<double>(3, std::numeric_limits<double>::max()));
+  for (int i = 1; i < 256; ++i) curve.EvaluatePoint(i * 0.00390625, table[i].data());
+  return table;
+}
+
+// The closest-point search step by step: coarse and fine pass over the table, bracket, minimiser.
+double searchDistance(num_testing::LiteralBSplineCurveFit& curve, const PositionTable& table,
+                      const SamplePoint& p) {
   const double largest = std::numeric_limits<double>::max();
   const double step = 0.00390625;
-  std::vector<std::vector<double>> table(256, std::vector<double>(3, largest));
-  for (int i = 1; i < 256; ++i) curve.EvaluatePoint(i * step, table[i].data());
   const auto squared = [&](const double* c) {
     return (c[0] - p.x) * (c[0] - p.x) + (c[1] - p.y) * (c[1] - p.y) + (c[2] - p.z) * (c[2] - p.z);
   };
   int best = -1;
   double bestDistance = largest;
   for (int i = 1; i < 256; i += 8) {
-    if (squared(table[i].data()) < bestDistance) best = i, bestDistance = squared(table[i].data());
+    if (squared(table[i].data()) < bestDistance) {
+      best = i;
+      bestDistance = squared(table[i].data());
+    }
   }
   int c = -1;
   double cDistance = largest;
   for (int i = std::max(best - 8, 1); i <= std::min(best + 8, 255); ++i) {
-    if (squared(table[i].data()) < cDistance) c = i, cDistance = squared(table[i].data());
+    if (squared(table[i].data()) < cDistance) {
+      c = i;
+      cDistance = squared(table[i].data());
+    }
   }
   const std::function<double(double)> f = [&](double u) {
     double point[3];
@@ -87,12 +100,13 @@ double searchDistance(num_testing::LiteralBSplineCurveFit& curve, const SamplePo
 // Each sample's distance: the smaller of the search's and its own point's.
 double largestSampleDistance(num_testing::LiteralBSplineCurveFit& curve,
                              const SamplePoints& samples) {
+  const PositionTable table = positionTable(curve);
   double largest = 0.0;
   for (std::size_t k = 0; k < samples.size(); ++k) {
     double own[3];
     curve.EvaluatePoint(k * (1.0 / (samples.size() - 1)), own);
-    largest =
-        std::max(largest, std::min(distance(own, samples[k]), searchDistance(curve, samples[k])));
+    largest = std::max(
+        largest, std::min(distance(own, samples[k]), searchDistance(curve, table, samples[k])));
   }
   return largest;
 }
