@@ -171,13 +171,15 @@ class Projection {
   }
 
   /// The largest scale at which the curve fits the plot area in this view; 0 when the curve is a
-  /// single point in it. A curve seen edge-on is fitted along its one extent.
-  static double fittingScale(const View& view, const Curve& curve, const Box& plot) {
+  /// single point in it. A curve seen edge-on is fitted along its one extent. Extents below
+  /// `negligible` (rounding noise) count as none, so that noise is not blown up to fill a panel.
+  static double fittingScale(const View& view, const Curve& curve, const Box& plot,
+                             double negligible) {
     const auto [low, high] = bounds(view, curve);
     const double width = high.x - low.x, height = high.y - low.y;
-    if (!(std::max(width, height) > 0)) return 0;
-    return std::min(width > 0 ? plot.width / width : INFINITY,
-                    height > 0 ? plot.height / height : INFINITY);
+    if (!(std::max(width, height) > negligible)) return 0;
+    return std::min(width > negligible ? plot.width / width : INFINITY,
+                    height > negligible ? plot.height / height : INFINITY);
   }
 
   Vec2 operator()(const Point3& p) const {
@@ -342,15 +344,22 @@ void drawPanel(std::ostream& svg, const View& view, const Curve& curve, const Bo
 
 // All four views share one scale, as in a technical drawing, so that their sizes compare.
 double drawViews(std::ostream& svg, const Curve& curve) {
+  double magnitude = 1;
+  for (const Point3& p : curve.controlPoints) {
+    for (double c : p) magnitude = std::max(magnitude, std::abs(c));
+  }
+  const double negligible = magnitude * 1e-9;
   Box panels[4];
   double scale = INFINITY;
   for (int i = 0; i < 4; ++i) {
     panels[i] = {kMargin + (i % 2) * (kPanelSize + kGap), kMargin + (i / 2) * (kPanelSize + kGap),
                  kPanelSize, kPanelSize};
-    const double fitting = Projection::fittingScale(kViews[i], curve, plotArea(panels[i]));
+    const double fitting =
+        Projection::fittingScale(kViews[i], curve, plotArea(panels[i]), negligible);
     if (fitting > 0) scale = std::min(scale, fitting);
   }
-  if (!std::isfinite(scale)) scale = 1;  // the whole curve is one point
+  // A curve that is one point is shown at the size of its distance from the origin.
+  if (!std::isfinite(scale)) scale = plotArea(panels[0]).width / (2 * magnitude);
   for (int i = 0; i < 4; ++i) drawPanel(svg, kViews[i], curve, panels[i], scale);
   return kMargin + 2 * kPanelSize + kGap;
 }

@@ -75,7 +75,10 @@ bool writeOutputs(const Options& options, const SessionResult& result) {
   if (!options.dxfPath.empty()) {
     const std::vector<Spline> splines = createdSplines(result);
     if (splines.empty()) {
-      std::cerr << "sorvane: no spline was created; " << options.dxfPath << " not written\n";
+      // After an error status the message already says why there is nothing to write.
+      if (!result.report.statusIsError) {
+        std::cerr << "sorvane: no spline was created; " << options.dxfPath << " not written\n";
+      }
     } else {
       std::ostringstream dxf;
       writeDxf(splines, dxf);

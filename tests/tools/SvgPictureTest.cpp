@@ -53,5 +53,15 @@ TEST(SvgPicture, CurveSeenEdgeOnOrAsAPointStaysFinite) {
   EXPECT_EQ(svg.find("inf"), std::string::npos);
 }
 
+TEST(SvgPicture, RoundingNoiseIsNotBlownUp) {
+  // t from 0 to 0: every sample at (1, 0, 0), the fit off by rounding only.
+  SessionReport report = testing::segmentSession();
+  report.sketches[0].splines[0].controlPoints = {
+      {1, 0, 0}, {1 + 4e-16, 1e-16, 0}, {1 - 2e-16, 0, 3e-16}, {1, 0, 0}};
+  // Shown at the size of its distance from the origin: 1 unit spans half a plot area (192 px),
+  // and the largest nice length below a quarter panel (105 px) is 0.5.
+  EXPECT_EQ(count(drawSvgPicture(report), ">0.5<"), 4u);
+}
+
 }  // namespace
 }  // namespace sorvane
