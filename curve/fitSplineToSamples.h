@@ -8,6 +8,10 @@
 #include "curve/SamplePoints.h"
 #include "numerics/BSplineCurveFit.h"
 
+/// The largest distance of a sample from the curve that the preview and the curve creation
+/// accept, in model units.
+constexpr double kSplineTolerance = 0.002;
+
 /// The outcome of the adaptive fit.
 struct SplineFit {
   /// The accepted fit: cubic, 3 coordinates, 4 ... 128 control points; its parameter runs over

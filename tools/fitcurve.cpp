@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr double kTolerance = 0.002;
-
 struct CurveArguments {
   std::string x = "cos(2 * pi * t)";
   std::string y = "sin(2 * pi * t)";
@@ -52,7 +50,7 @@ std::string statusText(const SplineFit& fit, const SamplePoints& samples) {
   std::string text = std::to_string(fit.curve->ControlPointCount()) + " spline controls";
   if (!fit.toleranceMet) {
     const double deviation = largestDeviation(*fit.curve, samples);
-    if (deviation > kTolerance) {
+    if (deviation > kSplineTolerance) {
       char figure[32];
       std::snprintf(figure, sizeof figure, "%.3g", deviation);
       text += " (tolerance 0.002 not met: largest deviation " + std::string(figure) + ")";
@@ -73,7 +71,7 @@ int main(int argc, char** argv) {
     const ParameterTable parameters{{"pi", 3.141592653589793}};
     SamplePoints samples;
     sampleCurve(curve.tStart, curve.tEnd, curve.x, curve.y, curve.z, samples, parameters);
-    const SplineFit fit = fitSplineToSamples(samples, kTolerance);
+    const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
     std::printf("%s\n", statusText(fit, samples).c_str());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "fitcurve: %s\n", error.what());

@@ -12,7 +12,6 @@
 namespace {
 
 const ParameterTable kParameters{{"pi", 3.141592653589793}};
-constexpr double kTolerance = 0.002;
 
 SamplePoints defaultHelix() {
   SamplePoints samples;
@@ -41,7 +40,7 @@ BENCHMARK(BM_SampleDefaultHelix)->Unit(benchmark::kMillisecond);
 void BM_AdaptiveFitDefaultHelix(benchmark::State& state) {
   const SamplePoints samples = defaultHelix();
   for (auto _ : state) {
-    SplineFit fit = fitSplineToSamples(samples, kTolerance);
+    SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
     benchmark::DoNotOptimize(fit.curve.get());
   }
 }
@@ -51,7 +50,7 @@ BENCHMARK(BM_AdaptiveFitDefaultHelix)->Unit(benchmark::kMillisecond);
 void BM_AdaptiveFitFastWave(benchmark::State& state) {
   const SamplePoints samples = fastWave();
   for (auto _ : state) {
-    SplineFit fit = fitSplineToSamples(samples, kTolerance);
+    SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
     benchmark::DoNotOptimize(fit.curve.get());
   }
 }
@@ -74,7 +73,7 @@ BENCHMARK(BM_SingleFit)->RangeMultiplier(2)->Range(4, 128)->Unit(benchmark::kMil
 void BM_LargestDeviationUnmetTolerance(benchmark::State& state) {
   SamplePoints samples;
   sampleCurve(0.0, 1.0, "t", "0.1 * sin(300 * t)", "0", samples, kParameters);
-  const SplineFit fit = fitSplineToSamples(samples, kTolerance);
+  const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
   for (auto _ : state) {
     benchmark::DoNotOptimize(largestDeviation(*fit.curve, samples));
   }
