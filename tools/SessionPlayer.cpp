@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
+#include <optional>
 #include <regex>
 
 #include "host/driver/HostSession.h"
@@ -113,26 +115,13 @@ void checkOutcome(const Options& options, SessionResult& result) {
   }
 }
 
-}  // namespace
-
-bool isFitStatus(const std::string& status) {
-  static const std::regex kFit(
-      "[1-9][0-9]* spline controls( \\(tolerance [^)]* not met: [^)]*\\))?");
-  return std::regex_match(status, kFit);
-}
-
-SessionResult playSession(const Options& options, const std::string& addInPath) {
-  SessionResult result;
-  SessionReport& report = result.report;
-  fsim::HostSession session;
-  for (const auto& [name, value] : options.parameters) session.addUserParameter(name, value);
-  if (options.editSketch) session.editSketch(session.addSketch(fsim::OriginPlane::XY));
-
+std::unique_ptr<fsim::AddInLibrary> startAddIn(fsim::HostSession& session,
+                                               const std::string& path) {
   std::unique_ptr<fsim::AddInLibrary> addIn;
   try {
-    addIn = std::make_unique<fsim::AddInLibrary>(addInPath);
+    addIn = std::make_unique<fsim::AddInLibrary>(path);
   } catch (const std::runtime_error& error) {
-    throw SessionFailure("cannot load the add-in " + addInPath + ": " + error.what());
+    throw SessionFailure("cannot load the add-in " + path + ": " + error.what());
   }
   if (!addIn->run(kStartupContext)) {
     throw SessionFailure("the add-in's run failed" + messageList(session));
@@ -140,6 +129,11 @@ SessionResult playSession(const Options& options, const std::string& addInPath) 
   if (!session.hasControl(kWorkspace, kPanel, kButton)) {
     throw SessionFailure("the add-in put no button on the Sketch panel");
   }
+  return addIn;
+}
+
+// Clicks the button, types the user's inputs and reads the dialog as it stands before OK/Cancel.
+void useDialog(fsim::HostSession& session, const Options& options, SessionReport& report) {
   session.click(kWorkspace, kPanel, kButton);
   if (!session.dialogOpen()) throw SessionFailure("the Sorvane dialog did not open");
   try {
@@ -152,24 +146,51 @@ SessionResult playSession(const Options& options, const std::string& addInPath) 
   report.inputs = readInputs(session);
   report.parameters = readableParameters(session);
   report.preview = readPreview(session);
-  const std::vector<SketchRecord> before = readSketches(session);
+}
 
-  options.cancel ? session.cancel() : session.confirm();
-  report.sketches = readSketches(session);
-  result.created = describeCreated(before, report.sketches);
+void closeDialog(fsim::HostSession& session, const Options& options, SessionResult& result) {
+  const std::vector<SketchRecord> before = readSketches(session);
+  if (options.cancel) {
+    session.cancel();
+  } else {
+    session.confirm();
+  }
+  result.report.sketches = readSketches(session);
+  result.created = describeCreated(before, result.report.sketches);
   checkOutcome(options, result);
   if (!session.graphicsGroups().empty()) {
     result.problems.push_back("the preview outlived the dialog");
   }
+}
 
-  if (!addIn->stop(kStopContext)) result.problems.push_back("the add-in's stop failed");
+void stopAddIn(fsim::HostSession& session, fsim::AddInLibrary& addIn, SessionResult& result) {
+  if (!addIn.stop(kStopContext)) result.problems.push_back("the add-in's stop failed");
   for (const fsim::MessageBoxRecord& box : session.messageBoxes()) {
-    report.messages.push_back(box.text);
+    result.report.messages.push_back(box.text);
   }
   for (const fsim::HeldObject& held : session.heldObjects()) {
     result.heldAfterStop.push_back(held.type + " (" + std::to_string(held.references) + ")");
   }
-  addIn->unload();
+  addIn.unload();
+}
+
+}  // namespace
+
+bool isFitStatus(const std::string& status) {
+  static const std::regex kFit(
+      "[1-9][0-9]* spline controls( \\(tolerance [^)]* not met: [^)]*\\))?");
+  return std::regex_match(status, kFit);
+}
+
+SessionResult playSession(const Options& options, const std::string& addInPath) {
+  SessionResult result;
+  fsim::HostSession session;  // outlives the library, whose unloading releases host objects
+  for (const auto& [name, value] : options.parameters) session.addUserParameter(name, value);
+  if (options.editSketch) session.editSketch(session.addSketch(fsim::OriginPlane::XY));
+  const std::unique_ptr<fsim::AddInLibrary> addIn = startAddIn(session, addInPath);
+  useDialog(session, options, result.report);
+  closeDialog(session, options, result);
+  stopAddIn(session, *addIn, result);
   return result;
 }
 
