@@ -5,10 +5,10 @@
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitNurbsCurve.h"
+#include "curve/fitSplineToSamples.h"
 #include "curve/readDesignParameters.h"
 #include "curve/sampleCurve.h"
 #include "dialog/CurveRequest.h"
-#include "dialog/DialogIds.h"
 #include "dialog/ModuleState.h"
 #include "dialog/readCurveRequest.h"
 #include "graphics/NullObjectError.h"
@@ -62,7 +62,7 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs) {
   SamplePoints samples;
   sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
               request.zExpression, samples, parameters);
-  Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kFitTolerance).curve;
+  Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kSplineTolerance).curve;
   Ptr<Sketch> sketch = sketchInEdit();
   if (!sketch) sketch = addSketchOnXYPlane();
   throwIfNull(sketch);

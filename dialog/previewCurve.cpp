@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "curve/fitNurbsCurve.h"
+#include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "dialog/DialogIds.h"
 #include "dialog/ModuleState.h"
@@ -22,7 +23,7 @@ constexpr double kPreviewWeight = 3.0;
 std::optional<double> unmetDeviation(const NurbsCurveFit& fit, const SamplePoints& samples) {
   if (fit.toleranceMet || !fit.spline) return std::nullopt;
   const double deviation = largestDeviation(*fit.spline, samples);
-  if (deviation > kFitTolerance) return deviation;
+  if (deviation > kSplineTolerance) return deviation;
   return std::nullopt;
 }
 
@@ -34,7 +35,7 @@ FitStatus previewCurve(const SamplePoints& samples) {
   if (samples.empty()) return status;
   auto manager = std::make_shared<CustomGraphicsManager>(application, kCustomGraphicsId);
   customGraphicsManager = manager;
-  NurbsCurveFit fit = fitNurbsCurve(samples, kFitTolerance);
+  NurbsCurveFit fit = fitNurbsCurve(samples, kSplineTolerance);
   hv::f360::throwIfNull(fit.curve);
   status.controlCount = fit.curve->controlPointCount();
   Ptr<Color> red = Color::create(255, 0, 0, 255);

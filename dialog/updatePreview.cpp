@@ -5,10 +5,10 @@
 
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
+#include "curve/fitSplineToSamples.h"
 #include "curve/readDesignParameters.h"
 #include "curve/sampleCurve.h"
 #include "dialog/CurveRequest.h"
-#include "dialog/DialogIds.h"
 #include "dialog/FitStatus.h"
 #include "dialog/ModuleState.h"
 #include "dialog/previewCurve.h"
@@ -31,7 +31,7 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs) {
               request.zExpression, samples, parameters);
   FitStatus status;
   if (!samples.empty()) status = previewCurve(samples);
-  return statusText(status, kFitTolerance);
+  return statusText(status, kSplineTolerance);
 }
 
 }  // namespace

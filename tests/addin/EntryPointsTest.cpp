@@ -89,6 +89,29 @@ TEST_F(EntryPoints, StopWithoutThePanelFailsAndKeepsItsReferences) {
   expectNothingHeld();
 }
 
+TEST_F(EntryPoints, StopDeletesTheDefinitionEvenWhenTheControlIsGone) {
+  ASSERT_TRUE(addIn.run(""));
+  // run looked the control up once; stop's lookup is the second and finds nothing, as after the
+  // user removed the button.
+  host.failOperation("ToolbarControls.itemById", fsim::FaultMode::Once, 2);
+  EXPECT_TRUE(addIn.stop(""));
+  EXPECT_FALSE(host.hasCommandDefinition(kCommandId));
+  expectNothingHeld();
+}
+
+TEST_F(EntryPoints, RunReusesADefinitionLeftWithoutControl) {
+  host.failOperation("ToolbarControls.addCommand", fsim::FaultMode::Once);
+  ASSERT_FALSE(addIn.run(""));
+  ASSERT_TRUE(host.hasCommandDefinition(kCommandId));
+  ASSERT_FALSE(host.hasControl(kWorkspaceId, kPanelId, kCommandId));
+  EXPECT_TRUE(addIn.run(""));
+  EXPECT_TRUE(host.hasControl(kWorkspaceId, kPanelId, kCommandId));
+  EXPECT_EQ(host.handlerCount(kCommandCreated), 1u);
+  click();
+  EXPECT_EQ(host.inputs().size(), 6u);
+  expectHeldBetweenEvents(true);
+}
+
 TEST_F(EntryPoints, RunWithoutThePanelShowsTheUnexpectedErrorMessage) {
   host.removePanel(kWorkspaceId, kPanelId);
   EXPECT_FALSE(addIn.run("false"));
