@@ -149,4 +149,19 @@ TEST(Sorvane, MissingAddInExitsOne) {
       << run.err;
 }
 
+TEST(Sorvane, LibraryWithoutEntryPointsExitsOne) {
+  // The host's own library exports no run and stop.
+  const Outcome run = sorvane({"--addin", FUSIONSIM_LIBRARY});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("cannot load the add-in"), std::string::npos) << run.err;
+}
+
+#ifdef OTHER_ADDIN
+TEST(Sorvane, AddInWithoutTheSorvaneButtonExitsOne) {
+  const Outcome run = sorvane({"--addin", OTHER_ADDIN});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "sorvane: the add-in put no button on the Sketch panel\n");
+}
+#endif
+
 }  // namespace
