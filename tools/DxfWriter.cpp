@@ -1,5 +1,6 @@
 #include "tools/DxfWriter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -100,18 +101,27 @@ void checkSpline(const Spline& spline) {
   }
 }
 
-void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines) {
-  double low[3] = {0, 0, 0}, high[3] = {0, 0, 0};
+struct Extents {
+  Point3 low{{0, 0, 0}}, high{{0, 0, 0}};
+};
+
+// The box around every control point (which holds the curve); the origin when there is none.
+Extents extentsOf(const std::vector<Spline>& splines) {
+  Extents box;
   bool first = true;
   for (const Spline& spline : splines) {
     for (const Point3& p : spline.controlPoints) {
       for (int c = 0; c < 3; ++c) {
-        low[c] = first ? p[c] : std::min(low[c], p[c]);
-        high[c] = first ? p[c] : std::max(high[c], p[c]);
+        box.low[c] = first ? p[c] : std::min(box.low[c], p[c]);
+        box.high[c] = first ? p[c] : std::max(box.high[c], p[c]);
       }
       first = false;
     }
   }
+  return box;
+}
+
+void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Extents& box) {
   dxf.text(0, "SECTION");
   dxf.text(2, "HEADER");
   dxf.text(9, "$ACADVER");
@@ -121,9 +131,9 @@ void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines) {
   dxf.text(9, "$INSUNITS");
   dxf.integer(70, 0);  // unitless: the host's model coordinates are written as they are
   dxf.text(9, "$EXTMIN");
-  dxf.point(10, low[0], low[1], low[2]);
+  dxf.point(10, box.low[0], box.low[1], box.low[2]);
   dxf.text(9, "$EXTMAX");
-  dxf.point(10, high[0], high[1], high[2]);
+  dxf.point(10, box.high[0], box.high[1], box.high[2]);
   dxf.text(0, "ENDSEC");
   dxf.text(0, "SECTION");
   dxf.text(2, "CLASSES");
@@ -158,15 +168,49 @@ void writeLinetype(GroupWriter& dxf, unsigned handle, const char* name, const ch
   dxf.real(40, 0);
 }
 
-void writeTables(GroupWriter& dxf) {
+// The view a reader opens with: from above, centred on the curve with a margin around it.
+void writeActiveViewport(GroupWriter& dxf, const Extents& box) {
+  constexpr double kAspect = 1.5;
+  const double width = box.high[0] - box.low[0], height = box.high[1] - box.low[1];
+  const double viewHeight = std::max({height, width / kAspect, 1e-6}) * 1.1;
+  dxf.real(10, 0);  // the viewport fills the screen: corners (0, 0) and (1, 1)
+  dxf.real(20, 0);
+  dxf.real(11, 1);
+  dxf.real(21, 1);
+  dxf.real(12, (box.low[0] + box.high[0]) / 2);  // view centre
+  dxf.real(22, (box.low[1] + box.high[1]) / 2);
+  dxf.real(13, 0);  // snap base, snap spacing, grid spacing
+  dxf.real(23, 0);
+  dxf.real(14, 1);
+  dxf.real(24, 1);
+  dxf.real(15, 0);
+  dxf.real(25, 0);
+  dxf.point(16, 0, 0, 1);  // view direction and target
+  dxf.point(17, 0, 0, 0);
+  dxf.real(40, viewHeight);
+  dxf.real(41, kAspect);
+  dxf.real(42, 50);  // lens length, front and back clipping, snap rotation, view twist
+  dxf.real(43, 0);
+  dxf.real(44, 0);
+  dxf.real(50, 0);
+  dxf.real(51, 0);
+  dxf.integer(71, 0);     // view mode
+  dxf.integer(72, 1000);  // circle zoom percent
+  dxf.integer(73, 1);     // fast zoom
+  dxf.integer(74, 3);     // UCS icon on, at the origin
+  dxf.integer(75, 0);     // snap, grid off; standard snap style
+  dxf.integer(76, 0);
+  dxf.integer(77, 0);
+  dxf.integer(78, 0);
+}
+
+void writeTables(GroupWriter& dxf, const Extents& box) {
   dxf.text(0, "SECTION");
   dxf.text(2, "TABLES");
 
   beginTable(dxf, "VPORT", kVportTable, 1);
   beginRecord(dxf, "VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", "*ACTIVE");
-  dxf.point(10, 0, 0, 0);  // lower left and upper right of the viewport on screen (2D)
-  dxf.real(11, 1);
-  dxf.real(21, 1);
+  writeActiveViewport(dxf, box);
   dxf.text(0, "ENDTAB");
 
   beginTable(dxf, "LTYPE", kLtypeTable, 3);
@@ -363,8 +407,9 @@ void writeDxf(const std::vector<Spline>& splines, std::ostream& out) {
   for (const Spline& spline : splines) checkSpline(spline);
   std::ostringstream text;
   GroupWriter dxf(text);
-  writeHeader(dxf, splines);
-  writeTables(dxf);
+  const Extents box = extentsOf(splines);
+  writeHeader(dxf, splines, box);
+  writeTables(dxf, box);
   writeBlocks(dxf);
   writeEntities(dxf, splines);
   writeObjects(dxf);
