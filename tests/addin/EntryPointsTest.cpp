@@ -22,8 +22,10 @@ TEST_F(EntryPoints, RunRegistersTheCommandOnTheSketchPanel) {
   expectHeldBetweenEvents(false);
 }
 
-class StartUpContext : public AddInTest,
-                       public ::testing::WithParamInterface<std::pair<const char*, bool>> {};
+/// A run context and whether it announces the button.
+using Context = std::pair<std::string, bool>;
+
+class StartUpContext : public AddInTest, public ::testing::WithParamInterface<Context> {};
 
 TEST_P(StartUpContext, ShowsTheStartUpMessageOnlyForFalse) {
   const auto [context, announced] = GetParam();
@@ -41,13 +43,11 @@ TEST_P(StartUpContext, ShowsTheStartUpMessageOnlyForFalse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Contexts, StartUpContext,
-                         ::testing::Values(std::make_pair("{\"IsApplicationStartup\":false}", true),
-                                           std::make_pair("false", true),
-                                           std::make_pair("xfalsex", true),
-                                           std::make_pair("{\"IsApplicationStartup\":true}", false),
-                                           std::make_pair("fals", false),
-                                           std::make_pair("FALSE", false),
-                                           std::make_pair("", false)));
+                         ::testing::Values(Context("{\"IsApplicationStartup\":false}", true),
+                                           Context("false", true), Context("xfalsex", true),
+                                           Context("{\"IsApplicationStartup\":true}", false),
+                                           Context("fals", false), Context("FALSE", false),
+                                           Context("", false)));
 
 TEST_F(EntryPoints, SecondRunAddsNothingAndShowsNothing) {
   ASSERT_TRUE(addIn.run("false"));

@@ -94,8 +94,10 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   }
 }
 
-class FailedCreation : public AddInTest,
-                       public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+/// An input ID and the text the user types into it.
+using Edit = std::pair<std::string, std::string>;
+
+class FailedCreation : public AddInTest, public ::testing::WithParamInterface<Edit> {};
 
 TEST_P(FailedCreation, CreatesNoSketchAndNoSpline) {
   startAndOpenDialog();
@@ -108,10 +110,10 @@ TEST_P(FailedCreation, CreatesNoSketchAndNoSpline) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Expressions, FailedCreation,
-                         ::testing::Values(std::make_pair("xFunctionInput_", "cos("),
-                                           std::make_pair("zFunctionInput_", "undefinedName"),
-                                           std::make_pair("yFunctionInput_", "1 / (t - 1)"),
-                                           std::make_pair("xFunctionInput_", "ln(t)")));
+                         ::testing::Values(Edit{"xFunctionInput_", "cos("},
+                                           Edit{"zFunctionInput_", "undefinedName"},
+                                           Edit{"yFunctionInput_", "1 / (t - 1)"},
+                                           Edit{"xFunctionInput_", "ln(t)"}));
 
 TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
   startAndOpenDialog();

@@ -1,6 +1,7 @@
 // The live preview as the user drives it: one preview group per change, the count of spline
 // controls, errors in the text box with nothing drawn, design parameters in expressions, and the
 // truthful status when even 128 controls miss the tolerance.
+#include <ostream>
 #include <string>
 
 #include "AddInTest.h"
@@ -49,6 +50,10 @@ struct FailingInput {
   const char* text;
   const char* message;  // the start of the text box's text
 };
+
+void PrintTo(const FailingInput& input, std::ostream* out) {
+  *out << input.id << " = \"" << input.text << '"';
+}
 
 class PreviewError : public AddInTest, public ::testing::WithParamInterface<FailingInput> {};
 
