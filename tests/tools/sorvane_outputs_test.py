@@ -139,11 +139,13 @@ class SorvaneOutputs(unittest.TestCase):
         curves = [p for p in root.iter(f"{SVG_NS}polyline") if "255,0,0" in p.get("stroke", "")]
         self.assertEqual(len(curves), 4)  # one per view
         self.assertTrue(all(c.get("stroke-width") == "3" for c in curves))
-        render = subprocess.run(["rsvg-convert", "-o", self.path("helix.png"),
-                                 self.path("helix.svg")], capture_output=True, text=True)
-        self.assertEqual((render.returncode, render.stderr), (0, ""))
-        with open(self.path("helix.png"), "rb") as file:
-            self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
+        self.sorvane("--svg", self.path("error.svg"), "--z", "t +", expect=1)
+        for name in ("helix", "error"):
+            render = subprocess.run(["rsvg-convert", "-o", self.path(name + ".png"),
+                                     self.path(name + ".svg")], capture_output=True, text=True)
+            self.assertEqual((render.returncode, render.stderr), (0, ""))
+            with open(self.path(name + ".png"), "rb") as file:
+                self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
 
     def test_dxf_reads_back_exactly(self):
         for arguments, controls in ((SEGMENT, 4), ((), 32)):
