@@ -118,6 +118,31 @@ TEST(AddInLibrary, FailingLookupMakesRunFail) {
   EXPECT_TRUE(session.heldObjects().empty());
 }
 
+// Each operation failing throughout a whole session: the host never crashes, and once the add-in
+// is unloaded no reference is left, whatever path its failures took.
+TEST(AddInLibrary, SurvivesEveryOperationFailing) {
+  for (const std::string& operation : fsim::HostSession::operationNames()) {
+    fsim::HostSession session;
+    session.failOperation(operation, fsim::FaultMode::Always);
+    fsim::AddInLibrary addIn(TEST_ADDIN_PATH);
+    addIn.run(R"({"IsApplicationStartup":false})");
+    if (session.hasControl(kWorkspace, kPanel, kButton)) {
+      session.click(kWorkspace, kPanel, kButton);
+      if (session.dialogOpen()) {
+        for (const fsim::InputInfo& input : session.inputs()) {
+          if (input.id == "size_" && input.type == "ValueCommandInput") {
+            session.setInputValue("size_", 4);
+          }
+        }
+        session.confirm();
+      }
+    }
+    addIn.stop("{}");
+    addIn.unload();
+    EXPECT_TRUE(session.heldObjects().empty()) << operation;
+  }
+}
+
 TEST(AddInLibrary, UnloadRunsStaticDestructorsAndDetachesHandlers) {
   fsim::HostSession session;
   fsim::AddInLibrary addIn(TEST_ADDIN_PATH);
