@@ -12,6 +12,11 @@ HeldReferences AddInTest::held() const {
   return references;
 }
 
+void AddInTest::TearDown() {
+  addIn.unload();
+  expectNothingHeld();
+}
+
 std::vector<fsim::GraphicsGroupInfo> AddInTest::previewGroups() const {
   std::vector<fsim::GraphicsGroupInfo> groups;
   for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {

@@ -26,6 +26,10 @@ HeldReferences heldBetweenEvents(bool previewShown);
 
 class AddInTest : public ::testing::Test {
  protected:
+  /// Unloads the library, whatever the test left behind: its teardown must let go of every host
+  /// object.
+  void TearDown() override;
+
   HeldReferences held() const;
   /// The root component's groups with the preview's ID.
   std::vector<fsim::GraphicsGroupInfo> previewGroups() const;

@@ -54,6 +54,7 @@ TEST_F(CurveCreation, AfterFinishingTheSketchEditANewSketchIsMade) {
   EXPECT_TRUE(sketches[0].splines.empty());
   EXPECT_EQ(sketches[1].plane, "XY");
   EXPECT_EQ(sketches[1].splines.size(), 1u);
+  expectHeldBetweenEvents(false);
 }
 
 TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
@@ -132,6 +133,7 @@ TEST_F(CurveCreation, EqualStartAndEndStillMakeASpline) {
   const auto sketches = host.sketches();
   ASSERT_EQ(sketches.size(), 1u);
   EXPECT_EQ(sketches[0].splines.size(), 1u);
+  expectHeldBetweenEvents(false);
 }
 
 }  // namespace

@@ -101,6 +101,7 @@ TEST_F(Preview, UsesDesignParametersByName) {
   EXPECT_EQ(points.front()[2], 0.0);
   EXPECT_NEAR(points.back()[0], 2.0, 1e-12);
   EXPECT_EQ(points.back()[2], 1.5);
+  expectHeldBetweenEvents(true);
 }
 
 TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
@@ -108,6 +109,7 @@ TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
   startAndOpenDialog();
   // With pi = 0 the default helix is the segment x = 1, y = 0, z = t: four controls suffice.
   EXPECT_EQ(status(), "4 spline controls");
+  expectHeldBetweenEvents(true);
 }
 
 TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
