@@ -154,4 +154,21 @@ TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
   expectHeldBetweenEvents(true);
 }
 
+TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {
+  startAndOpenDialog();
+  host.setInputText("xFunctionInput_", "t");
+  host.setInputText("yFunctionInput_", "0.1 * sin(208 * t)");
+  host.setInputText("zFunctionInput_", "0");
+  host.setInputValue("maxTValueInput_", 1.0);
+
+  // The fit's own check finds a sample beyond 0.002 at 128 controls, the accurate measure none.
+  SamplePoints samples;
+  sampleCurve(0.0, 1.0, "t", "0.1 * sin(208 * t)", "0", samples, ParameterTable{{"pi", 3.0}});
+  const SplineFit fit = fitSplineToSamples(samples, 0.002);
+  ASSERT_FALSE(fit.toleranceMet);
+  ASSERT_LE(largestDeviation(*fit.curve, samples), 0.002);
+  EXPECT_EQ(status(), "128 spline controls");
+  expectHeldBetweenEvents(true);
+}
+
 }  // namespace
