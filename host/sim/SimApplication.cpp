@@ -5,7 +5,7 @@
 #include "host/sim/SimComponent.h"
 #include "host/sim/SimDesign.h"
 #include "host/sim/SimOtherProduct.h"
-#include "host/sim/SimSketches.h"
+#include "host/sim/SimSketch.h"
 #include "host/sim/SimUserInterface.h"
 #include "host/sim/SimViewport.h"
 

@@ -4,10 +4,12 @@
 #include <type_traits>
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimCommandCreatedEvent.h"
+#include "host/sim/SimCommandCreatedEventArgs.h"
 #include "host/sim/SimCommandDefinition.h"
+#include "host/sim/SimCommandEvent.h"
+#include "host/sim/SimCommandEventArgs.h"
 #include "host/sim/SimCommandInputs.h"
-#include "host/sim/SimEvent.h"
-#include "host/sim/SimEventArgs.h"
 
 namespace fsim {
 

@@ -3,8 +3,8 @@
 
 #include "host/sim/HostArrays.h"
 #include "host/sim/SimCommand.h"
+#include "host/sim/SimCommandCreatedEvent.h"
 #include "host/sim/SimCommandDefinitions.h"
-#include "host/sim/SimEvent.h"
 
 namespace fsim {
 

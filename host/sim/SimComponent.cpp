@@ -2,6 +2,7 @@
 #include "host/sim/SimComponent.h"
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimConstructionPlane.h"
 #include "host/sim/SimCustomGraphicsGroups.h"
 #include "host/sim/SimSketches.h"
 
@@ -47,28 +48,6 @@ adsk::fusion::ConstructionPlane* SimComponent::yZConstructionPlane_raw() const {
 adsk::fusion::CustomGraphicsGroups* SimComponent::customGraphicsGroups_raw() const {
   if (refused("Component.customGraphicsGroups")) return nullptr;
   return handOut(groups_);
-}
-
-std::string SimConstructionPlane::shortName() const {
-  switch (which_) {
-    case OriginPlane::XY:
-      return "XY";
-    case OriginPlane::XZ:
-      return "XZ";
-    case OriginPlane::YZ:
-      return "YZ";
-  }
-  return "";
-}
-
-adsk::core::Plane* SimConstructionPlane::geometry_raw() const {
-  refused("ConstructionPlane.geometry");
-  return nullptr;  // plane geometry is not simulated
-}
-
-char* SimConstructionPlane::name_raw() const {
-  if (refused("ConstructionPlane.name")) return nullptr;
-  return newHostString(shortName() + " Plane");
 }
 
 }  // namespace fsim

@@ -40,19 +40,4 @@ class SimComponent : public Sim<adsk::fusion::Component> {
   std::shared_ptr<SimCustomGraphicsGroups> groups_;
 };
 
-/// An origin construction plane; sketches can be added on it.
-class SimConstructionPlane : public Sim<adsk::fusion::ConstructionPlane> {
- public:
-  explicit SimConstructionPlane(OriginPlane which) : which_(which) {}
-  OriginPlane which() const { return which_; }
-  /// "XY", "XZ" or "YZ".
-  std::string shortName() const;
-
- private:
-  adsk::core::Plane* geometry_raw() const override;
-  char* name_raw() const override;
-
-  OriginPlane which_;
-};
-
 }  // namespace fsim

@@ -1,5 +1,4 @@
-// The root component's custom graphics groups, a group (curves and nested groups), and a curve
-// graphics entity that draws a copy of a NURBS curve with a weight and a colour.
+// The root component's custom graphics groups: add, count, item; a group deletes itself.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -31,43 +30,6 @@ class SimCustomGraphicsGroups : public Sim<adsk::fusion::CustomGraphicsGroups>,
 
   std::weak_ptr<SimObject> component_;
   std::vector<std::shared_ptr<SimCustomGraphicsGroup>> groups_;
-};
-
-class SimCustomGraphicsGroup : public SimCustomGraphicsEntityOf<adsk::fusion::CustomGraphicsGroup>,
-                               public GraphicsContainer {
- public:
-  using SimCustomGraphicsEntityOf::SimCustomGraphicsEntityOf;
-  GraphicsGroupInfo info() const;
-  bool removeEntity(const SimObject* entity) override;
-  void markDeleted() override;
-
- private:
-  adsk::fusion::CustomGraphicsCurve* addCurve_raw(adsk::core::Curve3D* curve) override;
-  adsk::fusion::CustomGraphicsGroup* addGroup_raw() override;
-  adsk::fusion::CustomGraphicsEntity* item_raw(size_t index) const override;
-  size_t count_raw() const override;
-  bool isChildrenSelectable_raw() const override;
-  bool isChildrenSelectable_raw(bool value) override;
-
-  std::vector<std::shared_ptr<SimObject>> children_;
-  bool childrenSelectable_ = true;
-};
-
-class SimCustomGraphicsCurve : public SimCustomGraphicsEntityOf<adsk::fusion::CustomGraphicsCurve> {
- public:
-  SimCustomGraphicsCurve(NurbsData curve, std::weak_ptr<SimObject> group)
-      : SimCustomGraphicsEntityOf(group, group), curve_(std::move(curve)) {}
-  CurveGraphicsInfo info() const;
-
- private:
-  double weight_raw() const override;
-  bool weight_raw(double value) override;
-  adsk::core::Curve3D* curve_raw() const override;
-  bool curve_raw(adsk::core::Curve3D* value) override;
-  adsk::fusion::LineStylePatterns lineStylePattern_raw() const override;
-
-  NurbsData curve_;
-  double weight_ = 1.0;
 };
 
 }  // namespace fsim

@@ -1,9 +1,10 @@
-// The simulated design and its parameter collections.
+// The simulated design.
 #include "host/sim/SimDesign.h"
 
 #include "host/sim/HostArrays.h"
-#include "host/sim/Lookup.h"
 #include "host/sim/SimComponent.h"
+#include "host/sim/SimParameterList.h"
+#include "host/sim/SimUserParameters.h"
 
 namespace fsim {
 
@@ -55,67 +56,6 @@ adsk::fusion::UserParameters* SimDesign::userParameters_raw() const {
 adsk::fusion::ParameterList* SimDesign::allParameters_raw() const {
   if (refused("Design.allParameters")) return nullptr;
   return handOut(allCollection_);
-}
-
-std::shared_ptr<SimObject> SimParameterList::at(size_t index) const {
-  const auto& user = design_.userParameters();
-  if (index < user.size()) return user[index];
-  index -= user.size();
-  const auto& model = design_.modelParameters();
-  return index < model.size() ? model[index] : nullptr;
-}
-
-adsk::fusion::Parameter* SimParameterList::item_raw(size_t index) const {
-  if (refused("ParameterList.item")) return nullptr;
-  std::shared_ptr<SimObject> parameter = at(index);
-  if (!parameter) return nullptr;
-  parameter->addOutsideReference();
-  return parameter->api()->query<adsk::fusion::Parameter>();
-}
-
-adsk::fusion::Parameter* SimParameterList::itemByName_raw(const char* name) const {
-  if (refused("ParameterList.itemByName") || !name) return nullptr;
-  for (const auto& p : design_.userParameters()) {
-    if (p->name() == name) return handOut(p);
-  }
-  for (const auto& p : design_.modelParameters()) {
-    if (p->name() == name) return handOut(p);
-  }
-  return nullptr;
-}
-
-size_t SimParameterList::count_raw() const {
-  if (refused("ParameterList.count")) return 0;
-  return design_.userParameters().size() + design_.modelParameters().size();
-}
-
-bool SimParameterList::isReadOnly_raw() const {
-  refused("ParameterList.isReadOnly");
-  return true;
-}
-
-adsk::fusion::UserParameter* SimUserParameters::item_raw(size_t index) const {
-  if (refused("UserParameters.item")) return nullptr;
-  return handOut(childAt(design_.userParameters(), index));
-}
-
-adsk::fusion::UserParameter* SimUserParameters::itemByName_raw(const char* name) const {
-  if (refused("UserParameters.itemByName") || !name) return nullptr;
-  for (const auto& p : design_.userParameters()) {
-    if (p->name() == name) return handOut(p);
-  }
-  return nullptr;
-}
-
-size_t SimUserParameters::count_raw() const {
-  if (refused("UserParameters.count")) return 0;
-  return design_.userParameters().size();
-}
-
-adsk::fusion::Design* SimUserParameters::design_raw() const {
-  if (refused("UserParameters.design")) return nullptr;
-  auto design = std::const_pointer_cast<SimObject>(design_.shared_from_this());
-  return handOut(std::static_pointer_cast<SimDesign>(design));
 }
 
 }  // namespace fsim

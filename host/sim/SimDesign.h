@@ -42,33 +42,4 @@ class SimDesign : public Sim<adsk::fusion::Design> {
   std::shared_ptr<SimParameterList> allCollection_;
 };
 
-/// All of a design's parameters, user parameters first, read-only.
-class SimParameterList : public Sim<adsk::fusion::ParameterList> {
- public:
-  explicit SimParameterList(const SimDesign& design) : design_(design) {}
-
- private:
-  adsk::fusion::Parameter* item_raw(size_t index) const override;
-  adsk::fusion::Parameter* itemByName_raw(const char* name) const override;
-  size_t count_raw() const override;
-  bool isReadOnly_raw() const override;
-
-  std::shared_ptr<SimObject> at(size_t index) const;
-  const SimDesign& design_;
-};
-
-/// A design's user parameters.
-class SimUserParameters : public Sim<adsk::fusion::UserParameters> {
- public:
-  explicit SimUserParameters(const SimDesign& design) : design_(design) {}
-
- private:
-  adsk::fusion::UserParameter* item_raw(size_t index) const override;
-  adsk::fusion::UserParameter* itemByName_raw(const char* name) const override;
-  size_t count_raw() const override;
-  adsk::fusion::Design* design_raw() const override;
-
-  const SimDesign& design_;
-};
-
 }  // namespace fsim

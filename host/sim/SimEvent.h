@@ -1,6 +1,5 @@
-// Host events: the command-created event of a command definition and the execute, destroy and
-// executePreview events of a command. Each keeps its handlers' addresses and calls their notify
-// in attach order; an exception leaving a handler is swallowed and recorded, as a host must
+// What host events share: each keeps its handlers' addresses and calls their notify in attach
+// order; an exception leaving a handler is swallowed and recorded, as a host must
 // survive its add-ins.
 #pragma once
 
@@ -83,23 +82,6 @@ class SimEvent : public Sim<Api> {
   const char* addOperation_;
   const char* removeOperation_;
   EventLinks links_;
-};
-
-class SimCommandCreatedEvent
-    : public SimEvent<adsk::core::CommandCreatedEvent, adsk::core::CommandCreatedEventHandler,
-                      adsk::core::CommandCreatedEventArgs> {
- public:
-  explicit SimCommandCreatedEvent(std::weak_ptr<SimObject> definition)
-      : SimEvent("commandCreated", std::move(definition), "CommandCreatedEvent.add",
-                 "CommandCreatedEvent.remove") {}
-};
-
-class SimCommandEvent : public SimEvent<adsk::core::CommandEvent, adsk::core::CommandEventHandler,
-                                        adsk::core::CommandEventArgs> {
- public:
-  /// name: "execute", "destroy" or "executePreview"; command: the sender.
-  SimCommandEvent(std::string name, std::weak_ptr<SimObject> command)
-      : SimEvent(std::move(name), std::move(command), "CommandEvent.add", "CommandEvent.remove") {}
 };
 
 }  // namespace fsim

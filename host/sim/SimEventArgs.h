@@ -1,6 +1,4 @@
-// The arguments the host passes to event handlers: the command-created arguments (the new
-// command) and the command-event arguments (the command and the execute outcome flags). Both
-// name the event that fires them.
+// What the arguments of command events share: the command, and the event that fires them.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -32,59 +30,6 @@ class SimEventArgsOf : public Sim<Api> {
 
   std::shared_ptr<SimCommand> command_;
   std::shared_ptr<SimObject> firingEvent_;
-};
-
-class SimCommandCreatedEventArgs : public SimEventArgsOf<adsk::core::CommandCreatedEventArgs> {
- public:
-  using SimEventArgsOf::SimEventArgsOf;
-};
-
-class SimCommandEventArgs : public SimEventArgsOf<adsk::core::CommandEventArgs> {
- public:
-  SimCommandEventArgs(std::shared_ptr<SimCommand> command, std::shared_ptr<SimObject> firingEvent,
-                      adsk::core::CommandTerminationReason reason)
-      : SimEventArgsOf(std::move(command), std::move(firingEvent)), reason_(reason) {}
-
-  bool executeFailed() const { return executeFailed_; }
-  const std::string& executeFailedMessage() const { return executeFailedMessage_; }
-
- private:
-  bool executeFailed_raw() const override {
-    return !refused("CommandEventArgs.executeFailed") && executeFailed_;
-  }
-  bool executeFailed_raw(bool value) override {
-    if (refused("CommandEventArgs.executeFailed")) return false;
-    executeFailed_ = value;
-    return true;
-  }
-  char* executeFailedMessage_raw() const override {
-    if (refused("CommandEventArgs.executeFailedMessage")) return nullptr;
-    return newHostString(executeFailedMessage_);
-  }
-  bool executeFailedMessage_raw(const char* value) override {
-    if (refused("CommandEventArgs.executeFailedMessage") || !value) return false;
-    executeFailedMessage_ = value;
-    return true;
-  }
-  bool isValidResult_raw() const override {
-    return !refused("CommandEventArgs.isValidResult") && isValidResult_;
-  }
-  bool isValidResult_raw(bool value) override {
-    if (refused("CommandEventArgs.isValidResult")) return false;
-    isValidResult_ = value;
-    return true;
-  }
-  adsk::core::CommandTerminationReason terminationReason_raw() const override {
-    if (refused("CommandEventArgs.terminationReason")) {
-      return adsk::core::UnknownTerminationReason;
-    }
-    return reason_;
-  }
-
-  adsk::core::CommandTerminationReason reason_;
-  bool executeFailed_ = false;
-  std::string executeFailedMessage_;
-  bool isValidResult_ = false;
 };
 
 }  // namespace fsim

@@ -1,5 +1,5 @@
-// A sketch's curves: the fixed splines (the collection that takes a NurbsCurve3D) and one fixed
-// spline. Fitted and control-point splines are not simulated: their collections answer null.
+// A sketch's curves. Only the fixed splines (the collection that takes a NurbsCurve3D) are
+// simulated; the fitted and control-point spline collections answer null.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -13,7 +13,6 @@
 namespace fsim {
 
 class SimSketchFixedSplines;
-class SimSketchFixedSpline;
 
 class SimSketchCurves : public Sim<adsk::fusion::SketchCurves> {
  public:
@@ -27,33 +26,6 @@ class SimSketchCurves : public Sim<adsk::fusion::SketchCurves> {
   adsk::fusion::SketchControlPointSplines* sketchControlPointSplines_raw() const override;
 
   std::shared_ptr<SimSketchFixedSplines> fixed_;
-};
-
-class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
- public:
-  /// The splines' curves in creation order.
-  std::vector<NurbsData> data() const;
-  void markDeleted() override;
-
- private:
-  adsk::fusion::SketchFixedSpline* addByNurbsCurve_raw(adsk::core::NurbsCurve3D* curve) override;
-  adsk::fusion::SketchFixedSpline* item_raw(size_t index) const override;
-  size_t count_raw() const override;
-
-  std::vector<std::shared_ptr<SimSketchFixedSpline>> splines_;
-};
-
-class SimSketchFixedSpline : public Sim<adsk::fusion::SketchFixedSpline> {
- public:
-  explicit SimSketchFixedSpline(NurbsData curve) : curve_(std::move(curve)) {}
-  const NurbsData& curve() const { return curve_; }
-
- private:
-  adsk::core::NurbsCurve3D* geometry_raw() const override;
-  adsk::core::NurbsCurve3D* worldGeometry_raw() const override;
-  bool replaceGeometry_raw(adsk::core::NurbsCurve3D* nurbsCurve) override;
-
-  NurbsData curve_;
 };
 
 }  // namespace fsim

@@ -1,5 +1,5 @@
-// The root component's sketches, and one sketch with its curves and fixed splines. A sketch is
-// added on an origin construction plane and named Sketch1, Sketch2, ... in creation order.
+// The root component's sketches. A sketch is added on an origin construction plane and named
+// Sketch1, Sketch2, ... in creation order.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -15,9 +15,6 @@ namespace fsim {
 
 class SimComponent;
 class SimSketch;
-class SimSketchCurves;
-class SimSketchFixedSplines;
-class SimSketchFixedSpline;
 
 class SimSketches : public Sim<adsk::fusion::Sketches> {
  public:
@@ -39,38 +36,6 @@ class SimSketches : public Sim<adsk::fusion::Sketches> {
   const SimComponent& component_;
   std::vector<std::shared_ptr<SimSketch>> sketches_;
   int created_ = 0;
-};
-
-class SimSketch : public Sim<adsk::fusion::Sketch> {
- public:
-  static std::shared_ptr<SimSketch> create(std::string name, OriginPlane plane,
-                                           std::shared_ptr<SimObject> planeObject,
-                                           bool createdDuringSession);
-  SimSketch(std::string name, OriginPlane plane, std::shared_ptr<SimObject> planeObject,
-            bool createdDuringSession)
-      : name_(std::move(name)),
-        plane_(plane),
-        planeObject_(std::move(planeObject)),
-        createdDuringSession_(createdDuringSession) {}
-
-  const std::string& name() const { return name_; }
-  SketchInfo info() const;
-  void markDeleted() override;
-
- private:
-  adsk::fusion::SketchCurves* sketchCurves_raw() const override;
-  char* name_raw() const override;
-  bool name_raw(const char* value) override;
-  adsk::core::Base* referencePlane_raw() const override;
-  bool isComputeDeferred_raw() const override;
-  bool isComputeDeferred_raw(bool value) override;
-
-  std::string name_;
-  OriginPlane plane_;
-  std::shared_ptr<SimObject> planeObject_;
-  bool createdDuringSession_;
-  bool computeDeferred_ = false;
-  std::shared_ptr<SimSketchCurves> curves_;
 };
 
 }  // namespace fsim

@@ -1,4 +1,4 @@
-// A workspace's toolbar panels, and one panel with its controls.
+// A workspace's toolbar panels, found by ID or index; the driver can remove one.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -29,23 +29,6 @@ class SimToolbarPanels : public Sim<adsk::core::ToolbarPanels> {
   size_t count_raw() const override;
 
   std::vector<std::shared_ptr<SimToolbarPanel>> panels_;
-};
-
-class SimToolbarPanel : public Sim<adsk::core::ToolbarPanel> {
- public:
-  static std::shared_ptr<SimToolbarPanel> create(const std::string& id);
-  explicit SimToolbarPanel(std::string id) : id_(std::move(id)) {}
-  const std::string& id() const { return id_; }
-  SimToolbarControls& controls() const { return *controls_; }
-  void markDeleted() override;
-
- private:
-  adsk::core::ToolbarControls* controls_raw() const override;
-  char* id_raw() const override;
-  bool isVisible_raw() const override;
-
-  std::string id_;
-  std::shared_ptr<SimToolbarControls> controls_;
 };
 
 }  // namespace fsim

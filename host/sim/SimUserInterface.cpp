@@ -2,6 +2,7 @@
 #include "host/sim/SimUserInterface.h"
 
 #include "host/sim/SimCommandDefinitions.h"
+#include "host/sim/SimWorkspace.h"
 #include "host/sim/SimWorkspaces.h"
 
 namespace fsim {

@@ -1,9 +1,8 @@
 // The simulated workspaces.
 #include "host/sim/SimWorkspaces.h"
 
-#include "host/sim/HostArrays.h"
 #include "host/sim/Lookup.h"
-#include "host/sim/SimToolbarPanels.h"
+#include "host/sim/SimWorkspace.h"
 
 namespace fsim {
 
@@ -33,26 +32,6 @@ adsk::core::Workspace* SimWorkspaces::item_raw(size_t index) const {
 size_t SimWorkspaces::count_raw() const {
   if (refused("Workspaces.count")) return 0;
   return workspaces_.size();
-}
-
-SimWorkspace::SimWorkspace(std::string id, const std::vector<std::string>& panelIds)
-    : id_(std::move(id)), panels_(std::make_shared<SimToolbarPanels>()) {
-  for (const std::string& panelId : panelIds) panels_->addPanel(panelId);
-}
-
-void SimWorkspace::markDeleted() {
-  SimObject::markDeleted();
-  panels_->markDeleted();
-}
-
-adsk::core::ToolbarPanels* SimWorkspace::toolbarPanels_raw() const {
-  if (refused("Workspace.toolbarPanels")) return nullptr;
-  return handOut(panels_);
-}
-
-char* SimWorkspace::id_raw() const {
-  if (refused("Workspace.id")) return nullptr;
-  return newHostString(id_);
 }
 
 }  // namespace fsim

@@ -1,4 +1,4 @@
-// The user interface's workspaces, and one workspace with its toolbar panels.
+// The user interface's workspaces, found by ID or index.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -27,21 +27,6 @@ class SimWorkspaces : public Sim<adsk::core::Workspaces> {
   size_t count_raw() const override;
 
   std::vector<std::shared_ptr<SimWorkspace>> workspaces_;
-};
-
-class SimWorkspace : public Sim<adsk::core::Workspace> {
- public:
-  SimWorkspace(std::string id, const std::vector<std::string>& panelIds);
-  const std::string& id() const { return id_; }
-  SimToolbarPanels& panels() const { return *panels_; }
-  void markDeleted() override;
-
- private:
-  adsk::core::ToolbarPanels* toolbarPanels_raw() const override;
-  char* id_raw() const override;
-
-  std::string id_;
-  std::shared_ptr<SimToolbarPanels> panels_;
 };
 
 }  // namespace fsim

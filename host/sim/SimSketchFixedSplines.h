@@ -1,0 +1,30 @@
+// A sketch's fixed splines: the spline collection that takes a NurbsCurve3D, copying it.
+#pragma once
+
+#include <Fusion/FusionAll.h>
+
+#include <memory>
+#include <vector>
+
+#include "host/driver/HostSession.h"
+#include "host/sim/Sim.h"
+
+namespace fsim {
+
+class SimSketchFixedSpline;
+
+class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
+ public:
+  /// The splines' curves in creation order.
+  std::vector<NurbsData> data() const;
+  void markDeleted() override;
+
+ private:
+  adsk::fusion::SketchFixedSpline* addByNurbsCurve_raw(adsk::core::NurbsCurve3D* curve) override;
+  adsk::fusion::SketchFixedSpline* item_raw(size_t index) const override;
+  size_t count_raw() const override;
+
+  std::vector<std::shared_ptr<SimSketchFixedSpline>> splines_;
+};
+
+}  // namespace fsim
