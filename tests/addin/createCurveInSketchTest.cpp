@@ -126,6 +126,20 @@ TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
   expectHeldBetweenEvents(false);
 }
 
+TEST_F(CurveCreation, AnEndBelowTheStartRunsTheCurveBackwards) {
+  startAndOpenDialog();
+  enterStraightSegment();
+  host.setInputValue("minTValueInput_", 5.0);
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 1u);
+  ASSERT_EQ(sketches[0].splines.size(), 1u);
+  const auto& points = sketches[0].splines[0].controlPoints;
+  // x = t from t = 5 down to t = 1: the values are read as entered, not swapped.
+  EXPECT_EQ(points.front(), (std::array<double, 3>{5, 0, 0}));
+  EXPECT_EQ(points.back(), (std::array<double, 3>{1, 0, 0}));
+}
+
 TEST_F(CurveCreation, EqualStartAndEndStillMakeASpline) {
   startAndOpenDialog();
   host.setInputValue("minTValueInput_", 3.0);

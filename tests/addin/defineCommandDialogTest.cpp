@@ -1,6 +1,7 @@
 // A click on the button: the dialog's six inputs with their defaults, its help page and handlers,
 // and the first preview of the default helix.
 #include <string>
+#include <vector>
 
 #include "AddInTest.h"
 
@@ -78,6 +79,45 @@ TEST_F(CommandDialog, EveryClickStartsFromTheDefaults) {
   for (const char* event : {"execute", "destroy", "executePreview"}) {
     EXPECT_EQ(host.handlerCount(event), 1u) << event;
   }
+  expectHeldBetweenEvents(true);
+}
+
+TEST_F(CommandDialog, ACreatedEventWithoutCommandDoesNothing) {
+  ASSERT_TRUE(addIn.run(""));
+  host.failOperation("CommandCreatedEventArgs.command", fsim::FaultMode::Once);
+  click();
+  EXPECT_TRUE(host.inputs().empty());
+  EXPECT_EQ(host.handlerCount("executePreview"), 0u);
+  EXPECT_TRUE(host.handlerErrors().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(CommandDialog, ACommandWithoutInputsGetsItsHandlersButNoPreview) {
+  ASSERT_TRUE(addIn.run(""));
+  host.failOperation("Command.commandInputs", fsim::FaultMode::Once);
+  click();
+  EXPECT_EQ(host.helpFile(), "docs/help.html");
+  for (const char* event : {"execute", "destroy", "executePreview"}) {
+    EXPECT_EQ(host.handlerCount(event), 1u) << event;
+  }
+  EXPECT_TRUE(host.inputs().empty());
+  EXPECT_TRUE(host.graphicsGroups().empty());
+  EXPECT_TRUE(host.handlerErrors().empty());
+  expectHeldBetweenEvents(false);
+  // Its end without a preview changes nothing.
+  host.cancel();
+  EXPECT_TRUE(host.graphicsGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(CommandDialog, WithoutTheTextBoxThePreviewIsDrawnAndTheErrorReachesTheHost) {
+  ASSERT_TRUE(addIn.run(""));
+  host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once);
+  click();
+  EXPECT_EQ(host.inputs().size(), 5u);
+  EXPECT_EQ(previewGroups().size(), 1u);
+  // The command-created handler catches nothing: the null-object error goes to the host.
+  EXPECT_EQ(host.handlerErrors(), std::vector<std::string>{"Unknown exception"});
   expectHeldBetweenEvents(true);
 }
 
