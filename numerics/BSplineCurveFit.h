@@ -52,9 +52,12 @@ class BSplineCurveFit {
   }
   bool PreconditionsAllowFit();
   BasisSetup<Real> ClampedUniformSetup() const;
-  void EvaluateSampleBases(std::vector<int>& spanStarts, RowMajorArray<Real>& values);
-  bool SolveNormalEquations(const std::vector<int>& spanStarts, const RowMajorArray<Real>& values,
-                            RowMajorArray<Real>& block) const;
+  void AccumulateSamples(std::vector<Real>& normalRows, std::vector<int>& usedColumns,
+                         RowMajorArray<Real>& block);
+  static void AddProducts(const Real* values, int width, Real* normalRows);
+  static void AddCubicProducts(Real v0, Real v1, Real v2, Real v3, Real* normalRows);
+  bool SolveNormalEquations(const std::vector<Real>& normalRows,
+                            const std::vector<int>& usedColumns, RowMajorArray<Real>& block) const;
   void CombineSamples(const RowMajorArray<Real>& block);
   template <int Rows>
   void CombineControlsOf3(const RowMajorArray<Real>& block, int r);
@@ -91,12 +94,12 @@ BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
   controlCoordinates_.assign(static_cast<std::size_t>(dimension_) * controlPointCount_, Real(0));
   basis_.Create(ClampedUniformSetup());
 
-  std::vector<int> spanStarts;
-  RowMajorArray<Real> values;
-  EvaluateSampleBases(spanStarts, values);
+  std::vector<Real> normalRows;
+  std::vector<int> usedColumns;
   RowMajorArray<Real> block(static_cast<std::size_t>(sampleCount_),
                             static_cast<std::size_t>(controlPointCount_));
-  if (!SolveNormalEquations(spanStarts, values, block)) {
+  AccumulateSamples(normalRows, usedColumns, block);
+  if (!SolveNormalEquations(normalRows, usedColumns, block)) {
     ReportAssertionAt(__LINE__, "Failed to solve linear system.");
   }
   CombineSamples(block);
@@ -134,66 +137,88 @@ BasisSetup<Real> BSplineCurveFit<Real>::ClampedUniformSetup() const {
   return setup;
 }
 
-// Span start and the degree + 1 non-zero basis values of every sample, in sample order. A basis
-// that is not created leaves the start at -1 and the sample contributes nothing.
+// One pass over the samples, each basis evaluated once. normalRows (controls × width, width =
+// degree + 1) accumulates entry (r, c) of AᵀA at r · width + (c - r) for r <= c <= r + degree: a
+// sample adds to it exactly when both r and c lie in its span, in increasing sample order. The
+// block receives Aᵀ (rows: controls, columns: samples), and usedColumns[r] the column after the
+// last non-zero of rows 0 to r. A basis that is not created adds nothing.
 template <typename Real>
-void BSplineCurveFit<Real>::EvaluateSampleBases(std::vector<int>& spanStarts,
-                                                RowMajorArray<Real>& values) {
+void BSplineCurveFit<Real>::AccumulateSamples(std::vector<Real>& normalRows,
+                                              std::vector<int>& usedColumns,
+                                              RowMajorArray<Real>& block) {
+  const int n = controlPointCount_;
   const int width = std::max(degree_ + 1, 1);
-  spanStarts.assign(static_cast<std::size_t>(sampleCount_), -1);
-  values =
-      RowMajorArray<Real>(static_cast<std::size_t>(width), static_cast<std::size_t>(sampleCount_));
+  normalRows.assign(static_cast<std::size_t>(n) * width, Real(0));
+  usedColumns.assign(static_cast<std::size_t>(n), 0);
+  std::vector<Real> values(static_cast<std::size_t>(width));
   const Real tStep = 1 / Real(sampleCount_ - 1);
   for (int k = 0; k < sampleCount_; ++k) {
     int imin = -1;
     int imax = -1;
     basis_.EvaluateBasis(k * tStep, imin, imax);
     if (imin < 0) continue;
-    spanStarts[k] = imin;
-    Real* row = values.Row(k);
-    for (int i = imin; i <= imax; ++i) row[i - imin] = basis_.GetValue(i);
-  }
-}
-
-// Builds the normal matrix AᵀA in a band matrix and solves it for the block Aᵀ, which becomes
-// (AᵀA)⁻¹Aᵀ (rows: controls, columns: samples; `block` arrives with sampleCount columns).
-template <typename Real>
-bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<int>& spanStarts,
-                                                 const RowMajorArray<Real>& values,
-                                                 RowMajorArray<Real>& block) const {
-  const int n = controlPointCount_;
-  const int bands = n > degree_ + 1 ? degree_ + 1 : degree_;
-  BandMatrix<Real> matrix(n, bands, bands);
-  // upper(r, c - r) accumulates entry (r, c) for r <= c <= r + degree; a sample adds to it
-  // exactly when both r and c lie in its span, in increasing sample order.
-  const int width = std::max(degree_ + 1, 1);
-  std::vector<Real> upper(static_cast<std::size_t>(n) * width, Real(0));
-  // Row r of Aᵀ ends with the last sample whose span holds r; made non-decreasing so that the
-  // forward substitution may skip the zeros behind it.
-  std::vector<int> usedColumns(static_cast<std::size_t>(n), 0);
-  for (int k = 0; k < sampleCount_; ++k) {
-    const int imin = spanStarts[k];
-    if (imin < 0) continue;
-    const Real* v = values.Row(k);
-    for (int a = 0; a <= degree_; ++a) {
-      Real* entries = upper.data() + static_cast<std::size_t>(imin + a) * width;
-      for (int b = a; b <= degree_; ++b) entries[b - a] = entries[b - a] + v[b] * v[a];
+    Real* rows = normalRows.data() + static_cast<std::size_t>(imin) * width;
+    if (degree_ == 3) {
+      const Real v0 = basis_.GetValue(imin), v1 = basis_.GetValue(imin + 1);
+      const Real v2 = basis_.GetValue(imin + 2), v3 = basis_.GetValue(imin + 3);
+      AddCubicProducts(v0, v1, v2, v3, rows);
+      values[0] = v0, values[1] = v1, values[2] = v2, values[3] = v3;
+    } else {
+      for (int a = 0; a < width; ++a) values[a] = basis_.GetValue(imin + a);
+      AddProducts(values.data(), width, rows);
     }
     Real* column = block.Data() + k;
-    for (int a = 0; a <= degree_; ++a) {
-      column[static_cast<std::size_t>(imin + a) * sampleCount_] = v[a];
+    for (int a = 0; a < width; ++a) {
+      column[static_cast<std::size_t>(imin + a) * sampleCount_] = values[a];
       usedColumns[imin + a] = k + 1;
     }
   }
+  for (int r = 1; r < n; ++r) usedColumns[r] = std::max(usedColumns[r], usedColumns[r - 1]);
+}
+
+// Adds values[b] · values[a] to entry (a, b), b >= a, of the span's rows (width per row).
+template <typename Real>
+void BSplineCurveFit<Real>::AddProducts(const Real* values, int width, Real* normalRows) {
+  for (int a = 0; a < width; ++a) {
+    Real* entries = normalRows + static_cast<std::size_t>(a) * width;
+    for (int b = a; b < width; ++b) entries[b - a] = entries[b - a] + values[b] * values[a];
+  }
+}
+
+// AddProducts for the cubic fits this system makes, written out: the general loops, vectorised
+// at this tiny size, cost more than the products themselves.
+template <typename Real>
+void BSplineCurveFit<Real>::AddCubicProducts(Real v0, Real v1, Real v2, Real v3, Real* normalRows) {
+  Real* e = normalRows;
+  e[0] = e[0] + v0 * v0;
+  e[1] = e[1] + v1 * v0;
+  e[2] = e[2] + v2 * v0;
+  e[3] = e[3] + v3 * v0;
+  e[4] = e[4] + v1 * v1;
+  e[5] = e[5] + v2 * v1;
+  e[6] = e[6] + v3 * v1;
+  e[8] = e[8] + v2 * v2;
+  e[9] = e[9] + v3 * v2;
+  e[12] = e[12] + v3 * v3;
+}
+
+// Solves AᵀA · X = Aᵀ in a band matrix, leaving (AᵀA)⁻¹Aᵀ in the block.
+template <typename Real>
+bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<Real>& normalRows,
+                                                 const std::vector<int>& usedColumns,
+                                                 RowMajorArray<Real>& block) const {
+  const int n = controlPointCount_;
+  const int width = std::max(degree_ + 1, 1);
+  const int bands = n > degree_ + 1 ? degree_ + 1 : degree_;
+  BandMatrix<Real> matrix(n, bands, bands);
   for (int r = 0; r < n; ++r) {
     const int cmax = std::min(r + degree_, n - 1);
     for (int c = r; c <= cmax; ++c) {
-      const Real value = upper[static_cast<std::size_t>(r) * width + (c - r)];
+      const Real value = normalRows[static_cast<std::size_t>(r) * width + (c - r)];
       matrix(r, c) = value;
       matrix(c, r) = value;
     }
   }
-  for (int r = 1; r < n; ++r) usedColumns[r] = std::max(usedColumns[r], usedColumns[r - 1]);
   return matrix.DecomposeCholesky() &&
          matrix.ForwardSubstitute(block.Data(), sampleCount_, usedColumns.data()) &&
          matrix.BackSubstitute(block.Data(), sampleCount_);
