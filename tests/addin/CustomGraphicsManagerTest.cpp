@@ -16,13 +16,6 @@ TEST_F(PreviewLifetime, CancelRemovesThePreview) {
   expectHeldBetweenEvents(false);
 }
 
-TEST_F(PreviewLifetime, OkRemovesThePreviewButKeepsTheSpline) {
-  startAndOpenDialog();
-  host.confirm();
-  EXPECT_TRUE(host.graphicsGroups().empty());
-  EXPECT_EQ(host.sketches().size(), 1u);
-}
-
 TEST_F(PreviewLifetime, StopRemovesThePreviewAndLetsGoOfEverything) {
   startAndOpenDialog();
   EXPECT_TRUE(addIn.stop(""));

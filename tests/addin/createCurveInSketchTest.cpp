@@ -44,19 +44,6 @@ TEST_F(CurveCreation, InsideAnEditedSketchAddsTheSplineToIt) {
   expectHeldBetweenEvents(false);
 }
 
-TEST_F(CurveCreation, AfterFinishingTheSketchEditANewSketchIsMade) {
-  host.editSketch(host.addSketch(fsim::OriginPlane::YZ));
-  host.finishSketchEdit();
-  startAndOpenDialog();
-  host.confirm();
-  const auto sketches = host.sketches();
-  ASSERT_EQ(sketches.size(), 2u);
-  EXPECT_TRUE(sketches[0].splines.empty());
-  EXPECT_EQ(sketches[1].plane, "XY");
-  EXPECT_EQ(sketches[1].splines.size(), 1u);
-  expectHeldBetweenEvents(false);
-}
-
 TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   startAndOpenDialog();
   host.confirm();

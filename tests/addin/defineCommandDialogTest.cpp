@@ -39,13 +39,6 @@ TEST_F(CommandDialog, ClickBuildsTheSixInputsWithTheirDefaults) {
   EXPECT_EQ(host.helpFile(), "docs/help.html");
 }
 
-TEST_F(CommandDialog, AttachesEachCommandEventHandlerOnce) {
-  startAndOpenDialog();
-  for (const char* event : {"execute", "destroy", "executePreview"}) {
-    EXPECT_EQ(host.handlerCount(event), 1u) << event;
-  }
-}
-
 TEST_F(CommandDialog, OpensWithTheDefaultHelixPreviewedInRed) {
   startAndOpenDialog();
   // The default helix, three turns, needs 32 controls to stay within 0.002.
