@@ -176,14 +176,18 @@ class HostSession {
   /// The root component's custom graphics groups, in collection order.
   std::vector<GraphicsGroupInfo> graphicsGroups() const;
   int viewportRefreshes() const;
-  /// Every host object that Ptrs outside the host still reference (live or already deleted).
+  /// Every host object that Ptrs outside the host still reference (live or already deleted), oldest
+  /// first. Process-wide: objects an earlier session left referenced are listed too.
   std::vector<HeldObject> heldObjects() const;
   /// event: "commandCreated:<definitionId>", or "execute", "destroy", "executePreview" of the
   /// open dialog's command (0 when there is no such definition or no dialog).
   std::size_t handlerCount(const std::string& event) const;
 
-  // Fault injection: the named operation answers null/false
-  /// Throws std::invalid_argument for a name not in operationNames() or a call below 1.
+  // Fault injection: the named operation answers null/false (0, DialogError, ... for other
+  // results) and Application::getLastError reports it.
+  /// Calls are counted from this call of failOperation on: call 1 is the operation's next call.
+  /// Replaces an earlier fault of the same operation. Throws std::invalid_argument for a name not
+  /// in operationNames() or a call below 1.
   void failOperation(const std::string& operation, FaultMode mode, int call = 1);
   void clearFaults();
   /// Every operation name, "Class.member", e.g. "Application.activeProduct",

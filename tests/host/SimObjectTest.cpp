@@ -78,6 +78,13 @@ TEST(SimObject, DeletedObjectStaysAliveButInvalidWhileHeld) {
   EXPECT_EQ(heldCount(session, "adsk::core::CommandDefinition"), 0);
 }
 
+TEST(SimObject, ReleasingAReferenceNobodyHoldsAborts) {
+  fsim::HostSession session;
+  Application* app = Application::get().detach();
+  app->release();  // gives back the one reference: fine
+  EXPECT_DEATH(app->release(), "holds no outside reference");
+}
+
 TEST(SimObject, SessionEndInvalidatesWhatIsStillHeld) {
   Ptr<Application> app;
   {
