@@ -193,6 +193,43 @@ TEST(HostSession, CancelRaisesDestroyOnly) {
   EXPECT_FALSE(session.dialogOpen());
 }
 
+TEST(HostSession, ClickingAgainPreEmptsTheOpenDialog) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  clickDemo(session);
+  EXPECT_EQ(demo.events.log, std::vector<std::string>{"destroy"});
+  EXPECT_EQ(demo.events.reasons.back(), PreEmptedTerminationReason);
+  EXPECT_TRUE(session.dialogOpen());
+  EXPECT_EQ(session.inputs().size(), 4u);  // the new command's inputs, from the defaults
+}
+
+TEST(HostSession, HiddenControlCannotBeClicked) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  panelControls("FusionSolidEnvironment", "SketchPanel")->itemById("demo")->isVisible(false);
+  EXPECT_THROW(clickDemo(session), std::runtime_error);
+  EXPECT_FALSE(session.dialogOpen());
+}
+
+TEST(HostSession, TextBoxKeepsFormattedAndPlainText) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  std::string formatted, plain;
+  demo.events.action = [&](const Ptr<CommandEventArgs>& args) {
+    Ptr<TextBoxCommandInput> box = args->command()->commandInputs()->itemById("status_");
+    box->formattedText("<b>4</b> spline<br>controls &amp; more");
+    plain = box->text();
+    box->text("a<b & c\nd");
+    formatted = box->formattedText();
+  };
+  session.setInputText("text_", "t");
+  EXPECT_EQ(plain, "4 spline\ncontrols & more");
+  EXPECT_EQ(formatted, "a&lt;b &amp; c<br>d");
+  EXPECT_EQ(session.textBoxText("status_"), "a<b & c\nd");
+}
+
 TEST(HostSession, ValueInputNeedsAnEvaluableInitialValue) {
   fsim::HostSession session;
   DemoCommand demo;
@@ -247,6 +284,7 @@ TEST(HostSession, SketchesOnOriginPlanesAndTheEditTarget) {
   std::vector<Ptr<Point3D>> points = {Point3D::create(0, 0, 0), Point3D::create(1, 1, 0)};
   Ptr<NurbsCurve3D> curve = NurbsCurve3D::createNonRational(points, 1, {0, 0, 1, 1}, false);
   EXPECT_TRUE(sketch->sketchCurves()->sketchFixedSplines()->addByNurbsCurve(curve));
+  curve->reverse();  // the sketch keeps its own copy
   const auto sketches = session.sketches();
   ASSERT_EQ(sketches.size(), 2u);
   EXPECT_FALSE(sketches[0].createdDuringSession);
