@@ -12,26 +12,19 @@
 
 namespace {
 
-using num_testing::RecordingListener;
-
 struct Search {
   double bestT = 0;
   double bestValue = 0;
   int evaluations = 0;
 };
 
-// Runs one search with budgets 3 and 4 (those of the adaptive curve fit) unless told otherwise,
-// counting the objective's calls.
+// One search, by default with the adaptive curve fit's budgets 3 and 4, counting evaluations.
 Search Minimise(const std::function<double(double)>& f, double t0, double t1, double tGuess,
-                int levelBudget = 3, int bracketIterations = 4) {
+                int levelBudget = 3) {
   Search search;
-  num::Minimize1<double> minimiser(
-      [&](double t) {
-        ++search.evaluations;
-        return f(t);
-      },
-      levelBudget, bracketIterations);
-  minimiser.GetMinimum(t0, t1, tGuess, search.bestT, search.bestValue);
+  auto counted = [&](double t) { return ++search.evaluations, f(t); };
+  num::Minimize1<double>(counted, levelBudget, 4)
+      .GetMinimum(t0, t1, tGuess, search.bestT, search.bestValue);
   return search;
 }
 
@@ -53,20 +46,20 @@ TEST(Minimize1, FindsTheCosineMinimumWithFourVertices) {
   EXPECT_EQ(search.evaluations, 7);  // 3 to start, one per vertex
 }
 
-TEST(Minimize1, WithoutLevelsKeepsTheBestOfTheThreeStartingPoints) {
-  const Search search = Minimise(Parabola, 0, 1, 0.5, 0);
-  EXPECT_EQ(search.bestT, 0.5);  // f(0) = 0.09, f(0.5) = 0.04, f(1) = 0.49
-  EXPECT_EQ(search.evaluations, 3);
-}
-
-TEST(Minimize1, KeepsTheEarliestOfEqualValues) {
-  const Search search = Minimise([](double) { return 2.5; }, -1, 1, 0);
-  EXPECT_EQ(search.bestT, -1.0);
-  EXPECT_EQ(search.bestValue, 2.5);
+TEST(Minimize1, KeepsTheBestAndEarliestOfTheStartingPoints) {
+  const Search noLevels = Minimise(Parabola, 0, 1, 0.5, 0);
+  EXPECT_EQ(noLevels.bestT, 0.5);  // f(0) = 0.09, f(0.5) = 0.04, f(1) = 0.49
+  EXPECT_EQ(noLevels.evaluations, 3);
+  const Search constant = Minimise([](double) { return 2.5; }, -1, 1, 0);
+  EXPECT_EQ(constant.bestT, -1.0);
+  EXPECT_EQ(constant.bestValue, 2.5);
+  const Search notANumber = Minimise([](double) { return std::nan(""); }, 0, 1, 0.5);
+  EXPECT_EQ(notANumber.bestT, std::numeric_limits<double>::max());
+  EXPECT_EQ(notANumber.bestValue, std::numeric_limits<double>::max());
 }
 
 TEST(Minimize1, ReportsAGuessOutsideTheIntervalAndSearchesOn) {
-  RecordingListener listener;
+  num_testing::RecordingListener listener;
   const Search search = Minimise(Parabola, 0, 1, 2);
   ASSERT_EQ(listener.Messages(), std::vector<std::string>{"Invalid initial t value."});
   EXPECT_EQ(listener.texts[0].rfind("\nNUM ASSERTION:\nFile: ", 0), 0u);
@@ -74,12 +67,6 @@ TEST(Minimize1, ReportsAGuessOutsideTheIntervalAndSearchesOn) {
       listener.texts[0].find("numerics/Minimize1.h\nFunc: num::Minimize1<double>::GetMinimum\n"),
       std::string::npos);
   EXPECT_LE(search.bestValue, Parabola(0));
-}
-
-TEST(Minimize1, ReturnsTheStartValuesWhenNothingIsANumber) {
-  const Search search = Minimise([](double) { return std::nan(""); }, 0, 1, 0.5);
-  EXPECT_EQ(search.bestT, std::numeric_limits<double>::max());
-  EXPECT_EQ(search.bestValue, std::numeric_limits<double>::max());
 }
 
 TEST(Minimize1, AnEmptyObjectiveThrowsBeforeWritingResults) {
