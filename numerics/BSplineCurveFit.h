@@ -24,10 +24,11 @@ class BSplineCurveFit {
   /// k · dimension + j; read only during construction). Sample k gets the parameter
   /// k · (1 / (sampleCount - 1)). Broken preconditions are assertion reports: "Invalid
   /// dimension.", "Invalid degree.", "Invalid sample data.", "Invalid number of controls.".
-  /// Where going on could not be safe (dimension < 1, no samples, degree > controlPointCount, no
-  /// control point at all) the fit stops with zero control points; otherwise it goes on, and a
-  /// failed solve is reported as "Failed to solve linear system." with the control points from
-  /// the partly solved system.
+  /// Where going on could not be safe (dimension < 1, a null sample pointer, degree >
+  /// controlPointCount, no sample or no control point at all) the fit stops with zero control
+  /// points; otherwise it goes on with the ends pinned to the first and last sample, and a failed
+  /// solve is reported as "Failed to solve linear system." with the control points from the
+  /// partly solved system.
   BSplineCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates, int degree,
                   int controlPointCount);
 
