@@ -112,6 +112,14 @@ TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
   expectHeldBetweenEvents(true);
 }
 
+TEST_F(Preview, ADesignParameterNamedTConflictsWithTheVariable) {
+  host.addUserParameter("t", 1.0);
+  startAndOpenDialog();
+  EXPECT_EQ(status(), "x(t): Name conflict");
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
 TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
   startAndOpenDialog();
   ASSERT_EQ(previewGroups().size(), 1u);
