@@ -23,7 +23,7 @@ std::shared_ptr<SimCommand> SimCommand::create(std::weak_ptr<SimCommandDefinitio
 }
 
 void SimCommand::raiseExecutePreview() {
-  raise(*executePreview_, adsk::core::UnknownTerminationReason);
+  previewIsResult_ = raise(*executePreview_, adsk::core::UnknownTerminationReason);
 }
 
 void SimCommand::raiseExecute() { raise(*execute_, adsk::core::UnknownTerminationReason); }
@@ -32,10 +32,11 @@ void SimCommand::raiseDestroy(adsk::core::CommandTerminationReason reason) {
   raise(*destroy_, reason);
 }
 
-void SimCommand::raise(SimCommandEvent& event, adsk::core::CommandTerminationReason reason) {
+bool SimCommand::raise(SimCommandEvent& event, adsk::core::CommandTerminationReason reason) {
   auto self = std::static_pointer_cast<SimCommand>(shared_from_this());
   auto args = std::make_shared<SimCommandEventArgs>(self, event.shared_from_this(), reason);
   event.raise(args.get());
+  return args->isValidResult();
 }
 
 void SimCommand::markDeleted() {
@@ -110,7 +111,7 @@ void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason) {
   Host* host = Host::current();
   if (!host || !host->openCommand) return;
   std::shared_ptr<SimCommand> command = host->openCommand;
-  if (confirmed) command->raiseExecute();
+  if (confirmed && !command->previewIsResult()) command->raiseExecute();
   command->raiseDestroy(reason);
   // A handler may have started another command meanwhile; only this one closes.
   if (host->openCommand == command) host->openCommand.reset();

@@ -30,6 +30,9 @@ class SimCommand : public Sim<adsk::core::Command> {
 
   /// Raises executePreview, as after a user's change to an input.
   void raiseExecutePreview();
+  /// Whether the last preview's handlers declared its result valid (isValidResult), in which case
+  /// OK keeps the preview and execute is not raised.
+  bool previewIsResult() const { return previewIsResult_; }
   /// Raises execute, as when the user presses OK.
   void raiseExecute();
   /// Raises destroy, as when the dialog closes for reason.
@@ -46,12 +49,14 @@ class SimCommand : public Sim<adsk::core::Command> {
   adsk::core::CommandInputs* commandInputs_raw() const override;
   adsk::core::CommandDefinition* parentCommandDefinition_raw() const override;
 
-  void raise(SimCommandEvent& event, adsk::core::CommandTerminationReason reason);
+  /// Raises event and answers the arguments' isValidResult.
+  bool raise(SimCommandEvent& event, adsk::core::CommandTerminationReason reason);
 
   std::weak_ptr<SimCommandDefinition> definition_;
   std::string helpFile_;
   std::shared_ptr<SimCommandInputs> inputs_;
   std::shared_ptr<SimCommandEvent> execute_, destroy_, executePreview_;
+  bool previewIsResult_ = false;
 };
 
 /// Opens a dialog for definition as a click on its control does: a dialog still open is closed

@@ -16,6 +16,7 @@ class SimCommandEventArgs : public SimEventArgsOf<adsk::core::CommandEventArgs> 
 
   bool executeFailed() const { return executeFailed_; }
   const std::string& executeFailedMessage() const { return executeFailedMessage_; }
+  bool isValidResult() const { return isValidResult_; }
 
  private:
   bool executeFailed_raw() const override {

@@ -183,6 +183,18 @@ TEST(HostSession, OkRaisesExecuteThenDestroy) {
   EXPECT_TRUE(session.heldObjects().empty());
 }
 
+TEST(HostSession, ValidPreviewResultReplacesExecute) {
+  fsim::HostSession session;
+  DemoCommand demo;
+  clickDemo(session);
+  demo.events.action = [](const Ptr<CommandEventArgs>& args) {
+    if (args->firingEvent()->name() == "executePreview") args->isValidResult(true);
+  };
+  session.setInputText("text_", "t");
+  session.confirm();
+  EXPECT_EQ(demo.events.log, (std::vector<std::string>{"executePreview", "destroy"}));
+}
+
 TEST(HostSession, CancelRaisesDestroyOnly) {
   fsim::HostSession session;
   DemoCommand demo;
