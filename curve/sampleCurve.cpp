@@ -63,6 +63,18 @@ const std::vector<double>& evaluateNamingTheCoordinate(ExpressionEvaluator& eval
   }
 }
 
+// The curve's own variable t hides a design parameter of that name: muparser cannot bind both,
+// and a design with a parameter "t" (a thickness, say) must not block every curve.
+constexpr char kVariableName[] = "t";
+
+const ParameterTable& constantsBesideTheVariable(const ParameterTable& parameters,
+                                                 ParameterTable& storage) {
+  if (parameters.count(kVariableName) == 0) return parameters;
+  storage = parameters;
+  storage.erase(kVariableName);
+  return storage;
+}
+
 }  // namespace
 
 void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
@@ -73,8 +85,10 @@ void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
 
   const ParsedCoordinates parsed =
       splitOffBlankExpressions({&xExpression, &yExpression, &zExpression});
-  ExpressionEvaluator evaluator(parsed.expressions, parameters);
-  const int t = evaluator.addVariable("t");
+  ParameterTable storage;
+  ExpressionEvaluator evaluator(parsed.expressions,
+                                constantsBesideTheVariable(parameters, storage));
+  const int t = evaluator.addVariable(kVariableName);
 
   const double step = (tEnd - tStart) * kStepFactor;
   for (int i = 0; i < kSampleCount; ++i) {

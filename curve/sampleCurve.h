@@ -13,7 +13,8 @@ constexpr int kSampleCount = 2049;
 
 /// Replaces the content of `samples` with the points (x(t), y(t), z(t)) for
 /// t = i * ((tEnd - tStart) * 0.00048828125) + tStart, i = 0 ... 2048, in that order; tEnd below
-/// tStart samples downwards. Every entry of `parameters` is a named constant of every expression.
+/// tStart samples downwards. Every entry of `parameters` is a named constant of every expression,
+/// except an entry named "t", which the curve variable hides.
 /// An empty or all-blank expression is the constant 0.
 /// Throws std::runtime_error
 ///  - "x(t): <muparser's message>" (or "y(t)", "z(t)") for an expression muparser cannot parse
