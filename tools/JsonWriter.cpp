@@ -15,14 +15,7 @@ void JsonWriter::newline(std::size_t depth) {
   for (std::size_t i = 0; i < depth; ++i) out_ << "  ";
 }
 
-void JsonWriter::beforeValue() {
-  if (levels_.empty()) return;
-  Level& level = levels_.back();
-  if (level.object) {
-    if (!level.keyPending) throw std::logic_error("json: value without a key in an object");
-    level.keyPending = false;
-    return;
-  }
+void JsonWriter::separateMember(Level& level) {
   if (level.members++ > 0) out_ << ',';
   if (level.layout == Layout::Lines) {
     newline(levels_.size());
@@ -31,17 +24,23 @@ void JsonWriter::beforeValue() {
   }
 }
 
+void JsonWriter::beforeValue() {
+  if (levels_.empty()) return;
+  Level& level = levels_.back();
+  if (!level.object) {
+    separateMember(level);
+    return;
+  }
+  if (!level.keyPending) throw std::logic_error("json: value without a key in an object");
+  level.keyPending = false;
+}
+
 void JsonWriter::key(std::string_view name) {
   if (levels_.empty() || !levels_.back().object || levels_.back().keyPending) {
     throw std::logic_error("json: key outside an object");
   }
   Level& level = levels_.back();
-  if (level.members++ > 0) out_ << ',';
-  if (level.layout == Layout::Lines) {
-    newline(levels_.size());
-  } else if (level.members > 1) {
-    out_ << ' ';
-  }
+  separateMember(level);
   writeString(name);
   out_ << ": ";
   level.keyPending = true;

@@ -46,6 +46,9 @@ class JsonWriter {
     bool keyPending = false;
   };
   void beforeValue();
+  /// Starts a member of `level`: a comma after the one before, then a line break (Lines) or a
+  /// blank (Inline, from the second member on).
+  void separateMember(Level& level);
   void endContainer(bool object, char closing);
   void writeString(std::string_view text);
   void newline(std::size_t depth);

@@ -1,5 +1,7 @@
 #include "tools/SessionJson.h"
 
+#include <string_view>
+
 #include "tools/JsonWriter.h"
 
 namespace sorvane {
@@ -8,27 +10,26 @@ namespace {
 
 using Layout = JsonWriter::Layout;
 
+// One "name": value member of the object being written.
+template <class T>
+void field(JsonWriter& json, std::string_view name, const T& value) {
+  json.key(name);
+  json.value(value);
+}
+
 void writeInputs(JsonWriter& json, const CurveInputs& inputs) {
   json.beginObject(Layout::Inline);
-  json.key("x");
-  json.value(inputs.x);
-  json.key("y");
-  json.value(inputs.y);
-  json.key("z");
-  json.value(inputs.z);
-  json.key("tStart");
-  json.value(inputs.tStart);
-  json.key("tEnd");
-  json.value(inputs.tEnd);
+  field(json, "x", inputs.x);
+  field(json, "y", inputs.y);
+  field(json, "z", inputs.z);
+  field(json, "tStart", inputs.tStart);
+  field(json, "tEnd", inputs.tEnd);
   json.endObject();
 }
 
 void writeParameters(JsonWriter& json, const SessionReport& report) {
   json.beginObject(Layout::Lines);
-  for (const auto& [name, value] : report.parameters) {
-    json.key(name);
-    json.value(value);
-  }
+  for (const auto& [name, value] : report.parameters) field(json, name, value);
   json.endObject();
 }
 
@@ -43,16 +44,13 @@ void writeControlPointsAndKnots(JsonWriter& json, const Spline& spline) {
 
 void writePreviewCurve(JsonWriter& json, const PreviewCurve& curve) {
   json.beginObject(Layout::Lines);
-  json.key("weight");
-  json.value(curve.weight);
+  field(json, "weight", curve.weight);
   json.key("color");
   json.beginArray(Layout::Inline);
   for (int channel : curve.color) json.value(channel);
   json.endArray();
-  json.key("selectable");
-  json.value(curve.selectable);
-  json.key("degree");
-  json.value(curve.curve.degree);
+  field(json, "selectable", curve.selectable);
+  field(json, "degree", curve.curve.degree);
   writeControlPointsAndKnots(json, curve.curve);
   json.endObject();
 }
@@ -61,8 +59,7 @@ void writePreview(JsonWriter& json, const SessionReport& report) {
   json.beginArray(Layout::Lines);
   for (const PreviewGroup& group : report.preview) {
     json.beginObject(Layout::Lines);
-    json.key("groupId");
-    json.value(group.id);
+    field(json, "groupId", group.id);
     json.key("curves");
     json.beginArray(Layout::Lines);
     for (const PreviewCurve& curve : group.curves) writePreviewCurve(json, curve);
@@ -74,12 +71,9 @@ void writePreview(JsonWriter& json, const SessionReport& report) {
 
 void writeSpline(JsonWriter& json, const Spline& spline) {
   json.beginObject(Layout::Lines);
-  json.key("degree");
-  json.value(spline.degree);
-  json.key("rational");
-  json.value(spline.rational);
-  json.key("periodic");
-  json.value(spline.periodic);
+  field(json, "degree", spline.degree);
+  field(json, "rational", spline.rational);
+  field(json, "periodic", spline.periodic);
   writeControlPointsAndKnots(json, spline);
   json.endObject();
 }
@@ -88,12 +82,9 @@ void writeSketches(JsonWriter& json, const SessionReport& report) {
   json.beginArray(Layout::Lines);
   for (const SketchRecord& sketch : report.sketches) {
     json.beginObject(Layout::Lines);
-    json.key("name");
-    json.value(sketch.name);
-    json.key("plane");
-    json.value(sketch.plane);
-    json.key("new");
-    json.value(sketch.created);
+    field(json, "name", sketch.name);
+    field(json, "plane", sketch.plane);
+    field(json, "new", sketch.created);
     json.key("splines");
     json.beginArray(Layout::Lines);
     for (const Spline& spline : sketch.splines) writeSpline(json, spline);
@@ -112,8 +103,7 @@ void writeSessionJson(const SessionReport& report, std::ostream& out) {
   writeInputs(json, report.inputs);
   json.key("parameters");
   writeParameters(json, report);
-  json.key("status");
-  json.value(report.status);
+  field(json, "status", report.status);
   json.key("preview");
   writePreview(json, report);
   json.key("sketches");
