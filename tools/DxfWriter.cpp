@@ -121,9 +121,26 @@ Extents extentsOf(const std::vector<Spline>& splines) {
   return box;
 }
 
-void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Extents& box) {
+void beginSection(GroupWriter& dxf, const char* name) {
   dxf.text(0, "SECTION");
-  dxf.text(2, "HEADER");
+  dxf.text(2, name);
+}
+
+// The groups every entity opens with: type, handle, owner, layer "0" (with the paper-space flag
+// where it lies there) and the entity's own subclass marker.
+void beginEntity(GroupWriter& dxf, const char* type, unsigned handle, unsigned owner,
+                 bool paperSpace, const char* subclass) {
+  dxf.text(0, type);
+  dxf.handle(5, handle);
+  dxf.handle(330, owner);
+  dxf.text(100, "AcDbEntity");
+  if (paperSpace) dxf.integer(67, 1);
+  dxf.text(8, "0");
+  dxf.text(100, subclass);
+}
+
+void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Extents& box) {
+  beginSection(dxf, "HEADER");
   dxf.text(9, "$ACADVER");
   dxf.text(1, "AC1015");
   dxf.text(9, "$HANDSEED");
@@ -135,8 +152,7 @@ void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Ext
   dxf.text(9, "$EXTMAX");
   dxf.point(10, box.high[0], box.high[1], box.high[2]);
   dxf.text(0, "ENDSEC");
-  dxf.text(0, "SECTION");
-  dxf.text(2, "CLASSES");
+  beginSection(dxf, "CLASSES");
   dxf.text(0, "ENDSEC");
 }
 
@@ -205,8 +221,7 @@ void writeActiveViewport(GroupWriter& dxf, const Extents& box) {
 }
 
 void writeTables(GroupWriter& dxf, const Extents& box) {
-  dxf.text(0, "SECTION");
-  dxf.text(2, "TABLES");
+  beginSection(dxf, "TABLES");
 
   beginTable(dxf, "VPORT", kVportTable, 1);
   beginRecord(dxf, "VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", "*ACTIVE");
@@ -269,30 +284,17 @@ void writeTables(GroupWriter& dxf, const Extents& box) {
 }
 
 void writeBlocks(GroupWriter& dxf) {
-  dxf.text(0, "SECTION");
-  dxf.text(2, "BLOCKS");
+  beginSection(dxf, "BLOCKS");
   for (const auto& [begin, end, record, name, paperSpace] :
        {std::tuple{kModelSpaceBlock, kModelSpaceEnd, kModelSpaceRecord, "*Model_Space", false},
         std::tuple{kPaperSpaceBlock, kPaperSpaceEnd, kPaperSpaceRecord, "*Paper_Space", true}}) {
-    dxf.text(0, "BLOCK");
-    dxf.handle(5, begin);
-    dxf.handle(330, record);
-    dxf.text(100, "AcDbEntity");
-    if (paperSpace) dxf.integer(67, 1);
-    dxf.text(8, "0");
-    dxf.text(100, "AcDbBlockBegin");
+    beginEntity(dxf, "BLOCK", begin, record, paperSpace, "AcDbBlockBegin");
     dxf.text(2, name);
     dxf.integer(70, 0);
     dxf.point(10, 0, 0, 0);
     dxf.text(3, name);
     dxf.text(1, "");
-    dxf.text(0, "ENDBLK");
-    dxf.handle(5, end);
-    dxf.handle(330, record);
-    dxf.text(100, "AcDbEntity");
-    if (paperSpace) dxf.integer(67, 1);
-    dxf.text(8, "0");
-    dxf.text(100, "AcDbBlockEnd");
+    beginEntity(dxf, "ENDBLK", end, record, paperSpace, "AcDbBlockEnd");
   }
   dxf.text(0, "ENDSEC");
 }
@@ -306,12 +308,7 @@ bool isFlatInZ(const Spline& spline) {
 
 void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
   const bool planar = isFlatInZ(spline);
-  dxf.text(0, "SPLINE");
-  dxf.handle(5, handle);
-  dxf.handle(330, kModelSpaceRecord);
-  dxf.text(100, "AcDbEntity");
-  dxf.text(8, "0");
-  dxf.text(100, "AcDbSpline");
+  beginEntity(dxf, "SPLINE", handle, kModelSpaceRecord, false, "AcDbSpline");
   if (planar) dxf.point(210, 0, 0, 1);
   // Flags: 8 planar, 4 rational; the host's weights are not part of Spline, so never rational.
   dxf.integer(70, planar ? 8 : 0);
@@ -326,8 +323,7 @@ void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
 }
 
 void writeEntities(GroupWriter& dxf, const std::vector<Spline>& splines) {
-  dxf.text(0, "SECTION");
-  dxf.text(2, "ENTITIES");
+  beginSection(dxf, "ENTITIES");
   unsigned handle = kFirstSplineHandle;
   for (const Spline& spline : splines) writeSpline(dxf, spline, handle++);
   dxf.text(0, "ENDSEC");
@@ -383,8 +379,7 @@ void writeLayout(GroupWriter& dxf, unsigned handle, const char* name, int tab, u
 }
 
 void writeObjects(GroupWriter& dxf) {
-  dxf.text(0, "SECTION");
-  dxf.text(2, "OBJECTS");
+  beginSection(dxf, "OBJECTS");
   beginDictionary(dxf, kRootDictionary, 0);
   dxf.text(3, "ACAD_GROUP");
   dxf.handle(350, kGroupDictionary);
