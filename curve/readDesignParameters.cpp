@@ -3,6 +3,7 @@
 #include <Fusion/FusionAll.h>
 
 #include <cstddef>
+#include <string>
 
 #include "graphics/NullObjectError.h"
 
@@ -31,7 +32,9 @@ ParameterTable readDesignParameters(const Ptr<Application>& application) {
   for (std::size_t i = 0; i < count; ++i) {
     Ptr<Parameter> parameter = designParameters(design)->item(i);
     throwIfNull(parameter);
-    table[parameter->name()] = parameter->value();
+    // Name first, then value: an assignment would ask the host for the value before the name.
+    const std::string name = parameter->name();
+    table[name] = parameter->value();
   }
   return table;
 }
