@@ -23,9 +23,14 @@ Ptr<CustomGraphicsGroups> rootComponentGroups(const Ptr<Application>& app) {
 }  // namespace
 
 CustomGraphicsManager::CustomGraphicsManager(Ptr<Application> app, std::string groupId)
-    : app_(app), groupId_(std::move(groupId)) {
+    : app_(std::move(app)), groupId_(std::move(groupId)) {
   throwIfNull(app_);
-  Ptr<CustomGraphicsGroups> groups = rootComponentGroups(app_);
+  // The design and its root component are held until the new group carries its ID.
+  Ptr<Design> design = app_->activeProduct();
+  throwIfNull(design);
+  Ptr<Component> rootComponent = design->rootComponent();
+  throwIfNull(rootComponent);
+  Ptr<CustomGraphicsGroups> groups = rootComponent->customGraphicsGroups();
   throwIfNull(groups);
   Ptr<CustomGraphicsGroup> group = groups->add();
   groups = nullptr;
@@ -63,11 +68,13 @@ Ptr<CustomGraphicsGroup> CustomGraphicsManager::findGroup() const {
   return nullptr;
 }
 
-void CustomGraphicsManager::addCurve(const Ptr<Curve3D>& curve, double weight,
+void CustomGraphicsManager::addCurve(const Ptr<NurbsCurve3D>& curve, double weight,
                                      const Ptr<Color>& color) {
   Ptr<CustomGraphicsGroup> group = findGroup();
+  Ptr<Curve3D> curve3D = curve;
   throwIfNull(group);
-  Ptr<CustomGraphicsCurve> curveGraphics = group->addCurve(curve);
+  Ptr<CustomGraphicsCurve> curveGraphics = group->addCurve(curve3D);
+  curve3D = nullptr;
   throwIfNull(curveGraphics);
   curveGraphics->isSelectable(false);
   curveGraphics->weight(weight);

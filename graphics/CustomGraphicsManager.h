@@ -35,9 +35,10 @@ class CustomGraphicsManager {
 
   /// Draws `curve` in the group, not selectable, `weight` pixels wide, in the solid colour
   /// `color`, and refreshes the active viewport so it shows at once. Throws NullObjectError when
-  /// the group cannot be found, the host refuses the curve graphics, or the application or its
-  /// viewport is missing; a curve graphics already added then stays in the group.
-  void addCurve(const adsk::core::Ptr<adsk::core::Curve3D>& curve, double weight,
+  /// the group cannot be found, the host refuses the curve graphics (a null `curve` included), or
+  /// the application or its viewport is missing; a curve graphics already added then stays in the
+  /// group.
+  void addCurve(const adsk::core::Ptr<adsk::core::NurbsCurve3D>& curve, double weight,
                 const adsk::core::Ptr<adsk::core::Color>& color);
 
  private:
