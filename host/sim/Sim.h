@@ -1,8 +1,11 @@
 // Joins an API class to the host's bookkeeping: Sim<Api> implements the ReferenceCounted and Base
 // members of every simulated object so that each concrete class only implements its `_raw`
 // members. The API class stays the first base, so its subobject sits at the object's address as
-// Ptr's reference counting and interface queries require.
+// Ptr's reference counting and interface queries require. handOutAs serves the members that
+// return an object known to them only as a SimObject (a parent, a sender, an input).
 #pragma once
+
+#include <Core/Base.h>
 
 #include "host/sim/FaultTable.h"
 #include "host/sim/Host.h"
@@ -30,5 +33,15 @@ class Sim : public Api, public SimObject {
     return true;
   }
 };
+
+/// Hands out an object the caller knows only by its bookkeeping half, as the API interface T that
+/// a `_raw` member returns: adds one outside reference and answers the T within the object. Null
+/// in, null out.
+template <class T = adsk::core::Base>
+T* handOutAs(SimObject* object) {
+  if (!object) return nullptr;
+  object->addOutsideReference();
+  return object->api()->template query<T>();
+}
 
 }  // namespace fsim

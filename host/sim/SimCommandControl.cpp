@@ -43,10 +43,7 @@ bool SimCommandControl::isVisible_raw(bool value) {
 
 adsk::core::Base* SimCommandControl::parent_raw() const {
   if (refused("ToolbarControl.parent")) return nullptr;
-  std::shared_ptr<SimObject> panel = panel_.lock();
-  if (!panel) return nullptr;
-  panel->addOutsideReference();
-  return panel->api();
+  return handOutAs(panel_.lock().get());
 }
 
 bool SimCommandControl::deleteMe_raw() {

@@ -1,6 +1,7 @@
 // The simulated dialog inputs collection and the CommandInput members that need it.
 #include "host/sim/SimCommandInputs.h"
 
+#include "host/sim/Lookup.h"
 #include "host/sim/SimCommand.h"
 #include "host/sim/SimStringValueCommandInput.h"
 #include "host/sim/SimTextBoxCommandInput.h"
@@ -11,21 +12,10 @@
 namespace fsim {
 
 std::shared_ptr<InputNode> SimCommandInputs::find(const std::string& id) const {
-  for (const auto& input : inputs_) {
-    if (input->id() == id) return input;
-  }
-  return nullptr;
+  return childById(inputs_, id.c_str());
 }
 
-bool SimCommandInputs::remove(const InputNode* input) {
-  for (auto it = inputs_.begin(); it != inputs_.end(); ++it) {
-    if (it->get() == input) {
-      inputs_.erase(it);
-      return true;
-    }
-  }
-  return false;
-}
+bool SimCommandInputs::remove(const InputNode* input) { return removeChild(inputs_, input); }
 
 void SimCommandInputs::markDeleted() {
   SimObject::markDeleted();
@@ -34,9 +24,7 @@ void SimCommandInputs::markDeleted() {
 
 adsk::core::CommandInput* SimCommandInputs::handOutInput(
     const std::shared_ptr<InputNode>& input) const {
-  if (!input) return nullptr;
-  input->object().addOutsideReference();
-  return input->object().api()->query<adsk::core::CommandInput>();
+  return handOutAs<adsk::core::CommandInput>(input ? &input->object() : nullptr);
 }
 
 adsk::core::CommandInput* SimCommandInputs::itemById_raw(const char* id) const {
@@ -45,8 +33,8 @@ adsk::core::CommandInput* SimCommandInputs::itemById_raw(const char* id) const {
 }
 
 adsk::core::CommandInput* SimCommandInputs::item_raw(size_t index) const {
-  if (refused("CommandInputs.item") || index >= inputs_.size()) return nullptr;
-  return handOutInput(inputs_[index]);
+  if (refused("CommandInputs.item")) return nullptr;
+  return handOutInput(childAt(inputs_, index));
 }
 
 size_t SimCommandInputs::count_raw() const {

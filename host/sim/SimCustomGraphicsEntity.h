@@ -111,10 +111,7 @@ class SimCustomGraphicsEntityOf : public Sim<Api> {
   }
   adsk::core::Base* parent_raw() const override {
     if (this->refused("CustomGraphicsEntity.parent")) return nullptr;
-    std::shared_ptr<SimObject> parent = parent_.lock();
-    if (!parent) return nullptr;
-    parent->addOutsideReference();
-    return parent->api();
+    return handOutAs(parent_.lock().get());
   }
 
   std::weak_ptr<SimObject> parent_, container_;

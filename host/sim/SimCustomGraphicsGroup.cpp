@@ -1,6 +1,7 @@
 // The simulated custom graphics group.
 #include "host/sim/SimCustomGraphicsGroup.h"
 
+#include "host/sim/Lookup.h"
 #include "host/sim/SimCustomGraphicsCurve.h"
 #include "host/sim/SimNurbsCurve3D.h"
 
@@ -18,13 +19,7 @@ GraphicsGroupInfo SimCustomGraphicsGroup::info() const {
 }
 
 bool SimCustomGraphicsGroup::removeEntity(const SimObject* entity) {
-  for (auto it = children_.begin(); it != children_.end(); ++it) {
-    if (it->get() == entity) {
-      children_.erase(it);
-      return true;
-    }
-  }
-  return false;
+  return removeChild(children_, entity);
 }
 
 void SimCustomGraphicsGroup::markDeleted() {
@@ -51,9 +46,8 @@ adsk::fusion::CustomGraphicsGroup* SimCustomGraphicsGroup::addGroup_raw() {
 }
 
 adsk::fusion::CustomGraphicsEntity* SimCustomGraphicsGroup::item_raw(size_t index) const {
-  if (refused("CustomGraphicsGroup.item") || index >= children_.size()) return nullptr;
-  children_[index]->addOutsideReference();
-  return children_[index]->api()->query<adsk::fusion::CustomGraphicsEntity>();
+  if (refused("CustomGraphicsGroup.item")) return nullptr;
+  return handOutAs<adsk::fusion::CustomGraphicsEntity>(childAt(children_, index).get());
 }
 
 size_t SimCustomGraphicsGroup::count_raw() const {

@@ -7,13 +7,7 @@
 namespace fsim {
 
 bool SimCustomGraphicsGroups::removeEntity(const SimObject* entity) {
-  for (auto it = groups_.begin(); it != groups_.end(); ++it) {
-    if (static_cast<const SimObject*>(it->get()) == entity) {
-      groups_.erase(it);
-      return true;
-    }
-  }
-  return false;
+  return removeChild(groups_, entity);
 }
 
 void SimCustomGraphicsGroups::markDeleted() {

@@ -66,10 +66,7 @@ class SimEvent : public Sim<Api> {
   }
   adsk::core::Base* sender_raw() const override {
     if (this->refused("Event.sender")) return nullptr;
-    std::shared_ptr<SimObject> sender = sender_.lock();
-    if (!sender) return nullptr;
-    sender->addOutsideReference();
-    return sender->api();
+    return handOutAs(sender_.lock().get());
   }
 
  private:

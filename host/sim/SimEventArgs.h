@@ -22,9 +22,8 @@ class SimEventArgsOf : public Sim<Api> {
 
  protected:
   adsk::core::Event* firingEvent_raw() const override {
-    if (this->refused("EventArgs.firingEvent") || !firingEvent_) return nullptr;
-    firingEvent_->addOutsideReference();
-    return firingEvent_->api()->template query<adsk::core::Event>();
+    if (this->refused("EventArgs.firingEvent")) return nullptr;
+    return handOutAs<adsk::core::Event>(firingEvent_.get());
   }
   adsk::core::Command* command_raw() const override;
 

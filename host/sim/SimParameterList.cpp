@@ -15,10 +15,7 @@ std::shared_ptr<SimObject> SimParameterList::at(size_t index) const {
 
 adsk::fusion::Parameter* SimParameterList::item_raw(size_t index) const {
   if (refused("ParameterList.item")) return nullptr;
-  std::shared_ptr<SimObject> parameter = at(index);
-  if (!parameter) return nullptr;
-  parameter->addOutsideReference();
-  return parameter->api()->query<adsk::fusion::Parameter>();
+  return handOutAs<adsk::fusion::Parameter>(at(index).get());
 }
 
 adsk::fusion::Parameter* SimParameterList::itemByName_raw(const char* name) const {

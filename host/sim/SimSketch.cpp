@@ -48,9 +48,8 @@ bool SimSketch::name_raw(const char* value) {
 }
 
 adsk::core::Base* SimSketch::referencePlane_raw() const {
-  if (refused("Sketch.referencePlane") || !planeObject_) return nullptr;
-  planeObject_->addOutsideReference();
-  return planeObject_->api();
+  if (refused("Sketch.referencePlane")) return nullptr;
+  return handOutAs(planeObject_.get());
 }
 
 bool SimSketch::isComputeDeferred_raw() const {
