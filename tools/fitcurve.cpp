@@ -1,6 +1,6 @@
-// The interim main job: samples a curve given by three expressions in t (by default the command
-// dialog's helix), fits the adaptive spline and prints how many control points it needed, as the
-// dialog's status text words it.
+// A check of the curve fit without any host: samples a curve given by three expressions in t (by
+// default the command dialog's helix), fits the adaptive spline and prints the dialog's status
+// text for it, worded by the dialog's own FitStatus.
 //
 //   fitcurve                              the default helix, t from 0 to 3
 //   fitcurve X Y Z T_START T_END          any curve; "pi" is defined
@@ -16,6 +16,7 @@
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "curve/sampleCurve.h"
+#include "dialog/FitStatus.h"
 
 namespace {
 
@@ -46,17 +47,15 @@ bool readArguments(int argc, char** argv, CurveArguments& curve) {
   return readNumber(argv[4], curve.tStart) && readNumber(argv[5], curve.tEnd);
 }
 
-std::string statusText(const SplineFit& fit, const SamplePoints& samples) {
-  std::string text = std::to_string(fit.curve->ControlPointCount()) + " spline controls";
+// The deviation is measured only when the fit's own check failed, as the dialog does.
+FitStatus fitStatusOf(const SplineFit& fit, const SamplePoints& samples) {
+  FitStatus status;
+  status.controlCount = fit.curve->ControlPointCount();
   if (!fit.toleranceMet) {
     const double deviation = largestDeviation(*fit.curve, samples);
-    if (deviation > kSplineTolerance) {
-      char figure[32];
-      std::snprintf(figure, sizeof figure, "%.3g", deviation);
-      text += " (tolerance 0.002 not met: largest deviation " + std::string(figure) + ")";
-    }
+    if (deviation > kSplineTolerance) status.largestDeviation = deviation;
   }
-  return text;
+  return status;
 }
 
 }  // namespace
@@ -72,7 +71,7 @@ int main(int argc, char** argv) {
     SamplePoints samples;
     sampleCurve(curve.tStart, curve.tEnd, curve.x, curve.y, curve.z, samples, parameters);
     const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
-    std::printf("%s\n", statusText(fit, samples).c_str());
+    std::printf("%s\n", statusText(fitStatusOf(fit, samples), kSplineTolerance).c_str());
   } catch (const std::exception& error) {
     std::fprintf(stderr, "fitcurve: %s\n", error.what());
     return 1;
