@@ -25,7 +25,10 @@ void ClosestPointFinder::fillPositionTable() {
 
 ClosestPoint ClosestPointFinder::findClosestPoint(const SamplePoint& target) {
   target_ = target;
-  const int c = fineSearch(coarseSearch());
+  // Every eighth entry first, then every entry around the best of them.
+  const int coarse = nearestEntry(1, kTableSize - 1, kSearchStride);
+  const int c = nearestEntry(std::max(coarse - kSearchStride, 1),
+                             std::min(coarse + kSearchStride, kTableSize - 1), 1);
 
   double tLow = std::max(static_cast<double>(c - 1) * kParameterStep, 0.0);
   double tMid = static_cast<double>(c) * kParameterStep;
@@ -48,25 +51,12 @@ ClosestPoint ClosestPointFinder::findClosestPoint(const SamplePoint& target) {
   return result;
 }
 
-int ClosestPointFinder::coarseSearch() const {
+// The entry nearest the target among first, first + stride, ... up to last; -1 when no distance
+// is below the largest double (a target that is not a number). Ties keep the lower index.
+int ClosestPointFinder::nearestEntry(int first, int last, int stride) const {
   int best = -1;
   double bestDistance = kLargest;
-  for (int i = 1; i < kTableSize; i += kSearchStride) {
-    const double distance = squaredDistanceToEntry(i);
-    if (distance < bestDistance) {
-      best = i;
-      bestDistance = distance;
-    }
-  }
-  return best;
-}
-
-int ClosestPointFinder::fineSearch(int coarseIndex) const {
-  const int lo = std::max(coarseIndex - kSearchStride, 1);
-  const int hi = std::min(coarseIndex + kSearchStride, kTableSize - 1);
-  int best = -1;
-  double bestDistance = kLargest;
-  for (int i = lo; i <= hi; ++i) {
+  for (int i = first; i <= last; i += stride) {
     const double distance = squaredDistanceToEntry(i);
     if (distance < bestDistance) {
       best = i;

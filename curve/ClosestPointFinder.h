@@ -38,8 +38,7 @@ class ClosestPointFinder {
   static constexpr int kBracketIterations = 4;
 
   void fillPositionTable();
-  int coarseSearch() const;
-  int fineSearch(int coarseIndex) const;
+  int nearestEntry(int first, int last, int stride) const;
   double squaredDistanceToEntry(int index) const;
   double squaredDistanceAt(double u);
 
