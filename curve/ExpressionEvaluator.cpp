@@ -48,11 +48,16 @@ void ExpressionEvaluator::setVariable(int index, double value) {
 }
 
 const std::vector<double>& ExpressionEvaluator::evaluate() {
-  if (!variablesBound_) {
-    bindVariables();
-    evaluateAndCheckEachParser();
-  } else {
-    evaluateEachParser();
+  const bool firstEvaluation = !variablesBound_;
+  if (firstEvaluation) bindVariables();
+  for (std::size_t i = 0; i < parsers_.size(); ++i) {
+    values_[i] = mupEval(parsers_[i]);
+    // muparser parses an expression at its first evaluation; a parse error then stays the same
+    // for every later one, so checking the first evaluation of each parser is enough.
+    if (firstEvaluation && mupError(parsers_[i])) {
+      const char* message = mupGetErrorMsg(parsers_[i]);
+      throw ExpressionError(static_cast<int>(i), message != nullptr ? message : "");
+    }
   }
   return values_;
 }
@@ -64,22 +69,4 @@ void ExpressionEvaluator::bindVariables() {
     }
   }
   variablesBound_ = true;
-}
-
-// muparser parses an expression at its first evaluation; a parse error then stays the same for
-// every later one, so checking the first evaluation of each parser is enough.
-void ExpressionEvaluator::evaluateAndCheckEachParser() {
-  for (std::size_t i = 0; i < parsers_.size(); ++i) {
-    values_[i] = mupEval(parsers_[i]);
-    if (mupError(parsers_[i])) {
-      const char* message = mupGetErrorMsg(parsers_[i]);
-      throw ExpressionError(static_cast<int>(i), message != nullptr ? message : "");
-    }
-  }
-}
-
-void ExpressionEvaluator::evaluateEachParser() {
-  for (std::size_t i = 0; i < parsers_.size(); ++i) {
-    values_[i] = mupEval(parsers_[i]);
-  }
 }

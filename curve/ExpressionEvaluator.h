@@ -42,8 +42,6 @@ class ExpressionEvaluator {
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
 
   void bindVariables();
-  void evaluateAndCheckEachParser();
-  void evaluateEachParser();
 
   std::vector<ParserHandle> parsers_;
   std::vector<std::string> variableNames_;
