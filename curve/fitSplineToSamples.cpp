@@ -24,7 +24,7 @@ double distance(const double* point, const SamplePoint& sample) {
 bool beyond(double distance, double tolerance) { return distance > tolerance; }
 
 bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const SamplePoints& samples,
-                                double tolerance, SampleDistanceRule rule) {
+                                double tolerance) {
   // The table behind the search costs 255 curve evaluations: build it only if a sample needs it.
   std::optional<ClosestPointFinder> finder;
   const double parameterStep =
@@ -33,12 +33,10 @@ bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const Sampl
     const SamplePoint& sample = samples[k];
     // The fit placed this sample at its own parameter; its distance from the curve is at most
     // its distance to that point, which the search alone could miss by landing on another arc.
-    if (rule == SampleDistanceRule::ownPointOrSearch) {
-      double ownPoint[kDimension];
-      curve.EvaluatePoint(static_cast<double>(k) * parameterStep, ownPoint);
-      if (!beyond(distance(ownPoint, sample), tolerance)) {
-        continue;
-      }
+    double ownPoint[kDimension];
+    curve.EvaluatePoint(static_cast<double>(k) * parameterStep, ownPoint);
+    if (!beyond(distance(ownPoint, sample), tolerance)) {
+      continue;
     }
     if (!finder) {
       finder.emplace(curve);
@@ -52,8 +50,7 @@ bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const Sampl
 
 }  // namespace
 
-SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance,
-                             SampleDistanceRule rule) {
+SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance) {
   if (samples.empty()) {
     throw std::invalid_argument("no samples to fit a spline to");
   }
@@ -63,7 +60,7 @@ SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance,
        controlCount *= 2) {
     fit.curve = std::make_shared<num::BSplineCurveFit<double>>(
         kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
-    fit.toleranceMet = everySampleWithinTolerance(*fit.curve, samples, tolerance, rule);
+    fit.toleranceMet = everySampleWithinTolerance(*fit.curve, samples, tolerance);
     if (fit.toleranceMet) {
       break;
     }

@@ -22,19 +22,11 @@ struct SplineFit {
   bool toleranceMet;
 };
 
-/// How a sample's distance from an attempt is judged.
-enum class SampleDistanceRule {
-  /// The smaller of the distance to the sample's own curve point C(k / (count - 1)) and the
-  /// closest-point search's distance; the search runs only when the own point is too far.
-  ownPointOrSearch,
-  /// The closest-point search's distance alone. It lands on the wrong arc of closed curves and
-  /// close turns and then asks for far too many control points; kept for comparison only.
-  searchOnly,
-};
-
 /// Fits cubic B-splines with 4, 8, 16, 32, 64, 128 control points to `samples` (used as
 /// parameters k / (count - 1)) and returns the first whose every sample lies within `tolerance`
-/// (a distance equal to it passes), or the 128-control fit with toleranceMet false.
+/// (a distance equal to it passes), or the 128-control fit with toleranceMet false. A sample's
+/// distance is the smaller of its distance to its own curve point C(k / (count - 1)) and the
+/// closest-point search's distance; the search, which can land on the wrong arc of closed curves
+/// and close turns, runs only for a sample whose own point is beyond the tolerance.
 /// Throws std::invalid_argument when `samples` is empty.
-SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance,
-                             SampleDistanceRule rule = SampleDistanceRule::ownPointOrSearch);
+SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance);
