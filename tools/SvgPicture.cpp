@@ -36,6 +36,7 @@ const char* const kPolygonColour = "#c4c4c4";
 const char* const kControlPointColour = "#9a9a9a";
 const char* const kTextColour = "#222222";
 const char* const kErrorColour = "#a40000";
+const char* const kMonospaceStyle = "font-size=\"14\" font-family=\"DejaVu Sans Mono, monospace\"";
 
 struct Vec2 {
   double x, y;
@@ -252,9 +253,11 @@ std::string label(double value) {
   return buffer;
 }
 
-void drawText(std::ostream& svg, double x, double y, const std::string& text, const char* style) {
-  svg << "<text x=\"" << pixels(x) << "\" y=\"" << pixels(y) << "\" " << style << ">"
-      << escaped(text) << "</text>\n";
+// style: the text's attributes other than its colour.
+void drawText(std::ostream& svg, double x, double y, const std::string& text, const char* style,
+              const char* colour) {
+  svg << "<text x=\"" << pixels(x) << "\" y=\"" << pixels(y) << "\" " << style << " fill=\""
+      << colour << "\">" << escaped(text) << "</text>\n";
 }
 
 void drawPolyline(std::ostream& svg, const std::vector<Point3>& points, const Projection& project,
@@ -287,14 +290,14 @@ void drawAxes(std::ostream& svg, const Projection& project, const Box& plot, con
       // Above a level axis, right of an upright one (the y of text is its baseline).
       drawText(svg, line->second.x - 10 * along.x + 5 * std::abs(along.y) - 3 * std::abs(along.x),
                line->second.y - 10 * along.y - 5 * std::abs(along.x) + 4 * std::abs(along.y),
-               kNames[axis], "font-size=\"12\" fill=\"#7b8ca3\" font-style=\"italic\"");
+               kNames[axis], "font-size=\"12\" font-style=\"italic\"", kAxisColour);
     }
     const Vec2 tip = {tripod.x + 16 * d.x / length, tripod.y + 16 * d.y / length};
     svg << "<line x1=\"" << pixels(tripod.x) << "\" y1=\"" << pixels(tripod.y) << "\" x2=\""
         << pixels(tip.x) << "\" y2=\"" << pixels(tip.y) << "\" stroke=\"" << kAxisColour
         << "\" stroke-width=\"1.5\" stroke-linecap=\"round\"/>\n";
     drawText(svg, tip.x + 7 * d.x / length - 3, tip.y + 7 * d.y / length + 4, kNames[axis],
-             "font-size=\"11\" fill=\"#7b8ca3\"");
+             "font-size=\"11\"", kAxisColour);
   }
 }
 
@@ -307,8 +310,8 @@ void drawScaleBar(std::ostream& svg, const Projection& project, const Box& panel
   svg << "<path d=\"M" << pixels(left) << ',' << pixels(y - 5) << " V" << pixels(y) << " H"
       << pixels(right) << " V" << pixels(y - 5) << "\" fill=\"none\" stroke=\"" << kTextColour
       << "\" stroke-width=\"1.2\"/>\n";
-  drawText(svg, (left + right) / 2, y - 8, label(length),
-           "font-size=\"11\" text-anchor=\"middle\" fill=\"#222222\"");
+  drawText(svg, (left + right) / 2, y - 8, label(length), "font-size=\"11\" text-anchor=\"middle\"",
+           kTextColour);
 }
 
 Box plotArea(const Box& panel) {
@@ -324,7 +327,7 @@ void drawPanel(std::ostream& svg, const View& view, const Curve& curve, const Bo
       << pixels(panel.width) << "\" height=\"" << pixels(panel.height)
       << "\" rx=\"6\" fill=\"#fcfcfd\" stroke=\"#d5d9e0\"/>\n";
   drawText(svg, panel.left + 12, panel.top + 21, view.title,
-           "font-size=\"14\" font-weight=\"bold\" fill=\"#222222\"");
+           "font-size=\"14\" font-weight=\"bold\"", kTextColour);
   drawAxes(svg, project, plot, panel);
   drawPolyline(svg, curve.controlPoints, project,
                std::string("fill=\"none\" stroke=\"") + kPolygonColour + "\" stroke-width=\"1\"");
@@ -370,12 +373,11 @@ double drawMessage(std::ostream& svg, const std::string& heading, const std::str
   svg << "<rect x=\"" << pixels(kMargin) << "\" y=\"" << pixels(kMargin) << "\" width=\""
       << pixels(kWidth - 2 * kMargin) << "\" height=\"" << pixels(height)
       << "\" rx=\"6\" fill=\"#fff5f5\" stroke=\"#e3b5b5\"/>\n";
-  drawText(svg, kMargin + 16, kMargin + 30, heading,
-           "font-size=\"15\" font-weight=\"bold\" fill=\"#a40000\"");
+  drawText(svg, kMargin + 16, kMargin + 30, heading, "font-size=\"15\" font-weight=\"bold\"",
+           kErrorColour);
   double y = kMargin + 58;
   for (const std::string& line : lines) {
-    drawText(svg, kMargin + 16, y, line,
-             "font-size=\"14\" font-family=\"DejaVu Sans Mono, monospace\" fill=\"#a40000\"");
+    drawText(svg, kMargin + 16, y, line, kMonospaceStyle, kErrorColour);
     y += kCaptionLine;
   }
   return kMargin + height;
@@ -402,19 +404,17 @@ std::vector<std::string> captionLines(const SessionReport& report) {
 double drawCaption(std::ostream& svg, const SessionReport& report, double top) {
   double y = top + 24;
   for (const std::string& line : captionLines(report)) {
-    drawText(svg, kMargin + 4, y, line,
-             "font-size=\"14\" font-family=\"DejaVu Sans Mono, monospace\" fill=\"#222222\"");
+    drawText(svg, kMargin + 4, y, line, kMonospaceStyle, kTextColour);
     y += kCaptionLine;
   }
-  const std::string colour = report.statusIsError ? kErrorColour : kTextColour;
+  const char* const colour = report.statusIsError ? kErrorColour : kTextColour;
   for (const std::string& line : wrapped("status: " + report.status, kWrapColumns)) {
-    drawText(svg, kMargin + 4, y, line,
-             ("font-size=\"14\" font-weight=\"bold\" fill=\"" + colour + "\"").c_str());
+    drawText(svg, kMargin + 4, y, line, "font-size=\"14\" font-weight=\"bold\"", colour);
     y += kCaptionLine;
   }
   drawText(svg, kWidth - kMargin - 4, y - kCaptionLine,
            report.statusIsError ? "" : "lengths in model units",
-           "font-size=\"11\" text-anchor=\"end\" fill=\"#7b8ca3\"");
+           "font-size=\"11\" text-anchor=\"end\"", kAxisColour);
   return y - kCaptionLine + 16;
 }
 
