@@ -1,8 +1,7 @@
 #include "curve/fitNurbsCurve.h"
 
+#include <utility>
 #include <vector>
-
-#include "curve/fitSplineToSamples.h"
 
 using namespace adsk::core;
 
@@ -19,18 +18,13 @@ Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
     controlPoints.push_back(
         Point3D::create(coordinates[3 * i], coordinates[3 * i + 1], coordinates[3 * i + 2]));
   }
-  const auto& knotVector = fit.Basis().KnotVector();
-  const std::vector<double> knots(knotVector.begin(), knotVector.end());
-  return NurbsCurve3D::createNonRational(controlPoints, kDegree, knots, false);
+  return NurbsCurve3D::createNonRational(controlPoints, kDegree, fit.Basis().KnotVector(), false);
 }
 
 }  // namespace
 
 NurbsCurveFit fitNurbsCurve(const SamplePoints& samples, double tolerance) {
-  SplineFit fit = fitSplineToSamples(samples, tolerance);
-  NurbsCurveFit result;
-  result.curve = toNurbsCurve(*fit.curve);
-  result.toleranceMet = fit.toleranceMet;
-  result.spline = fit.curve;
-  return result;
+  SplineFit spline = fitSplineToSamples(samples, tolerance);
+  Ptr<NurbsCurve3D> curve = toNurbsCurve(*spline.curve);
+  return {curve, std::move(spline)};
 }

@@ -5,20 +5,17 @@
 
 #include <Core/CoreAll.h>
 
-#include <memory>
-
 #include "curve/SamplePoints.h"
-#include "numerics/BSplineCurveFit.h"
+#include "curve/fitSplineToSamples.h"
 
-/// The host curve of one adaptive fit, with what a truthful status needs.
+/// The host curve of one adaptive fit, with the fit it was made from.
 struct NurbsCurveFit {
   /// Degree 3, the fit's control points and its full knot vector (4 more knots than controls,
   /// 0 0 0 0 ... 1 1 1 1), not periodic; null when the host refused to make it.
   adsk::core::Ptr<adsk::core::NurbsCurve3D> curve;
-  /// False when even the 128-control fit had a sample beyond the tolerance (it is used anyway).
-  bool toleranceMet = false;
-  /// The accepted fit itself, for an accurate deviation measurement.
-  std::shared_ptr<num::BSplineCurveFit<double>> spline;
+  /// The accepted fit, and whether it met the tolerance (even the 128-control fit is used when it
+  /// did not), for an accurate deviation measurement.
+  SplineFit spline;
 };
 
 /// Fits `samples` (not empty) with 4, 8, ..., 128 control points until every sample lies within

@@ -20,9 +20,9 @@ constexpr double kPreviewWeight = 3.0;
 
 // The count alone would claim success for a 128-control fit that missed the tolerance; the
 // accurate measure runs only then, as it costs far more than the fit's own check.
-std::optional<double> unmetDeviation(const NurbsCurveFit& fit, const SamplePoints& samples) {
-  if (fit.toleranceMet || !fit.spline) return std::nullopt;
-  const double deviation = largestDeviation(*fit.spline, samples);
+std::optional<double> unmetDeviation(const SplineFit& fit, const SamplePoints& samples) {
+  if (fit.toleranceMet) return std::nullopt;
+  const double deviation = largestDeviation(*fit.curve, samples);
   if (deviation > kSplineTolerance) return deviation;
   return std::nullopt;
 }
@@ -40,6 +40,6 @@ FitStatus previewCurve(const SamplePoints& samples) {
   status.controlCount = fit.curve->controlPointCount();
   Ptr<Color> red = Color::create(255, 0, 0, 255);
   manager->addCurve(fit.curve, kPreviewWeight, red);
-  status.largestDeviation = unmetDeviation(fit, samples);
+  status.largestDeviation = unmetDeviation(fit.spline, samples);
   return status;
 }
