@@ -16,6 +16,12 @@ const char* const kWorkspace = "FusionSolidEnvironment";
 const char* const kPanel = "SketchPanel";
 const char* const kButton = "vtlCommandOnPanel";
 const char* const kStatusBox = "vtlStatusDisplayID";
+// The dialog's curve inputs.
+const char* const kXInput = "xFunctionInput_";
+const char* const kYInput = "yFunctionInput_";
+const char* const kZInput = "zFunctionInput_";
+const char* const kTStartInput = "minTValueInput_";
+const char* const kTEndInput = "maxTValueInput_";
 const char* const kStartupContext = "{\"IsApplicationStartup\":true}";
 const char* const kStopContext = "{\"IsApplicationClosing\":true}";
 
@@ -26,11 +32,11 @@ Spline splineOf(const fsim::NurbsData& data) {
 CurveInputs readInputs(const fsim::HostSession& session) {
   CurveInputs inputs;
   for (const fsim::InputInfo& input : session.inputs()) {
-    if (input.id == "xFunctionInput_") inputs.x = input.text;
-    if (input.id == "yFunctionInput_") inputs.y = input.text;
-    if (input.id == "zFunctionInput_") inputs.z = input.text;
-    if (input.id == "minTValueInput_") inputs.tStart = input.value;
-    if (input.id == "maxTValueInput_") inputs.tEnd = input.value;
+    if (input.id == kXInput) inputs.x = input.text;
+    if (input.id == kYInput) inputs.y = input.text;
+    if (input.id == kZInput) inputs.z = input.text;
+    if (input.id == kTStartInput) inputs.tStart = input.value;
+    if (input.id == kTEndInput) inputs.tEnd = input.value;
   }
   return inputs;
 }
@@ -87,14 +93,12 @@ std::vector<std::string> describeCreated(const std::vector<SketchRecord>& before
 
 void typeInputs(fsim::HostSession& session, const Options& options) {
   const std::pair<const std::optional<std::string>*, const char*> texts[] = {
-      {&options.x, "xFunctionInput_"},
-      {&options.y, "yFunctionInput_"},
-      {&options.z, "zFunctionInput_"}};
+      {&options.x, kXInput}, {&options.y, kYInput}, {&options.z, kZInput}};
   for (const auto& [text, id] : texts) {
     if (*text) session.setInputText(id, **text);
   }
-  if (options.tStart) session.setInputValue("minTValueInput_", *options.tStart);
-  if (options.tEnd) session.setInputValue("maxTValueInput_", *options.tEnd);
+  if (options.tStart) session.setInputValue(kTStartInput, *options.tStart);
+  if (options.tEnd) session.setInputValue(kTEndInput, *options.tEnd);
 }
 
 std::string messageList(const fsim::HostSession& session) {
