@@ -25,8 +25,6 @@ class LiteralBSplineCurveFit {
   const std::vector<double>& ControlCoordinates() const { return controlCoordinates_; }
   /// The basis as the fitter creates it (for the knot vector); evaluation here is the literal one.
   const num::BasisFunction<double>& Basis() const { return basis_; }
-  /// (AᵀA)⁻¹Aᵀ as the literal solve leaves it: controls × samples, row after row.
-  const std::vector<double>& SolvedBlock() const { return block_; }
 
   /// The curve point at t, summed as the fitter does, with the literal basis evaluation.
   void EvaluatePoint(double t, double* position);
@@ -42,6 +40,10 @@ class LiteralBSplineCurveFit {
     bool BackSubstitute(double* data, int columnCount);
 
    private:
+    // Row r of the block becomes (row r - Σ entry (r, c) · row c, c = cFirst ... cLast) / entry
+    // (r, r), term by term; false, with the row untouched, when entry (r, r) is not positive.
+    bool EliminateRow(double* data, int columnCount, int r, int cFirst, int cLast);
+
     int size_;
     int bands_;
     std::vector<double> entries_;  // size × (2 · bands + 1), entry (r, c) at column c - r + bands
@@ -63,7 +65,6 @@ class LiteralBSplineCurveFit {
   std::vector<std::pair<double, int>> spanKeys_;
   std::size_t columns_ = 0;
   std::vector<double> table_;
-  std::vector<double> block_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -106,24 +107,24 @@ inline LiteralBSplineCurveFit::LiteralBSplineCurveFit(int dimension, int sampleC
       matrix(r, c) = NormalMatrixEntry(r, c, tStep);
     }
   }
-  block_.assign(static_cast<std::size_t>(n) * sampleCount, 0.0);
+  std::vector<double> block(static_cast<std::size_t>(n) * sampleCount, 0.0);
   for (int r = 0; r < n; ++r) {
     for (int k = 0; k < sampleCount; ++k) {
       int imin = 0;
       int imax = 0;
       EvaluateBasis(k * tStep, imin, imax);
       if (imin <= r && r <= imax)
-        block_[static_cast<std::size_t>(r) * sampleCount + k] = GetValue(r);
+        block[static_cast<std::size_t>(r) * sampleCount + k] = GetValue(r);
     }
   }
   // The fitter carries on after a failed solve; so does this.
-  (void)(matrix.DecomposeCholesky() && matrix.ForwardSubstitute(block_.data(), sampleCount) &&
-         matrix.BackSubstitute(block_.data(), sampleCount));
+  (void)(matrix.DecomposeCholesky() && matrix.ForwardSubstitute(block.data(), sampleCount) &&
+         matrix.BackSubstitute(block.data(), sampleCount));
   for (int r = 0; r < n; ++r) {
     for (int k = 0; k < sampleCount; ++k) {
       for (int j = 0; j < dimension; ++j) {
         double& control = controlCoordinates_[static_cast<std::size_t>(r) * dimension + j];
-        control = block_[static_cast<std::size_t>(r) * sampleCount + k] *
+        control = block[static_cast<std::size_t>(r) * sampleCount + k] *
                       samples_[static_cast<std::size_t>(k) * dimension + j] +
                   control;
       }
@@ -242,35 +243,30 @@ inline bool LiteralBSplineCurveFit::BandMatrix::DecomposeCholesky() {
 
 inline bool LiteralBSplineCurveFit::BandMatrix::ForwardSubstitute(double* data, int columnCount) {
   for (int r = 0; r < size_; ++r) {
-    const double d = (*this)(r, r);
-    if (!(d > 0)) return false;
-    for (int c = 0; c <= r - 1; ++c) {
-      const double e = (*this)(r, c);
-      for (int q = 0; q < columnCount; ++q) {
-        data[r * columnCount + q] = data[r * columnCount + q] - e * data[c * columnCount + q];
-      }
-    }
-    const double inv = 1 / d;
-    for (int q = 0; q < columnCount; ++q)
-      data[r * columnCount + q] = inv * data[r * columnCount + q];
+    if (!EliminateRow(data, columnCount, r, 0, r - 1)) return false;
   }
   return true;
 }
 
 inline bool LiteralBSplineCurveFit::BandMatrix::BackSubstitute(double* data, int columnCount) {
   for (int r = size_ - 1; r >= 0; --r) {
-    const double d = (*this)(r, r);
-    if (!(d > 0)) return false;
-    for (int c = r + 1; c <= size_ - 1; ++c) {
-      const double e = (*this)(r, c);
-      for (int q = 0; q < columnCount; ++q) {
-        data[r * columnCount + q] = data[r * columnCount + q] - e * data[c * columnCount + q];
-      }
-    }
-    const double inv = 1 / d;
-    for (int q = 0; q < columnCount; ++q)
-      data[r * columnCount + q] = inv * data[r * columnCount + q];
+    if (!EliminateRow(data, columnCount, r, r + 1, size_ - 1)) return false;
   }
+  return true;
+}
+
+inline bool LiteralBSplineCurveFit::BandMatrix::EliminateRow(double* data, int columnCount, int r,
+                                                             int cFirst, int cLast) {
+  const double d = (*this)(r, r);
+  if (!(d > 0)) return false;
+  for (int c = cFirst; c <= cLast; ++c) {
+    const double e = (*this)(r, c);
+    for (int q = 0; q < columnCount; ++q) {
+      data[r * columnCount + q] = data[r * columnCount + q] - e * data[c * columnCount + q];
+    }
+  }
+  const double inv = 1 / d;
+  for (int q = 0; q < columnCount; ++q) data[r * columnCount + q] = inv * data[r * columnCount + q];
   return true;
 }
 
