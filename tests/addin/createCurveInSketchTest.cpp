@@ -74,8 +74,7 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
             (std::array<double, 3>{samples.back().x, samples.back().y, samples.back().z}));
   // Clamped: four zeros, the interior knots of the fit, four ones.
   ASSERT_EQ(spline.knots.size(), static_cast<size_t>(count + 4));
-  const auto& knots = fit.curve->Basis().KnotVector();
-  EXPECT_EQ(spline.knots, std::vector<double>(knots.begin(), knots.end()));
+  EXPECT_EQ(spline.knots, fit.curve->Basis().KnotVector());
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(spline.knots[i], 0.0);
     EXPECT_EQ(spline.knots[count + i], 1.0);

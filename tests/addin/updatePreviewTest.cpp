@@ -13,7 +13,20 @@
 
 namespace {
 
-class Preview : public AddInTest {};
+class Preview : public AddInTest {
+ protected:
+  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples,
+  /// taken here without the host.
+  SamplePoints enterWave(const std::string& y) {
+    host.setInputText("xFunctionInput_", "t");
+    host.setInputText("yFunctionInput_", y);
+    host.setInputText("zFunctionInput_", "0");
+    host.setInputValue("maxTValueInput_", 1.0);
+    SamplePoints samples;
+    sampleCurve(0.0, 1.0, "t", y, "0", samples, ParameterTable{{"pi", 3.141592653589793}});
+    return samples;
+  }
+};
 
 TEST_F(Preview, EveryInputChangeRedrawsExactlyOneGroup) {
   startAndOpenDialog();
@@ -143,13 +156,7 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
 TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
   startAndOpenDialog();
   // 64 periods over t in [0, 1] are far too many for 128 cubic controls.
-  host.setInputText("xFunctionInput_", "t");
-  host.setInputText("yFunctionInput_", "0.1 * sin(400 * t)");
-  host.setInputText("zFunctionInput_", "0");
-  host.setInputValue("maxTValueInput_", 1.0);
-
-  SamplePoints samples;
-  sampleCurve(0.0, 1.0, "t", "0.1 * sin(400 * t)", "0", samples, ParameterTable{{"pi", 3.0}});
+  const SamplePoints samples = enterWave("0.1 * sin(400 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   const double deviation = largestDeviation(*fit.curve, samples);
@@ -165,14 +172,8 @@ TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
 
 TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {
   startAndOpenDialog();
-  host.setInputText("xFunctionInput_", "t");
-  host.setInputText("yFunctionInput_", "0.1 * sin(208 * t)");
-  host.setInputText("zFunctionInput_", "0");
-  host.setInputValue("maxTValueInput_", 1.0);
-
   // The fit's own check finds a sample beyond 0.002 at 128 controls, the accurate measure none.
-  SamplePoints samples;
-  sampleCurve(0.0, 1.0, "t", "0.1 * sin(208 * t)", "0", samples, ParameterTable{{"pi", 3.0}});
+  const SamplePoints samples = enterWave("0.1 * sin(208 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   ASSERT_LE(largestDeviation(*fit.curve, samples), 0.002);
