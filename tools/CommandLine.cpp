@@ -42,10 +42,11 @@ const OptionSpec* findOption(const std::string& name) {
 }
 
 double parseNumber(const std::string& option, const std::string& text) {
-  // from_chars rejects a leading '+', which people type for positive numbers.
+  // from_chars rejects a leading '+', which people type for positive numbers; skipping it must not
+  // let "+-1" through as -1.
   const char* first = text.data();
   const char* last = first + text.size();
-  if (first != last && *first == '+') ++first;
+  if (first != last && *first == '+' && (first + 1 == last || first[1] != '-')) ++first;
   double value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (first == last || error != std::errc() || end != last || !std::isfinite(value)) {

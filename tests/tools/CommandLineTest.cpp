@@ -60,7 +60,8 @@ TEST(CommandLine, LaterInputOverridesEarlier) {
 }
 
 TEST(CommandLine, RejectsMalformedNumbers) {
-  for (const char* bad : {"", "abc", "1.5x", " 1", "inf", "-inf", "nan", "1e400", "0x10", "--"}) {
+  for (const char* bad :
+       {"", "abc", "1.5x", " 1", "inf", "-inf", "nan", "1e400", "0x10", "--", "+-1", "+"}) {
     EXPECT_THROW(parseCommandLine({"--t-start", bad}), UsageError) << bad;
     EXPECT_THROW(parseCommandLine({"--param", std::string("r=") + bad}), UsageError) << bad;
   }
