@@ -25,9 +25,7 @@ class SimApplication : public Sim<adsk::core::Application> {
 
   SimUserInterface& userInterface() const { return *userInterface_; }
   SimDesign& design() const { return *design_; }
-  SimViewport& viewport() const { return *viewport_; }
   void activeProduct(ActiveProduct product) { activeProduct_ = product; }
-  ActiveProduct activeProduct() const { return activeProduct_; }
   /// The sketch in edit, or null for the root component.
   void editSketch(const std::shared_ptr<SimSketch>& sketch) { editSketch_ = sketch; }
 

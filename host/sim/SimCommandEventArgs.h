@@ -14,8 +14,6 @@ class SimCommandEventArgs : public SimEventArgsOf<adsk::core::CommandEventArgs> 
                       adsk::core::CommandTerminationReason reason)
       : SimEventArgsOf(std::move(command), std::move(firingEvent)), reason_(reason) {}
 
-  bool executeFailed() const { return executeFailed_; }
-  const std::string& executeFailedMessage() const { return executeFailedMessage_; }
   bool isValidResult() const { return isValidResult_; }
 
  private:

@@ -46,7 +46,7 @@ adsk::core::CommandDefinitions* SimUserInterface::commandDefinitions_raw() const
 
 adsk::core::Workspace* SimUserInterface::activeWorkspace_raw() const {
   if (refused("UserInterface.activeWorkspace")) return nullptr;
-  return handOut(workspaces_->find(activeWorkspace_));
+  return handOut(workspaces_->find("FusionSolidEnvironment"));
 }
 
 }  // namespace fsim

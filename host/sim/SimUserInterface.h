@@ -5,7 +5,6 @@
 #include <Core/CoreAll.h>
 
 #include <memory>
-#include <string>
 
 #include "host/sim/Sim.h"
 
@@ -18,9 +17,8 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
  public:
   /// The workspaces "FusionSolidEnvironment" (panels "SolidCreatePanel", "SketchPanel",
   /// "InsertPanel") and "CAMEnvironment" (panel "CAMActionPanel"), and no command definitions.
+  /// The active workspace is "FusionSolidEnvironment".
   static std::shared_ptr<SimUserInterface> create();
-  /// Makes the workspace with that ID the active one (initially "FusionSolidEnvironment").
-  void activateWorkspace(const std::string& id) { activeWorkspace_ = id; }
 
   SimWorkspaces& workspaces() const { return *workspaces_; }
   SimCommandDefinitions& commandDefinitions() const { return *definitions_; }
@@ -36,7 +34,6 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
 
   std::shared_ptr<SimWorkspaces> workspaces_;
   std::shared_ptr<SimCommandDefinitions> definitions_;
-  std::string activeWorkspace_ = "FusionSolidEnvironment";
 };
 
 }  // namespace fsim
