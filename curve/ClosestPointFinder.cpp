@@ -67,18 +67,11 @@ int ClosestPointFinder::nearestEntry(int first, int last, int stride) const {
 }
 
 double ClosestPointFinder::squaredDistanceToEntry(int index) const {
-  const double* entry = &positionTable_[3 * index];
-  const double dx = entry[0] - target_.x;
-  const double dy = entry[1] - target_.y;
-  const double dz = entry[2] - target_.z;
-  return dx * dx + dy * dy + dz * dz;
+  return squaredDistance(&positionTable_[3 * index], target_);
 }
 
 double ClosestPointFinder::squaredDistanceAt(double u) {
   double position[3];
   curve_.EvaluatePoint(u, position);
-  const double dx = position[0] - target_.x;
-  const double dy = position[1] - target_.y;
-  const double dz = position[2] - target_.z;
-  return dx * dx + dy * dy + dz * dz;
+  return squaredDistance(position, target_);
 }

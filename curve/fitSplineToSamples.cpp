@@ -14,10 +14,7 @@ constexpr int kFirstControlCount = 4;
 constexpr int kLastControlCount = 128;
 
 double distance(const double* point, const SamplePoint& sample) {
-  const double dx = point[0] - sample.x;
-  const double dy = point[1] - sample.y;
-  const double dz = point[2] - sample.z;
-  return std::sqrt(dx * dx + dy * dy + dz * dz);
+  return std::sqrt(squaredDistance(point, sample));
 }
 
 // A distance that is not a number does not fail a sample.
