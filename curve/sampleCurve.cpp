@@ -16,7 +16,6 @@ namespace {
 constexpr double kStepFactor = 0.00048828125;  // 1 / 2048
 constexpr int kCoordinateCount = 3;
 constexpr std::array<const char*, kCoordinateCount> kLabels = {"x(t)", "y(t)", "z(t)"};
-constexpr int kConstantZero = -1;
 
 bool isBlank(const std::string& text) {
   return std::all_of(text.begin(), text.end(),
@@ -30,24 +29,19 @@ std::string shortestText(double value) {
 }
 
 // Blank expressions get no parser (muparser would call them an error); the rest are parsed in
-// coordinate order, and each coordinate remembers which parser's value it takes.
+// coordinate order, each remembering the coordinate it gives.
 struct ParsedCoordinates {
   std::vector<std::string> expressions;
-  std::array<int, kCoordinateCount> parserOfCoordinate{};
-  std::array<int, kCoordinateCount> coordinateOfParser{};
+  std::vector<int> coordinates;
 };
 
 ParsedCoordinates splitOffBlankExpressions(
     const std::array<const std::string*, kCoordinateCount>& expressions) {
   ParsedCoordinates parsed;
   for (int c = 0; c < kCoordinateCount; ++c) {
-    if (isBlank(*expressions[c])) {
-      parsed.parserOfCoordinate[c] = kConstantZero;
-    } else {
-      const int parser = static_cast<int>(parsed.expressions.size());
-      parsed.parserOfCoordinate[c] = parser;
-      parsed.coordinateOfParser[parser] = c;
+    if (!isBlank(*expressions[c])) {
       parsed.expressions.push_back(*expressions[c]);
+      parsed.coordinates.push_back(c);
     }
   }
   return parsed;
@@ -58,7 +52,7 @@ const std::vector<double>& evaluateNamingTheCoordinate(ExpressionEvaluator& eval
   try {
     return evaluator.evaluate();
   } catch (const ExpressionError& error) {
-    const int coordinate = parsed.coordinateOfParser[error.expressionIndex()];
+    const int coordinate = parsed.coordinates[error.expressionIndex()];
     throw std::runtime_error(std::string(kLabels[coordinate]) + ": " + error.what());
   }
 }
@@ -96,10 +90,9 @@ void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
     evaluator.setVariable(t, tValue);
     const std::vector<double>& values = evaluateNamingTheCoordinate(evaluator, parsed);
 
-    std::array<double, kCoordinateCount> point{};
+    std::array<double, kCoordinateCount> point{};  // a blank expression's coordinate stays 0
+    for (std::size_t p = 0; p < values.size(); ++p) point[parsed.coordinates[p]] = values[p];
     for (int c = 0; c < kCoordinateCount; ++c) {
-      const int parser = parsed.parserOfCoordinate[c];
-      point[c] = parser == kConstantZero ? 0.0 : values[parser];
       if (!std::isfinite(point[c])) {
         throw std::runtime_error(std::string(kLabels[c]) +
                                  " is not a finite number at t = " + shortestText(tValue));
