@@ -2,15 +2,11 @@
 
 #include <Fusion/FusionAll.h>
 
-#include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitNurbsCurve.h"
 #include "curve/fitSplineToSamples.h"
-#include "curve/readDesignParameters.h"
-#include "curve/sampleCurve.h"
-#include "dialog/CurveRequest.h"
 #include "dialog/ModuleState.h"
-#include "dialog/readCurveRequest.h"
+#include "dialog/sampleDialogCurve.h"
 #include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
@@ -56,12 +52,7 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs) {
   Ptr<Command> command = event->sender();
   throwIfNull(command);
   Ptr<CommandInputs> inputs = command->commandInputs();
-  CurveRequest request;
-  readCurveRequest(inputs, request);
-  ParameterTable parameters = readDesignParameters(application);
-  SamplePoints samples;
-  sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
-              request.zExpression, samples, parameters);
+  const SamplePoints samples = sampleDialogCurve(inputs);
   Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kSplineTolerance).curve;
   Ptr<Sketch> sketch = sketchInEdit();
   if (!sketch) sketch = addSketchOnXYPlane();

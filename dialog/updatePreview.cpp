@@ -3,16 +3,12 @@
 #include <exception>
 #include <string>
 
-#include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
-#include "curve/readDesignParameters.h"
-#include "curve/sampleCurve.h"
-#include "dialog/CurveRequest.h"
 #include "dialog/FitStatus.h"
 #include "dialog/ModuleState.h"
 #include "dialog/previewCurve.h"
-#include "dialog/readCurveRequest.h"
+#include "dialog/sampleDialogCurve.h"
 #include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
@@ -23,12 +19,7 @@ namespace {
 std::string computeAndDraw(const Ptr<CommandInputs>& inputs) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   releaseCustomGraphicsManager();
-  CurveRequest request;
-  readCurveRequest(inputs, request);
-  ParameterTable parameters = readDesignParameters(application);
-  SamplePoints samples;
-  sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
-              request.zExpression, samples, parameters);
+  const SamplePoints samples = sampleDialogCurve(inputs);
   FitStatus status;
   if (!samples.empty()) status = previewCurve(samples);
   return statusText(status, kSplineTolerance);
