@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "AddInTest.h"
-#include "curve/ParameterTable.h"
 #include "curve/fitSplineToSamples.h"
-#include "curve/sampleCurve.h"
+#include "tests/support/SampledCurves.h"
 
 namespace {
 
@@ -53,9 +52,8 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   const fsim::NurbsData& spline = sketches[0].splines[0];
 
   // The dialog's defaults, computed here without the host.
-  SamplePoints samples;
-  sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples,
-              ParameterTable{{"pi", 3.141592653589793}});
+  const SamplePoints samples =
+      curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0);
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   const int count = fit.curve->ControlPointCount();
   ASSERT_EQ(count, 32);

@@ -5,11 +5,10 @@
 #include <string>
 
 #include "AddInTest.h"
-#include "curve/ParameterTable.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
-#include "curve/sampleCurve.h"
 #include "dialog/FitStatus.h"
+#include "tests/support/SampledCurves.h"
 
 namespace {
 
@@ -22,9 +21,7 @@ class Preview : public AddInTest {
     host.setInputText("yFunctionInput_", y);
     host.setInputText("zFunctionInput_", "0");
     host.setInputValue("maxTValueInput_", 1.0);
-    SamplePoints samples;
-    sampleCurve(0.0, 1.0, "t", y, "0", samples, ParameterTable{{"pi", 3.141592653589793}});
-    return samples;
+    return curve_testing::sampled("t", y, "0");
   }
 };
 

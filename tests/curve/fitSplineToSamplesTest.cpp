@@ -10,13 +10,11 @@
 #include <vector>
 
 #include "curve/ClosestPointFinder.h"
-#include "curve/sampleCurve.h"
 #include "numerics/Minimize1.h"
 #include "tests/support/LiteralBSplineCurveFit.h"
+#include "tests/support/SampledCurves.h"
 
 namespace {
-
-const ParameterTable kPi{{"pi", 3.141592653589793}};
 
 struct Curve {
   std::string x, y, z;
@@ -30,9 +28,7 @@ const Curve kFastWave{"t", "0.1 * sin(140 * t)", "0", 1.0};
 const Curve kTrefoil{"sin(t) + 2 * sin(2 * t)", "cos(t) - 2 * cos(2 * t)", "-sin(3 * t)", 6.3};
 
 SamplePoints sampled(const Curve& curve) {
-  SamplePoints samples;
-  sampleCurve(0.0, curve.tEnd, curve.x, curve.y, curve.z, samples, kPi);
-  return samples;
+  return curve_testing::sampled(curve.x, curve.y, curve.z, curve.tEnd);
 }
 
 int controlCount(const SplineFit& fit) { return fit.curve->ControlPointCount(); }

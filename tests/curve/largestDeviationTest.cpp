@@ -6,22 +6,12 @@
 #include <cmath>
 #include <vector>
 
-#include "curve/sampleCurve.h"
+#include "tests/support/SampledCurves.h"
 
 namespace {
 
-const ParameterTable kPi{{"pi", 3.141592653589793}};
-
-SamplePoints sampled(const char* x, const char* y) {
-  SamplePoints samples;
-  sampleCurve(0.0, 1.0, x, y, "0", samples, kPi);
-  return samples;
-}
-
-num::BSplineCurveFit<double> fitted(const SamplePoints& samples, int controlCount) {
-  return num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()), flatCoordinates(samples),
-                                      3, controlCount);
-}
+using curve_testing::fitted;
+using curve_testing::sampled;
 
 // A dense scan and a golden-section refinement around its best point: slow but plain.
 double bruteForceDistance(num::BSplineCurveFit<double>& curve, const SamplePoint& p) {
@@ -52,7 +42,7 @@ double bruteForceDistance(num::BSplineCurveFit<double>& curve, const SamplePoint
 
 // C(u) = (u, 0, 0): distances from points beside it and beyond its ends.
 TEST(largestDeviation, MeasuresToTheNearestPointOfASegment) {
-  const SamplePoints line = sampled("t", "0");
+  const SamplePoints line = sampled("t", "0", "0");
   const num::BSplineCurveFit<double> curve = fitted(line, 4);
   EXPECT_NEAR(largestDeviation(curve, {{0.5, 0.3, 0.0}}), 0.3, 1e-12);
   // Beyond the end (1, 0, 0): 0.3² + 0.4² = 0.5²; the other point lies 0.2 beside it.
@@ -63,7 +53,7 @@ TEST(largestDeviation, MeasuresToTheNearestPointOfASegment) {
 // The 16-control circle is the unit circle within 1e-4; points are measured across the seam and
 // to the far side, where a local search would go wrong.
 TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {
-  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)");
+  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
   const num::BSplineCurveFit<double> curve = fitted(circle, 16);
   EXPECT_NEAR(largestDeviation(curve, {{1.2 * std::cos(-0.01), 1.2 * std::sin(-0.01), 0.0}}), 0.2,
               2e-4);
@@ -74,7 +64,7 @@ TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {
 // A wave too fast for 128 controls: the curve misses its samples by more than the tolerance, and
 // the measure agrees with a plain scan on every sample it is given.
 TEST(largestDeviation, AgreesWithADenseScan) {
-  const SamplePoints wave = sampled("t", "0.1 * sin(300 * t)");
+  const SamplePoints wave = sampled("t", "0.1 * sin(300 * t)", "0");
   num::BSplineCurveFit<double> curve = fitted(wave, 128);
   SamplePoints some;
   double expected = 0.0;

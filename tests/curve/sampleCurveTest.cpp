@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/SampledCurves.h"
+
 namespace {
 
-const ParameterTable kPi{{"pi", 3.141592653589793}};
+using curve_testing::kPi;
 
 std::string samplingError(const std::string& x, const std::string& y, const std::string& z,
                           SamplePoints& samples, double tStart = 0.0, double tEnd = 1.0) {

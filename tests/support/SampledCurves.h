@@ -1,0 +1,31 @@
+// Curves for the curve library's tests, sampled as the add-in samples them (2049 points, "pi" the
+// only constant) and fitted with a chosen number of controls.
+#pragma once
+
+#include <string>
+
+#include "curve/ParameterTable.h"
+#include "curve/SamplePoints.h"
+#include "curve/sampleCurve.h"
+#include "numerics/BSplineCurveFit.h"
+
+namespace curve_testing {
+
+/// The constants of a design without parameters.
+inline const ParameterTable kPi{{"pi", 3.141592653589793}};
+
+/// The samples of (x(t), y(t), z(t)) for t from 0 to tEnd.
+inline SamplePoints sampled(const std::string& x, const std::string& y, const std::string& z,
+                            double tEnd = 1.0) {
+  SamplePoints samples;
+  sampleCurve(0.0, tEnd, x, y, z, samples, kPi);
+  return samples;
+}
+
+/// The cubic least-squares fit of `samples` with `controlCount` controls.
+inline num::BSplineCurveFit<double> fitted(const SamplePoints& samples, int controlCount) {
+  return num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()), flatCoordinates(samples),
+                                      3, controlCount);
+}
+
+}  // namespace curve_testing
