@@ -1,10 +1,10 @@
 #include "addin/CommandCreatedOnPanelHandler.h"
 
+#include "curve/NullObjectError.h"
 #include "dialog/ModuleState.h"
 #include "dialog/createCurveInSketch.h"
 #include "dialog/defineCommandDialog.h"
 #include "dialog/updatePreview.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::CatchingCommandEventHandler;

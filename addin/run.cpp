@@ -5,8 +5,8 @@
 #include "addin/EntryPoints.h"
 #include "addin/sketchPanelControls.h"
 #include "addin/unexpectedErrorMessage.h"
+#include "curve/NullObjectError.h"
 #include "dialog/ModuleState.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;

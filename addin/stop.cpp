@@ -2,8 +2,8 @@
 
 #include "addin/EntryPoints.h"
 #include "addin/sketchPanelControls.h"
+#include "curve/NullObjectError.h"
 #include "dialog/ModuleState.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "graphics/NullObjectError.h"
+#include "curve/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;

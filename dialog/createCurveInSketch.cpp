@@ -2,12 +2,12 @@
 
 #include <Fusion/FusionAll.h>
 
+#include "curve/NullObjectError.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitNurbsCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "dialog/ModuleState.h"
 #include "dialog/sampleDialogCurve.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;

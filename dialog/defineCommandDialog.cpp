@@ -1,9 +1,9 @@
 #include "dialog/defineCommandDialog.h"
 
+#include "curve/NullObjectError.h"
 #include "dialog/DialogIds.h"
 #include "dialog/ModuleState.h"
 #include "dialog/updatePreview.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;

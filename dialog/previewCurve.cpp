@@ -4,12 +4,12 @@
 
 #include <memory>
 
+#include "curve/NullObjectError.h"
 #include "curve/fitNurbsCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "dialog/DialogIds.h"
 #include "dialog/ModuleState.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::CustomGraphicsManager;

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "curve/NullObjectError.h"
 #include "dialog/DialogIds.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;

@@ -3,13 +3,13 @@
 #include <exception>
 #include <string>
 
+#include "curve/NullObjectError.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
 #include "dialog/FitStatus.h"
 #include "dialog/ModuleState.h"
 #include "dialog/previewCurve.h"
 #include "dialog/sampleDialogCurve.h"
-#include "graphics/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "graphics/NullObjectError.h"
+#include "curve/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "graphics/NullObjectError.h"
+#include "curve/NullObjectError.h"
 
 namespace {
 
