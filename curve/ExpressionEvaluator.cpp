@@ -7,14 +7,24 @@
 #include "curve/ExpressionError.h"
 
 namespace {
+
 constexpr int kFloatingPointParser = 0;
+
+// muparser's pending error message, empty when there is none. Reading the flag resets it.
+std::string errorMessage(void* parser) {
+  if (!mupError(parser)) return std::string();
+  const char* message = mupGetErrorMsg(parser);
+  return message != nullptr && *message != '\0' ? message : "Invalid expression.";
 }
+
+}  // namespace
 
 ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& expressions,
                                          const ParameterTable& parameters)
     : values_(expressions.size(), 0.0) {
   // Reserving first means nothing below can throw once a handle exists, so none can leak.
   parsers_.reserve(expressions.size());
+  refusals_.reserve(expressions.size());
   for (const std::string& expression : expressions) {
     ParserHandle parser = mupCreate(kFloatingPointParser);
     for (const auto& [name, value] : parameters) {
@@ -25,6 +35,7 @@ ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& express
     mupError(parser);
     mupSetExpr(parser, expression.c_str());
     parsers_.push_back(parser);
+    refusals_.emplace_back(errorMessage(parser));
   }
 }
 
@@ -51,22 +62,36 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
   const bool firstEvaluation = !variablesBound_;
   if (firstEvaluation) bindVariables();
   for (std::size_t i = 0; i < parsers_.size(); ++i) {
+    if (firstEvaluation && !refusals_[i].empty()) {
+      throw ExpressionError(static_cast<int>(i), refusals_[i]);
+    }
+    refreshBoundValues(i);
     values_[i] = mupEval(parsers_[i]);
     // muparser parses an expression at its first evaluation; a parse error then stays the same
     // for every later one, so checking the first evaluation of each parser is enough.
-    if (firstEvaluation && mupError(parsers_[i])) {
-      const char* message = mupGetErrorMsg(parsers_[i]);
-      throw ExpressionError(static_cast<int>(i), message != nullptr ? message : "");
+    if (firstEvaluation) {
+      const std::string message = errorMessage(parsers_[i]);
+      if (!message.empty()) throw ExpressionError(static_cast<int>(i), message);
     }
   }
   return values_;
 }
 
 void ExpressionEvaluator::bindVariables() {
-  for (std::size_t i = 0; i < variableNames_.size(); ++i) {
-    for (ParserHandle parser : parsers_) {
-      mupDefineVar(parser, variableNames_[i].c_str(), &variableValues_[i]);
+  const std::size_t count = variableNames_.size();
+  boundVariableCount_ = count;
+  boundValues_.assign(parsers_.size() * count, 0.0);
+  for (std::size_t p = 0; p < parsers_.size(); ++p) {
+    for (std::size_t v = 0; v < count; ++v) {
+      mupDefineVar(parsers_[p], variableNames_[v].c_str(), &boundValues_[p * count + v]);
     }
   }
   variablesBound_ = true;
+}
+
+void ExpressionEvaluator::refreshBoundValues(std::size_t parser) {
+  const std::size_t count = boundVariableCount_;
+  for (std::size_t v = 0; v < count; ++v) {
+    boundValues_[parser * count + v] = variableValues_[v];
+  }
 }

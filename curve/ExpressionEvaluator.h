@@ -3,7 +3,7 @@
 // z(t) and the single variable "t".
 #pragma once
 
-#include <deque>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -35,19 +35,27 @@ class ExpressionEvaluator {
   /// Evaluates every expression with the current variable values and returns the values, one per
   /// expression in construction order; the reference stays valid until the next call. The first
   /// call binds the variables and throws ExpressionError, naming the first expression that
-  /// muparser could not parse or evaluate, with muparser's message.
+  /// muparser refused (longer than it takes, say), could not parse or could not evaluate, with
+  /// muparser's message. An expression that assigns to a variable ("t = 2 * t") changes only its
+  /// own copy, for that one evaluation: the other expressions and later calls see the values set.
   const std::vector<double>& evaluate();
 
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
 
   void bindVariables();
+  void refreshBoundValues(std::size_t parser);
 
   std::vector<ParserHandle> parsers_;
   std::vector<std::string> variableNames_;
-  // The parsers read the values through their addresses: a deque never moves its elements when
-  // it grows, so even a variable added too late cannot leave a parser reading freed memory.
-  std::deque<double> variableValues_;
+  std::vector<double> variableValues_;
+  // Each parser reads its own copy of the variables (parser-major), sized once when bound, so
+  // that an assignment inside one expression cannot reach another.
+  std::vector<double> boundValues_;
+  std::size_t boundVariableCount_ = 0;
   bool variablesBound_ = false;
+  // What muparser said when it was handed each expression (empty: accepted); reported at the
+  // first evaluate, in expression order with the parse errors.
+  std::vector<std::string> refusals_;
   std::vector<double> values_;
 };

@@ -69,6 +69,21 @@ const ParameterTable& constantsBesideTheVariable(const ParameterTable& parameter
   return storage;
 }
 
+// NaN or infinite ends (a value input can hold them) or a span beyond the largest double would
+// make every t a NaN and blame the expressions for it.
+void checkRange(double tStart, double tEnd, double step) {
+  if (!std::isfinite(tStart)) {
+    throw std::runtime_error("Starting t Value is not a finite number: " + shortestText(tStart));
+  }
+  if (!std::isfinite(tEnd)) {
+    throw std::runtime_error("Ending t Value is not a finite number: " + shortestText(tEnd));
+  }
+  if (!std::isfinite(step)) {
+    throw std::runtime_error("The t range from " + shortestText(tStart) + " to " +
+                             shortestText(tEnd) + " is too wide to sample; choose closer ends.");
+  }
+}
+
 }  // namespace
 
 void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
@@ -85,6 +100,7 @@ void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
   const int t = evaluator.addVariable(kVariableName);
 
   const double step = (tEnd - tStart) * kStepFactor;
+  checkRange(tStart, tEnd, step);
   for (int i = 0; i < kSampleCount; ++i) {
     const double tValue = static_cast<double>(i) * step + tStart;
     evaluator.setVariable(t, tValue);

@@ -17,6 +17,9 @@ constexpr int kSampleCount = 2049;
 /// except an entry named "t", which the curve variable hides.
 /// An empty or all-blank expression is the constant 0.
 /// Throws std::runtime_error
+///  - "Starting t Value is not a finite number: <tStart>" (or "Ending t Value ... <tEnd>") for a
+///    NaN or infinite end, and "The t range from <tStart> to <tEnd> is too wide to sample; choose
+///    closer ends." when tEnd - tStart overflows; these are checked before any expression;
 ///  - "x(t): <muparser's message>" (or "y(t)", "z(t)") for an expression muparser cannot parse
 ///    or evaluate, checked in the order x, y, z;
 ///  - "x(t) is not a finite number at t = <t>" for the first sample, and in it the first

@@ -86,3 +86,31 @@ TEST(ExpressionEvaluator, KeepsBoundValuesInPlaceWhenAVariableComesTooLate) {
 }
 
 }  // namespace
+
+// muparser allows assignments to variables; one expression's "t = ..." must not move the t that
+// the others, or the next evaluation, see.
+TEST(ExpressionEvaluator, AnAssignmentToAVariableStaysInsideItsExpression) {
+  ExpressionEvaluator evaluator({"t = 5", "t", "t = 2 * t, t + 1", "t"}, {});
+  const int t = evaluator.addVariable("t");
+  for (double value : {1.0, 3.0}) {
+    evaluator.setVariable(t, value);
+    // "a, b" is worth its last part: 2t + 1
+    EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{5.0, value, 2 * value + 1, value}));
+  }
+}
+
+// muparser refuses expressions of 20000 characters or more when they are set; the message must be
+// its own, not the "Unexpected end of expression" that evaluating the refused text gives.
+TEST(ExpressionEvaluator, ReportsAnExpressionMuparserRefusesAsTooLong) {
+  std::string sum = "t";
+  while (sum.size() < 1 << 20) sum += " + t";
+  ExpressionEvaluator evaluator({"t", sum}, {});
+  evaluator.addVariable("t");
+  try {
+    evaluator.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(error.expressionIndex(), 1);
+    EXPECT_EQ(std::string(error.what()), "Expression too long.");
+  }
+}

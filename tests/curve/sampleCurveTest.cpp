@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -114,6 +116,41 @@ TEST(sampleCurve, TheVariableTHidesADesignParameterNamedT) {
   ASSERT_EQ(samples.size(), 2049u);
   EXPECT_EQ(samples[1024].x, 0.5);
   EXPECT_EQ(samples[2048].y, 2.0);
+}
+
+// Ends a value input can hold but no sampling can use: the message names the input or the range,
+// not an innocent expression at t = nan.
+TEST(sampleCurve, RefusesEndsAndRangesThatAreNotFinite) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    double tStart, tEnd;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {nan, 1.0, "Starting t Value is not a finite number: nan"},
+      {0.0, -inf, "Ending t Value is not a finite number: -inf"},
+      {inf, nan, "Starting t Value is not a finite number: inf"},
+      // 1e308 - (-1e308) overflows, though both ends are finite
+      {-1e308, 1e308,
+       "The t range from -1e+308 to 1e+308 is too wide to sample; choose closer ends."},
+  };
+  for (const Case& c : cases) {
+    SamplePoints samples;
+    EXPECT_EQ(samplingError("t", "0", "0", samples, c.tStart, c.tEnd), c.message);
+    EXPECT_TRUE(samples.empty());
+  }
+}
+
+// The extremes that still work: ends at the edge of the doubles, and a span of a few ulps.
+TEST(sampleCurve, SamplesHugeAndTinyFiniteRanges) {
+  SamplePoints samples;
+  sampleCurve(1e308, -1e308 / 2, "t / 1e308", "0", "0", samples, kPi);
+  EXPECT_EQ(samples.front().x, 1.0);
+  EXPECT_NEAR(samples.back().x, -0.5, 1e-15);
+  sampleCurve(1.0, std::nextafter(1.0, 2.0), "t", "0", "0", samples, kPi);
+  EXPECT_EQ(samples.front().x, 1.0);
+  EXPECT_EQ(samples.back().x, std::nextafter(1.0, 2.0));
 }
 
 TEST(sampleCurve, NamesTheCoordinateAndTheFirstTWhereAValueIsNotFinite) {
