@@ -1,6 +1,7 @@
 // The driver: plays the user against the simulated host and reports what the add-in left there.
 #include "host/driver/HostSession.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "host/sim/FaultTable.h"
@@ -215,9 +216,19 @@ void HostSession::failOperation(const std::string& operation, FaultMode mode, in
 
 void HostSession::clearFaults() { host_->faults.clear(); }
 
+std::map<std::string, int> HostSession::operationCalls() const { return host_->faults.calls(); }
+
+void HostSession::resetOperationCalls() { host_->faults.resetCalls(); }
+
 std::vector<std::string> HostSession::operationNames() { return FaultTable::operationNames(); }
 
 std::vector<std::string> HostSession::handlerErrors() const { return host_->handlerErrors; }
+
+int HostSession::nonStandardHandlerErrors() const {
+  // The events record an exception of any other type under this text (SimEvent::raise).
+  return static_cast<int>(std::count(host_->handlerErrors.begin(), host_->handlerErrors.end(),
+                                     "exception of a non-standard type"));
+}
 
 HostAllocations HostSession::allocations() { return hostAllocations(); }
 

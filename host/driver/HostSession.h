@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -190,6 +191,11 @@ class HostSession {
   /// in operationNames() or a call below 1.
   void failOperation(const std::string& operation, FaultMode mode, int call = 1);
   void clearFaults();
+  /// How often each operation was called (faulted or not) since the session started or
+  /// resetOperationCalls() ran; operations not called have no entry. A test learns this way which
+  /// operations one user move makes the add-in call.
+  std::map<std::string, int> operationCalls() const;
+  void resetOperationCalls();
   /// Every operation name, "Class.member", e.g. "Application.activeProduct",
   /// "Component.customGraphicsGroups", "CustomGraphicsGroups.add", "Sketches.add",
   /// "NurbsCurve3D.createNonRational", "CommandInputs.itemById", "UserInterface.workspaces".
@@ -198,6 +204,8 @@ class HostSession {
   // Diagnostics beyond the add-in's contract
   /// Texts of exceptions that left an event handler's notify (the host swallowed them).
   std::vector<std::string> handlerErrors() const;
+  /// How many of those were not std::exceptions (which an add-in must never let out).
+  int nonStandardHandlerErrors() const;
   /// Host buffers allocated and freed so far (process-wide).
   static HostAllocations allocations();
 

@@ -26,14 +26,17 @@ void FaultTable::fail(const std::string& operation, FaultMode mode, int call) {
 void FaultTable::clear() { faults_.clear(); }
 
 bool FaultTable::countCall(const char* operation) {
-  auto fault = faults_.find(operation);
-  if (fault == faults_.end()) {
+  auto counted = calls_.find(operation);
+  if (counted == calls_.end()) {
     if (!knownOperation(operation)) {
       std::fprintf(stderr, "fusionsim: operation %s missing from the name table\n", operation);
       std::abort();
     }
-    return false;
+    counted = calls_.emplace(operation, 0).first;
   }
+  ++counted->second;
+  auto fault = faults_.find(operation);
+  if (fault == faults_.end()) return false;
   Fault& f = fault->second;
   ++f.calls;
   switch (f.mode) {

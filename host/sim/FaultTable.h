@@ -26,6 +26,11 @@ class FaultTable {
   /// the host's own code: it is reported and aborts.
   bool countCall(const char* operation);
 
+  /// Calls of every operation since the table was made or resetCalls() ran, faulted or not; an
+  /// operation never called has no entry.
+  const std::map<std::string, int>& calls() const { return calls_; }
+  void resetCalls() { calls_.clear(); }
+
  private:
   struct Fault {
     FaultMode mode;
@@ -33,6 +38,7 @@ class FaultTable {
     int calls = 0;
   };
   std::map<std::string, Fault> faults_;
+  std::map<std::string, int> calls_;
 };
 
 /// Counts a call of `operation` in the current session and answers whether it must fail; false

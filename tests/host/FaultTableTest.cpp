@@ -6,6 +6,7 @@
 #include <Fusion/FusionAll.h>
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
 #include "host/driver/HostSession.h"
@@ -82,6 +83,23 @@ TEST(FaultTable, StaticCreatorsFailToo) {
   EXPECT_TRUE(Application::get());
   session.failOperation("Color.create", fsim::FaultMode::Always);
   EXPECT_FALSE(Color::create(1, 2, 3, 4));
+}
+
+// A sweep learns from these counts which operations one user move calls, so every call counts,
+// faulted or not, and a reset starts the next move from zero.
+TEST(FaultTable, CountsEveryCallOfEveryOperation) {
+  fsim::HostSession session;
+  Ptr<Application> app = Application::get();
+  app->activeProduct();
+  EXPECT_EQ(session.operationCalls(),
+            (std::map<std::string, int>{{"Application.activeProduct", 1}, {"Application.get", 1}}));
+
+  session.resetOperationCalls();
+  EXPECT_TRUE(session.operationCalls().empty());
+  session.failOperation("Application.activeProduct", fsim::FaultMode::Once);
+  failuresOfFiveCalls();
+  EXPECT_EQ(session.operationCalls(),
+            (std::map<std::string, int>{{"Application.activeProduct", 5}, {"Application.get", 1}}));
 }
 
 }  // namespace
