@@ -29,7 +29,7 @@ const OptionSpec kOptions[] = {
     {"--json", "FILE", "write inputs, status, preview and sketches as JSON", "--json -"},
     {"--svg", "FILE", "draw the curve in four views", "--svg helix.svg"},
     {"--dxf", "FILE", "write the created spline as a DXF R2000 SPLINE", "--dxf helix.dxf"},
-    {"--addin", "PATH", "the add-in library to load", "--addin build/addin/libVintrel.so"},
+    {"--addin", "PATH", "the add-in library to load", "--addin build/addin/Vintrel.so"},
     {"--quiet", nullptr, "print nothing but errors", "--quiet"},
     {"--help", nullptr, "show this help", "--help"},
 };

@@ -23,20 +23,20 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-// The add-in built beside this program: <build>/addin/libVintrel.so next to <build>/tools/sorvane.
+// The add-in built beside this program: <build>/addin/Vintrel.so next to <build>/tools/sorvane.
 // The path CMake knew at build time is the fallback for a program that was copied elsewhere.
 std::string defaultAddInPath() {
   char buffer[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
   if (length > 0) {
     const std::string exe(buffer, static_cast<std::size_t>(length));
-    const std::string beside = exe.substr(0, exe.rfind('/')) + "/../addin/libVintrel.so";
+    const std::string beside = exe.substr(0, exe.rfind('/')) + "/../addin/Vintrel.so";
     if (access(beside.c_str(), R_OK) == 0) return beside;
   }
 #ifdef SORVANE_ADDIN_PATH
   return SORVANE_ADDIN_PATH;
 #else
-  return "libVintrel.so";
+  return "Vintrel.so";
 #endif
 }
 

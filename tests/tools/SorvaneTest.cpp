@@ -143,9 +143,9 @@ TEST(Sorvane, HelpExitsZero) {
 }
 
 TEST(Sorvane, MissingAddInExitsOne) {
-  const Outcome run = sorvane({"--addin", "/nonexistent/libVintrel.so"});
+  const Outcome run = sorvane({"--addin", "/nonexistent/Vintrel.so"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err.rfind("sorvane: cannot load the add-in /nonexistent/libVintrel.so: ", 0), 0u)
+  EXPECT_EQ(run.err.rfind("sorvane: cannot load the add-in /nonexistent/Vintrel.so: ", 0), 0u)
       << run.err;
 }
 
