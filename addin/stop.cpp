@@ -9,8 +9,10 @@ using namespace adsk::core;
 
 namespace {
 
-// False when the panel cannot be found: the command then stays registered and the host objects
-// stay held, so that a later stop can still remove it.
+// False when the panel cannot be found or the host refuses to delete the control or the
+// definition: the command then stays registered and the host objects stay held, so that a later
+// stop can still remove it. A definition left behind after the library is unloaded would keep
+// the address of its command-created handler.
 bool unregisterCommand() {
   releaseCustomGraphicsManager();
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
@@ -19,8 +21,8 @@ bool unregisterCommand() {
   Ptr<ToolbarControl> control = controls->itemById(commandId);
   hv::f360::throwIfNull(definitions);
   Ptr<CommandDefinition> definition = definitions->itemById(commandId);
-  if (control) control->deleteMe();
-  if (definition) definition->deleteMe();
+  if (control && !control->deleteMe()) return false;
+  if (definition && !definition->deleteMe()) return false;
   userInterface = nullptr;
   return true;
 }

@@ -54,6 +54,9 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs) {
   Ptr<CommandInputs> inputs = command->commandInputs();
   const SamplePoints samples = sampleDialogCurve(inputs);
   Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kSplineTolerance).curve;
+  // The host refuses a spline without a curve; checked before any sketch is made, a refused
+  // curve cannot leave an empty new sketch behind.
+  throwIfNull(curve);
   Ptr<Sketch> sketch = sketchInEdit();
   if (!sketch) sketch = addSketchOnXYPlane();
   throwIfNull(sketch);

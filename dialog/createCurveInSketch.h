@@ -7,7 +7,8 @@
 
 /// Adds one spline, and when no sketch is in edit one new sketch, to the active design.
 /// Throws hv::f360::NullObjectError for missing event arguments, event, command, inputs,
-/// application, design, root component, sketch collection, sketch or curve collections, and
+/// fitted curve, application, design, root component, sketch collection, sketch or curve
+/// collections, and
 /// sampleCurve's std::runtime_error for an expression that fails; both leave before any sketch
 /// is found or made, except that a sketch made before a later failure stays. The host's answer
 /// to the added spline is not checked.

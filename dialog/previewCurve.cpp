@@ -38,6 +38,8 @@ FitStatus previewCurve(const SamplePoints& samples) {
   NurbsCurveFit fit = fitNurbsCurve(samples, kSplineTolerance);
   hv::f360::throwIfNull(fit.curve);
   status.controlCount = fit.curve->controlPointCount();
+  // No curve has zero control points: a zero is the host failing to answer, not a count to show.
+  hv::f360::throwIfNull(status.controlCount);
   Ptr<Color> red = Color::create(255, 0, 0, 255);
   manager->addCurve(fit.curve, kPreviewWeight, red);
   status.largestDeviation = unmetDeviation(fit.spline, samples);

@@ -10,6 +10,7 @@
 /// pixels wide, not selectable. Returns the curve's number of control points and, when no fit met
 /// the tolerance, the accurately measured largest deviation if it exceeds the tolerance. Empty
 /// `samples`: returns a count of 0 and draws nothing.
-/// Throws hv::f360::NullObjectError when the application, design, group, curve or viewport is
-/// missing; a group already added then stays until the next preview or the dialog's end.
+/// Throws hv::f360::NullObjectError when the application, design, group, curve, its control-point
+/// count (0) or viewport is missing; a group already added then stays until the next preview or
+/// the dialog's end.
 FitStatus previewCurve(const SamplePoints& samples);

@@ -36,6 +36,9 @@ void updatePreview(const Ptr<CommandInputs>& inputs) {
     statusDisplay->text(status);
   } catch (const std::exception& error) {
     throwIfNull(statusDisplay);
+    // What was drawn before the failure (a curve whose viewport refresh failed, or an empty
+    // group) must not pass for a preview next to the error text.
+    releaseCustomGraphicsManager();
     statusDisplay->text(error.what());
   }
 }

@@ -8,6 +8,6 @@
 /// Removes the old preview, reads the inputs and the design's parameters, samples, fits and
 /// draws the new preview, and sets the text box "vtlStatusDisplayID" to "N spline controls" (see
 /// statusText). A standard exception on the way is shown instead, by its what() text, and leaves
-/// no preview. Throws hv::f360::NullObjectError when `inputs` is null or the text box is missing
-/// (the curve is drawn all the same in that case).
+/// no preview: what was drawn before it is removed again. Throws hv::f360::NullObjectError when
+/// `inputs` is null or the text box is missing (the curve is drawn all the same in that case).
 void updatePreview(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);

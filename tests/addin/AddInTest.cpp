@@ -4,13 +4,15 @@ HeldReferences heldBetweenEvents(bool previewShown) {
   return {{"adsk::core::Application", previewShown ? 2 : 1}, {"adsk::core::UserInterface", 1}};
 }
 
-HeldReferences AddInTest::held() const {
+HeldReferences heldReferences(const fsim::HostSession& host) {
   HeldReferences references;
   for (const fsim::HeldObject& object : host.heldObjects()) {
     references[object.type] += object.references;
   }
   return references;
 }
+
+HeldReferences AddInTest::held() const { return heldReferences(host); }
 
 void AddInTest::TearDown() {
   addIn.unload();

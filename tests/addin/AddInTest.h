@@ -24,6 +24,9 @@ using HeldReferences = std::map<std::string, int>;
 /// is shown: once more in the preview's manager) and the user interface.
 HeldReferences heldBetweenEvents(bool previewShown);
 
+/// The references that Ptrs outside the host hold, by type, summed.
+HeldReferences heldReferences(const fsim::HostSession& host);
+
 class AddInTest : public ::testing::Test {
  protected:
   /// Unloads the library, whatever the test left behind: its teardown must let go of every host

@@ -1,0 +1,452 @@
+// The fault sweep: for each user move (run, the first click, an input change, OK outside and
+// inside a sketch, Cancel, stop, unloading with a preview shown) and for every host operation
+// that move calls, that operation answers null or false once, from its first call on, and at each
+// later call it gets. Whatever fails, nothing may crash, only standard exceptions may leave a
+// handler, the user must see either the move's normal result or its failure (never half a result
+// passed off as success), and once the host answers again the add-in must stop cleanly and let go
+// of everything.
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "AddInTest.h"
+
+namespace {
+
+constexpr char kUnknownException[] = "Unknown exception";
+constexpr char kErrorMessageStart[] = "An unexpected condition was encountered.";
+const std::string kCommandCreated = std::string("commandCreated:") + kCommandId;
+
+int pairsTried = 0;
+int faultsTried = 0;
+
+// ctest runs each scenario in a process of its own, so each prints its own total.
+class SweepTotals : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    std::printf("fault sweep: %d (scenario, operation) pairs, %d faults\n", pairsTried,
+                faultsTried);
+  }
+};
+
+const auto* const sweepTotals = ::testing::AddGlobalTestEnvironment(new SweepTotals);
+
+/// One host process with the add-in loaded, made afresh for every fault.
+struct Session {
+  fsim::HostSession host;
+  fsim::AddInLibrary addIn{VINTREL_ADDIN_PATH};
+
+  void click() { host.click(kWorkspaceId, kPanelId, kCommandId); }
+  bool registered() const {
+    return host.hasControl(kWorkspaceId, kPanelId, kCommandId) ||
+           host.hasCommandDefinition(kCommandId);
+  }
+};
+
+/// What the user and the host can see after a move.
+struct Outcome {
+  bool result = false;  ///< run's or stop's answer; true for the other moves
+  std::vector<fsim::MessageBoxRecord> messages;
+  bool dialogOpen = false;
+  std::optional<std::string> status;
+  std::vector<fsim::GraphicsGroupInfo> previewGroups;
+  std::vector<fsim::SketchInfo> sketches;
+  HeldReferences held;
+  std::vector<std::string> handlerErrors;
+  bool control = false, definition = false;
+  bool registered = false;  ///< control or definition still there
+  std::size_t createdHandlers = 0;
+};
+
+std::vector<fsim::GraphicsGroupInfo> previewGroupsOf(const fsim::HostSession& host) {
+  std::vector<fsim::GraphicsGroupInfo> groups;
+  for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {
+    if (group.id == kPreviewGroupId) groups.push_back(group);
+  }
+  return groups;
+}
+
+Outcome observe(const Session& session, bool result) {
+  const fsim::HostSession& host = session.host;
+  Outcome outcome;
+  outcome.result = result;
+  outcome.messages = host.messageBoxes();
+  outcome.dialogOpen = host.dialogOpen();
+  try {
+    if (outcome.dialogOpen) outcome.status = host.textBoxText(kStatusId);
+  } catch (const std::runtime_error&) {
+    // The dialog could not create its text box.
+  }
+  outcome.previewGroups = previewGroupsOf(host);
+  outcome.sketches = host.sketches();
+  outcome.held = heldReferences(host);
+  outcome.handlerErrors = host.handlerErrors();
+  outcome.control = host.hasControl(kWorkspaceId, kPanelId, kCommandId);
+  outcome.definition = host.hasCommandDefinition(kCommandId);
+  outcome.registered = outcome.control || outcome.definition;
+  outcome.createdHandlers = host.handlerCount(kCommandCreated);
+  return outcome;
+}
+
+// A text or number the host does not give reads as empty or zero, so the curve changes but is
+// still a curve: it is computed and counted as usual.
+const std::set<std::string> kReadAsValues{"StringValueCommandInput.value",
+                                          "ValueCommandInput.value"};
+// Without the text box, or when the host refuses its new text, the status cannot change; without
+// the command or its inputs the preview handler has nothing to update.
+const std::set<std::string> kStatusUnchanged{"CommandInputs.itemById", "TextBoxCommandInput.text",
+                                             "CommandEventArgs.command", "Command.commandInputs"};
+// The API offers no way to delete a sketch, so one made before the spline is refused stays.
+const std::set<std::string> kAfterNewSketch{
+    "Sketch.sketchCurves", "SketchCurves.sketchFixedSplines", "SketchFixedSplines.addByNurbsCurve"};
+// A refused look-up reads as a control or definition the user already removed, which is no error.
+const std::set<std::string> kRegistrationLookUps{"ToolbarControls.itemById",
+                                                 "CommandDefinitions.itemById"};
+
+/// The fault of one sweep pass, and what the same move gave before and without it.
+struct Fault {
+  std::string operation;
+  fsim::FaultMode mode;
+  int call;
+  const Outcome& before;
+  const Outcome& faultFree;
+  const std::set<std::string>& removalOperations;  ///< what deleting a preview calls
+
+  bool is(const std::set<std::string>& operations) const { return operations.count(operation) > 0; }
+  bool blocksPreviewRemoval() const { return is(removalOperations); }
+};
+
+bool sameCurve(const fsim::NurbsData& a, const fsim::NurbsData& b) {
+  return a.degree == b.degree && a.controlPoints == b.controlPoints && a.knots == b.knots;
+}
+
+int curvesIn(const std::vector<fsim::GraphicsGroupInfo>& groups) {
+  int curves = 0;
+  for (const auto& group : groups) curves += static_cast<int>(group.curves.size());
+  return curves;
+}
+
+// Only standard exceptions may leave a handler; those that do are the null-object error.
+void expectOnlyNullObjectErrorsLeftHandlers(const Outcome& outcome) {
+  for (const std::string& error : outcome.handlerErrors) EXPECT_EQ(error, kUnknownException);
+}
+
+// run: registered as without the fault, or false with the unexpected-error message ending in
+// the null-object error's text (no message at all while no user interface is known).
+void checkRun(const Outcome& outcome, const Fault& fault) {
+  if (outcome.result) {
+    EXPECT_TRUE(outcome.control);
+    EXPECT_TRUE(outcome.definition);
+    return;
+  }
+  EXPECT_FALSE(outcome.control);
+  const bool noUserInterface =
+      fault.operation == "Application.get" || fault.operation == "Application.userInterface";
+  ASSERT_EQ(outcome.messages.size(), noUserInterface ? 0u : 1u);
+  if (noUserInterface) return;
+  const std::string& text = outcome.messages[0].text;
+  EXPECT_EQ(text.rfind(kErrorMessageStart, 0), 0u) << text;
+  const std::string lastLine = text.substr(text.rfind('\n') + 1);
+  EXPECT_EQ(lastLine, kUnknownException);
+}
+
+// A preview move: the count and the same curve as without the fault, or the null-object error's
+// text with no curve drawn.
+void checkPreview(const Outcome& outcome, const Fault& fault) {
+  expectOnlyNullObjectErrorsLeftHandlers(outcome);
+  EXPECT_TRUE(outcome.held == heldBetweenEvents(false) || outcome.held == heldBetweenEvents(true));
+  if (!outcome.status) return;  // no text box: nowhere to say anything
+  const std::string& status = *outcome.status;
+  const int curves = curvesIn(outcome.previewGroups);
+  // An old preview whose removal the fault blocked stays, and may even take the new curve.
+  const int leftBehind = fault.blocksPreviewRemoval() ? 1 : 0;
+  if (status == kUnknownException) {
+    EXPECT_LE(curves, fault.mode == fsim::FaultMode::Once ? 0 : leftBehind);
+  } else if (status == fault.before.status.value_or("") && fault.is(kStatusUnchanged)) {
+    EXPECT_LE(curves, 1 + leftBehind);
+  } else if (status == *fault.faultFree.status && !leftBehind) {
+    ASSERT_EQ(outcome.previewGroups.size(), 1u);
+    ASSERT_EQ(outcome.previewGroups[0].curves.size(), 1u);
+    const auto& expected = fault.faultFree.previewGroups[0].curves[0].curve;
+    EXPECT_TRUE(sameCurve(outcome.previewGroups[0].curves[0].curve, expected) ||
+                fault.is(kReadAsValues));
+  } else if (status == *fault.faultFree.status || fault.is(kReadAsValues)) {
+    EXPECT_NE(status.find(" spline controls"), std::string::npos) << status;
+    EXPECT_GE(curves, 1);
+    EXPECT_LE(curves, 1 + leftBehind);
+  } else {
+    ADD_FAILURE() << "status " << status;
+  }
+}
+
+// OK: one spline as without the fault, in the same sketch, or nothing at all; never a new sketch
+// left empty while the user is told nothing.
+void checkConfirm(const Outcome& outcome, const Fault& fault) {
+  EXPECT_TRUE(outcome.handlerErrors.empty());
+  EXPECT_FALSE(outcome.dialogOpen);
+  const auto& expected = fault.faultFree.sketches;
+  const fsim::NurbsData* expectedSpline = nullptr;
+  for (const auto& sketch : expected) {
+    if (!sketch.splines.empty()) expectedSpline = &sketch.splines[0];
+  }
+  ASSERT_NE(expectedSpline, nullptr);
+  int splines = 0;
+  for (const auto& sketch : outcome.sketches) {
+    if (sketch.createdDuringSession && !fault.is(kAfterNewSketch)) {
+      EXPECT_EQ(sketch.splines.size(), 1u) << sketch.name;
+    }
+    for (const auto& spline : sketch.splines) {
+      EXPECT_TRUE(sameCurve(spline, *expectedSpline) || fault.is(kReadAsValues));
+      ++splines;
+    }
+  }
+  EXPECT_LE(splines, 1);
+}
+
+// Cancel: the dialog closes and the preview goes.
+void checkCancel(const Outcome& outcome, const Fault& fault) {
+  EXPECT_TRUE(outcome.handlerErrors.empty());
+  EXPECT_FALSE(outcome.dialogOpen);
+  EXPECT_EQ(outcome.held, heldBetweenEvents(false));
+  if (!fault.blocksPreviewRemoval()) {
+    EXPECT_TRUE(outcome.previewGroups.empty());
+  }
+}
+
+// stop: true with the command removed and nothing held, or false with both references kept so
+// that a later stop can finish the job.
+void checkStop(const Outcome& outcome, const Fault& fault) {
+  if (outcome.result) {
+    EXPECT_FALSE(outcome.registered && !fault.is(kRegistrationLookUps));
+    EXPECT_EQ(outcome.held, HeldReferences());
+  } else {
+    EXPECT_EQ(outcome.held, heldBetweenEvents(false));
+  }
+}
+
+// Unloading: whatever the preview's removal could not do, nothing stays referenced.
+void checkUnload(const Outcome& outcome, const Fault& fault) {
+  EXPECT_EQ(outcome.held, HeldReferences());
+  if (!fault.blocksPreviewRemoval()) {
+    EXPECT_TRUE(outcome.previewGroups.empty());
+  }
+}
+
+struct Scenario {
+  const char* name;
+  std::function<void(Session&)> setUp;  ///< brings the host, fault-free, to just before the move
+  std::function<bool(Session&)> move;
+  std::function<void(const Outcome&, const Fault&)> check;
+};
+
+void openDialog(Session& session) {
+  ASSERT_TRUE(session.addIn.run(""));
+  session.click();
+  ASSERT_TRUE(session.host.dialogOpen());
+}
+
+void openDialogInSketch(Session& session) {
+  session.host.editSketch(session.host.addSketch(fsim::OriginPlane::XY));
+  openDialog(session);
+}
+
+const Scenario kRun{"run", [](Session&) {}, [](Session& s) { return s.addIn.run("false"); },
+                    checkRun};
+const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
+                      [](Session& s) { return s.click(), true; }, checkPreview};
+const Scenario kInputChange{
+    "input change", openDialog,
+    [](Session& s) { return s.host.setInputText("xFunctionInput_", "t"), true; }, checkPreview};
+const Scenario kConfirmOutsideSketch{"OK outside a sketch", openDialog,
+                                     [](Session& s) { return s.host.confirm(), true; },
+                                     checkConfirm};
+const Scenario kConfirmInSketch{"OK inside a sketch", openDialogInSketch,
+                                [](Session& s) { return s.host.confirm(), true; }, checkConfirm};
+const Scenario kCancel{"Cancel", openDialog, [](Session& s) { return s.host.cancel(), true; },
+                       checkCancel};
+const Scenario kStop{"stop", openDialog, [](Session& s) { return s.addIn.stop(""); }, checkStop};
+const Scenario kUnload{"unload with a preview shown", openDialog,
+                       [](Session& s) { return s.addIn.unload(), true; }, checkUnload};
+
+/// Runs the move; an exception of a type that is not standard must never reach the host.
+bool playMove(const Scenario& scenario, Session& session) {
+  try {
+    return scenario.move(session);
+  } catch (const std::exception& error) {
+    ADD_FAILURE() << "standard exception left the move: " << error.what();
+  } catch (...) {
+    ADD_FAILURE() << "an exception of a non-standard type left the move";
+  }
+  return false;
+}
+
+/// The move without a fault: its outcome and the calls it made of each operation.
+struct FaultFreeRun {
+  Outcome outcome;
+  std::map<std::string, int> calls;
+};
+
+FaultFreeRun runFaultFree(const Scenario& scenario) {
+  Session session;
+  scenario.setUp(session);
+  session.host.resetOperationCalls();
+  const bool result = playMove(scenario, session);
+  FaultFreeRun run{observe(session, result), session.host.operationCalls()};
+  return run;
+}
+
+/// After the move: faults cleared, the dialog closed, stop succeeds and leaves nothing held.
+void endCleanly(Session& session, const Fault& fault) {
+  session.host.clearFaults();
+  if (!session.addIn.loaded()) return;
+  if (session.host.dialogOpen()) session.host.cancel();
+  EXPECT_TRUE(session.addIn.stop(""));
+  EXPECT_FALSE(session.registered() && !fault.is(kRegistrationLookUps));
+  EXPECT_EQ(heldReferences(session.host), HeldReferences());
+  session.addIn.unload();
+  EXPECT_EQ(heldReferences(session.host), HeldReferences());
+  EXPECT_EQ(session.host.nonStandardHandlerErrors(), 0);
+}
+
+std::set<std::string> keysOf(const std::map<std::string, int>& calls) {
+  std::set<std::string> keys;
+  for (const auto& [name, count] : calls) keys.insert(name);
+  return keys;
+}
+
+const char* modeName(fsim::FaultMode mode) {
+  return mode == fsim::FaultMode::Once ? "once at call" : "from call";
+}
+
+void sweep(const Scenario& scenario) {
+  const FaultFreeRun faultFree = runFaultFree(scenario);
+  const std::set<std::string> removal = keysOf(runFaultFree(kCancel).calls);
+  ASSERT_FALSE(faultFree.calls.empty());
+  const int pairsBefore = pairsTried, faultsBefore = faultsTried;
+  for (const auto& [operation, calls] : faultFree.calls) {
+    ++pairsTried;
+    std::vector<std::pair<fsim::FaultMode, int>> faults{{fsim::FaultMode::FromCall, 1}};
+    for (int call = 1; call <= calls; ++call) faults.emplace_back(fsim::FaultMode::Once, call);
+    for (const auto& [mode, call] : faults) {
+      SCOPED_TRACE(std::string(scenario.name) + ": " + operation + " fails " + modeName(mode) +
+                   " " + std::to_string(call));
+      ++faultsTried;
+      Session session;
+      scenario.setUp(session);
+      const Outcome before = observe(session, true);
+      session.host.failOperation(operation, mode, call);
+      const bool result = playMove(scenario, session);
+      session.host.clearFaults();
+      const Fault fault{operation, mode, call, before, faultFree.outcome, removal};
+      scenario.check(observe(session, result), fault);
+      endCleanly(session, fault);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+  }
+  std::printf("fault sweep, %s: %d operations, %d faults\n", scenario.name,
+              pairsTried - pairsBefore, faultsTried - faultsBefore);
+}
+
+// The old whole-life check, one operation refusing every call from run to Cancel: whatever
+// fails, once the host answers again stop succeeds and nothing stays held.
+bool hasInput(const fsim::HostSession& host, const std::string& id) {
+  for (const fsim::InputInfo& input : host.inputs()) {
+    if (input.id == id) return true;
+  }
+  return false;
+}
+
+void playWholeLife(Session& session) {
+  fsim::HostSession& host = session.host;
+  session.addIn.run("false");
+  if (!host.hasControl(kWorkspaceId, kPanelId, kCommandId)) return;
+  session.click();
+  if (hasInput(host, "xFunctionInput_")) host.setInputText("xFunctionInput_", "t");
+  if (hasInput(host, "maxTValueInput_")) host.setInputValue("maxTValueInput_", 2.0);
+  host.confirm();
+  session.click();
+  if (hasInput(host, "yFunctionInput_")) host.setInputText("yFunctionInput_", "cos(");
+  host.cancel();
+}
+
+TEST(FaultSweep, EveryOperationRefusingAWholeLife) {
+  for (const std::string& operation : fsim::HostSession::operationNames()) {
+    SCOPED_TRACE(operation + " always fails");
+    Session session;
+    session.host.failOperation(operation, fsim::FaultMode::Always);
+    try {
+      playWholeLife(session);
+      if (session.host.dialogOpen()) session.host.cancel();
+      session.addIn.stop("");
+    } catch (...) {
+      ADD_FAILURE() << "an exception left the add-in";
+    }
+    session.host.clearFaults();
+    EXPECT_TRUE(session.addIn.stop(""));
+    EXPECT_EQ(heldReferences(session.host), HeldReferences());
+    session.addIn.unload();
+    EXPECT_EQ(heldReferences(session.host), HeldReferences());
+    EXPECT_EQ(session.host.nonStandardHandlerErrors(), 0);
+  }
+}
+
+// Faults the sweep found, each with the move where it showed.
+class SweepFindings : public AddInTest {};
+
+TEST_F(SweepFindings, RefusedCurveLeavesNoEmptySketchOnOk) {
+  startAndOpenDialog();
+  host.failOperation("NurbsCurve3D.createNonRational", fsim::FaultMode::Once);
+  host.confirm();
+  EXPECT_TRUE(host.sketches().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(SweepFindings, CountTheHostCannotGiveIsAnErrorNotZero) {
+  ASSERT_TRUE(addIn.run(""));
+  host.failOperation("NurbsCurve3D.controlPointCount", fsim::FaultMode::Once);
+  click();
+  EXPECT_EQ(status(), kUnknownException);
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(SweepFindings, CurveDrawnBeforeAFailureDoesNotStayBesideTheError) {
+  ASSERT_TRUE(addIn.run(""));
+  host.failOperation("Application.activeViewport", fsim::FaultMode::Once);
+  click();
+  EXPECT_EQ(status(), kUnknownException);
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
+TEST_F(SweepFindings, StopKeepsItsReferencesWhenADeletionIsRefused) {
+  for (const char* deletion : {"ToolbarControl.deleteMe", "CommandDefinition.deleteMe"}) {
+    SCOPED_TRACE(deletion);
+    ASSERT_TRUE(addIn.run(""));
+    host.failOperation(deletion, fsim::FaultMode::Once);
+    EXPECT_FALSE(addIn.stop(""));
+    EXPECT_TRUE(host.hasCommandDefinition(kCommandId));
+    expectHeldBetweenEvents(false);
+    // The next stop finishes the job.
+    EXPECT_TRUE(addIn.stop(""));
+    EXPECT_FALSE(host.hasControl(kWorkspaceId, kPanelId, kCommandId));
+    EXPECT_FALSE(host.hasCommandDefinition(kCommandId));
+    expectNothingHeld();
+  }
+}
+
+TEST(FaultSweep, Run) { sweep(kRun); }
+TEST(FaultSweep, Click) { sweep(kClick); }
+TEST(FaultSweep, InputChange) { sweep(kInputChange); }
+TEST(FaultSweep, ConfirmOutsideSketch) { sweep(kConfirmOutsideSketch); }
+TEST(FaultSweep, ConfirmInsideSketch) { sweep(kConfirmInSketch); }
+TEST(FaultSweep, Cancel) { sweep(kCancel); }
+TEST(FaultSweep, Stop) { sweep(kStop); }
+TEST(FaultSweep, UnloadWithPreviewShown) { sweep(kUnload); }
+
+}  // namespace
