@@ -95,13 +95,15 @@ class BezierSegment {
 // The cubic pieces of the spline between its distinct knots, with each piece's knot interval.
 class BezierPieces {
  public:
-  explicit BezierPieces(const num::BSplineCurveFit<double>& curve)
+  /// The pieces of `curve` with every coordinate multiplied by `scale`, a power of two.
+  BezierPieces(const num::BSplineCurveFit<double>& curve, double scale)
       : knots_(curve.Basis().KnotVector()) {
     const std::vector<double>& coordinates = curve.ControlCoordinates();
     const int controlCount = curve.ControlPointCount();
     controls_.resize(controlCount);
     for (int i = 0; i < controlCount; ++i) {
-      controls_[i] = {coordinates[3 * i], coordinates[3 * i + 1], coordinates[3 * i + 2]};
+      controls_[i] = {coordinates[3 * i] * scale, coordinates[3 * i + 1] * scale,
+                      coordinates[3 * i + 2] * scale};
     }
     for (int span = kDegree; span < controlCount; ++span) {
       const double a = knots_[span];
@@ -250,6 +252,26 @@ class NearestDistanceSearch {
   std::vector<Pending> stack_;
 };
 
+// Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
+// infinite. Such a curve is measured scaled down by a power of two, which changes no digit of
+// its coordinates; the factor is 1 for every curve of a sensible size.
+double overflowSafeScale(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+  constexpr double kLargestSafe = 1e150;
+  double largest = 0.0;
+  for (double c : curve.ControlCoordinates()) {
+    if (std::isfinite(c)) largest = std::max(largest, std::abs(c));
+  }
+  for (const SamplePoint& p : samples) {
+    for (double c : {p.x, p.y, p.z}) {
+      if (std::isfinite(c)) largest = std::max(largest, std::abs(c));
+    }
+  }
+  if (largest <= kLargestSafe) return 1.0;
+  int exponent = 0;
+  std::frexp(largest, &exponent);
+  return std::ldexp(1.0, -exponent);
+}
+
 }  // namespace
 
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
@@ -261,7 +283,8 @@ double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampleP
   if (samples.empty()) {
     return 0.0;
   }
-  const BezierPieces pieces(curve);
+  const double scale = overflowSafeScale(curve, samples);
+  const BezierPieces pieces(curve, scale);
   const double accuracy = std::max(kRelativeAccuracy * std::max(pieces.extent(), 1.0),
                                    kRoundingAccuracy * pieces.magnitude());
   NearestDistanceSearch search(pieces, accuracy);
@@ -270,7 +293,7 @@ double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampleP
       samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
   double largest = 0.0;
   for (std::size_t k = 0; k < samples.size(); ++k) {
-    const SamplePoint& p = samples[k];
+    const SamplePoint p{samples[k].x * scale, samples[k].y * scale, samples[k].z * scale};
     // The sample's own curve point bounds its distance; a sample that cannot beat the largest
     // distance so far needs no search.
     const double ownDistance =
@@ -280,5 +303,5 @@ double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampleP
     }
     largest = std::max(largest, search.distance(p, ownDistance, largest));
   }
-  return largest;
+  return largest / scale;
 }

@@ -10,7 +10,8 @@
 /// (a cubic fit, 3 coordinates), accurate to about 1e-12 times the size of the curve (at least
 /// 1e-12). Closed curves, cusps and turns lying close together are handled: every part of the
 /// curve that could be nearer is examined. Returns 0 for no samples; samples that are not finite
-/// are passed over. Throws std::invalid_argument unless `curve` is a cubic fit of 3 coordinates
-/// with its full knot vector. Costs a few milliseconds, up to a few tens on curves whose turns lie
-/// close together, for 2049 samples and 128 control points.
+/// are passed over. Curves too large to square a distance of (1e150 and beyond) are measured as
+/// accurately. Throws std::invalid_argument unless `curve` is a cubic fit of 3 coordinates with its
+/// full knot vector. Costs a few milliseconds, up to a few tens on curves whose turns lie close
+/// together, for 2049 samples and 128 control points.
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);

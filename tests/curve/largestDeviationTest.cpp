@@ -76,4 +76,16 @@ TEST(largestDeviation, AgreesWithADenseScan) {
   EXPECT_NEAR(largestDeviation(curve, some), expected, 1e-9);
 }
 
+// The wave of the test above scaled by 2^1000 (about 1e301): squared distances that large
+// overflow, yet the deviation scales exactly with the curve, since a power of two changes no
+// digit of a coordinate and the fit is linear in its samples.
+TEST(largestDeviation, ScalesWithCurvesTooLargeToSquare) {
+  const SamplePoints wave = sampled("0.9 * t", "0.1 * sin(300 * t)", "0");
+  SamplePoints huge = wave;
+  for (SamplePoint& p : huge) p = {std::ldexp(p.x, 1000), std::ldexp(p.y, 1000), 0.0};
+  const double deviation = largestDeviation(fitted(wave, 128), wave);
+  EXPECT_GT(deviation, 0.002);
+  EXPECT_EQ(largestDeviation(fitted(huge, 128), huge), std::ldexp(deviation, 1000));
+}
+
 }  // namespace

@@ -1,0 +1,30 @@
+// Sorts the text of the dialog's notification box into the outcomes the add-in may report: a fit
+// with its control count, or one of its clear error messages. Both fuzz targets check every
+// status they see with it; anything it calls Unclear is a finding.
+#pragma once
+
+#include <string>
+
+/// One notification text, taken apart.
+struct DialogStatus {
+  enum class Kind {
+    Fit,              ///< "N spline controls", N one of 4, 8, ..., 128, maybe with the note
+    ExpressionError,  ///< "x(t): <muparser's message>" (or y, z), the message not empty
+    NotFinite,        ///< "x(t) is not a finite number at t = <number>" (or y, z)
+    BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending), or
+                      ///< "The t range from <number> to <number> is too wide to sample; ..."
+    NullObject,       ///< "Unknown exception": a host object the add-in needed was missing
+    Unclear,          ///< anything else
+  };
+  Kind kind = Kind::Unclear;
+  int controlCount = 0;         ///< Fit only
+  bool toleranceNote = false;   ///< Fit only: " (tolerance 0.002 not met: largest deviation D)"
+  double largestDeviation = 0;  ///< Fit with the note only: D, finite and above 0.002
+};
+
+/// Classifies `text`. The note is accepted only after 128 controls (smaller fits are only
+/// accepted when they meet the tolerance), and only with a finite deviation above the tolerance.
+DialogStatus classifyStatus(const std::string& text);
+
+/// A short name of `kind` for messages.
+const char* kindName(DialogStatus::Kind kind);

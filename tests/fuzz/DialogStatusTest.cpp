@@ -1,0 +1,72 @@
+// The fuzz targets trust this classifier to tell the dialog's promised outcomes from anything
+// else, so its borders are tested: counts that are no fit, notes where none may be, messages
+// that only look like the promised ones.
+#include "tests/fuzz/DialogStatus.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using Kind = DialogStatus::Kind;
+
+TEST(DialogStatus, FitCountsArePowersOfTwoFromFourTo128) {
+  for (int n : {4, 8, 16, 32, 64, 128}) {
+    const DialogStatus status = classifyStatus(std::to_string(n) + " spline controls");
+    EXPECT_EQ(status.kind, Kind::Fit) << n;
+    EXPECT_EQ(status.controlCount, n);
+    EXPECT_FALSE(status.toleranceNote);
+  }
+  for (const char* text :
+       {"0 spline controls", "1 spline controls", "2 spline controls", "12 spline controls",
+        "256 spline controls", "04 spline controls", "-4 spline controls", "4 spline control",
+        "4 spline controls ", " 4 spline controls"}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
+  }
+}
+
+TEST(DialogStatus, ToleranceNoteOnlyAfter128ControlsWithAFiniteDeviationAboveTheTolerance) {
+  const DialogStatus status =
+      classifyStatus("128 spline controls (tolerance 0.002 not met: largest deviation 0.00512)");
+  EXPECT_EQ(status.kind, Kind::Fit);
+  EXPECT_TRUE(status.toleranceNote);
+  EXPECT_DOUBLE_EQ(status.largestDeviation, 0.00512);
+  EXPECT_EQ(classifyStatus("128 spline controls (tolerance 0.002 not met: largest deviation "
+                           "1.23e+03)")
+                .kind,
+            Kind::Fit);
+  for (const char* text :
+       {"64 spline controls (tolerance 0.002 not met: largest deviation 0.00512)",
+        "128 spline controls (tolerance 0.002 not met: largest deviation 0.00100)",
+        "128 spline controls (tolerance 0.002 not met: largest deviation inf)",
+        "128 spline controls (tolerance 0.002 not met: largest deviation nan)",
+        "128 spline controls (tolerance 0.002 not met: largest deviation )",
+        "128 spline controls (tolerance 0.003 not met: largest deviation 0.00512)"}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
+  }
+}
+
+TEST(DialogStatus, ErrorMessagesNameACoordinate) {
+  EXPECT_EQ(classifyStatus("x(t): Unexpected end of expression at position 4").kind,
+            Kind::ExpressionError);
+  EXPECT_EQ(classifyStatus("z(t): ?").kind, Kind::ExpressionError);
+  EXPECT_EQ(classifyStatus("y(t) is not a finite number at t = 0.5").kind, Kind::NotFinite);
+  EXPECT_EQ(classifyStatus("x(t) is not a finite number at t = -nan").kind, Kind::NotFinite);
+  EXPECT_EQ(classifyStatus("Starting t Value is not a finite number: nan").kind, Kind::BadRange);
+  EXPECT_EQ(classifyStatus("Ending t Value is not a finite number: -inf").kind, Kind::BadRange);
+  EXPECT_EQ(classifyStatus("The t range from -1e+308 to 1e+308 is too wide to sample; choose "
+                           "closer ends.")
+                .kind,
+            Kind::BadRange);
+  EXPECT_EQ(classifyStatus("Unknown exception").kind, Kind::NullObject);
+  for (const char* text :
+       {"x(t): ", "w(t): bad", "x(s): bad", "x(t) is not a finite number at t = ",
+        "x(t) is not a finite number at t = 1,5", "", "std::bad_alloc", "Invalid variable index: 1",
+        "unknown exception", "Starting t Value is not a finite number: ",
+        "The t range from a to b is too wide to sample; choose closer ends."}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << '"' << text << '"';
+  }
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+#include "tests/fuzz/fuzzFitFromTexts.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "curve/ParameterTable.h"
+#include "curve/SamplePoints.h"
+#include "curve/fitSplineToSamples.h"
+#include "curve/largestDeviation.h"
+#include "curve/sampleCurve.h"
+#include "dialog/FitStatus.h"
+#include "tests/fuzz/DialogStatus.h"
+#include "tests/fuzz/FuzzInvariant.h"
+#include "tests/fuzz/fuzzInputLines.h"
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+// largestDeviation is exact to about 1e-12 of the curve's size; the fit's own check, which
+// accepted the fit, used a different (upper-bound) distance.
+constexpr double kRelativeSlack = 1e-9;
+
+struct FitRequest {
+  std::string x, y, z;
+  double tStart = 0.0;
+  double tEnd = 1.0;
+  ParameterTable parameters{{"pi", kPi}};
+};
+
+FitRequest decode(const std::vector<std::string>& lines) {
+  FitRequest request;
+  if (lines.size() > 0) request.x = lines[0];
+  if (lines.size() > 1) request.y = lines[1];
+  if (lines.size() > 2) request.z = lines[2];
+  if (lines.size() > 3) request.tStart = leadingNumber(lines[3], 0.0);
+  if (lines.size() > 4) request.tEnd = leadingNumber(lines[4], 1.0);
+  for (std::size_t i = 5; i < lines.size(); ++i) {
+    const std::size_t equals = lines[i].find('=');
+    if (equals == std::string::npos) continue;
+    request.parameters[lines[i].substr(0, equals)] = leadingNumber(lines[i].substr(equals + 1), 0);
+  }
+  return request;
+}
+
+bool allFinite(const std::vector<double>& values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+void checkSamples(const SamplePoints& samples) {
+  requireThat(samples.size() == static_cast<std::size_t>(kSampleCount),
+              "sampling returned " + std::to_string(samples.size()) + " points, not 2049");
+  for (const SamplePoint& p : samples) {
+    requireThat(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z),
+                "sampling returned a point that is not finite without an error");
+  }
+}
+
+void checkClampedKnots(const std::vector<double>& knots, int controlCount) {
+  requireThat(knots.size() == static_cast<std::size_t>(controlCount) + 4,
+              "knot vector of " + std::to_string(knots.size()) + " for " +
+                  std::to_string(controlCount) + " controls");
+  for (std::size_t i = 0; i < knots.size(); ++i) {
+    requireThat(i < 4 ? knots[i] == 0.0
+                      : (i >= knots.size() - 4 ? knots[i] == 1.0 : knots[i - 1] <= knots[i]),
+                "knot " + std::to_string(i) + " out of the clamped order");
+  }
+}
+
+void checkEnds(const std::vector<double>& controls, const SamplePoints& samples) {
+  const SamplePoint& first = samples.front();
+  const SamplePoint& last = samples.back();
+  const std::size_t n = controls.size();
+  requireThat(controls[0] == first.x && controls[1] == first.y && controls[2] == first.z,
+              "first control point is not the first sample");
+  requireThat(controls[n - 3] == last.x && controls[n - 2] == last.y && controls[n - 1] == last.z,
+              "last control point is not the last sample");
+}
+
+double curveSize(const SamplePoints& samples) {
+  double largest = 0.0;
+  for (const SamplePoint& p : samples) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  }
+  return largest;
+}
+
+// What the dialog would say, checked against the fit it describes.
+void checkFit(const SplineFit& fit, const SamplePoints& samples) {
+  requireThat(fit.curve != nullptr, "no fit returned");
+  const int count = fit.curve->ControlPointCount();
+  const std::vector<double>& controls = fit.curve->ControlCoordinates();
+  requireThat(controls.size() == 3 * static_cast<std::size_t>(count), "control array size");
+  requireThat(allFinite(controls), "a control point of the fit is not finite");
+  checkClampedKnots(fit.curve->Basis().KnotVector(), count);
+  checkEnds(controls, samples);
+  requireThat(fit.toleranceMet || count == 128, "a fit below 128 controls missed the tolerance");
+
+  const double deviation = largestDeviation(*fit.curve, samples);
+  requireThat(!std::isnan(deviation), "the largest deviation is not a number");
+  const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
+  requireThat(!fit.toleranceMet || deviation <= kSplineTolerance + slack,
+              "the fit claims the tolerance but misses it by " + std::to_string(deviation));
+
+  FitStatus status;
+  status.controlCount = count;
+  if (!fit.toleranceMet && deviation > kSplineTolerance) status.largestDeviation = deviation;
+  const std::string text = statusText(status, kSplineTolerance);
+  const DialogStatus read = classifyStatus(text);
+  requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count,
+              "status text \"" + text + "\" does not report the fit");
+}
+
+}  // namespace
+
+void fuzzFitFromTexts(const std::uint8_t* data, std::size_t size) {
+  const FitRequest request = decode(fuzzInputLines(data, size));
+  SamplePoints samples;
+  try {
+    sampleCurve(request.tStart, request.tEnd, request.x, request.y, request.z, samples,
+                request.parameters);
+  } catch (const std::runtime_error& error) {
+    const DialogStatus::Kind kind = classifyStatus(error.what()).kind;
+    requireThat(kind == DialogStatus::Kind::ExpressionError ||
+                    kind == DialogStatus::Kind::NotFinite || kind == DialogStatus::Kind::BadRange,
+                std::string("sampling failed with an unclear message: \"") + error.what() + '"');
+    return;
+  }
+  checkSamples(samples);
+  checkFit(fitSplineToSamples(samples, kSplineTolerance), samples);
+}
