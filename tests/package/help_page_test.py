@@ -1,0 +1,218 @@
+"""The help page that the host's help browser shows: a well-formed page that needs nothing from
+outside, that explains every message the command shows in the words the command uses, and whose
+formula library draws, through the real add-in in sorvane, the curves it promises.
+
+Usage: python3 help_page_test.py SORVANE PROJECT_SOURCE_DIR
+"""
+import html
+import html.parser
+import json
+import os
+import re
+import subprocess
+import sys
+import unittest
+
+SORVANE = SOURCE = None
+VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source",
+        "track", "wbr"}
+REQUIRED_CURVES = {"helix", "spring", "conical", "trefoil", "torus", "lissajous", "involute",
+                   "cycloid", "epicycloid", "cardioid", "archimedean", "logarithmic", "sine", "cam"}
+
+# Inputs that make the dialog show a message, and the page must show that message word for word.
+FAILING_INPUTS = [
+    ["--x", "R*t"],
+    ["--x", "cos(2*pi*t"],
+    ["--x", "sin(t))"],
+    ["--x", "2*"],
+    ["--x", "t ** 2"],
+    ["--x", "3t"],
+    ["--x", "2 pi"],
+    ["--x", "cos 2*pi*t)"],
+    ["--x", "sin(t,1)"],
+    ["--x", "max()"],
+    ["--x", "t ? 1"],
+    ["--x", "1 : 2"],
+    ["--x", '"abc"'],
+    ["--x", "1 / (t - 1)", "--t-end", "2"],
+    ["--t-start", "-1e308", "--t-end", "1e308"],
+]
+# Messages that sorvane cannot provoke (its command line takes finite t values only, the host
+# objects are always there), as the code words them.
+OTHER_MESSAGES = [
+    "Starting t Value is not a finite number: ",
+    "Ending t Value is not a finite number: ",
+    "Unknown exception",
+    "Invalid variable index: ",
+    "The 'Sorvane' command has been added to the Sketch panel in the Modeling workspace.",
+    "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
+    "screenshot of this message and contact us at ",
+]
+
+
+class PageStructure(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__(convert_charrefs=True)
+        self.open = []
+        self.problems = []
+        self.ids = []
+        self.links = []
+        self.tags = []
+        self.attributes = []
+        self.text = []
+        self.style = []
+        self._in_style = False
+
+    def handle_starttag(self, tag, attrs):
+        self.tags.append(tag)
+        self.attributes += [(tag, name, value or "") for name, value in attrs]
+        attributes = dict(attrs)
+        if "id" in attributes:
+            self.ids.append(attributes["id"])
+        if "href" in attributes:
+            self.links.append(attributes["href"])
+        if tag == "style":
+            self._in_style = True
+        if tag not in VOID:
+            self.open.append((tag, self.getpos()))
+
+    def handle_startendtag(self, tag, attrs):
+        self.handle_starttag(tag, attrs)
+        if tag not in VOID:
+            self.open.pop()
+
+    def handle_endtag(self, tag):
+        if tag == "style":
+            self._in_style = False
+        if not self.open or self.open[-1][0] != tag:
+            self.problems.append(f"</{tag}> at {self.getpos()} closes {self.open[-1:]}")
+            return
+        self.open.pop()
+
+    def handle_data(self, data):
+        (self.style if self._in_style else self.text).append(data)
+
+
+def read_page():
+    with open(os.path.join(SOURCE, "docs", "help.html"), encoding="utf-8") as file:
+        source = file.read()
+    page = PageStructure()
+    page.feed(source)
+    page.close()
+    return source, page
+
+
+def flat(text):
+    return re.sub(r"\s+", " ", text)
+
+
+def run_sorvane(arguments):
+    return subprocess.run([SORVANE, "--quiet", "--json", "-", *arguments], capture_output=True,
+                          text=True)
+
+
+class HelpPage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.source, cls.page = read_page()
+        cls.text = flat("".join(cls.page.text))
+
+    def test_page_is_well_formed(self):
+        self.assertTrue(self.source.startswith("<!DOCTYPE html>"))
+        self.assertEqual(self.page.problems, [])
+        self.assertEqual(self.page.open, [])
+        for tag in ("html", "head", "title", "body"):
+            self.assertEqual(self.page.tags.count(tag), 1, tag)
+        self.assertIn(("meta", "charset", "utf-8"), self.page.attributes)
+        self.assertEqual(len(self.page.ids), len(set(self.page.ids)), "duplicate ids")
+
+    def test_page_needs_nothing_from_outside(self):
+        for tag in ("script", "link", "img", "iframe", "object", "embed", "base"):
+            self.assertNotIn(tag, self.page.tags)
+        for tag, name, value in self.page.attributes:
+            self.assertNotIn(name, ("src", "srcset", "background", "data"), (tag, name))
+            self.assertNotRegex(value, r"(?i)^\s*(https?:|//|file:|javascript:)", (tag, name))
+        style = "".join(self.page.style)
+        self.assertNotIn("url(", style)
+        self.assertNotIn("@import", style)
+
+    def test_every_link_leads_to_a_place_on_the_page(self):
+        self.assertTrue(self.page.links)
+        for link in self.page.links:
+            self.assertTrue(link.startswith("#"), link)
+            self.assertIn(link[1:], self.page.ids)
+
+    def test_page_shows_every_message_as_the_command_words_it(self):
+        for arguments in FAILING_INPUTS:
+            with self.subTest(arguments):
+                run = run_sorvane(arguments)
+                self.assertEqual(run.returncode, 1, run.stderr)
+                message = run.stderr.strip().splitlines()[0]
+                self.assertTrue(message.startswith("sorvane: "), message)
+                shown = flat(message[len("sorvane: "):])
+                self.assertTrue(shown in self.text, f"the page lacks {shown!r}")
+        for message in OTHER_MESSAGES:
+            self.assertTrue(message in self.text, f"the page lacks {message!r}")
+        with open(os.path.join(SOURCE, "addin", "unexpectedErrorMessage.h"), encoding="utf-8") as f:
+            address = re.search(r'kSupportAddress\[\] = "([^"]+)"', f.read()).group(1)
+        self.assertTrue(f"contact us at {address}." in self.text, address)
+
+    def test_page_shows_both_kinds_of_status(self):
+        statuses = [run_sorvane(["--x", "t", "--y", y, "--z", "0", "--t-end", "1"])
+                    for y in ("0", "0.1 * sin(400 * t)")]
+        for run in statuses:
+            self.assertEqual(run.returncode, 0, run.stderr)
+        met, missed = (json.loads(run.stdout)["status"] for run in statuses)
+        self.assertEqual(met, "4 spline controls")
+        self.assertTrue(missed in self.text, f"the page lacks {missed!r}")
+
+    def test_page_explains_the_parts_a_designer_needs(self):
+        for anchor in ("inputs", "syntax", "parameters", "fit", "messages", "library"):
+            self.assertIn(anchor, self.page.ids)
+        for phrase in ("? a : b", "pi", "centimetres", "radians", "spline controls", "0.002"):
+            self.assertTrue(phrase in self.text, phrase)
+
+
+class FormulaLibrary(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        sys.path.insert(0, os.path.join(SOURCE, "scripts"))
+        import helpformulas
+        cls.entries = helpformulas.read_library(os.path.join(SOURCE, "docs", "help.html"))
+        cls.arguments = staticmethod(helpformulas.sorvane_arguments)
+
+    def test_library_has_the_promised_curves(self):
+        ids = [entry["id"] for entry in self.entries]
+        self.assertGreaterEqual(len(ids), 12)
+        self.assertEqual(len(ids), len(set(ids)))
+        self.assertLessEqual(REQUIRED_CURVES, set(ids))
+
+    def test_every_formula_gives_a_spline_within_the_tolerance(self):
+        for entry in self.entries:
+            with self.subTest(entry["id"]):
+                run = run_sorvane(self.arguments(entry))
+                self.assertEqual(run.returncode, 0, run.stderr)
+                session = json.loads(run.stdout)
+                # The page says every curve of the library fits within the tolerance.
+                self.assertRegex(session["status"], r"^\d+ spline controls$")
+                splines = [spline for sketch in session["sketches"]
+                           for spline in sketch["splines"]]
+                self.assertEqual(len(splines), 1)
+                self.assertEqual(session["inputs"]["x"], entry["x"])
+
+    def test_formulas_are_shown_as_typed(self):
+        # What the reader copies must be what was run: no entity or tag inside a formula.
+        for entry in self.entries:
+            for role in ("x", "y", "z", "t-start", "t-end"):
+                self.assertEqual(entry[role], entry[role].strip(), (entry["id"], role))
+                self.assertNotIn("\n", entry[role])
+            float(entry["t-start"]), float(entry["t-end"])
+            for name, value in entry["params"]:
+                self.assertRegex(name, r"^[A-Za-z_][A-Za-z0-9_]*$")
+                float(value)
+
+
+if __name__ == "__main__":
+    SORVANE, SOURCE = sys.argv[1:3]
+    del sys.argv[1:3]
+    unittest.main()
