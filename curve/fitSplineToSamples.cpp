@@ -1,8 +1,12 @@
 #include "curve/fitSplineToSamples.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "curve/ClosestPointFinder.h"
 
@@ -45,12 +49,31 @@ bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const Sampl
   return true;
 }
 
+// The fit adds up 2049 samples weighted by basis values at most 1, and its controls can stand a
+// few times farther out than the samples; beyond this bound the sums can overflow and the
+// controls come out infinite or not a number, which the host would refuse without a word.
+constexpr double kLargestFittableCoordinate = 1e300;
+
+void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
+  double largest = 0.0;
+  for (const SamplePoint& p : samples) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  }
+  if (!(largest <= kLargestFittableCoordinate)) {
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), largest).ptr;
+    throw std::runtime_error("The curve is too large to fit: a coordinate reaches " +
+                             std::string(text.data(), end) + "; keep coordinates within 1e300.");
+  }
+}
+
 }  // namespace
 
 SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance) {
   if (samples.empty()) {
     throw std::invalid_argument("no samples to fit a spline to");
   }
+  refuseCoordinatesTooLargeToFit(samples);
   const int sampleCount = static_cast<int>(samples.size());
   SplineFit fit{nullptr, false};
   for (int controlCount = kFirstControlCount; controlCount <= kLastControlCount;

@@ -28,5 +28,7 @@ struct SplineFit {
 /// distance is the smaller of its distance to its own curve point C(k / (count - 1)) and the
 /// closest-point search's distance; the search, which can land on the wrong arc of closed curves
 /// and close turns, runs only for a sample whose own point is beyond the tolerance.
-/// Throws std::invalid_argument when `samples` is empty.
+/// Throws std::invalid_argument when `samples` is empty, and std::runtime_error "The curve is too
+/// large to fit: a coordinate reaches <value>; keep coordinates within 1e300." when a coordinate's
+/// magnitude is beyond 1e300 (or not a number), where the fit's sums could overflow.
 SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance);

@@ -205,4 +205,19 @@ TEST(fitSplineToSamples, RefusesNoSamples) {
   EXPECT_THROW(fitSplineToSamples({}, 0.002), std::invalid_argument);
 }
 
+// A constant 1e308 beside a parabola: the fit's sums of 2049 such samples overflow and its
+// controls came out infinite. 1e300 still fits, with finite controls.
+TEST(fitSplineToSamples, RefusesCoordinatesTooLargeToFitAndFitsUpTo1e300) {
+  try {
+    fitSplineToSamples(sampled({"t", "t * t", "1e308", 1.0}), 0.002);
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(),
+                 "The curve is too large to fit: a coordinate reaches 1e+308; keep coordinates "
+                 "within 1e300.");
+  }
+  const SplineFit fit = fitSplineToSamples(sampled({"t", "t * t", "-1e300", 1.0}), 0.002);
+  for (double c : fit.curve->ControlCoordinates()) EXPECT_TRUE(std::isfinite(c));
+}
+
 }  // namespace

@@ -63,6 +63,15 @@ bool readBadRange(const std::string& text) {
   return readWholeNumber(match[3].str(), value) && readWholeNumber(match[4].str(), value);
 }
 
+bool readTooLarge(const std::string& text) {
+  static const std::regex tooLarge(
+      R"(The curve is too large to fit: a coordinate reaches ([^ ;]+); keep coordinates within )"
+      R"(1e300\.)");
+  std::smatch match;
+  double value = 0;
+  return std::regex_match(text, match, tooLarge) && readWholeNumber(match[1].str(), value);
+}
+
 bool readExpressionError(const std::string& text) {
   return isCoordinateLabel(text) && text.size() > 6 && text.compare(4, 2, ": ") == 0;
 }
@@ -79,6 +88,9 @@ DialogStatus classifyStatus(const std::string& text) {
   } else if (readBadRange(text)) {
     status = DialogStatus{};
     status.kind = DialogStatus::Kind::BadRange;
+  } else if (readTooLarge(text)) {
+    status = DialogStatus{};
+    status.kind = DialogStatus::Kind::TooLarge;
   } else if (readExpressionError(text)) {
     status = DialogStatus{};
     status.kind = DialogStatus::Kind::ExpressionError;
@@ -101,6 +113,8 @@ const char* kindName(DialogStatus::Kind kind) {
       return "not finite";
     case DialogStatus::Kind::BadRange:
       return "bad t range";
+    case DialogStatus::Kind::TooLarge:
+      return "too large";
     case DialogStatus::Kind::NullObject:
       return "missing host object";
     case DialogStatus::Kind::Unclear:

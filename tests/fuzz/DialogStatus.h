@@ -13,6 +13,7 @@ struct DialogStatus {
     NotFinite,        ///< "x(t) is not a finite number at t = <number>" (or y, z)
     BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending), or
                       ///< "The t range from <number> to <number> is too wide to sample; ..."
+    TooLarge,         ///< "The curve is too large to fit: a coordinate reaches <number>; ..."
     NullObject,       ///< "Unknown exception": a host object the add-in needed was missing
     Unclear,          ///< anything else
   };

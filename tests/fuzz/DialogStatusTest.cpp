@@ -59,6 +59,10 @@ TEST(DialogStatus, ErrorMessagesNameACoordinate) {
                            "closer ends.")
                 .kind,
             Kind::BadRange);
+  EXPECT_EQ(classifyStatus("The curve is too large to fit: a coordinate reaches 1e+308; keep "
+                           "coordinates within 1e300.")
+                .kind,
+            Kind::TooLarge);
   EXPECT_EQ(classifyStatus("Unknown exception").kind, Kind::NullObject);
   for (const char* text :
        {"x(t): ", "w(t): bad", "x(s): bad", "x(t) is not a finite number at t = ",

@@ -277,7 +277,10 @@ void SessionPlayer::checkPreviewGroup(const DialogStatus& status,
                                       const std::string& context) const {
   const std::vector<fsim::GraphicsGroupInfo> groups = previewGroups();
   if (status.kind != DialogStatus::Kind::Fit) {
-    requireThat(groups.empty(), context + " but a preview group is left");
+    // A fit that fails leaves the group it was to be drawn in, empty, until the next update.
+    for (const fsim::GraphicsGroupInfo& group : groups) {
+      requireThat(group.curves.empty(), context + " but a preview curve is left");
+    }
     return;
   }
   requireThat(groups.size() == 1 && groups[0].curves.size() == 1,
