@@ -136,14 +136,30 @@ void expectOnlyNullObjectErrorsLeftHandlers(const Outcome& outcome) {
   for (const std::string& error : outcome.handlerErrors) EXPECT_EQ(error, kUnknownException);
 }
 
+// Every type held at most as often as `allowed` says.
+void expectHeldWithin(const HeldReferences& held, const HeldReferences& allowed) {
+  for (const auto& [type, references] : held) {
+    const auto limit = allowed.find(type);
+    EXPECT_LE(references, limit == allowed.end() ? 0 : limit->second) << type;
+  }
+}
+
 // run: registered as without the fault, or false with the unexpected-error message ending in
 // the null-object error's text (no message at all while no user interface is known).
 void checkRun(const Outcome& outcome, const Fault& fault) {
   if (outcome.result) {
     EXPECT_TRUE(outcome.control);
     EXPECT_TRUE(outcome.definition);
+    // run does not check the attach: the host also refuses a second attach of the same handler,
+    // which must not fail a run that reuses a definition an earlier run left.
+    EXPECT_EQ(outcome.createdHandlers, fault.is({"CommandCreatedEvent.add"}) ? 0u : 1u);
+    // Nor does it check the start-up message's box, whose answer tells it nothing.
+    EXPECT_EQ(outcome.messages.size(),
+              fault.faultFree.messages.size() - (fault.is({"UserInterface.messageBox"}) ? 1 : 0));
+    EXPECT_EQ(outcome.held, heldBetweenEvents(false));
     return;
   }
+  expectHeldWithin(outcome.held, heldBetweenEvents(false));
   EXPECT_FALSE(outcome.control);
   const bool noUserInterface =
       fault.operation == "Application.get" || fault.operation == "Application.userInterface";
@@ -158,7 +174,8 @@ void checkRun(const Outcome& outcome, const Fault& fault) {
 // A preview move: the count and the same curve as without the fault, or the null-object error's
 // text with no curve drawn.
 void checkPreview(const Outcome& outcome, const Fault& fault) {
-  expectOnlyNullObjectErrorsLeftHandlers(outcome);
+  ASSERT_TRUE(fault.faultFree.status);
+  ASSERT_NE(fault.faultFree.status->find(" spline controls"), std::string::npos);
   EXPECT_TRUE(outcome.held == heldBetweenEvents(false) || outcome.held == heldBetweenEvents(true));
   if (!outcome.status) return;  // no text box: nowhere to say anything
   const std::string& status = *outcome.status;
@@ -184,6 +201,18 @@ void checkPreview(const Outcome& outcome, const Fault& fault) {
   }
 }
 
+// The first preview runs inside the command-created handler, which lets the null-object error out
+// when it cannot reach the text box; later previews run in the catching wrapper.
+void checkFirstPreview(const Outcome& outcome, const Fault& fault) {
+  expectOnlyNullObjectErrorsLeftHandlers(outcome);
+  checkPreview(outcome, fault);
+}
+
+void checkLaterPreview(const Outcome& outcome, const Fault& fault) {
+  EXPECT_TRUE(outcome.handlerErrors.empty());
+  checkPreview(outcome, fault);
+}
+
 // OK: one spline as without the fault, in the same sketch, or nothing at all; never a new sketch
 // left empty while the user is told nothing.
 void checkConfirm(const Outcome& outcome, const Fault& fault) {
@@ -206,6 +235,7 @@ void checkConfirm(const Outcome& outcome, const Fault& fault) {
     }
   }
   EXPECT_LE(splines, 1);
+  EXPECT_EQ(outcome.held, heldBetweenEvents(false));
 }
 
 // Cancel: the dialog closes and the preview goes.
@@ -226,6 +256,10 @@ void checkStop(const Outcome& outcome, const Fault& fault) {
     EXPECT_EQ(outcome.held, HeldReferences());
   } else {
     EXPECT_EQ(outcome.held, heldBetweenEvents(false));
+    EXPECT_TRUE(outcome.registered);
+  }
+  if (!fault.blocksPreviewRemoval()) {
+    EXPECT_TRUE(outcome.previewGroups.empty());
   }
 }
 
@@ -258,10 +292,11 @@ void openDialogInSketch(Session& session) {
 const Scenario kRun{"run", [](Session&) {}, [](Session& s) { return s.addIn.run("false"); },
                     checkRun};
 const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
-                      [](Session& s) { return s.click(), true; }, checkPreview};
+                      [](Session& s) { return s.click(), true; }, checkFirstPreview};
 const Scenario kInputChange{
     "input change", openDialog,
-    [](Session& s) { return s.host.setInputText("xFunctionInput_", "t"), true; }, checkPreview};
+    [](Session& s) { return s.host.setInputText("xFunctionInput_", "t"), true; },
+    checkLaterPreview};
 const Scenario kConfirmOutsideSketch{"OK outside a sketch", openDialog,
                                      [](Session& s) { return s.host.confirm(), true; },
                                      checkConfirm};
@@ -327,6 +362,16 @@ void sweep(const Scenario& scenario) {
   const FaultFreeRun faultFree = runFaultFree(scenario);
   const std::set<std::string> removal = keysOf(runFaultFree(kCancel).calls);
   ASSERT_FALSE(faultFree.calls.empty());
+  {
+    SCOPED_TRACE(std::string(scenario.name) + " without a fault");
+    Session session;
+    scenario.setUp(session);
+    const Outcome before = observe(session, true);
+    const Fault none{"", fsim::FaultMode::Once, 1, before, faultFree.outcome, removal};
+    scenario.check(faultFree.outcome, none);
+    EXPECT_EQ(faultFree.outcome.handlerErrors, std::vector<std::string>());
+  }
+  if (::testing::Test::HasFailure()) return;
   const int pairsBefore = pairsTried, faultsBefore = faultsTried;
   for (const auto& [operation, calls] : faultFree.calls) {
     ++pairsTried;
