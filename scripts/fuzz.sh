@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the project with clang, sanitizers and libFuzzer coverage, then runs each fuzzer for a
+# bounded time on a scratch copy of its seed corpus. Fails on any finding (crash, timeout, leak,
+# out of memory); the inputs that caused them are left in the build's fuzz-findings/ folder,
+# ready to be copied into tests/fuzz/regressions/<target>/.
+#   FUZZ_SECONDS       seconds per fuzzer (default 120)
+#   VINTREL_FUZZ_DIR   build directory (default build-fuzz/ in the repository)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VINTREL_FUZZ_DIR:-$root/build-fuzz}"
+seconds="${FUZZ_SECONDS:-120}"
+targets=(fitFromTexts dialogSession)
+
+bash "$root/scripts/ensure-packages.sh" clang libclang-rt-14-dev cmake make libmuparser-dev \
+  libgtest-dev libgmock-dev
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVINTREL_FUZZ=ON -DVINTREL_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/Fuzzer}"
+
+findings_total=0
+summary=()
+for target in "${targets[@]}"; do
+  corpus="$build/fuzz-corpus/$target"
+  findings="$build/fuzz-findings/$target"
+  rm -rf "$corpus" "$findings"
+  mkdir -p "$corpus" "$findings"
+  cp "$root/tests/fuzz/corpus/$target/"* "$corpus/"
+  cp "$root/tests/fuzz/regressions/$target/"* "$corpus/" 2>/dev/null || true
+  log="$build/fuzz-$target.log"
+  echo "fuzzing $target for ${seconds}s"
+  # One process after the other, one job each: the fuzzers share the machine with nothing else,
+  # but two at once would only halve each one's speed. A finding stops libFuzzer at once.
+  set +e
+  ASAN_OPTIONS=detect_leaks=1 "$build/tests/fuzz/${target}Fuzzer" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+    -dict="$root/tests/fuzz/$target.dict" -print_final_stats=1 \
+    -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1
+  status=$?
+  set -e
+  executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  found=$(find "$findings" -type f | wc -l)
+  if [ "$status" -ne 0 ] && [ "$found" -eq 0 ]; then
+    found=1  # libFuzzer failed without leaving an input (e.g. it could not start)
+  fi
+  if [ "$found" -ne 0 ]; then
+    echo "--- $target: finding(s); the end of its log ($log):"
+    tail -n 40 "$log"
+  fi
+  findings_total=$((findings_total + found))
+  summary+=("$target: ${executed:-0} executions, $found findings")
+done
+
+echo "fuzz summary:"
+printf '  %s\n' "${summary[@]}"
+if [ "$findings_total" -ne 0 ]; then
+  echo "findings are in $build/fuzz-findings/"
+  exit 1
+fi
