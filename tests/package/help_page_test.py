@@ -36,6 +36,7 @@ FAILING_INPUTS = [
     ["--x", '"abc"'],
     ["--x", "1 / (t - 1)", "--t-end", "2"],
     ["--t-start", "-1e308", "--t-end", "1e308"],
+    ["--x", "1e301 * t", "--t-end", "1"],
 ]
 # Messages that sorvane cannot provoke (its command line takes finite t values only, the host
 # objects are always there), as the code words them.
