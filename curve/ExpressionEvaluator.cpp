@@ -66,15 +66,30 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
       throw ExpressionError(static_cast<int>(i), refusals_[i]);
     }
     refreshBoundValues(i);
-    values_[i] = mupEval(parsers_[i]);
-    // muparser parses an expression at its first evaluation; a parse error then stays the same
-    // for every later one, so checking the first evaluation of each parser is enough.
     if (firstEvaluation) {
-      const std::string message = errorMessage(parsers_[i]);
-      if (!message.empty()) throw ExpressionError(static_cast<int>(i), message);
+      values_[i] = firstValue(i);
+    } else {
+      values_[i] = mupEval(parsers_[i]);
     }
   }
   return values_;
+}
+
+// muparser parses an expression at its first evaluation; a parse error, and the number of values
+// the expression gives, then stay the same for every later one.
+double ExpressionEvaluator::firstValue(std::size_t parser) {
+  int count = 0;
+  const double* values = mupEvalMulti(parsers_[parser], &count);
+  const std::string message = errorMessage(parsers_[parser]);
+  if (!message.empty()) throw ExpressionError(static_cast<int>(parser), message);
+  // "1,5" is two values to muparser, of which it would keep the 5: a decimal comma must not
+  // silently become another number.
+  if (count != 1 || values == nullptr) {
+    throw ExpressionError(static_cast<int>(parser),
+                          "The expression gives " + std::to_string(count) +
+                              " values separated by commas; write decimals with a point (1.5).");
+  }
+  return values[0];
 }
 
 void ExpressionEvaluator::bindVariables() {

@@ -36,8 +36,9 @@ class ExpressionEvaluator {
   /// expression in construction order; the reference stays valid until the next call. The first
   /// call binds the variables and throws ExpressionError, naming the first expression that
   /// muparser refused (longer than it takes, say), could not parse or could not evaluate, with
-  /// muparser's message. An expression that assigns to a variable ("t = 2 * t") changes only its
-  /// own copy, for that one evaluation: the other expressions and later calls see the values set.
+  /// muparser's message, or that gives more than one value ("1,5"). An expression that assigns to a
+  /// variable ("t = 2 * t") changes only its own copy, for that one evaluation: the other
+  /// expressions and later calls see the values set.
   const std::vector<double>& evaluate();
 
  private:
@@ -45,6 +46,7 @@ class ExpressionEvaluator {
 
   void bindVariables();
   void refreshBoundValues(std::size_t parser);
+  double firstValue(std::size_t parser);
 
   std::vector<ParserHandle> parsers_;
   std::vector<std::string> variableNames_;

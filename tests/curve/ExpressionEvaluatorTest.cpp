@@ -90,12 +90,26 @@ TEST(ExpressionEvaluator, KeepsBoundValuesInPlaceWhenAVariableComesTooLate) {
 // muparser allows assignments to variables; one expression's "t = ..." must not move the t that
 // the others, or the next evaluation, see.
 TEST(ExpressionEvaluator, AnAssignmentToAVariableStaysInsideItsExpression) {
-  ExpressionEvaluator evaluator({"t = 5", "t", "t = 2 * t, t + 1", "t"}, {});
+  ExpressionEvaluator evaluator({"t = 5", "t", "(t = 2 * t) + t", "t"}, {});
   const int t = evaluator.addVariable("t");
   for (double value : {1.0, 3.0}) {
     evaluator.setVariable(t, value);
-    // "a, b" is worth its last part: 2t + 1
-    EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{5.0, value, 2 * value + 1, value}));
+    EXPECT_EQ(evaluator.evaluate(), (std::vector<double>{5.0, value, 4 * value, value}));
+  }
+}
+
+// A decimal comma: muparser reads "1,5" as the two values 1 and 5 and would keep the 5.
+TEST(ExpressionEvaluator, RefusesAnExpressionThatGivesSeveralValues) {
+  for (const char* expression : {"1,5", "t, 1", "sin(t), cos(t), t"}) {
+    ExpressionEvaluator evaluator({"t", expression}, {});
+    evaluator.addVariable("t");
+    try {
+      evaluator.evaluate();
+      ADD_FAILURE() << expression;
+    } catch (const ExpressionError& error) {
+      EXPECT_EQ(error.expressionIndex(), 1);
+      EXPECT_NE(std::string(error.what()).find("separated by commas"), std::string::npos);
+    }
   }
 }
 
