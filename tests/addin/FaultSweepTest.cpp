@@ -210,6 +210,8 @@ void checkFirstPreview(const Outcome& outcome, const Fault& fault) {
 
 void checkLaterPreview(const Outcome& outcome, const Fault& fault) {
   EXPECT_TRUE(outcome.handlerErrors.empty());
+  // Only a move that changes the count tells a stale preview from a new one.
+  ASSERT_NE(fault.before.status, fault.faultFree.status);
   checkPreview(outcome, fault);
 }
 
@@ -295,7 +297,8 @@ const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
                       [](Session& s) { return s.click(), true; }, checkFirstPreview};
 const Scenario kInputChange{
     "input change", openDialog,
-    [](Session& s) { return s.host.setInputText("xFunctionInput_", "t"), true; },
+    // Half a turn of the helix needs fewer controls than three turns.
+    [](Session& s) { return s.host.setInputValue("maxTValueInput_", 0.5), true; },
     checkLaterPreview};
 const Scenario kConfirmOutsideSketch{"OK outside a sketch", openDialog,
                                      [](Session& s) { return s.host.confirm(), true; },
