@@ -1,11 +1,13 @@
 // Fault injection by operation name: once at the Nth call, from the Nth call on, or always,
-// counted from the moment the fault is set; unknown names are refused.
+// counted from the moment the fault is set; unknown names are refused. Also what a fault sweep
+// reads besides: every operation's call count, and exceptions of other types leaving a handler.
 #include <gtest/gtest.h>
 
 #include <Core/CoreAll.h>
 #include <Fusion/FusionAll.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 
@@ -100,6 +102,37 @@ TEST(FaultTable, CountsEveryCallOfEveryOperation) {
   failuresOfFiveCalls();
   EXPECT_EQ(session.operationCalls(),
             (std::map<std::string, int>{{"Application.activeProduct", 5}, {"Application.get", 1}}));
+}
+
+// Throws what `raise` throws on every click.
+class ThrowingCommand : public CommandCreatedEventHandler {
+ public:
+  ThrowingCommand(const std::string& id, std::function<void()> raise) : raise_(std::move(raise)) {
+    Ptr<UserInterface> ui = Application::get()->userInterface();
+    Ptr<CommandDefinition> definition = ui->commandDefinitions()->addButtonDefinition(id, id, "");
+    definition->commandCreated()->add(this);
+    ui->workspaces()
+        ->itemById("FusionSolidEnvironment")
+        ->toolbarPanels()
+        ->itemById("SketchPanel")
+        ->controls()
+        ->addCommand(definition);
+  }
+  void notify(const Ptr<CommandCreatedEventArgs>&) override { raise_(); }
+
+ private:
+  std::function<void()> raise_;
+};
+
+TEST(FaultTable, HandlerExceptionsOfOtherTypesAreCountedApart) {
+  fsim::HostSession session;
+  ThrowingCommand standard("standard", [] { throw std::runtime_error("refused"); });
+  ThrowingCommand other("other", [] { throw 42; });
+  session.click("FusionSolidEnvironment", "SketchPanel", "standard");
+  EXPECT_EQ(session.nonStandardHandlerErrors(), 0);
+  session.click("FusionSolidEnvironment", "SketchPanel", "other");
+  EXPECT_EQ(session.handlerErrors().size(), 2u);
+  EXPECT_EQ(session.nonStandardHandlerErrors(), 1);
 }
 
 }  // namespace
