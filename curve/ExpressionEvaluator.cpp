@@ -17,6 +17,18 @@ std::string errorMessage(void* parser) {
   return message != nullptr && *message != '\0' ? message : "Invalid expression.";
 }
 
+// muparser's own name characters plus every byte of a multi-byte UTF-8 sequence, so that a
+// design parameter named "länge" or "Ø" is one name to the parser instead of an unknown token
+// in the middle of a character.
+const std::string& nameCharacters() {
+  static const std::string characters = [] {
+    std::string ascii = "0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (int byte = 0x80; byte <= 0xFF; ++byte) ascii.push_back(static_cast<char>(byte));
+    return ascii;
+  }();
+  return characters;
+}
+
 }  // namespace
 
 ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& expressions,
@@ -27,6 +39,7 @@ ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& express
   refusals_.reserve(expressions.size());
   for (const std::string& expression : expressions) {
     ParserHandle parser = mupCreate(kFloatingPointParser);
+    mupDefineNameChars(parser, nameCharacters().c_str());
     for (const auto& [name, value] : parameters) {
       mupDefineConst(parser, name.c_str(), value);
     }

@@ -128,3 +128,20 @@ TEST(ExpressionEvaluator, ReportsAnExpressionMuparserRefusesAsTooLong) {
     EXPECT_EQ(std::string(error.what()), "Expression too long.");
   }
 }
+
+// Parameter names in any script are whole names; an unknown one is named whole in the message,
+// never cut inside a multi-byte character.
+TEST(ExpressionEvaluator, TakesNamesOfUnicodeLetters) {
+  ExpressionEvaluator evaluator({"länge * Ø * t"}, {{"länge", 2.0}, {"Ø", 3.0}});
+  evaluator.setVariable(evaluator.addVariable("t"), 0.5);
+  EXPECT_EQ(evaluator.evaluate(), std::vector<double>{3.0});
+
+  ExpressionEvaluator unknown({"2 * πr"}, {});
+  unknown.addVariable("t");
+  try {
+    unknown.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unexpected token \"πr\" found at position 4.");
+  }
+}
