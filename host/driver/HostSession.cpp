@@ -160,6 +160,11 @@ void HostSession::confirm() {
   endCommand(true, adsk::core::CompletedTerminationReason);
 }
 
+void HostSession::confirmWithExecuteTwice() {
+  openCommand(*host_);
+  endCommand(true, adsk::core::CompletedTerminationReason, 2);
+}
+
 void HostSession::cancel() {
   openCommand(*host_);
   endCommand(false, adsk::core::CancelledTerminationReason);

@@ -167,6 +167,8 @@ class HostSession {
   /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then
   /// destroy; the dialog is closed. Throws std::runtime_error when no dialog is open.
   void confirm();
+  /// OK as a host that stutters: execute raised twice on the same command, then destroy.
+  void confirmWithExecuteTwice();
   /// Cancel: raises destroy only; the dialog is closed. Throws std::runtime_error when no dialog
   /// is open.
   void cancel();

@@ -107,11 +107,13 @@ void startCommand(const std::shared_ptr<SimCommandDefinition>& definition) {
   created.raise(args.get());
 }
 
-void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason) {
+void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason, int executeEvents) {
   Host* host = Host::current();
   if (!host || !host->openCommand) return;
   std::shared_ptr<SimCommand> command = host->openCommand;
-  if (confirmed && !command->previewIsResult()) command->raiseExecute();
+  if (confirmed && !command->previewIsResult()) {
+    for (int i = 0; i < executeEvents; ++i) command->raiseExecute();
+  }
   command->raiseDestroy(reason);
   // A handler may have started another command meanwhile; only this one closes.
   if (host->openCommand == command) host->openCommand.reset();

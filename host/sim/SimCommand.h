@@ -65,6 +65,6 @@ class SimCommand : public Sim<adsk::core::Command> {
 void startCommand(const std::shared_ptr<SimCommandDefinition>& definition);
 
 /// Closes the open dialog, if any, raising destroy with reason (and execute first if confirmed).
-void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason);
+void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason, int executeEvents = 1);
 
 }  // namespace fsim
