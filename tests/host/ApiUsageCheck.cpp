@@ -140,6 +140,7 @@ void designLike() {
 
 }  // namespace
 
-// Keeps the functions above from being discarded as unused.
-bool (*const vintrelApiUsageRun)(const char*) = runLike;
-void (*const vintrelApiUsageDesign)() = designLike;
+// Keeps the functions above from being discarded as unused (not const: a const global would
+// have internal linkage and be unused itself).
+bool (*vintrelApiUsageRun)(const char*) = runLike;
+void (*vintrelApiUsageDesign)() = designLike;

@@ -89,7 +89,8 @@ TEST(Ptr, ResetAndAssignmentCountAsDocumented) {
   EXPECT_EQ(circle.references, 2);
   p = &circle;  // adopts the caller's reference and drops the one it held
   EXPECT_EQ(circle.references, 1);
-  p = p;  // self-assignment must not drop the object
+  Ptr<Circle>& same = p;  // through a reference, so the compiler accepts the self-assignment
+  p = same;               // self-assignment must not drop the object
   EXPECT_EQ(circle.references, 1);
   p = nullptr;
   EXPECT_EQ(circle.references, 0);
