@@ -192,7 +192,8 @@ void SessionPlayer::run(const std::string& context) {
   if (running_) return;
   requireThat(addIn_.library().run(context), "run(\"" + context + "\") failed");
   running_ = true;
-  if (context.find("false") != std::string::npos) ++expectedMessageBoxes_;
+  // The add-in reads the context as a C string: it ends at a zero byte.
+  if (std::string(context.c_str()).find("false") != std::string::npos) ++expectedMessageBoxes_;
   requireThat(host_.hasControl(kWorkspaceId, kPanelId, kCommandId), "run added no button");
 }
 
