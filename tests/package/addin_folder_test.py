@@ -5,7 +5,6 @@ names it.
 
 Usage: python3 addin_folder_test.py CMAKE BUILD_DIR PROJECT_SOURCE_DIR PROJECT_VERSION
 """
-import ctypes
 import filecmp
 import json
 import os
@@ -52,11 +51,14 @@ class AddInFolder(unittest.TestCase):
                                     os.path.join(SOURCE, "docs", "help.html"), shallow=False))
 
     def test_library_exports_the_entry_points(self):
-        library = ctypes.CDLL(self.path(LIBRARY))
-        for entry in ("run", "stop"):
-            self.assertTrue(hasattr(library, entry), entry)
+        # Read from the dynamic symbol table rather than by loading the library: a sanitizer
+        # build of it cannot be loaded into Python.
+        listing = subprocess.run(["nm", "-D", "--defined-only", self.path(LIBRARY)],
+                                 check=True, capture_output=True, text=True).stdout
+        functions = {line.split()[2] for line in listing.splitlines()
+                     if len(line.split()) == 3 and line.split()[1] == "T"}
         # Everything else stays inside: a stray export could clash with another add-in's.
-        self.assertFalse(hasattr(library, "updatePreview"))
+        self.assertEqual(functions, {"run", "stop"})
 
     def test_paths_the_add_in_names_exist_in_the_folder(self):
         # The button's resource folder and the dialog's help page are relative to the add-in
