@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs the add-in's end-to-end tests and the sorvane program under valgrind's memcheck, on the
+# normal build (built first if needed): any invalid access, use of an uninitialised value, or
+# memory definitely or indirectly lost fails the run. Takes about five minutes.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${VINTREL_BUILD_DIR:-$root/build}"
+bash "$root/scripts/ensure-packages.sh" valgrind
+bash "$root/scripts/setup.sh" >/dev/null
+
+# --keep-debuginfo names the frames of add-in libraries that were unloaded before the exit.
+memcheck=(valgrind --quiet --error-exitcode=42 --leak-check=full
+          --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect
+          --keep-debuginfo=yes)
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+echo "memcheck: addin_tests"
+"${memcheck[@]}" "$build/tests/addin/addin_tests" --gtest_brief=1
+
+sorvane="$build/tools/sorvane"
+runs=(
+  "--json $scratch/helix.json --svg $scratch/helix.svg --dxf $scratch/helix.dxf"
+  "--x cos(3*t)*(2+cos(2*t)) --y sin(3*t)*(2+cos(2*t)) --z sin(4*t) --t-end 6.283 --edit-sketch"
+  "--x r*t --param r=2 --cancel"
+)
+for args in "${runs[@]}"; do
+  echo "memcheck: sorvane $args"
+  # shellcheck disable=SC2086  # the arguments are split on purpose
+  "${memcheck[@]}" "$sorvane" --quiet $args
+done
+echo "memcheck: sorvane with a bad expression (exit 1 expected)"
+set +e
+"${memcheck[@]}" "$sorvane" --quiet --x "cos(" 2>/dev/null
+status=$?
+set -e
+[ "$status" -eq 1 ] || { echo "expected exit 1, got $status"; exit 1; }
+echo "memcheck: no errors, no leaks"
