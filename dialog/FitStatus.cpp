@@ -2,6 +2,41 @@
 
 #include <locale>
 #include <sstream>
+#include <string>
+
+namespace {
+
+constexpr int kDeviationDigits = 3;
+constexpr int kMostDigits = 17;  // enough for any double to read back as itself
+
+std::string withDigits(double value, int digits) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text.precision(digits);
+  text << std::showpoint << value;
+  return text.str();
+}
+
+double readBack(const std::string& text) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  double value = 0.0;
+  in >> value;
+  return value;
+}
+
+// Three significant digits, or as many more as it takes for the text to read above the
+// tolerance: a deviation of 0.0020004 must not read "0.00200", which would be no miss at all.
+std::string deviationText(double deviation, double tolerance) {
+  int digits = kDeviationDigits;
+  std::string text = withDigits(deviation, digits);
+  while (digits < kMostDigits && !(readBack(text) > tolerance)) {
+    text = withDigits(deviation, ++digits);
+  }
+  return text;
+}
+
+}  // namespace
 
 std::string statusText(const FitStatus& status, double tolerance) {
   std::ostringstream text;
@@ -9,9 +44,8 @@ std::string statusText(const FitStatus& status, double tolerance) {
   text.imbue(std::locale::classic());
   text << status.controlCount << " spline controls";
   if (status.largestDeviation) {
-    text << " (tolerance " << tolerance << " not met: largest deviation ";
-    text.precision(3);
-    text << std::showpoint << *status.largestDeviation << ')';
+    text << " (tolerance " << tolerance << " not met: largest deviation "
+         << deviationText(*status.largestDeviation, tolerance) << ')';
   }
   return text.str();
 }

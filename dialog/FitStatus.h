@@ -17,5 +17,6 @@ struct FitStatus {
 /// "<controlCount> spline controls" (always plural), or, with a largest deviation D,
 /// "<controlCount> spline controls (tolerance <tolerance> not met: largest deviation <D>)" with
 /// the tolerance in its shortest form (0.002) and D to three significant digits (0.00512,
-/// 0.0150, 1.23e+03). Independent of the process's locale.
+/// 0.0150, 1.23e+03), or more where three would not read above the tolerance (0.0020004).
+/// Independent of the process's locale.
 std::string statusText(const FitStatus& status, double tolerance);

@@ -19,7 +19,12 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
       {0.0051234, "0.00512"},  // rounded down
       {0.0051251, "0.00513"},  // rounded up
       {0.015, "0.0150"},       // trailing zero kept: three digits
-      {0.25, "0.250"},        {1.0, "1.00"}, {1234.5, "1.23e+03"},
+      {0.25, "0.250"},
+      {1.0, "1.00"},
+      {1234.5, "1.23e+03"},
+      // just above the tolerance: three digits would read 0.00200, no miss at all
+      {0.0020004, "0.0020004"},
+      {0.00200000001, "0.00200000001"},
   };
   for (const auto& [deviation, digits] : cases) {
     EXPECT_EQ(statusText(FitStatus{128, deviation}, 0.002),
