@@ -34,28 +34,37 @@ const std::string& nameCharacters() {
 ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& expressions,
                                          const ParameterTable& parameters)
     : values_(expressions.size(), 0.0) {
-  // Reserving first means nothing below can throw once a handle exists, so none can leak.
   parsers_.reserve(expressions.size());
   refusals_.reserve(expressions.size());
-  for (const std::string& expression : expressions) {
-    ParserHandle parser = mupCreate(kFloatingPointParser);
-    mupDefineNameChars(parser, nameCharacters().c_str());
-    for (const auto& [name, value] : parameters) {
-      mupDefineConst(parser, name.c_str(), value);
+  const std::string& nameChars = nameCharacters();
+  try {
+    for (const std::string& expression : expressions) {
+      parsers_.push_back(mupCreate(kFloatingPointParser));  // reserved: cannot throw
+      ParserHandle parser = parsers_.back();
+      mupDefineNameChars(parser, nameChars.c_str());
+      for (const auto& [name, value] : parameters) {
+        mupDefineConst(parser, name.c_str(), value);
+      }
+      // A refused constant name raises muparser's error flag; reading the flag resets it, so
+      // that only this expression's own parse or evaluation can raise it again.
+      mupError(parser);
+      mupSetExpr(parser, expression.c_str());
+      refusals_.emplace_back(errorMessage(parser));
     }
-    // A refused constant name raises muparser's error flag; reading the flag resets it, so that
-    // only this expression's own parse or evaluation can raise it again.
-    mupError(parser);
-    mupSetExpr(parser, expression.c_str());
-    parsers_.push_back(parser);
-    refusals_.emplace_back(errorMessage(parser));
+  } catch (...) {
+    // A constructor that throws runs no destructor: the handles made so far are freed here.
+    releaseParsers();
+    throw;
   }
 }
 
-ExpressionEvaluator::~ExpressionEvaluator() {
+ExpressionEvaluator::~ExpressionEvaluator() { releaseParsers(); }
+
+void ExpressionEvaluator::releaseParsers() {
   for (ParserHandle parser : parsers_) {
     mupRelease(parser);
   }
+  parsers_.clear();
 }
 
 int ExpressionEvaluator::addVariable(const std::string& name) {

@@ -44,6 +44,7 @@ class ExpressionEvaluator {
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
 
+  void releaseParsers();
   void bindVariables();
   void refreshBoundValues(std::size_t parser);
   double firstValue(std::size_t parser);
