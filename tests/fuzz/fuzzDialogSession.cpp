@@ -241,6 +241,8 @@ void SessionPlayer::switchProduct(const std::string& product) {
   host_.setActiveProduct(found->second);
   product_ = found->second;
   preview_.reset();
+  // The session may end right here, with Cancel and stop unable to reach the group.
+  if (!designActive() && !previewGroups().empty()) groupsTrusted_ = false;
 }
 
 void SessionPlayer::addParameter(const std::string& argument, bool user) {
