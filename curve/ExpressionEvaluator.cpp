@@ -84,15 +84,8 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
   const bool firstEvaluation = !variablesBound_;
   if (firstEvaluation) bindVariables();
   for (std::size_t i = 0; i < parsers_.size(); ++i) {
-    if (firstEvaluation && !refusals_[i].empty()) {
-      throw ExpressionError(static_cast<int>(i), refusals_[i]);
-    }
     refreshBoundValues(i);
-    if (firstEvaluation) {
-      values_[i] = firstValue(i);
-    } else {
-      values_[i] = mupEval(parsers_[i]);
-    }
+    values_[i] = firstEvaluation ? firstValue(i) : mupEval(parsers_[i]);
   }
   return values_;
 }
@@ -100,6 +93,8 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
 // muparser parses an expression at its first evaluation; a parse error, and the number of values
 // the expression gives, then stay the same for every later one.
 double ExpressionEvaluator::firstValue(std::size_t parser) {
+  if (!refusals_[parser].empty())
+    throw ExpressionError(static_cast<int>(parser), refusals_[parser]);
   int count = 0;
   const double* values = mupEvalMulti(parsers_[parser], &count);
   const std::string message = errorMessage(parsers_[parser]);

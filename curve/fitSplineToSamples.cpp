@@ -1,14 +1,13 @@
 #include "curve/fitSplineToSamples.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "curve/ClosestPointFinder.h"
+#include "curve/shortestText.h"
 
 namespace {
 
@@ -60,10 +59,8 @@ void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
     largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
   }
   if (!(largest <= kLargestFittableCoordinate)) {
-    std::array<char, 32> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), largest).ptr;
     throw std::runtime_error("The curve is too large to fit: a coordinate reaches " +
-                             std::string(text.data(), end) + "; keep coordinates within 1e300.");
+                             shortestText(largest) + "; keep coordinates within 1e300.");
   }
 }
 

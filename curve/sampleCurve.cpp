@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <stdexcept>
 #include <vector>
 
 #include "curve/ExpressionError.h"
 #include "curve/ExpressionEvaluator.h"
+#include "curve/shortestText.h"
 
 namespace {
 
@@ -20,12 +20,6 @@ constexpr std::array<const char*, kCoordinateCount> kLabels = {"x(t)", "y(t)", "
 bool isBlank(const std::string& text) {
   return std::all_of(text.begin(), text.end(),
                      [](unsigned char c) { return std::isspace(c) != 0; });
-}
-
-std::string shortestText(double value) {
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
 }
 
 // Blank expressions get no parser (muparser would call them an error); the rest are parsed in

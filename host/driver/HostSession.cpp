@@ -230,9 +230,8 @@ std::vector<std::string> HostSession::operationNames() { return FaultTable::oper
 std::vector<std::string> HostSession::handlerErrors() const { return host_->handlerErrors; }
 
 int HostSession::nonStandardHandlerErrors() const {
-  // The events record an exception of any other type under this text (SimEvent::raise).
   return static_cast<int>(std::count(host_->handlerErrors.begin(), host_->handlerErrors.end(),
-                                     "exception of a non-standard type"));
+                                     Host::kNonStandardError));
 }
 
 HostAllocations HostSession::allocations() { return hostAllocations(); }

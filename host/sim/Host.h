@@ -36,6 +36,8 @@ class Host {
   std::shared_ptr<SimCommand> openCommand;  ///< the open dialog's command, or null
   std::vector<MessageBoxRecord> messageBoxes;
   std::vector<std::string> handlerErrors;
+  /// What handlerErrors records for an exception that is not a std::exception.
+  static constexpr char kNonStandardError[] = "exception of a non-standard type";
   int viewportRefreshes = 0;
   int lastError = 0;
   std::string lastErrorDescription;

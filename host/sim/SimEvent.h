@@ -41,7 +41,7 @@ class SimEvent : public Sim<Api> {
       } catch (const std::exception& e) {
         recordHandlerError(e.what());
       } catch (...) {
-        recordHandlerError("exception of a non-standard type");
+        recordHandlerError(Host::kNonStandardError);
       }
     }
   }

@@ -19,12 +19,16 @@ void AddInTest::TearDown() {
   expectNothingHeld();
 }
 
-std::vector<fsim::GraphicsGroupInfo> AddInTest::previewGroups() const {
+std::vector<fsim::GraphicsGroupInfo> previewGroupsOf(const fsim::HostSession& host) {
   std::vector<fsim::GraphicsGroupInfo> groups;
   for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {
     if (group.id == kPreviewGroupId) groups.push_back(group);
   }
   return groups;
+}
+
+std::vector<fsim::GraphicsGroupInfo> AddInTest::previewGroups() const {
+  return previewGroupsOf(host);
 }
 
 void AddInTest::startAndOpenDialog() {

@@ -24,6 +24,9 @@ using HeldReferences = std::map<std::string, int>;
 /// is shown: once more in the preview's manager) and the user interface.
 HeldReferences heldBetweenEvents(bool previewShown);
 
+/// The root component's groups with the preview's ID, in collection order.
+std::vector<fsim::GraphicsGroupInfo> previewGroupsOf(const fsim::HostSession& host);
+
 /// The references that Ptrs outside the host hold, by type, summed.
 HeldReferences heldReferences(const fsim::HostSession& host);
 

@@ -63,14 +63,6 @@ struct Outcome {
   std::size_t createdHandlers = 0;
 };
 
-std::vector<fsim::GraphicsGroupInfo> previewGroupsOf(const fsim::HostSession& host) {
-  std::vector<fsim::GraphicsGroupInfo> groups;
-  for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {
-    if (group.id == kPreviewGroupId) groups.push_back(group);
-  }
-  return groups;
-}
-
 Outcome observe(const Session& session, bool result) {
   const fsim::HostSession& host = session.host;
   Outcome outcome;
