@@ -1,10 +1,10 @@
 #include "addin/CommandCreatedOnPanelHandler.h"
 
-#include "curve/NullObjectError.h"
-#include "dialog/ModuleState.h"
+#include "addin/ModuleState.h"
 #include "dialog/createCurveInSketch.h"
 #include "dialog/defineCommandDialog.h"
 #include "dialog/updatePreview.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::CatchingCommandEventHandler;
@@ -16,16 +16,20 @@ void previewCommand(const Ptr<CommandEventArgs>& eventArgs) {
   Ptr<Command> command = eventArgs->command();
   if (!command) return;
   Ptr<CommandInputs> inputs = command->commandInputs();
-  if (inputs) updatePreview(inputs);
+  if (inputs) updatePreview(inputs, application, curvePreview);
 }
 
-void endPreview(const Ptr<CommandEventArgs>&) { releaseCustomGraphicsManager(); }
+void createCurve(const Ptr<CommandEventArgs>& eventArgs) {
+  createCurveInSketch(eventArgs, application);
+}
+
+void endPreview(const Ptr<CommandEventArgs>&) { curvePreview.clear(); }
 
 }  // namespace
 
 CommandCreatedOnPanelHandler::CommandCreatedOnPanelHandler() {
   previewHandler_ = std::make_shared<CatchingCommandEventHandler>(previewCommand);
-  executeHandler_ = std::make_shared<CatchingCommandEventHandler>(createCurveInSketch);
+  executeHandler_ = std::make_shared<CatchingCommandEventHandler>(createCurve);
   destroyHandler_ = std::make_shared<CatchingCommandEventHandler>(endPreview);
 }
 
@@ -33,5 +37,5 @@ CommandCreatedOnPanelHandler::~CommandCreatedOnPanelHandler() = default;
 
 void CommandCreatedOnPanelHandler::notify(const Ptr<CommandCreatedEventArgs>& eventArgs) {
   defineCommandDialog(eventArgs, executeHandler_.get(), destroyHandler_.get(),
-                      previewHandler_.get());
+                      previewHandler_.get(), application, curvePreview);
 }

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "addin/CatchingCommandEventHandler.h"
+#include "fusionkit/CatchingCommandEventHandler.h"
 
 class CommandCreatedOnPanelHandler : public adsk::core::CommandCreatedEventHandler {
  public:

@@ -2,15 +2,16 @@
 // only within one is the order of static construction fixed: the library builds it top to bottom
 // when it is loaded and destroys it bottom to top when it is unloaded, so a preview still shown
 // then is deleted while the application it needs is still held by its manager.
-#include "dialog/ModuleState.h"
+#include "addin/ModuleState.h"
 
 #include "addin/CommandCreatedOnPanelHandler.h"
+#include "dialog/CommandTexts.h"
 #include "numerics/ReportRegistry.h"
 
-const std::string panelId = "SketchPanel";
-const std::string commandId = "vtlCommandOnPanel";
-const std::string statusDisplayId = "vtlStatusDisplayID";
-std::shared_ptr<hv::f360::CustomGraphicsManager> customGraphicsManager;
+const std::string panelId = kPanelId;
+const std::string commandId = kCommandId;
+const std::string statusDisplayId = kStatusDisplayId;
+CurvePreview curvePreview;
 adsk::core::Ptr<adsk::core::Application> application;
 adsk::core::Ptr<adsk::core::UserInterface> userInterface;
 
@@ -28,8 +29,3 @@ bool buildReportRegistry() {
 const bool reportRegistryBuilt = buildReportRegistry();
 
 }  // namespace
-
-void releaseCustomGraphicsManager() {
-  std::shared_ptr<hv::f360::CustomGraphicsManager> released;
-  released.swap(customGraphicsManager);
-}

@@ -3,27 +3,24 @@
 
 #include "addin/CommandCreatedOnPanelHandler.h"
 #include "addin/EntryPoints.h"
+#include "addin/ModuleState.h"
 #include "addin/sketchPanelControls.h"
 #include "addin/unexpectedErrorMessage.h"
-#include "curve/NullObjectError.h"
-#include "dialog/ModuleState.h"
+#include "dialog/CommandTexts.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 
 namespace {
 
-constexpr char kCommandName[] = "Sorvane";
-constexpr char kCommandTooltip[] = "Create 3D parametric curve";
-constexpr char kResourceFolder[] = "./resources";
-
 Ptr<CommandDefinition> findOrAddDefinition() {
   Ptr<CommandDefinitions> definitions = userInterface->commandDefinitions();
   throwIfNull(definitions);
   Ptr<CommandDefinition> definition = definitions->itemById(commandId);
   if (!definition) {
-    definition =
-        definitions->addButtonDefinition(commandId, kCommandName, kCommandTooltip, kResourceFolder);
+    definition = definitions->addButtonDefinition(commandId, kCommandName, kCommandTooltip,
+                                                  kCommandResourceFolder);
   }
   throwIfNull(definition);
   return definition;

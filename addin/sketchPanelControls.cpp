@@ -1,18 +1,13 @@
 #include "addin/sketchPanelControls.h"
 
-#include "dialog/ModuleState.h"
+#include "addin/ModuleState.h"
+#include "dialog/CommandTexts.h"
 
 using namespace adsk::core;
 
-namespace {
-
-constexpr char kWorkspaceId[] = "FusionSolidEnvironment";
-
-}  // namespace
-
-Ptr<ToolbarControls> sketchPanelControls(const Ptr<UserInterface>& userInterface) {
-  if (!userInterface) return nullptr;
-  Ptr<Workspaces> workspaces = userInterface->workspaces();
+Ptr<ToolbarControls> sketchPanelControls(const Ptr<UserInterface>& ui) {
+  if (!ui) return nullptr;
+  Ptr<Workspaces> workspaces = ui->workspaces();
   if (!workspaces) return nullptr;
   Ptr<Workspace> workspace = workspaces->itemById(kWorkspaceId);
   if (!workspace) return nullptr;

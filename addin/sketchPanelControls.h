@@ -4,8 +4,8 @@
 
 #include <Core/CoreAll.h>
 
-/// The controls of panel `panelId` in the workspace "FusionSolidEnvironment" of
-/// `userInterface`, or null when the user interface, the workspaces, the workspace, its panels,
+/// The controls of the panel "SketchPanel" in the workspace "FusionSolidEnvironment" of `ui`,
+/// or null when the user interface, the workspaces, the workspace, its panels,
 /// the panel or its controls are missing.
 adsk::core::Ptr<adsk::core::ToolbarControls> sketchPanelControls(
-    const adsk::core::Ptr<adsk::core::UserInterface>& userInterface);
+    const adsk::core::Ptr<adsk::core::UserInterface>& ui);

@@ -1,9 +1,9 @@
 #include <exception>
 
 #include "addin/EntryPoints.h"
+#include "addin/ModuleState.h"
 #include "addin/sketchPanelControls.h"
-#include "curve/NullObjectError.h"
-#include "dialog/ModuleState.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 
@@ -14,7 +14,7 @@ namespace {
 // stop can still remove it. A definition left behind after the library is unloaded would keep
 // the address of its command-created handler.
 bool unregisterCommand() {
-  releaseCustomGraphicsManager();
+  curvePreview.clear();
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
   if (!controls) return false;
   Ptr<CommandDefinitions> definitions = userInterface->commandDefinitions();

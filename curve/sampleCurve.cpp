@@ -80,21 +80,20 @@ void checkRange(double tStart, double tEnd, double step) {
 
 }  // namespace
 
-void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
-                 const std::string& yExpression, const std::string& zExpression,
-                 SamplePoints& samples, const ParameterTable& parameters) {
-  samples.clear();
+SamplePoints sampleCurve(const CurveRequest& request, const ParameterTable& parameters) {
+  SamplePoints samples;
   samples.reserve(kSampleCount);
 
   const ParsedCoordinates parsed =
-      splitOffBlankExpressions({&xExpression, &yExpression, &zExpression});
+      splitOffBlankExpressions({&request.xExpression, &request.yExpression, &request.zExpression});
   ParameterTable storage;
   ExpressionEvaluator evaluator(parsed.expressions,
                                 constantsBesideTheVariable(parameters, storage));
   const int t = evaluator.addVariable(kVariableName);
 
-  const double step = (tEnd - tStart) * kStepFactor;
-  checkRange(tStart, tEnd, step);
+  const double tStart = request.tStart;
+  const double step = (request.tEnd - tStart) * kStepFactor;
+  checkRange(tStart, request.tEnd, step);
   for (int i = 0; i < kSampleCount; ++i) {
     const double tValue = static_cast<double>(i) * step + tStart;
     evaluator.setVariable(t, tValue);
@@ -110,4 +109,5 @@ void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
     }
     samples.push_back({point[0], point[1], point[2]});
   }
+  return samples;
 }

@@ -5,13 +5,14 @@
 
 #include <string>
 
+#include "curve/CurveRequest.h"
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 
 /// Number of points sampleCurve produces.
 constexpr int kSampleCount = 2049;
 
-/// Replaces the content of `samples` with the points (x(t), y(t), z(t)) for
+/// The points (x(t), y(t), z(t)) of `request` for
 /// t = i * ((tEnd - tStart) * 0.00048828125) + tStart, i = 0 ... 2048, in that order; tEnd below
 /// tStart samples downwards. Every entry of `parameters` is a named constant of every expression,
 /// except an entry named "t", which the curve variable hides.
@@ -25,7 +26,4 @@ constexpr int kSampleCount = 2049;
 ///  - "x(t) is not a finite number at t = <t>" for the first sample, and in it the first
 ///    coordinate, whose value is a NaN or infinite; <t> is the shortest text that reads back as
 ///    the same double.
-/// On a throw `samples` holds the points made before the failure.
-void sampleCurve(double tStart, double tEnd, const std::string& xExpression,
-                 const std::string& yExpression, const std::string& zExpression,
-                 SamplePoints& samples, const ParameterTable& parameters);
+SamplePoints sampleCurve(const CurveRequest& request, const ParameterTable& parameters);

@@ -2,12 +2,11 @@
 
 #include <Fusion/FusionAll.h>
 
-#include "curve/NullObjectError.h"
 #include "curve/SamplePoints.h"
-#include "curve/fitNurbsCurve.h"
 #include "curve/fitSplineToSamples.h"
-#include "dialog/ModuleState.h"
+#include "curvehost/toNurbsCurve.h"
 #include "dialog/sampleDialogCurve.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
@@ -15,14 +14,14 @@ using hv::f360::throwIfNull;
 
 namespace {
 
-Ptr<Sketch> sketchInEdit() {
+Ptr<Sketch> sketchInEdit(const Ptr<Application>& application) {
   throwIfNull(application);
   return application->activeEditObject();
 }
 
 // The XY plane keeps sketch space equal to model space, so the spline lands where it was
 // computed whichever way the host reads the curve's coordinates.
-Ptr<Sketch> addSketchOnXYPlane() {
+Ptr<Sketch> addSketchOnXYPlane(const Ptr<Application>& application) {
   throwIfNull(application);
   Ptr<Design> design = application->activeProduct();
   throwIfNull(design);
@@ -45,20 +44,21 @@ void addSpline(const Ptr<Sketch>& sketch, const Ptr<NurbsCurve3D>& curve) {
 
 }  // namespace
 
-void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs) {
+void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
+                         const Ptr<Application>& application) {
   throwIfNull(eventArgs);
   Ptr<Event> event = eventArgs->firingEvent();
   throwIfNull(event);
   Ptr<Command> command = event->sender();
   throwIfNull(command);
   Ptr<CommandInputs> inputs = command->commandInputs();
-  const SamplePoints samples = sampleDialogCurve(inputs);
-  Ptr<NurbsCurve3D> curve = fitNurbsCurve(samples, kSplineTolerance).curve;
+  const SamplePoints samples = sampleDialogCurve(inputs, application);
+  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(samples, kSplineTolerance).curve);
   // The host refuses a spline without a curve; checked before any sketch is made, a refused
   // curve cannot leave an empty new sketch behind.
   throwIfNull(curve);
-  Ptr<Sketch> sketch = sketchInEdit();
-  if (!sketch) sketch = addSketchOnXYPlane();
+  Ptr<Sketch> sketch = sketchInEdit(application);
+  if (!sketch) sketch = addSketchOnXYPlane(application);
   throwIfNull(sketch);
   addSpline(sketch, curve);
 }

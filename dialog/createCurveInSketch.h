@@ -5,10 +5,12 @@
 
 #include <Core/CoreAll.h>
 
-/// Adds one spline, and when no sketch is in edit one new sketch, to the active design.
+/// Adds one spline, and when no sketch is in edit one new sketch, to `application`'s active
+/// design.
 /// Throws hv::f360::NullObjectError for missing event arguments, event, command, inputs, fitted
 /// curve, application, design, root component, sketch collection, sketch or curve collections,
 /// and sampleCurve's std::runtime_error for an expression that fails; both leave before any
 /// sketch is found or made, except that a sketch made before a later failure stays. The host's
 /// answer to the added spline is not checked.
-void createCurveInSketch(const adsk::core::Ptr<adsk::core::CommandEventArgs>& eventArgs);
+void createCurveInSketch(const adsk::core::Ptr<adsk::core::CommandEventArgs>& eventArgs,
+                         const adsk::core::Ptr<adsk::core::Application>& application);

@@ -1,9 +1,8 @@
 #include "dialog/defineCommandDialog.h"
 
-#include "curve/NullObjectError.h"
-#include "dialog/DialogIds.h"
-#include "dialog/ModuleState.h"
+#include "dialog/CommandTexts.h"
 #include "dialog/updatePreview.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
@@ -19,21 +18,23 @@ void attach(const Ptr<CommandEvent>& event, CommandEventHandler* handler) {
 
 // The add-in keeps no input: each result is let go at once and found again by its ID.
 void addInputs(const Ptr<CommandInputs>& inputs) {
-  inputs->addStringValueInput(kXFunctionInputId, "x(t) =", "cos(2 * pi * t)");
-  inputs->addStringValueInput(kYFunctionInputId, "y(t) =", "sin(2 * pi * t)");
-  inputs->addStringValueInput(kZFunctionInputId, "z(t) =", "t");
+  inputs->addStringValueInput(kXFunctionInputId, kXFunctionLabel, kDefaultXFunction);
+  inputs->addStringValueInput(kYFunctionInputId, kYFunctionLabel, kDefaultYFunction);
+  inputs->addStringValueInput(kZFunctionInputId, kZFunctionLabel, kDefaultZFunction);
   // An empty unit type keeps t a plain number, with no unit conversion anywhere.
-  inputs->addValueInput(kMinTValueInputId, "Starting t Value", "",
-                        ValueInput::createByString("0.0"));
-  inputs->addValueInput(kMaxTValueInputId, "Ending t Value", "", ValueInput::createByString("3.0"));
-  inputs->addTextBoxCommandInput(statusDisplayId, "Notifications", "", kStatusRows, true);
+  inputs->addValueInput(kMinTValueInputId, kMinTValueLabel, "",
+                        ValueInput::createByString(kDefaultMinTValue));
+  inputs->addValueInput(kMaxTValueInputId, kMaxTValueLabel, "",
+                        ValueInput::createByString(kDefaultMaxTValue));
+  inputs->addTextBoxCommandInput(kStatusDisplayId, kStatusDisplayLabel, "", kStatusRows, true);
 }
 
 }  // namespace
 
 void defineCommandDialog(const Ptr<CommandCreatedEventArgs>& eventArgs,
                          CommandEventHandler* executeHandler, CommandEventHandler* destroyHandler,
-                         CommandEventHandler* previewHandler) {
+                         CommandEventHandler* previewHandler, const Ptr<Application>& application,
+                         CurvePreview& preview) {
   if (!eventArgs) return;
   Ptr<Command> command = eventArgs->command();
   if (!command) return;
@@ -44,5 +45,5 @@ void defineCommandDialog(const Ptr<CommandCreatedEventArgs>& eventArgs,
   Ptr<CommandInputs> inputs = command->commandInputs();
   if (!inputs) return;
   addInputs(inputs);
-  updatePreview(inputs);
+  updatePreview(inputs, application, preview);
 }

@@ -1,16 +1,19 @@
-// Fits the sampled curve and draws it as the red preview through a new CustomGraphicsManager,
-// which it keeps as the module-wide customGraphicsManager. updatePreview calls it after sampling.
+// Fits the sampled curve and shows it as the dialog's red preview. updatePreview calls it after
+// sampling; it needs the application only to reach the active design and its viewport.
 #pragma once
 
-#include "curve/SamplePoints.h"
-#include "dialog/FitStatus.h"
+#include <Core/CoreAll.h>
 
-/// Removes the previous preview, then, for a non-empty `samples`, adds the group
-/// "vtlCustomGraphicsID", fits with the tolerance 0.002 and draws the curve in opaque red, 3
-/// pixels wide, not selectable. Returns the curve's number of control points and, when no fit met
-/// the tolerance, the accurately measured largest deviation if it exceeds the tolerance. Empty
-/// `samples`: returns a count of 0 and draws nothing.
-/// Throws hv::f360::NullObjectError when the application, design, group, curve, its control-point
-/// count (0) or viewport is missing; a group already added then stays until the next preview or
-/// the dialog's end.
-FitStatus previewCurve(const SamplePoints& samples);
+#include "curve/FitStatus.h"
+#include "curve/SamplePoints.h"
+#include "graphics/CurvePreview.h"
+
+/// Takes `preview`'s previous curve away, then, for a non-empty `samples`, fits with the
+/// tolerance 0.002 and shows the fit in `preview` (see CurvePreview::show). Returns the fit's
+/// status (fitStatus). Empty `samples`: returns a count of 0 and draws nothing.
+/// Throws hv::f360::NullObjectError when the host refuses the curve or cannot give its
+/// control-point count (0), and what CurvePreview::show throws; a group already added then stays
+/// until the next preview or the dialog's end.
+FitStatus previewCurve(const SamplePoints& samples,
+                       const adsk::core::Ptr<adsk::core::Application>& application,
+                       CurvePreview& preview);

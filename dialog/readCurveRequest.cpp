@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "curve/NullObjectError.h"
-#include "dialog/DialogIds.h"
+#include "dialog/CommandTexts.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
@@ -20,7 +20,8 @@ Ptr<Input> findInput(const Ptr<CommandInputs>& inputs, const std::string& id) {
 
 }  // namespace
 
-void readCurveRequest(const Ptr<CommandInputs>& inputs, CurveRequest& request) {
+CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
+  CurveRequest request;
   // The typed inputs stay held until all five are read and go in the reverse order.
   Ptr<ValueCommandInput> start = findInput<ValueCommandInput>(inputs, kMinTValueInputId);
   request.tStart = start->value();
@@ -32,4 +33,5 @@ void readCurveRequest(const Ptr<CommandInputs>& inputs, CurveRequest& request) {
   request.yExpression = y->value();
   Ptr<StringValueCommandInput> z = findInput<StringValueCommandInput>(inputs, kZFunctionInputId);
   request.zExpression = z->value();
+  return request;
 }

@@ -1,15 +1,14 @@
-// Reads the dialog's five curve inputs into a CurveRequest. The live preview calls it on every
+// Reads the dialog's five curve inputs as a CurveRequest. The live preview calls it on every
 // update and the curve creation on OK; nothing is cached between calls.
 #pragma once
 
 #include <Core/CoreAll.h>
 
-#include "dialog/CurveRequest.h"
+#include "curve/CurveRequest.h"
 
-/// Fills `request` in the order tStart ("minTValueInput_"), tEnd ("maxTValueInput_"),
+/// Reads the request in the order tStart ("minTValueInput_"), tEnd ("maxTValueInput_"),
 /// xExpression, yExpression, zExpression ("xFunctionInput_" ...): the value inputs' numbers and
 /// the string inputs' texts as the host gives them (a null text reads as empty).
 /// Throws hv::f360::NullObjectError at the first field whose input is missing or of another
-/// type, or when `inputs` is null; fields read before it keep their new values.
-void readCurveRequest(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
-                      CurveRequest& request);
+/// type, or when `inputs` is null.
+CurveRequest readCurveRequest(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);

@@ -1,18 +1,16 @@
 #include "dialog/sampleDialogCurve.h"
 
+#include "curve/CurveRequest.h"
 #include "curve/ParameterTable.h"
-#include "curve/readDesignParameters.h"
 #include "curve/sampleCurve.h"
-#include "dialog/CurveRequest.h"
-#include "dialog/ModuleState.h"
+#include "curvehost/readDesignParameters.h"
 #include "dialog/readCurveRequest.h"
 
-SamplePoints sampleDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs) {
-  CurveRequest request;
-  readCurveRequest(inputs, request);
+using namespace adsk::core;
+
+SamplePoints sampleDialogCurve(const Ptr<CommandInputs>& inputs,
+                               const Ptr<Application>& application) {
+  const CurveRequest request = readCurveRequest(inputs);
   const ParameterTable parameters = readDesignParameters(application);
-  SamplePoints samples;
-  sampleCurve(request.tStart, request.tEnd, request.xExpression, request.yExpression,
-              request.zExpression, samples, parameters);
-  return samples;
+  return sampleCurve(request, parameters);
 }

@@ -7,8 +7,9 @@
 
 #include "curve/SamplePoints.h"
 
-/// Reads the request from `inputs` (readCurveRequest), the parameters of the application's active
+/// Reads the request from `inputs` (readCurveRequest), the parameters of `application`'s active
 /// design (readDesignParameters) and samples the curve (sampleCurve), in that order.
 /// Throws what they throw: hv::f360::NullObjectError for a missing input, application, design or
 /// parameter, std::runtime_error for an expression that fails or a value that is not finite.
-SamplePoints sampleDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);
+SamplePoints sampleDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
+                               const adsk::core::Ptr<adsk::core::Application>& application);

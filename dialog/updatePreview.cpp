@@ -3,42 +3,44 @@
 #include <exception>
 #include <string>
 
-#include "curve/NullObjectError.h"
+#include "curve/FitStatus.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
-#include "dialog/FitStatus.h"
-#include "dialog/ModuleState.h"
+#include "dialog/CommandTexts.h"
 #include "dialog/previewCurve.h"
 #include "dialog/sampleDialogCurve.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 
 namespace {
 
-std::string computeAndDraw(const Ptr<CommandInputs>& inputs) {
+std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Application>& application,
+                           CurvePreview& preview) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
-  releaseCustomGraphicsManager();
-  const SamplePoints samples = sampleDialogCurve(inputs);
+  preview.clear();
+  const SamplePoints samples = sampleDialogCurve(inputs, application);
   FitStatus status;
-  if (!samples.empty()) status = previewCurve(samples);
+  if (!samples.empty()) status = previewCurve(samples, application, preview);
   return statusText(status, kSplineTolerance);
 }
 
 }  // namespace
 
-void updatePreview(const Ptr<CommandInputs>& inputs) {
+void updatePreview(const Ptr<CommandInputs>& inputs, const Ptr<Application>& application,
+                   CurvePreview& preview) {
   throwIfNull(inputs);
-  Ptr<TextBoxCommandInput> statusDisplay = inputs->itemById(statusDisplayId);
+  Ptr<TextBoxCommandInput> statusDisplay = inputs->itemById(kStatusDisplayId);
   try {
-    const std::string status = computeAndDraw(inputs);
+    const std::string status = computeAndDraw(inputs, application, preview);
     throwIfNull(statusDisplay);
     statusDisplay->text(status);
   } catch (const std::exception& error) {
     throwIfNull(statusDisplay);
     // What was drawn before the failure (a curve whose viewport refresh failed, or an empty
     // group) must not pass for a preview next to the error text.
-    releaseCustomGraphicsManager();
+    preview.clear();
     statusDisplay->text(error.what());
   }
 }

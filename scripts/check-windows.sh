@@ -22,7 +22,7 @@ mkdir -p "$scratch/include"
 cp /usr/include/muParser*.h "$scratch/include/"
 
 cd "$root"
-sources=(addin/*.cpp dialog/*.cpp graphics/*.cpp curve/*.cpp)
+sources=(addin/*.cpp dialog/*.cpp graphics/*.cpp fusionkit/*.cpp curvehost/*.cpp curve/*.cpp)
 failed=()
 for source in "${sources[@]}"; do
   if ! "$compiler" -std=c++17 -fsyntax-only -D_WINDOWS -D_WIN64 -Wall -Wextra -Wpedantic -Werror \

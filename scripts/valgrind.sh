@@ -15,8 +15,8 @@ memcheck=(valgrind --quiet --error-exitcode=42 --leak-check=full
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 
-echo "memcheck: addin_tests"
-"${memcheck[@]}" "$build/tests/addin/addin_tests" --gtest_brief=1
+echo "memcheck: endtoend_tests"
+"${memcheck[@]}" "$build/tests/endtoend/endtoend_tests" --gtest_brief=1
 
 sorvane="$build/tools/sorvane"
 runs=(

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "tools/ShortestNumber.h"
+#include "curve/shortestText.h"
 
 namespace sorvane {
 
@@ -67,7 +67,7 @@ class GroupWriter {
   void handle(int code, unsigned value) { text(code, hex(value)); }
   // A real always carries a decimal point or exponent, as some readers expect of float codes.
   void real(int code, double value) {
-    std::string number = shortestNumber(value);
+    std::string number = shortestText(value);
     if (number.find_first_of(".e") == std::string::npos) number += ".0";
     text(code, number);
   }

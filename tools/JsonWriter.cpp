@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "tools/ShortestNumber.h"
+#include "curve/shortestText.h"
 #include "tools/Utf8Text.h"
 
 namespace sorvane {
@@ -80,7 +80,7 @@ void JsonWriter::value(std::string_view text) {
 
 void JsonWriter::value(double number) {
   beforeValue();
-  out_ << (std::isfinite(number) ? shortestNumber(number) : "null");
+  out_ << (std::isfinite(number) ? shortestText(number) : "null");
 }
 
 void JsonWriter::value(int number) {

@@ -6,22 +6,13 @@
 #include <optional>
 #include <regex>
 
+#include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 
 namespace sorvane {
 
 namespace {
 
-const char* const kWorkspace = "FusionSolidEnvironment";
-const char* const kPanel = "SketchPanel";
-const char* const kButton = "vtlCommandOnPanel";
-const char* const kStatusBox = "vtlStatusDisplayID";
-// The dialog's curve inputs.
-const char* const kXInput = "xFunctionInput_";
-const char* const kYInput = "yFunctionInput_";
-const char* const kZInput = "zFunctionInput_";
-const char* const kTStartInput = "minTValueInput_";
-const char* const kTEndInput = "maxTValueInput_";
 const char* const kStartupContext = "{\"IsApplicationStartup\":true}";
 const char* const kStopContext = "{\"IsApplicationClosing\":true}";
 
@@ -32,11 +23,11 @@ Spline splineOf(const fsim::NurbsData& data) {
 CurveInputs readInputs(const fsim::HostSession& session) {
   CurveInputs inputs;
   for (const fsim::InputInfo& input : session.inputs()) {
-    if (input.id == kXInput) inputs.x = input.text;
-    if (input.id == kYInput) inputs.y = input.text;
-    if (input.id == kZInput) inputs.z = input.text;
-    if (input.id == kTStartInput) inputs.tStart = input.value;
-    if (input.id == kTEndInput) inputs.tEnd = input.value;
+    if (input.id == kXFunctionInputId) inputs.x = input.text;
+    if (input.id == kYFunctionInputId) inputs.y = input.text;
+    if (input.id == kZFunctionInputId) inputs.z = input.text;
+    if (input.id == kMinTValueInputId) inputs.tStart = input.value;
+    if (input.id == kMaxTValueInputId) inputs.tEnd = input.value;
   }
   return inputs;
 }
@@ -93,12 +84,14 @@ std::vector<std::string> describeCreated(const std::vector<SketchRecord>& before
 
 void typeInputs(fsim::HostSession& session, const Options& options) {
   const std::pair<const std::optional<std::string>*, const char*> texts[] = {
-      {&options.x, kXInput}, {&options.y, kYInput}, {&options.z, kZInput}};
+      {&options.x, kXFunctionInputId},
+      {&options.y, kYFunctionInputId},
+      {&options.z, kZFunctionInputId}};
   for (const auto& [text, id] : texts) {
     if (*text) session.setInputText(id, **text);
   }
-  if (options.tStart) session.setInputValue(kTStartInput, *options.tStart);
-  if (options.tEnd) session.setInputValue(kTEndInput, *options.tEnd);
+  if (options.tStart) session.setInputValue(kMinTValueInputId, *options.tStart);
+  if (options.tEnd) session.setInputValue(kMaxTValueInputId, *options.tEnd);
 }
 
 std::string messageList(const fsim::HostSession& session) {
@@ -130,7 +123,7 @@ std::unique_ptr<fsim::AddInLibrary> startAddIn(fsim::HostSession& session,
   if (!addIn->run(kStartupContext)) {
     throw SessionFailure("the add-in's run failed" + messageList(session));
   }
-  if (!session.hasControl(kWorkspace, kPanel, kButton)) {
+  if (!session.hasControl(kWorkspaceId, kPanelId, kCommandId)) {
     throw SessionFailure("the add-in put no button on the Sketch panel");
   }
   return addIn;
@@ -138,11 +131,11 @@ std::unique_ptr<fsim::AddInLibrary> startAddIn(fsim::HostSession& session,
 
 // Clicks the button, types the user's inputs and reads the dialog as it stands before OK/Cancel.
 void useDialog(fsim::HostSession& session, const Options& options, SessionReport& report) {
-  session.click(kWorkspace, kPanel, kButton);
+  session.click(kWorkspaceId, kPanelId, kCommandId);
   if (!session.dialogOpen()) throw SessionFailure("the Sorvane dialog did not open");
   try {
     typeInputs(session, options);
-    report.status = session.textBoxText(kStatusBox);
+    report.status = session.textBoxText(kStatusDisplayId);
   } catch (const std::runtime_error& error) {
     throw SessionFailure(std::string("the Sorvane dialog lacks an input: ") + error.what());
   }

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tools/ShortestNumber.h"
+#include "curve/shortestText.h"
 #include "tools/SplineEvaluator.h"
 #include "tools/Utf8Text.h"
 
@@ -386,11 +386,11 @@ double drawMessage(std::ostream& svg, const std::string& heading, const std::str
 std::vector<std::string> captionLines(const SessionReport& report) {
   const CurveInputs& in = report.inputs;
   std::vector<std::string> lines = {"x(t) = " + in.x, "y(t) = " + in.y, "z(t) = " + in.z};
-  std::string range = "t from " + shortestNumber(in.tStart) + " to " + shortestNumber(in.tEnd);
+  std::string range = "t from " + shortestText(in.tStart) + " to " + shortestText(in.tEnd);
   std::string parameters;
   for (const auto& [name, value] : report.parameters) {
     if (name == "pi" && value == M_PI) continue;
-    parameters += (parameters.empty() ? "" : ", ") + name + " = " + shortestNumber(value);
+    parameters += (parameters.empty() ? "" : ", ") + name + " = " + shortestText(value);
   }
   if (!parameters.empty()) range += "; parameters " + parameters;
   lines.push_back(range);

@@ -10,6 +10,7 @@
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/sampleCurve.h"
+#include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 
 namespace {
@@ -41,7 +42,7 @@ void BM_ComputationAlone(benchmark::State& state) {
   SamplePoints samples;
   int controls = 0;
   for (auto _ : state) {
-    sampleCurve(curve.tStart, curve.tEnd, curve.x, curve.y, curve.z, samples, parameters);
+    samples = sampleCurve({curve.tStart, curve.tEnd, curve.x, curve.y, curve.z}, parameters);
     SplineFit fit = fitSplineToSamples(samples, 0.002);
     controls = fit.curve->ControlPointCount();
     benchmark::DoNotOptimize(controls);
@@ -58,17 +59,17 @@ void BM_InputChangeToStatus(benchmark::State& state) {
   fsim::HostSession host;
   fsim::AddInLibrary addIn(VINTREL_ADDIN_PATH);
   addIn.run("");
-  host.click("FusionSolidEnvironment", "SketchPanel", "vtlCommandOnPanel");
-  host.setInputText("xFunctionInput_", curve.x);
-  host.setInputText("yFunctionInput_", curve.y);
-  host.setInputValue("minTValueInput_", curve.tStart);
-  host.setInputValue("maxTValueInput_", curve.tEnd);
+  host.click(kWorkspaceId, kPanelId, kCommandId);
+  host.setInputText(kXFunctionInputId, curve.x);
+  host.setInputText(kYFunctionInputId, curve.y);
+  host.setInputValue(kMinTValueInputId, curve.tStart);
+  host.setInputValue(kMaxTValueInputId, curve.tEnd);
   const std::string texts[] = {curve.z, std::string(curve.z) + " "};
   std::string status;
   int round = 0;
   for (auto _ : state) {
-    host.setInputText("zFunctionInput_", texts[round++ & 1]);
-    status = host.textBoxText("vtlStatusDisplayID");
+    host.setInputText(kZFunctionInputId, texts[round++ & 1]);
+    status = host.textBoxText(kStatusDisplayId);
     benchmark::DoNotOptimize(status.data());
   }
   host.cancel();

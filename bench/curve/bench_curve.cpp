@@ -15,14 +15,14 @@ const ParameterTable kParameters{{"pi", 3.141592653589793}};
 
 SamplePoints defaultHelix() {
   SamplePoints samples;
-  sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, kParameters);
+  samples = sampleCurve({0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, kParameters);
   return samples;
 }
 
 // Needs all six attempts: 128 control points.
 SamplePoints fastWave() {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "t", "0.1 * sin(140 * t)", "0", samples, kParameters);
+  samples = sampleCurve({0.0, 1.0, "t", "0.1 * sin(140 * t)", "0"}, kParameters);
   return samples;
 }
 
@@ -30,7 +30,7 @@ SamplePoints fastWave() {
 void BM_SampleDefaultHelix(benchmark::State& state) {
   SamplePoints samples;
   for (auto _ : state) {
-    sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, kParameters);
+    samples = sampleCurve({0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, kParameters);
     benchmark::DoNotOptimize(samples.data());
   }
 }
@@ -72,7 +72,7 @@ BENCHMARK(BM_SingleFit)->RangeMultiplier(2)->Range(4, 128)->Unit(benchmark::kMil
 // 128 controls.
 void BM_LargestDeviationUnmetTolerance(benchmark::State& state) {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "t", "0.1 * sin(300 * t)", "0", samples, kParameters);
+  samples = sampleCurve({0.0, 1.0, "t", "0.1 * sin(300 * t)", "0"}, kParameters);
   const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
   for (auto _ : state) {
     benchmark::DoNotOptimize(largestDeviation(*fit.curve, samples));

@@ -12,81 +12,9 @@
 #include <utility>
 #include <vector>
 
+#include "host/driver/HostTypes.h"
+
 namespace fsim {
-
-/// How an injected fault picks the calls that fail. Once: only the Nth call; FromCall: the Nth
-/// and every later call; Always: every call.
-enum class FaultMode { Once, FromCall, Always };
-
-/// What Application::activeProduct answers: the design, a product that is not a design, or null.
-enum class ActiveProduct { Design, OtherProduct, None };
-
-/// The root component's three origin construction planes.
-enum class OriginPlane { XY, XZ, YZ };
-
-/// One message box the add-in showed; buttons and icon are the enumerator values passed.
-struct MessageBoxRecord {
-  std::string text, title;
-  int buttons;
-  int icon;
-};
-
-/// A NurbsCurve3D as the host holds it (control points x, y, z; knots in order).
-struct NurbsData {
-  int degree = 0;
-  bool rational = false;
-  bool periodic = false;
-  std::vector<std::array<double, 3>> controlPoints;
-  std::vector<double> knots;
-};
-
-/// A sketch of the root component.
-struct SketchInfo {
-  std::string name;                ///< "Sketch1", "Sketch2", ...
-  std::string plane;               ///< "XY", "XZ" or "YZ"
-  bool createdDuringSession;       ///< false for sketches the test set up with addSketch()
-  std::vector<NurbsData> splines;  ///< the sketch's fixed splines, in creation order
-};
-
-/// One curve graphics of a custom graphics group.
-struct CurveGraphicsInfo {
-  double weight;
-  std::array<int, 4> color;  ///< r, g, b, opacity; all -1 when no colour effect set
-  bool selectable;
-  bool visible;
-  NurbsData curve;
-};
-
-/// One custom graphics group of the root component, with its curve graphics in creation order.
-struct GraphicsGroupInfo {
-  std::string id;
-  std::vector<CurveGraphicsInfo> curves;
-};
-
-/// One input of the open dialog.
-struct InputInfo {
-  std::string id, type, label;  ///< type: "StringValueCommandInput", "ValueCommandInput",
-                                ///< "TextBoxCommandInput"
-  std::string text;             ///< string value / text box text / value input's expression
-  double value = 0;             ///< value inputs only
-  std::string unitType;
-  int numRows = 0;
-  bool readOnly = false;
-};
-
-/// A host object that Ptrs outside the host still reference.
-struct HeldObject {
-  std::string type;  ///< objectType(), like "adsk::core::Application"
-  int references;
-};
-
-/// Buffers the host allocated for `_raw` results and those given back through
-/// DeallocateArrayInternal, since the process started.
-struct HostAllocations {
-  std::size_t strings = 0, stringsFreed = 0;            ///< char[] texts
-  std::size_t numberArrays = 0, numberArraysFreed = 0;  ///< double[] and other number arrays
-  std::size_t objectArrays = 0, objectArraysFreed = 0;  ///< arrays of object pointers
-};
 
 /// One dlopen'ed add-in library. The destructor unloads it if still loaded.
 class AddInLibrary {

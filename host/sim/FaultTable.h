@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 
 namespace fsim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/FaultTable.h"
 
 namespace fsim {

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
 
 namespace fsim {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
 
 namespace fsim {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
 
 namespace fsim {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/SimCustomGraphicsEntity.h"
 
 namespace fsim {

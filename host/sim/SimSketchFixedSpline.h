@@ -3,7 +3,7 @@
 
 #include <Fusion/FusionAll.h>
 
-#include "host/driver/HostSession.h"
+#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
 
 namespace fsim {

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "curve/NullObjectError.h"
+#include "fusionkit/NullObjectError.h"
 
 namespace {
 

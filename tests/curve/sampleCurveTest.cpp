@@ -15,9 +15,9 @@ namespace {
 using curve_testing::kPi;
 
 std::string samplingError(const std::string& x, const std::string& y, const std::string& z,
-                          SamplePoints& samples, double tStart = 0.0, double tEnd = 1.0) {
+                          double tStart = 0.0, double tEnd = 1.0) {
   try {
-    sampleCurve(tStart, tEnd, x, y, z, samples, kPi);
+    sampleCurve({tStart, tEnd, x, y, z}, kPi);
   } catch (const std::runtime_error& error) {
     return error.what();
   }
@@ -25,8 +25,7 @@ std::string samplingError(const std::string& x, const std::string& y, const std:
 }
 
 TEST(sampleCurve, TakesEvenlySpacedTFromStartToEnd) {
-  SamplePoints samples(5, SamplePoint{7.0, 7.0, 7.0});
-  sampleCurve(0.0, 1.0, "t", "2 * t", "1", samples, kPi);
+  const SamplePoints samples = sampleCurve({0.0, 1.0, "t", "2 * t", "1"}, kPi);
   ASSERT_EQ(samples.size(), 2049u);
   for (int i = 0; i < 2049; ++i) {
     const double t = i * 0.00048828125;  // i / 2048, exact
@@ -40,11 +39,11 @@ TEST(sampleCurve, TakesEvenlySpacedTFromStartToEnd) {
 
 TEST(sampleCurve, RunsDownwardsOrStandsStillWithTheRange) {
   SamplePoints samples;
-  sampleCurve(1.0, 0.0, "t", "0", "0", samples, kPi);
+  samples = sampleCurve({1.0, 0.0, "t", "0", "0"}, kPi);
   EXPECT_EQ(samples.front().x, 1.0);
   EXPECT_EQ(samples.back().x, 0.0);
 
-  sampleCurve(2.5, 2.5, "t", "t * t", "0", samples, kPi);
+  samples = sampleCurve({2.5, 2.5, "t", "t * t", "0"}, kPi);
   ASSERT_EQ(samples.size(), 2049u);
   for (const SamplePoint& p : samples) {
     ASSERT_EQ(p.x, 2.5);
@@ -54,7 +53,7 @@ TEST(sampleCurve, RunsDownwardsOrStandsStillWithTheRange) {
 
 TEST(sampleCurve, HelixStartsAndEndsOnTheXAxis) {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, kPi);
+  samples = sampleCurve({0.0, 1.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, kPi);
   EXPECT_EQ(samples.front().x, 1.0);
   EXPECT_EQ(samples.front().y, 0.0);
   EXPECT_EQ(samples.front().z, 0.0);
@@ -65,20 +64,20 @@ TEST(sampleCurve, HelixStartsAndEndsOnTheXAxis) {
 
 TEST(sampleCurve, UsesParametersByNameAndTheirPi) {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "r * pi", "r", "", samples, {{"pi", 3.0}, {"r", 2.0}});
+  samples = sampleCurve({0.0, 1.0, "r * pi", "r", ""}, {{"pi", 3.0}, {"r", 2.0}});
   EXPECT_EQ(samples[7].x, 6.0);
   EXPECT_EQ(samples[7].y, 2.0);
 }
 
 TEST(sampleCurve, TakesBlankExpressionsAsZero) {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "", " \t ", "t", samples, kPi);
+  samples = sampleCurve({0.0, 1.0, "", " \t ", "t"}, kPi);
   ASSERT_EQ(samples.size(), 2049u);
   EXPECT_EQ(samples[2048].x, 0.0);
   EXPECT_EQ(samples[2048].y, 0.0);
   EXPECT_EQ(samples[2048].z, 1.0);
 
-  sampleCurve(0.0, 1.0, "", "", "", samples, kPi);
+  samples = sampleCurve({0.0, 1.0, "", "", ""}, kPi);
   EXPECT_EQ(samples.size(), 2049u);
 }
 
@@ -93,26 +92,23 @@ TEST(sampleCurve, NamesTheCoordinateMuparserRejects) {
       {"t", "(t", "a", "y(t): Missing parenthesis"},  // y is named before z
   };
   for (const Case& c : cases) {
-    SamplePoints samples;
-    EXPECT_EQ(samplingError(c.x, c.y, c.z, samples), c.message);
-    EXPECT_TRUE(samples.empty());
+    EXPECT_EQ(samplingError(c.x, c.y, c.z), c.message);
   }
 }
 
 TEST(sampleCurve, ARefusedParameterNameBlocksOnlyCurvesThatUseIt) {
   const ParameterTable parameters{{"pi", 3.141592653589793}, {"wall thickness", 2.0}};
   SamplePoints samples;
-  sampleCurve(0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t", samples, parameters);
+  samples = sampleCurve({0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, parameters);
   EXPECT_EQ(samples.size(), 2049u);
-  EXPECT_THROW(sampleCurve(0.0, 1.0, "wall thickness", "0", "0", samples, parameters),
-               std::runtime_error);
+  EXPECT_THROW(sampleCurve({0.0, 1.0, "wall thickness", "0", "0"}, parameters), std::runtime_error);
 }
 
 // A design parameter named t (a thickness, say) must not freeze or block the curve: the curve
 // variable hides it, and the parameter's value 5 shows nowhere.
 TEST(sampleCurve, TheVariableTHidesADesignParameterNamedT) {
   SamplePoints samples;
-  sampleCurve(0.0, 1.0, "t", "2 * t", "", samples, {{"pi", 3.141592653589793}, {"t", 5.0}});
+  samples = sampleCurve({0.0, 1.0, "t", "2 * t", ""}, {{"pi", 3.141592653589793}, {"t", 5.0}});
   ASSERT_EQ(samples.size(), 2049u);
   EXPECT_EQ(samples[1024].x, 0.5);
   EXPECT_EQ(samples[2048].y, 2.0);
@@ -136,19 +132,17 @@ TEST(sampleCurve, RefusesEndsAndRangesThatAreNotFinite) {
        "The t range from -1e+308 to 1e+308 is too wide to sample; choose closer ends."},
   };
   for (const Case& c : cases) {
-    SamplePoints samples;
-    EXPECT_EQ(samplingError("t", "0", "0", samples, c.tStart, c.tEnd), c.message);
-    EXPECT_TRUE(samples.empty());
+    EXPECT_EQ(samplingError("t", "0", "0", c.tStart, c.tEnd), c.message);
   }
 }
 
 // The extremes that still work: ends at the edge of the doubles, and a span of a few ulps.
 TEST(sampleCurve, SamplesHugeAndTinyFiniteRanges) {
   SamplePoints samples;
-  sampleCurve(1e308, -1e308 / 2, "t / 1e308", "0", "0", samples, kPi);
+  samples = sampleCurve({1e308, -1e308 / 2, "t / 1e308", "0", "0"}, kPi);
   EXPECT_EQ(samples.front().x, 1.0);
   EXPECT_NEAR(samples.back().x, -0.5, 1e-15);
-  sampleCurve(1.0, std::nextafter(1.0, 2.0), "t", "0", "0", samples, kPi);
+  samples = sampleCurve({1.0, std::nextafter(1.0, 2.0), "t", "0", "0"}, kPi);
   EXPECT_EQ(samples.front().x, 1.0);
   EXPECT_EQ(samples.back().x, std::nextafter(1.0, 2.0));
 }
@@ -158,23 +152,20 @@ TEST(sampleCurve, NamesTheCoordinateAndTheFirstTWhereAValueIsNotFinite) {
     std::string x, y, z;
     double tEnd;
     std::string message;
-    std::size_t pointsBefore;
   };
   const std::vector<Case> cases = {
-      {"1/t", "0", "0", 1.0, "x(t) is not a finite number at t = 0", 0},
+      {"1/t", "0", "0", 1.0, "x(t) is not a finite number at t = 0"},
       // sample 513 is the first beyond 0.25: 513 / 2048
-      {"0", "sqrt(0.25 - t)", "0", 1.0, "y(t) is not a finite number at t = 0.25048828125", 513},
+      {"0", "sqrt(0.25 - t)", "0", 1.0, "y(t) is not a finite number at t = 0.25048828125"},
       // exp overflows beyond t = 0.7097827; sample 1454 is 0.7099609375
-      {"0", "0", "exp(1000 * t)", 1.0, "z(t) is not a finite number at t = 0.7099609375", 1454},
+      {"0", "0", "exp(1000 * t)", 1.0, "z(t) is not a finite number at t = 0.7099609375"},
       // t of sample 1024 is 0.1 / 2, the double nearest 0.05: shortest text "0.05"
-      {"1 / (t - 0.05)", "0", "0", 0.1, "x(t) is not a finite number at t = 0.05", 1024},
+      {"1 / (t - 0.05)", "0", "0", 0.1, "x(t) is not a finite number at t = 0.05"},
       // both bad at the same sample: x is named
-      {"1/t", "1/t", "0", 1.0, "x(t) is not a finite number at t = 0", 0},
+      {"1/t", "1/t", "0", 1.0, "x(t) is not a finite number at t = 0"},
   };
   for (const Case& c : cases) {
-    SamplePoints samples;
-    EXPECT_EQ(samplingError(c.x, c.y, c.z, samples, 0.0, c.tEnd), c.message);
-    EXPECT_EQ(samples.size(), c.pointsBefore) << c.message;
+    EXPECT_EQ(samplingError(c.x, c.y, c.z, 0.0, c.tEnd), c.message);
   }
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "dialog/CommandTexts.h"
+#include "graphics/CurvePreview.h"
 #include "host/driver/HostSession.h"
 #include "tests/fuzz/DialogStatus.h"
 #include "tests/fuzz/FuzzInvariant.h"
@@ -13,11 +15,6 @@
 
 namespace {
 
-constexpr char kWorkspaceId[] = "FusionSolidEnvironment";
-constexpr char kPanelId[] = "SketchPanel";
-constexpr char kCommandId[] = "vtlCommandOnPanel";
-constexpr char kStatusId[] = "vtlStatusDisplayID";
-constexpr char kPreviewGroupId[] = "vtlCustomGraphicsID";
 constexpr char kApplicationType[] = "adsk::core::Application";
 constexpr char kUserInterfaceType[] = "adsk::core::UserInterface";
 // Each action may fit up to six splines; this keeps one input within a few seconds.
@@ -91,9 +88,9 @@ void SessionPlayer::play(const Action& action) {
   if (verb == "x" || verb == "y" || verb == "z") {
     type(verb + "FunctionInput_", argument);
   } else if (verb == "start") {
-    setValue("minTValueInput_", leadingNumber(argument, 0.0));
+    setValue(kMinTValueInputId, leadingNumber(argument, 0.0));
   } else if (verb == "end") {
-    setValue("maxTValueInput_", leadingNumber(argument, 0.0));
+    setValue(kMaxTValueInputId, leadingNumber(argument, 0.0));
   } else if (verb == "click") {
     click();
   } else if (verb == "ok") {
@@ -258,7 +255,7 @@ void SessionPlayer::addParameter(const std::string& argument, bool user) {
 // After an event that ran the preview: a fit is drawn as exactly one curve of its count, an
 // error draws nothing, and a missing host object is only reported when one really is missing.
 void SessionPlayer::checkPreview(const std::string& after) {
-  const std::string text = host_.textBoxText(kStatusId);
+  const std::string text = host_.textBoxText(kStatusDisplayId);
   const DialogStatus status = classifyStatus(text);
   const std::string context = after + ": status \"" + text + "\"";
   requireThat(status.kind != DialogStatus::Kind::Unclear, context + " is not a clear outcome");
@@ -330,7 +327,7 @@ void SessionPlayer::checkNoPreviewLeft(const std::string& after) const {
 std::vector<fsim::GraphicsGroupInfo> SessionPlayer::previewGroups() const {
   std::vector<fsim::GraphicsGroupInfo> groups;
   for (const fsim::GraphicsGroupInfo& group : host_.graphicsGroups()) {
-    if (group.id == kPreviewGroupId) groups.push_back(group);
+    if (group.id == kCurvePreviewGroupId) groups.push_back(group);
   }
   return groups;
 }

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "curve/FitStatus.h"
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "curve/sampleCurve.h"
-#include "dialog/FitStatus.h"
 #include "tests/fuzz/DialogStatus.h"
 #include "tests/fuzz/FuzzInvariant.h"
 #include "tests/fuzz/fuzzInputLines.h"
@@ -106,10 +106,7 @@ void checkFit(const SplineFit& fit, const SamplePoints& samples) {
   requireThat(!fit.toleranceMet || deviation <= kSplineTolerance + slack,
               "the fit claims the tolerance but misses it by " + std::to_string(deviation));
 
-  FitStatus status;
-  status.controlCount = count;
-  if (!fit.toleranceMet && deviation > kSplineTolerance) status.largestDeviation = deviation;
-  const std::string text = statusText(status, kSplineTolerance);
+  const std::string text = statusText(fitStatus(fit, samples, kSplineTolerance), kSplineTolerance);
   const DialogStatus read = classifyStatus(text);
   requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count,
               "status text \"" + text + "\" does not report the fit");
@@ -121,8 +118,8 @@ void fuzzFitFromTexts(const std::uint8_t* data, std::size_t size) {
   const FitRequest request = decode(fuzzInputLines(data, size));
   SamplePoints samples;
   try {
-    sampleCurve(request.tStart, request.tEnd, request.x, request.y, request.z, samples,
-                request.parameters);
+    samples = sampleCurve({request.tStart, request.tEnd, request.x, request.y, request.z},
+                          request.parameters);
   } catch (const std::runtime_error& error) {
     const DialogStatus::Kind kind = classifyStatus(error.what()).kind;
     requireThat(kind == DialogStatus::Kind::ExpressionError ||

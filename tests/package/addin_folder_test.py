@@ -63,9 +63,9 @@ class AddInFolder(unittest.TestCase):
     def test_paths_the_add_in_names_exist_in_the_folder(self):
         # The button's resource folder and the dialog's help page are relative to the add-in
         # folder; the literals are read from the sources so that a moved file is caught here.
-        named = {"addin/run.cpp": r'kResourceFolder\[\] = "([^"]+)"',
-                 "dialog/DialogIds.h": r'kHelpFile\[\] = "([^"]+)"'}
-        for source, pattern in named.items():
+        named = [("dialog/CommandTexts.h", r'kCommandResourceFolder\[\] = "([^"]+)"'),
+                 ("dialog/CommandTexts.h", r'kHelpFile\[\] = "([^"]+)"')]
+        for source, pattern in named:
             with open(os.path.join(SOURCE, source), encoding="utf-8") as file:
                 match = re.search(pattern, file.read())
             self.assertTrue(match, f"{pattern} not found in {source}")

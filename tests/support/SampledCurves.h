@@ -17,9 +17,7 @@ inline const ParameterTable kPi{{"pi", 3.141592653589793}};
 /// The samples of (x(t), y(t), z(t)) for t from 0 to tEnd.
 inline SamplePoints sampled(const std::string& x, const std::string& y, const std::string& z,
                             double tEnd = 1.0) {
-  SamplePoints samples;
-  sampleCurve(0.0, tEnd, x, y, z, samples, kPi);
-  return samples;
+  return sampleCurve({0.0, tEnd, x, y, z}, kPi);
 }
 
 /// The cubic least-squares fit of `samples` with `controlCount` controls.

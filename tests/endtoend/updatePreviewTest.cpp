@@ -5,9 +5,9 @@
 #include <string>
 
 #include "AddInTest.h"
+#include "curve/FitStatus.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
-#include "dialog/FitStatus.h"
 #include "tests/support/SampledCurves.h"
 
 namespace {
@@ -17,10 +17,10 @@ class Preview : public AddInTest {
   /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples,
   /// taken here without the host.
   SamplePoints enterWave(const std::string& y) {
-    host.setInputText("xFunctionInput_", "t");
-    host.setInputText("yFunctionInput_", y);
-    host.setInputText("zFunctionInput_", "0");
-    host.setInputValue("maxTValueInput_", 1.0);
+    host.setInputText(kXFunctionInputId, "t");
+    host.setInputText(kYFunctionInputId, y);
+    host.setInputText(kZFunctionInputId, "0");
+    host.setInputValue(kMaxTValueInputId, 1.0);
     return curve_testing::sampled("t", y, "0");
   }
 };
@@ -28,16 +28,16 @@ class Preview : public AddInTest {
 TEST_F(Preview, EveryInputChangeRedrawsExactlyOneGroup) {
   startAndOpenDialog();
   const std::pair<const char*, const char*> edits[] = {
-      {"xFunctionInput_", "2 * cos(2 * pi * t)"},
-      {"zFunctionInput_", "0.5 * t"},
-      {"yFunctionInput_", "sin(2 * pi * t) * 2"},
+      {kXFunctionInputId, "2 * cos(2 * pi * t)"},
+      {kZFunctionInputId, "0.5 * t"},
+      {kYFunctionInputId, "sin(2 * pi * t) * 2"},
   };
   for (const auto& [id, text] : edits) {
     host.setInputText(id, text);
     EXPECT_EQ(previewGroups().size(), 1u) << id;
     expectHeldBetweenEvents(true);
   }
-  host.setInputValue("minTValueInput_", 1.0);
+  host.setInputValue(kMinTValueInputId, 1.0);
   EXPECT_EQ(previewGroups().size(), 1u);
   EXPECT_EQ(host.graphicsGroups().size(), 1u);
   expectHeldBetweenEvents(true);
@@ -69,7 +69,7 @@ class PreviewError : public AddInTest, public ::testing::WithParamInterface<Fail
 
 TEST_P(PreviewError, ShowsTheMessageAndDrawsNothing) {
   startAndOpenDialog();
-  host.setInputValue("maxTValueInput_", 1.0);
+  host.setInputValue(kMaxTValueInputId, 1.0);
   host.setInputText(GetParam().id, GetParam().text);
   EXPECT_EQ(status().rfind(GetParam().message, 0), 0u) << status();
   EXPECT_TRUE(previewGroups().empty());
@@ -77,20 +77,20 @@ TEST_P(PreviewError, ShowsTheMessageAndDrawsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, PreviewError,
-                         ::testing::Values(FailingInput{"xFunctionInput_", "cos(", "x(t): "},
-                                           FailingInput{"yFunctionInput_", "2 * * t", "y(t): "},
-                                           FailingInput{"zFunctionInput_", "radius * t", "z(t): "},
+                         ::testing::Values(FailingInput{kXFunctionInputId, "cos(", "x(t): "},
+                                           FailingInput{kYFunctionInputId, "2 * * t", "y(t): "},
+                                           FailingInput{kZFunctionInputId, "radius * t", "z(t): "},
                                            // 1 / (t - 1) is infinite at the end of t's range.
-                                           FailingInput{"yFunctionInput_", "1 / (t - 1)",
+                                           FailingInput{kYFunctionInputId, "1 / (t - 1)",
                                                         "y(t) is not a finite number at t = 1"},
-                                           FailingInput{"xFunctionInput_", "sqrt(t - 0.5)",
+                                           FailingInput{kXFunctionInputId, "sqrt(t - 0.5)",
                                                         "x(t) is not a finite number at t = 0"}));
 
 TEST_F(Preview, AFixedExpressionBringsThePreviewBack) {
   startAndOpenDialog();
-  host.setInputText("xFunctionInput_", "cos(");
+  host.setInputText(kXFunctionInputId, "cos(");
   ASSERT_TRUE(previewGroups().empty());
-  host.setInputText("xFunctionInput_", "cos(2 * pi * t)");
+  host.setInputText(kXFunctionInputId, "cos(2 * pi * t)");
   EXPECT_EQ(status(), "32 spline controls");
   EXPECT_EQ(previewGroups().size(), 1u);
   expectHeldBetweenEvents(true);
@@ -100,8 +100,8 @@ TEST_F(Preview, UsesDesignParametersByName) {
   host.addUserParameter("radius", 2.0);
   host.addModelParameter("d1", 0.5);
   startAndOpenDialog();
-  host.setInputText("xFunctionInput_", "radius * cos(2 * pi * t)");
-  host.setInputText("zFunctionInput_", "d1 * t");
+  host.setInputText(kXFunctionInputId, "radius * cos(2 * pi * t)");
+  host.setInputText(kZFunctionInputId, "d1 * t");
   const auto groups = previewGroups();
   ASSERT_EQ(groups.size(), 1u);
   const auto& points = groups[0].curves[0].curve.controlPoints;
@@ -136,7 +136,7 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
   ASSERT_EQ(previewGroups().size(), 1u);
   for (auto product : {fsim::ActiveProduct::OtherProduct, fsim::ActiveProduct::None}) {
     host.setActiveProduct(product);
-    host.setInputText("zFunctionInput_", "2 * t");
+    host.setInputText(kZFunctionInputId, "2 * t");
     EXPECT_EQ(status(), "Unknown exception");
     expectHeldBetweenEvents(false);
   }
@@ -144,7 +144,7 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
   // before the switch stays in the design it was drawn in; the next preview adds its own.
   host.setActiveProduct(fsim::ActiveProduct::Design);
   EXPECT_EQ(previewGroups().size(), 1u);
-  host.setInputText("zFunctionInput_", "t");
+  host.setInputText(kZFunctionInputId, "t");
   EXPECT_EQ(status(), "32 spline controls");
   EXPECT_EQ(previewGroups().size(), 2u);
   expectHeldBetweenEvents(true);

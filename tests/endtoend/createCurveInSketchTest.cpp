@@ -86,7 +86,7 @@ class FailedCreation : public AddInTest, public ::testing::WithParamInterface<Ed
 
 TEST_P(FailedCreation, CreatesNoSketchAndNoSpline) {
   startAndOpenDialog();
-  host.setInputValue("maxTValueInput_", 1.0);
+  host.setInputValue(kMaxTValueInputId, 1.0);
   host.setInputText(GetParam().first, GetParam().second);
   host.confirm();
   EXPECT_TRUE(host.sketches().empty());
@@ -95,10 +95,10 @@ TEST_P(FailedCreation, CreatesNoSketchAndNoSpline) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Expressions, FailedCreation,
-                         ::testing::Values(Edit{"xFunctionInput_", "cos("},
-                                           Edit{"zFunctionInput_", "undefinedName"},
-                                           Edit{"yFunctionInput_", "1 / (t - 1)"},
-                                           Edit{"xFunctionInput_", "ln(t)"}));
+                         ::testing::Values(Edit{kXFunctionInputId, "cos("},
+                                           Edit{kZFunctionInputId, "undefinedName"},
+                                           Edit{kYFunctionInputId, "1 / (t - 1)"},
+                                           Edit{kXFunctionInputId, "ln(t)"}));
 
 TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
   startAndOpenDialog();
@@ -113,7 +113,7 @@ TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
 TEST_F(CurveCreation, AnEndBelowTheStartRunsTheCurveBackwards) {
   startAndOpenDialog();
   enterStraightSegment();
-  host.setInputValue("minTValueInput_", 5.0);
+  host.setInputValue(kMinTValueInputId, 5.0);
   host.confirm();
   const auto sketches = host.sketches();
   ASSERT_EQ(sketches.size(), 1u);
@@ -126,7 +126,7 @@ TEST_F(CurveCreation, AnEndBelowTheStartRunsTheCurveBackwards) {
 
 TEST_F(CurveCreation, EqualStartAndEndStillMakeASpline) {
   startAndOpenDialog();
-  host.setInputValue("minTValueInput_", 3.0);
+  host.setInputValue(kMinTValueInputId, 3.0);
   host.confirm();
   const auto sketches = host.sketches();
   ASSERT_EQ(sketches.size(), 1u);

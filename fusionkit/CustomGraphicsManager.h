@@ -1,7 +1,7 @@
 // Ties one custom graphics group of the active design to the lifetime of one object: building
 // the manager adds an empty group with a given ID to the root component, addCurve draws into it,
-// and destroying the manager deletes the group and refreshes the view. The live preview keeps one
-// manager in the module-wide state and drops it to take the preview away.
+// and destroying the manager deletes the group and refreshes the view. A live preview keeps one
+// manager and drops it to take the preview away.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -9,6 +9,7 @@
 
 #include <string>
 
+// hv::f360: helpers for any add-in of the Fusion 360 host, free of Vintrel's own choices.
 namespace hv {
 namespace f360 {
 

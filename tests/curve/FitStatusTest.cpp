@@ -1,6 +1,6 @@
 // The notification text: the plain count, and the truthful text of a fit that missed the
 // tolerance, in any locale.
-#include "dialog/FitStatus.h"
+#include "curve/FitStatus.h"
 
 #include <gtest/gtest.h>
 

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 
+// hv::f360: helpers for any add-in of the Fusion 360 host, free of Vintrel's own choices.
 namespace hv {
 namespace f360 {
 

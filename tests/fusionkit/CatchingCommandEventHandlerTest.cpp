@@ -1,6 +1,6 @@
 // The catching wrapper of command events: standard exceptions go to the error callback, others
 // leave unchanged.
-#include "addin/CatchingCommandEventHandler.h"
+#include "fusionkit/CatchingCommandEventHandler.h"
 
 #include <gtest/gtest.h>
 

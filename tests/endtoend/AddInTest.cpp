@@ -22,7 +22,7 @@ void AddInTest::TearDown() {
 std::vector<fsim::GraphicsGroupInfo> previewGroupsOf(const fsim::HostSession& host) {
   std::vector<fsim::GraphicsGroupInfo> groups;
   for (const fsim::GraphicsGroupInfo& group : host.graphicsGroups()) {
-    if (group.id == kPreviewGroupId) groups.push_back(group);
+    if (group.id == kCurvePreviewGroupId) groups.push_back(group);
   }
   return groups;
 }
@@ -38,8 +38,8 @@ void AddInTest::startAndOpenDialog() {
 }
 
 void AddInTest::enterStraightSegment() {
-  host.setInputText("xFunctionInput_", "t");
-  host.setInputText("yFunctionInput_", "0");
-  host.setInputText("zFunctionInput_", "0");
-  host.setInputValue("maxTValueInput_", 1.0);
+  host.setInputText(kXFunctionInputId, "t");
+  host.setInputText(kYFunctionInputId, "0");
+  host.setInputText(kZFunctionInputId, "0");
+  host.setInputValue(kMaxTValueInputId, 1.0);
 }

@@ -1,4 +1,4 @@
-#include "addin/CatchingCommandEventHandler.h"
+#include "fusionkit/CatchingCommandEventHandler.h"
 
 #include <utility>
 

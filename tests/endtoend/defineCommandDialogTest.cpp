@@ -31,7 +31,7 @@ TEST_F(CommandDialog, ClickBuildsTheSixInputsWithTheirDefaults) {
   EXPECT_EQ(inputs[4].value, 3.0);
   EXPECT_EQ(inputs[3].unitType, "");
   EXPECT_EQ(inputs[4].unitType, "");
-  EXPECT_EQ(inputs[5].id, kStatusId);
+  EXPECT_EQ(inputs[5].id, kStatusDisplayId);
   EXPECT_EQ(inputs[5].type, "TextBoxCommandInput");
   EXPECT_EQ(inputs[5].label, "Notifications");
   EXPECT_EQ(inputs[5].numRows, 5);

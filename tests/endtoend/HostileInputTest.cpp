@@ -42,14 +42,14 @@ TEST_F(HostileInput, ExpressionsOfAMegabyteOrTenThousandDeepAreRefusedAsTooLong)
   while (megabyte.size() < (1u << 20)) megabyte += " + t";
   for (const std::string& text : {megabyte, nested(10000)}) {
     openOnSegment();
-    host.setInputText("xFunctionInput_", text);
+    host.setInputText(kXFunctionInputId, text);
     expectMessageAndNothingCreatedOnOk("x(t): Expression too long.");
   }
 }
 
 TEST_F(HostileInput, NestingJustShortOfTheLengthLimitStillDrawsTheCurve) {
   openOnSegment();
-  host.setInputText("zFunctionInput_", nested(9999));  // 19999 characters
+  host.setInputText(kZFunctionInputId, nested(9999));  // 19999 characters
   // z = t beside x = t: a straight segment again.
   EXPECT_EQ(status(), "4 spline controls");
   EXPECT_EQ(previewGroups().size(), 1u);
@@ -90,7 +90,7 @@ TEST_F(HostileInput, FunctionsAtTheEdgesOfTheirDomainsGiveACountOrNameTheT) {
   startAndOpenDialog();
   enterStraightSegment();
   for (const Case& c : cases) {
-    host.setInputText("xFunctionInput_", c.x);
+    host.setInputText(kXFunctionInputId, c.x);
     EXPECT_EQ(status(), c.status) << c.x;
     EXPECT_EQ(previewGroups().size(),
               status().find("spline controls") != std::string::npos ? 1u : 0u)
@@ -101,8 +101,8 @@ TEST_F(HostileInput, FunctionsAtTheEdgesOfTheirDomainsGiveACountOrNameTheT) {
 // muparser lets an expression assign to a variable. x's "t = 2" must not move the t that y sees.
 TEST_F(HostileInput, AnAssignmentToTStaysInsideItsExpression) {
   openOnSegment();
-  host.setInputText("xFunctionInput_", "t = 2");
-  host.setInputText("yFunctionInput_", "t");
+  host.setInputText(kXFunctionInputId, "t = 2");
+  host.setInputText(kYFunctionInputId, "t");
   ASSERT_EQ(status(), "4 spline controls");
   const auto controls = previewControls();
   ASSERT_EQ(controls.size(), 4u);
@@ -112,7 +112,7 @@ TEST_F(HostileInput, AnAssignmentToTStaysInsideItsExpression) {
   EXPECT_EQ(controls.back()[0], 2.0);
   EXPECT_EQ(controls.back()[1], 1.0);
   // A constant cannot be assigned to.
-  host.setInputText("xFunctionInput_", "pi = 3");
+  host.setInputText(kXFunctionInputId, "pi = 3");
   EXPECT_EQ(status(), "x(t): Unexpected operator \"=\" found at position 3");
 }
 
@@ -120,13 +120,13 @@ TEST_F(HostileInput, ParameterNamesOfUnicodeLettersWork) {
   host.addUserParameter("länge", 2.0);
   host.addUserParameter("Ø", 0.5);
   openOnSegment();
-  host.setInputText("xFunctionInput_", "länge * t");
-  host.setInputText("yFunctionInput_", "Ø * t");
+  host.setInputText(kXFunctionInputId, "länge * t");
+  host.setInputText(kYFunctionInputId, "Ø * t");
   ASSERT_EQ(status(), "4 spline controls");
   EXPECT_EQ(previewControls().back()[0], 2.0);
   EXPECT_EQ(previewControls().back()[1], 0.5);
   // An unknown name is quoted whole, not cut inside a character.
-  host.setInputText("xFunctionInput_", "2 * π * t");
+  host.setInputText(kXFunctionInputId, "2 * π * t");
   EXPECT_EQ(status(), "x(t): Unexpected token \"π\" found at position 4.");
 }
 
@@ -136,7 +136,7 @@ TEST_F(HostileInput, OddParameterNamesBlockNoCurve) {
   for (const char* name : {"t", "", "a b"}) host.addUserParameter(name, 5.0);
   startAndOpenDialog();
   EXPECT_EQ(status(), "32 spline controls");
-  host.setInputText("xFunctionInput_", "a b");
+  host.setInputText(kXFunctionInputId, "a b");
   EXPECT_EQ(status(), "x(t): Unexpected token \"a\" found at position 0.");
 }
 
@@ -144,7 +144,7 @@ TEST_F(HostileInput, ThousandsOfParametersAreAllUsable) {
   constexpr int kCount = 5000;
   for (int i = 0; i < kCount; ++i) host.addUserParameter("p" + std::to_string(i), i);
   openOnSegment();
-  host.setInputText("xFunctionInput_", "p4999 * t + p1 * 0");
+  host.setInputText(kXFunctionInputId, "p4999 * t + p1 * 0");
   ASSERT_EQ(status(), "4 spline controls");
   EXPECT_EQ(previewControls().back()[0], 4999.0);
 }
@@ -164,8 +164,8 @@ TEST_F(HostileInput, TValuesNoSamplingCanUseAreNamed) {
   };
   for (const Case& c : cases) {
     openOnSegment();
-    host.setInputValue("minTValueInput_", c.tStart);
-    host.setInputValue("maxTValueInput_", c.tEnd);
+    host.setInputValue(kMinTValueInputId, c.tStart);
+    host.setInputValue(kMaxTValueInputId, c.tEnd);
     expectMessageAndNothingCreatedOnOk(c.message);
   }
 }

@@ -9,13 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "dialog/CommandTexts.h"
+#include "graphics/CurvePreview.h"
 #include "host/driver/HostSession.h"
-
-constexpr char kWorkspaceId[] = "FusionSolidEnvironment";
-constexpr char kPanelId[] = "SketchPanel";
-constexpr char kCommandId[] = "vtlCommandOnPanel";
-constexpr char kStatusId[] = "vtlStatusDisplayID";
-constexpr char kPreviewGroupId[] = "vtlCustomGraphicsID";
 
 /// Host object type -> references that the add-in holds on objects of that type.
 using HeldReferences = std::map<std::string, int>;
@@ -39,7 +35,7 @@ class AddInTest : public ::testing::Test {
   HeldReferences held() const;
   /// The root component's groups with the preview's ID.
   std::vector<fsim::GraphicsGroupInfo> previewGroups() const;
-  std::string status() const { return host.textBoxText(kStatusId); }
+  std::string status() const { return host.textBoxText(kStatusDisplayId); }
 
   /// run("") and a click on the button: the dialog opens with its first preview.
   void startAndOpenDialog();

@@ -1,8 +1,8 @@
-#include "graphics/CustomGraphicsManager.h"
+#include "fusionkit/CustomGraphicsManager.h"
 
 #include <utility>
 
-#include "curve/NullObjectError.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;

@@ -70,7 +70,7 @@ Outcome observe(const Session& session, bool result) {
   outcome.messages = host.messageBoxes();
   outcome.dialogOpen = host.dialogOpen();
   try {
-    if (outcome.dialogOpen) outcome.status = host.textBoxText(kStatusId);
+    if (outcome.dialogOpen) outcome.status = host.textBoxText(kStatusDisplayId);
   } catch (const std::runtime_error&) {
     // The dialog could not create its text box.
   }
@@ -290,7 +290,7 @@ const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
 const Scenario kInputChange{
     "input change", openDialog,
     // Half a turn of the helix needs fewer controls than three turns.
-    [](Session& s) { return s.host.setInputValue("maxTValueInput_", 0.5), true; },
+    [](Session& s) { return s.host.setInputValue(kMaxTValueInputId, 0.5), true; },
     checkLaterPreview};
 const Scenario kConfirmOutsideSketch{"OK outside a sketch", openDialog,
                                      [](Session& s) { return s.host.confirm(), true; },
@@ -406,11 +406,11 @@ void playWholeLife(Session& session) {
   session.addIn.run("false");
   if (!host.hasControl(kWorkspaceId, kPanelId, kCommandId)) return;
   session.click();
-  if (hasInput(host, "xFunctionInput_")) host.setInputText("xFunctionInput_", "t");
-  if (hasInput(host, "maxTValueInput_")) host.setInputValue("maxTValueInput_", 2.0);
+  if (hasInput(host, kXFunctionInputId)) host.setInputText(kXFunctionInputId, "t");
+  if (hasInput(host, kMaxTValueInputId)) host.setInputValue(kMaxTValueInputId, 2.0);
   host.confirm();
   session.click();
-  if (hasInput(host, "yFunctionInput_")) host.setInputText("yFunctionInput_", "cos(");
+  if (hasInput(host, kYFunctionInputId)) host.setInputText(kYFunctionInputId, "cos(");
   host.cancel();
 }
 

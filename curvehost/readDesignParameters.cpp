@@ -1,11 +1,11 @@
-#include "curve/readDesignParameters.h"
+#include "curvehost/readDesignParameters.h"
 
 #include <Fusion/FusionAll.h>
 
 #include <cstddef>
 #include <string>
 
-#include "curve/NullObjectError.h"
+#include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;

@@ -1,10 +1,13 @@
 // What the dialog's notification box says about a fit: the number of spline controls, and, when
-// even the largest fit missed the tolerance, by how much. The preview builds a FitStatus and
-// shows its text; the text itself needs no host, so it is tested on its own.
+// even the largest fit missed the tolerance, by how much. The preview and the fuzzers build a
+// FitStatus from the adaptive fit and show its text; neither step needs a host.
 #pragma once
 
 #include <optional>
 #include <string>
+
+#include "curve/SamplePoints.h"
+#include "curve/fitSplineToSamples.h"
 
 /// The outcome of one preview fit.
 struct FitStatus {
@@ -13,6 +16,12 @@ struct FitStatus {
   /// which then exceeds the tolerance.
   std::optional<double> largestDeviation;
 };
+
+/// The status of `fit`, made from `samples` with `tolerance`: its control count, and the accurately
+/// measured largest deviation (largestDeviation) when the fit did not meet the tolerance and the
+/// measure confirms the miss. The measure costs far more than the fit's own check, so it runs only
+/// then.
+FitStatus fitStatus(const SplineFit& fit, const SamplePoints& samples, double tolerance);
 
 /// "<controlCount> spline controls" (always plural), or, with a largest deviation D,
 /// "<controlCount> spline controls (tolerance <tolerance> not met: largest deviation <D>)" with

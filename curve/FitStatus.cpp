@@ -1,8 +1,10 @@
-#include "dialog/FitStatus.h"
+#include "curve/FitStatus.h"
 
 #include <locale>
 #include <sstream>
 #include <string>
+
+#include "curve/largestDeviation.h"
 
 namespace {
 
@@ -37,6 +39,17 @@ std::string deviationText(double deviation, double tolerance) {
 }
 
 }  // namespace
+
+FitStatus fitStatus(const SplineFit& fit, const SamplePoints& samples, double tolerance) {
+  FitStatus status;
+  status.controlCount = fit.curve->ControlPointCount();
+  if (fit.toleranceMet) return status;
+  // The fit's own check uses a search that can overstate a distance; the accurate measure may
+  // find the curve within the tolerance after all, and then there is no miss to report.
+  const double deviation = largestDeviation(*fit.curve, samples);
+  if (deviation > tolerance) status.largestDeviation = deviation;
+  return status;
+}
 
 std::string statusText(const FitStatus& status, double tolerance) {
   std::ostringstream text;

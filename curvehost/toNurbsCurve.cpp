@@ -1,6 +1,5 @@
-#include "curve/fitNurbsCurve.h"
+#include "curvehost/toNurbsCurve.h"
 
-#include <utility>
 #include <vector>
 
 using namespace adsk::core;
@@ -8,6 +7,8 @@ using namespace adsk::core;
 namespace {
 
 constexpr int kDegree = 3;
+
+}  // namespace
 
 Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
   const int count = fit.ControlPointCount();
@@ -19,12 +20,4 @@ Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
         Point3D::create(coordinates[3 * i], coordinates[3 * i + 1], coordinates[3 * i + 2]));
   }
   return NurbsCurve3D::createNonRational(controlPoints, kDegree, fit.Basis().KnotVector(), false);
-}
-
-}  // namespace
-
-NurbsCurveFit fitNurbsCurve(const SamplePoints& samples, double tolerance) {
-  SplineFit spline = fitSplineToSamples(samples, tolerance);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(*spline.curve);
-  return {curve, std::move(spline)};
 }

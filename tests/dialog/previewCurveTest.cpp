@@ -1,0 +1,68 @@
+// The preview driven directly in the simulated host, with the application and a CurvePreview of
+// the test's own: no add-in library is loaded.
+#include "dialog/previewCurve.h"
+
+#include <gtest/gtest.h>
+
+#include "fusionkit/NullObjectError.h"
+#include "host/driver/HostSession.h"
+#include "tests/support/SampledCurves.h"
+
+using adsk::core::Application;
+using adsk::core::Ptr;
+
+namespace {
+
+class previewCurveTest : public ::testing::Test {
+ protected:
+  // Declared first, so that it outlives every reference the test takes.
+  fsim::HostSession host;
+  Ptr<Application> application = Application::get();
+  CurvePreview preview;
+};
+
+TEST_F(previewCurveTest, DrawsTheFitInRedAndClearingTakesItAway) {
+  const FitStatus status = previewCurve(
+      curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application, preview);
+  EXPECT_EQ(status.controlCount, 32);  // the default helix's count, as the dialog shows it
+  EXPECT_FALSE(status.largestDeviation);
+
+  const std::vector<fsim::GraphicsGroupInfo> groups = host.graphicsGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  EXPECT_EQ(groups[0].id, kCurvePreviewGroupId);
+  ASSERT_EQ(groups[0].curves.size(), 1u);
+  const fsim::CurveGraphicsInfo& drawn = groups[0].curves[0];
+  EXPECT_EQ(drawn.color, (std::array<int, 4>{255, 0, 0, 255}));
+  EXPECT_EQ(drawn.weight, 3.0);
+  EXPECT_FALSE(drawn.selectable);
+  EXPECT_EQ(drawn.curve.controlPoints.size(), 32u);
+
+  preview.clear();
+  EXPECT_TRUE(host.graphicsGroups().empty());
+  EXPECT_FALSE(preview.shown());
+}
+
+TEST_F(previewCurveTest, ASecondPreviewReplacesTheFirst) {
+  previewCurve(curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application,
+               preview);
+  previewCurve(curve_testing::sampled("t", "0", "0"), application, preview);
+  const std::vector<fsim::GraphicsGroupInfo> groups = host.graphicsGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  ASSERT_EQ(groups[0].curves.size(), 1u);
+  EXPECT_EQ(groups[0].curves[0].curve.controlPoints.size(), 4u);
+}
+
+TEST_F(previewCurveTest, NoSamplesDrawNothing) {
+  EXPECT_EQ(previewCurve({}, application, preview).controlCount, 0);
+  EXPECT_TRUE(host.graphicsGroups().empty());
+}
+
+TEST_F(previewCurveTest, WithoutADesignNothingIsDrawn) {
+  host.setActiveProduct(fsim::ActiveProduct::OtherProduct);
+  EXPECT_THROW(previewCurve(curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0),
+                            application, preview),
+               hv::f360::NullObjectError);
+  EXPECT_FALSE(preview.shown());
+}
+
+}  // namespace
