@@ -15,9 +15,8 @@ constexpr double kRelativeAccuracy = 1e-12;
 constexpr double kRoundingAccuracy = 1e-13;
 constexpr int kDeepestSplit = 60;
 
-struct Point {
-  double x, y, z;
-};
+// Curve points are plain coordinate triples, as samples are.
+using Point = SamplePoint;
 
 Point lerp(const Point& a, const Point& b, double s) {
   return {a.x + (b.x - a.x) * s, a.y + (b.y - a.y) * s, a.z + (b.z - a.z) * s};
