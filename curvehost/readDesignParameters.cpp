@@ -1,5 +1,6 @@
 #include "curvehost/readDesignParameters.h"
 
+#include <Core/CoreAll.h>
 #include <Fusion/FusionAll.h>
 
 #include <cstddef>
@@ -32,6 +33,9 @@ ParameterTable readDesignParameters(const Ptr<Application>& application) {
   for (std::size_t i = 0; i < count; ++i) {
     Ptr<Parameter> parameter = designParameters(design)->item(i);
     throwIfNull(parameter);
+    // A text parameter has no number (the host fails to give one); left out, a formula naming it
+    // fails on the unknown name instead of computing with a made-up value.
+    if (parameter->valueType() == TextParameterValueType) continue;
     // Name first, then value: an assignment would ask the host for the value before the name.
     const std::string name = parameter->name();
     table[name] = parameter->value();

@@ -1,5 +1,6 @@
 #include "dialog/createCurveInSketch.h"
 
+#include <Core/CoreAll.h>
 #include <Fusion/FusionAll.h>
 
 #include "curve/SamplePoints.h"

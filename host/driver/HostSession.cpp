@@ -74,10 +74,16 @@ void HostSession::addModelParameter(const std::string& name, double value) {
   host_->application->design().addModelParameter(name, value);
 }
 
+void HostSession::addTextParameter(const std::string& name, const std::string& text) {
+  host_->application->design().addTextParameter(name, text);
+}
+
 std::vector<std::pair<std::string, double>> HostSession::parameters() const {
   std::vector<std::pair<std::string, double>> out;
   const SimDesign& design = host_->application->design();
-  for (const auto& p : design.userParameters()) out.emplace_back(p->name(), p->value());
+  for (const auto& p : design.userParameters()) {
+    if (!p->isText()) out.emplace_back(p->name(), p->value());
+  }
   for (const auto& p : design.modelParameters()) out.emplace_back(p->name(), p->value());
   return out;
 }

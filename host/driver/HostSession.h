@@ -57,7 +57,11 @@ class HostSession {
   // The design
   void addUserParameter(const std::string& name, double value);
   void addModelParameter(const std::string& name, double value);
-  /// All parameters in design order: user parameters, then model parameters.
+  /// A user parameter that holds a text, such as Fusion's text parameters: it is listed with the
+  /// others, and asking it for a number fails.
+  void addTextParameter(const std::string& name, const std::string& text);
+  /// The numeric parameters in design order: user parameters, then model parameters. Text
+  /// parameters have no number and are left out.
   std::vector<std::pair<std::string, double>> parameters() const;
   void setActiveProduct(ActiveProduct product);
   /// Adds a sketch on an origin plane of the root component and returns its name; not put in edit.

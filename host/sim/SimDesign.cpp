@@ -24,6 +24,10 @@ void SimDesign::addModelParameter(const std::string& name, double value) {
   model_.push_back(std::make_shared<SimModelParameter>(name, value));
 }
 
+void SimDesign::addTextParameter(const std::string& name, const std::string& text) {
+  user_.push_back(std::make_shared<SimUserParameter>(name, text));
+}
+
 void SimDesign::markDeleted() {
   SimObject::markDeleted();
   for (auto& p : user_) p->markDeleted();

@@ -23,6 +23,8 @@ class SimDesign : public Sim<adsk::fusion::Design> {
 
   void addUserParameter(const std::string& name, double value);
   void addModelParameter(const std::string& name, double value);
+  /// A user parameter whose value is a text.
+  void addTextParameter(const std::string& name, const std::string& text);
   const std::vector<std::shared_ptr<SimUserParameter>>& userParameters() const { return user_; }
   const std::vector<std::shared_ptr<SimModelParameter>>& modelParameters() const { return model_; }
   const std::shared_ptr<SimComponent>& root() const { return root_; }

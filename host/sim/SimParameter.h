@@ -1,12 +1,13 @@
-// A design parameter: a name and a unitless real value (the add-in takes values without unit
-// conversion, so the simulated design keeps plain numbers). Api is Parameter for model
-// parameters and UserParameter for user parameters.
+// A design parameter: a name and either a unitless real value (the add-in takes values without
+// unit conversion, so the simulated design keeps plain numbers) or a text. Api is Parameter for
+// model parameters and UserParameter for user parameters.
 #pragma once
 
 #include <Fusion/FusionAll.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "host/sim/HostArrays.h"
 #include "host/sim/Sim.h"
@@ -17,11 +18,24 @@ namespace fsim {
 template <class Api>
 class SimParameterOf : public Sim<Api> {
  public:
+  /// A numeric parameter.
   SimParameterOf(std::string name, double value) : name_(std::move(name)), value_(value) {}
+  /// A text parameter: value() fails for it as the host's does, answering 0.
+  SimParameterOf(std::string name, std::string text)
+      : name_(std::move(name)), value_(0.0), text_(std::move(text)), isText_(true) {}
   const std::string& name() const { return name_; }
   double value() const { return value_; }
+  bool isText() const { return isText_; }
 
  private:
+  // A failure that is no injected fault: recorded for Application::getLastError all the same.
+  bool failsForText(const char* operation) const {
+    if (this->refused(operation)) return true;
+    if (!isText_) return false;
+    if (Host* host = Host::current()) host->recordFailure(operation);
+    return true;
+  }
+
   char* name_raw() const override {
     if (this->refused("Parameter.name")) return nullptr;
     return newHostString(name_);
@@ -32,34 +46,38 @@ class SimParameterOf : public Sim<Api> {
     return true;
   }
   double value_raw() const override {
-    if (this->refused("Parameter.value")) return 0.0;
+    if (failsForText("Parameter.value")) return 0.0;
     return value_;
   }
   bool value_raw(double value) override {
-    if (this->refused("Parameter.value") || !std::isfinite(value)) return false;
+    if (failsForText("Parameter.value") || !std::isfinite(value)) return false;
     value_ = value;
     return true;
   }
   char* expression_raw() const override {
     if (this->refused("Parameter.expression")) return nullptr;
-    return newHostString(numberText(value_));
+    // The host writes a text parameter's expression as a quoted string.
+    return newHostString(isText_ ? "'" + text_ + "'" : numberText(value_));
   }
   char* unit_raw() const override {
     if (this->refused("Parameter.unit")) return nullptr;
     return newHostString("");
   }
   adsk::fusion::ParameterValueTypes valueType_raw() const override {
-    this->refused("Parameter.valueType");
-    return adsk::fusion::RealParameterValueType;
+    // A failed call answers the enumeration's zero.
+    if (this->refused("Parameter.valueType")) return adsk::fusion::NumericParameterValueType;
+    return isText_ ? adsk::fusion::TextParameterValueType : adsk::fusion::NumericParameterValueType;
   }
   char* textValue_raw() const override {
     // Only text parameters have a text value.
-    this->refused("Parameter.textValue");
-    return nullptr;
+    if (this->refused("Parameter.textValue") || !isText_) return nullptr;
+    return newHostString(text_);
   }
 
   std::string name_;
   double value_;
+  std::string text_;
+  bool isText_ = false;
 };
 
 using SimModelParameter = SimParameterOf<adsk::fusion::Parameter>;

@@ -100,6 +100,25 @@ INSTANTIATE_TEST_SUITE_P(Expressions, FailedCreation,
                                            Edit{kYFunctionInputId, "1 / (t - 1)"},
                                            Edit{kXFunctionInputId, "ln(t)"}));
 
+TEST_F(CurveCreation, AFormulaNamingATextParameterCreatesNothing) {
+  host.addUserParameter("radius", 2.0);
+  host.addTextParameter("label", "spring");
+  startAndOpenDialog();
+  enterStraightSegment();
+  host.setInputText("xFunctionInput_", "radius * t");
+  host.confirm();
+  ASSERT_EQ(host.sketches().size(), 1u);
+  click();
+  enterStraightSegment();
+  host.setInputText("xFunctionInput_", "label * t");
+  host.confirm();
+  const auto sketches = host.sketches();
+  ASSERT_EQ(sketches.size(), 1u);
+  EXPECT_EQ(sketches[0].splines.size(), 1u);
+  EXPECT_TRUE(host.messageBoxes().empty());
+  expectHeldBetweenEvents(false);
+}
+
 TEST_F(CurveCreation, WithoutADesignCreatesNothingAndSaysNothing) {
   startAndOpenDialog();
   host.setActiveProduct(fsim::ActiveProduct::OtherProduct);

@@ -122,6 +122,25 @@ TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
   expectHeldBetweenEvents(true);
 }
 
+// A text parameter has no number: left out of the formulas' names, never read as 0.
+TEST_F(Preview, TextParametersAreNoNamesOfTheFormulas) {
+  host.addUserParameter("radius", 2.0);
+  host.addTextParameter("label", "spring");
+  host.addTextParameter("pi", "not a number");
+  startAndOpenDialog();
+  // pi read as 0 would flatten the default helix to a segment of four controls.
+  EXPECT_EQ(status(), "32 spline controls");
+  enterStraightSegment();
+  host.setInputText("xFunctionInput_", "radius * t");
+  ASSERT_EQ(status(), "4 spline controls");
+  // The segment from (0, 0, 0) to (radius, 0, 0): its last control is its end sample.
+  EXPECT_EQ(previewGroups().at(0).curves.at(0).curve.controlPoints.back()[0], 2.0);
+  host.setInputText("xFunctionInput_", "label * t");
+  EXPECT_EQ(status(), "x(t): Unexpected token \"label\" found at position 0.");
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+}
+
 TEST_F(Preview, ADesignParameterNamedTIsHiddenByTheVariable) {
   host.addUserParameter("t", 1.0);
   startAndOpenDialog();

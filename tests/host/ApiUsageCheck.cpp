@@ -85,12 +85,14 @@ void designLike() {
   Ptr<ParameterList> all = design->allParameters();
   for (size_t i = 0; i < all->count(); ++i) {
     Ptr<Parameter> parameter = all->item(i);
+    ParameterValueTypes type = parameter->valueType();
+    if (type == TextParameterValueType) continue;
     std::string name = parameter->name();
     double value = parameter->value();
     (void)value;
   }
   Ptr<UserParameters> users = design->userParameters();
-  for (Ptr<UserParameter> parameter : users) parameter->expression();
+  for (size_t i = 0; i < users->count(); ++i) users->item(i)->expression();
   std::vector<Ptr<Sketch>> copied;
   Ptr<Component> root = design->rootComponent();
   root->sketches()->copyTo(std::back_inserter(copied));

@@ -275,6 +275,33 @@ TEST(HostSession, ParametersListUserThenModel) {
   EXPECT_EQ(session.parameters().front(), (std::pair<std::string, double>{"radius", 4}));
 }
 
+// A text parameter is listed beside the numeric ones, but asking it for a number fails: 0, with
+// the failure recorded for getLastError, and no new number is taken either.
+TEST(HostSession, TextParametersHaveNoNumber) {
+  fsim::HostSession session;
+  session.addUserParameter("radius", 4);
+  session.addTextParameter("label", "spring");
+  Ptr<Application> app = Application::get();
+  Ptr<Design> design = app->activeProduct();
+  Ptr<ParameterList> all = design->allParameters();
+  ASSERT_EQ(all->count(), 2u);
+  Ptr<Parameter> numeric = all->item(0);
+  Ptr<Parameter> text = all->item(1);
+  EXPECT_EQ(numeric->valueType(), NumericParameterValueType);
+  EXPECT_EQ(app->getLastError(), 0);
+  EXPECT_EQ(text->valueType(), TextParameterValueType);
+  EXPECT_EQ(text->name(), "label");
+  EXPECT_EQ(text->textValue(), "spring");
+  EXPECT_EQ(text->expression(), "'spring'");
+  EXPECT_EQ(text->value(), 0.0);
+  std::string description;
+  EXPECT_NE(app->getLastError(&description), 0);
+  EXPECT_EQ(description, "Parameter.value failed");
+  EXPECT_FALSE(text->value(1.0));
+  EXPECT_EQ(design->userParameters()->itemByName("label")->valueType(), TextParameterValueType);
+  EXPECT_EQ(session.parameters(), (std::vector<std::pair<std::string, double>>{{"radius", 4}}));
+}
+
 TEST(HostSession, SketchesOnOriginPlanesAndTheEditTarget) {
   fsim::HostSession session;
   EXPECT_EQ(session.addSketch(fsim::OriginPlane::XZ), "Sketch1");

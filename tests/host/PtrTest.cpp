@@ -6,7 +6,8 @@
 
 #include "CountedFake.h"
 
-#include <string>
+#include <exception>
+#include <typeinfo>
 
 namespace {
 
@@ -51,19 +52,6 @@ class Square : public Shape {
     return std::strcmp(id, interfaceId()) == 0 ? const_cast<Square*>(this)
                                                : Shape::queryInterface(id);
   }
-};
-
-// A collection as the host exposes one: count() and item(i), iterable through Ptr.
-class Shapes : public Base {
- public:
-  typedef Shape iterable_type;
-  static const char* classType() { return "test::Shapes"; }
-  static const char* interfaceId() { return classType(); }
-  const char* objectType() const override { return classType(); }
-  size_t count() const { return 2; }
-  Ptr<Shape> item(size_t index) const { return Ptr<Shape>(index == 0 ? first : second, false); }
-  Shape* first = nullptr;
-  Shape* second = nullptr;
 };
 
 TEST(Ptr, AdoptsHostReferenceAndReleasesItOnDestruction) {
@@ -150,15 +138,21 @@ TEST(PtrCast, NullSourceGivesNullAndReleasesTheTarget) {
   EXPECT_EQ(circle.queries, 0);
 }
 
-TEST(Ptr, NullDereferenceThrowsUnknownException) {
+// A plain std::exception, as the host's Ptr throws: no type of the stand-in's own, whose text an
+// add-in could come to rely on (std::exception's own text differs between libraries).
+TEST(Ptr, NullDereferenceThrowsAPlainStandardException) {
   Ptr<Circle> none;
+#ifdef NDEBUG
   try {
     none->objectType();
     FAIL() << "no exception";
   } catch (const std::exception& e) {
-    // The text the host library gives on Windows; add-ins show it to the user.
-    EXPECT_STREQ(e.what(), "Unknown exception");
+    EXPECT_TRUE(typeid(e) == typeid(std::exception));
   }
+#else
+  // Builds with assertions stop at the host's assertion first.
+  EXPECT_DEATH(none->objectType(), "ptr_ != nullptr");
+#endif
 }
 
 TEST(Ptr, ComparesByObject) {
@@ -170,25 +164,6 @@ TEST(Ptr, ComparesByObject) {
   EXPECT_TRUE(a != nullptr);
   EXPECT_TRUE(Ptr<Shape>() == nullptr);
   EXPECT_NE(a < c, c < a);
-}
-
-TEST(PtrIterator, VisitsEveryItemWithCountedReferences) {
-  Counted<Circle> circle;
-  Counted<Square> square;
-  Counted<Shapes> shapes;
-  shapes.first = &circle;
-  shapes.second = &square;
-  Ptr<Shapes> collection(&shapes);
-  std::string seen;
-  for (Ptr<Shape> shape : collection) {
-    seen += shape->objectType();
-    seen += ' ';
-    EXPECT_EQ(shape->refcount(), 2);
-  }
-  EXPECT_EQ(seen, "test::Circle test::Square ");
-  EXPECT_EQ(circle.references, 1);
-  EXPECT_EQ(square.references, 1);
-  EXPECT_EQ(Ptr<Shapes>().begin(), Ptr<Shapes>().end());
 }
 
 }  // namespace

@@ -34,11 +34,10 @@ enum DialogResults {
 
 /// What a ValueInput holds.
 enum ValueTypes {
-  ArrayValueType = 0,
-  BooleanValueType = 1,
+  StringValueType = 0,
+  RealValueType = 1,
   ObjectValueType = 2,
-  RealValueType = 3,
-  StringValueType = 4
+  BooleanValueType = 3
 };
 
 /// The kind of a transient 3D curve.

@@ -4,10 +4,10 @@
 // throws when a null pointer is dereferenced.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <exception>
 #include <functional>
-#include <iterator>
 
 #include "Deallocator.h"
 
@@ -50,21 +50,12 @@ class CompleteType {
   }
 };
 
-/// What a null Ptr dereference throws. The host library on Windows throws a plain
-/// std::exception, whose text is "Unknown exception" there; this type keeps that text on
-/// libraries whose std::exception says something else.
-class NullPtrException : public std::exception {
- public:
-  const char* what() const noexcept override { return "Unknown exception"; }
-};
-
-template <class Container, class PT>
-class Iterator;
-
 /// Owns one reference to a host object, or nothing (null; null also means "failed" or "not
 /// found" for every host result). Copies add a reference, destruction releases it. Building or
 /// assigning a Ptr<T> from a Ptr of another type queries the object for T: a failed query gives
 /// null, never an exception, and a successful one adds a reference of its own.
+/// The host's Ptr can also iterate a collection (begin()/end()); the stand-in leaves that out, so
+/// add-ins walk collections by count() and item(i).
 template <class T, class PT = IncompleteType>
 class Ptr {
  public:
@@ -105,9 +96,13 @@ class Ptr {
     if (old) PT::template release<T>(old);
   }
 
-  /// Throws NullPtrException (what() = "Unknown exception") when null.
+  /// Null: fails the assertion (aborts in builds without NDEBUG), then throws a plain
+  /// std::exception, whose what() text differs between standard libraries.
   T* operator->() const {
-    if (!ptr_) throw NullPtrException();
+    if (!ptr_) {
+      assert(ptr_ != nullptr);
+      throw std::exception();
+    }
     return ptr_;
   }
 
@@ -129,11 +124,6 @@ class Ptr {
   bool operator!=(std::nullptr_t) const { return ptr_ != nullptr; }
   bool operator<(std::nullptr_t) const { return std::less<const T*>()(ptr_, nullptr); }
 
-  /// Iteration over a collection's count()/item(i); T must declare iterable_type.
-  typedef Iterator<T, PT> iterator;
-  iterator begin() const { return iterator(*this); }
-  iterator end() const { return iterator(*this, true); }
-
   /// The raw pointer, without a reference of its own.
   T* get() const { return ptr_; }
   /// The raw pointer with an added reference, for the caller to release.
@@ -150,40 +140,6 @@ class Ptr {
 
  private:
   T* ptr_;
-};
-
-/// Input iterator over a host collection by index: dereferencing asks the collection for
-/// item(i), so each step is a host call and yields a counted Ptr.
-template <class Container, class PT>
-class Iterator {
- public:
-  typedef std::input_iterator_tag iterator_category;
-  typedef Ptr<typename Container::iterable_type> value_type;
-  typedef std::ptrdiff_t difference_type;
-  typedef const value_type* pointer;
-  typedef value_type reference;
-
-  explicit Iterator(const Ptr<Container, PT>& container, bool atEnd = false)
-      : container_(container), index_(atEnd && container ? container->count() : 0) {}
-
-  value_type operator*() const { return container_->item(index_); }
-  Iterator& operator++() {
-    ++index_;
-    return *this;
-  }
-  Iterator operator++(int) {
-    Iterator before = *this;
-    ++index_;
-    return before;
-  }
-  bool operator==(const Iterator& rhs) const {
-    return container_ == rhs.container_ && index_ == rhs.index_;
-  }
-  bool operator!=(const Iterator& rhs) const { return !(*this == rhs); }
-
- private:
-  Ptr<Container, PT> container_;
-  size_t index_;
 };
 
 }  // namespace core

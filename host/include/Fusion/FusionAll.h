@@ -1,8 +1,8 @@
 // Everything of the Fusion API stand-in: designs and parameters, components, construction
-// planes, sketches and custom graphics. Includes the core API as well.
+// planes, sketches and custom graphics. Like the host's own, it brings only the core headers that
+// these classes need; code that uses the core API includes <Core/CoreAll.h> itself.
 #pragma once
 
-#include "../Core/CoreAll.h"
 #include "Components/BaseComponent.h"
 #include "Components/Component.h"
 #include "Construction/ConstructionPlane.h"

@@ -6,22 +6,21 @@ namespace adsk {
 namespace fusion {
 
 /// What a parameter holds.
-enum ParameterValueTypes { RealParameterValueType = 0, TextParameterValueType = 1 };
+enum ParameterValueTypes { NumericParameterValueType, TextParameterValueType };
 
 /// The degree of a control-point spline.
 enum SplineDegrees { SplineDegreeThree = 3, SplineDegreeFive = 5 };
 
 /// The dash pattern of a custom graphics curve.
 enum LineStylePatterns {
-  continuousLineStylePattern = 0,
-  centerLineStylePattern = 1,
-  dashedLineStylePattern = 2,
-  dotLineStylePattern = 3,
-  dottedLineStylePattern = 4,
-  hiddenLineStylePattern = 5,
-  phantomLineStylePattern = 6,
-  tracksLineStylePattern = 7,
-  zigzagLineStylePattern = 8
+  continuousLineStylePattern,
+  centerLineStylePattern,
+  dashedLineStylePattern,
+  dotLineStylePattern,
+  hiddenLineStylePattern,
+  phantomLineStylePattern,
+  tracksLineStylePattern,
+  zigzagLineStylePattern
 };
 
 }  // namespace fusion

@@ -97,3 +97,5 @@ inline int Application::getLastError(std::string* description) const {
 
 }  // namespace core
 }  // namespace adsk
+
+#undef ADSK_CORE_APPLICATION_API

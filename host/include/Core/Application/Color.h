@@ -79,3 +79,5 @@ inline bool Color::setColor(short red, short green, short blue, short opacity) {
 
 }  // namespace core
 }  // namespace adsk
+
+#undef ADSK_CORE_COLOR_API

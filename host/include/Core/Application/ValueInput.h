@@ -78,3 +78,5 @@ inline ValueTypes ValueInput::valueType() const { return valueType_raw(); }
 
 }  // namespace core
 }  // namespace adsk
+
+#undef ADSK_CORE_VALUEINPUT_API

@@ -202,3 +202,5 @@ inline bool NurbsCurve3D::getData(std::vector<Ptr<Point3D>>& controlPoints, int&
 
 }  // namespace core
 }  // namespace adsk
+
+#undef ADSK_CORE_NURBSCURVE3D_API

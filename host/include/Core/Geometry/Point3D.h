@@ -122,3 +122,5 @@ inline double Point3D::distanceTo(const Ptr<Point3D>& point) const {
 
 }  // namespace core
 }  // namespace adsk
+
+#undef ADSK_CORE_POINT3D_API

@@ -63,3 +63,5 @@ inline bool CustomGraphicsSolidColorEffect::color(const core::Ptr<core::Color>& 
 
 }  // namespace fusion
 }  // namespace adsk
+
+#undef ADSK_FUSION_CUSTOMGRAPHICSSOLIDCOLOREFFECT_API
