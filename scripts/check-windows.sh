@@ -12,14 +12,16 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 scratch="${VINTREL_WINDOWS_CHECK_DIR:-$root/build-windows}"
-bash "$root/scripts/ensure-packages.sh" g++-mingw-w64-x86-64 libmuparser-dev
+bash "$root/scripts/ensure-packages.sh" g++-mingw-w64-x86-64 libmuparser-dev nlohmann-json3-dev
 # The POSIX thread model: the win32 one of GCC 12 has no std::mutex, which MSVC and newer GCCs have.
 compiler=x86_64-w64-mingw32-g++-posix
 start=$(date +%s)
 
-# muparser's headers alone, copied aside: including /usr/include would let Linux headers in.
+# muparser's and nlohmann/json's headers alone, copied aside: including /usr/include would let
+# Linux headers in.
 mkdir -p "$scratch/include"
 cp /usr/include/muParser*.h "$scratch/include/"
+cp -r /usr/include/nlohmann "$scratch/include/"
 
 cd "$root"
 sources=(addin/*.cpp dialog/*.cpp graphics/*.cpp fusionkit/*.cpp curvehost/*.cpp curve/*.cpp)

@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VINTREL_BUILD_DIR:-$root/build}"
 sorvane="${SORVANE:-$build/tools/sorvane}"
 if [ ! -x "$sorvane" ]; then
-  bash "$root/scripts/ensure-packages.sh" cmake make g++ libmuparser-dev python3
+  bash "$root/scripts/ensure-packages.sh" cmake make g++ libmuparser-dev nlohmann-json3-dev libcli11-dev python3
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" --target sorvane -j "$(nproc)"
 fi

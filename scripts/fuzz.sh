@@ -11,7 +11,7 @@ build="${VINTREL_FUZZ_DIR:-$root/build-fuzz}"
 seconds="${FUZZ_SECONDS:-120}"
 targets=(fitFromTexts dialogSession)
 
-bash "$root/scripts/ensure-packages.sh" clang libclang-rt-14-dev cmake make libmuparser-dev \
+bash "$root/scripts/ensure-packages.sh" clang libclang-rt-14-dev cmake make libmuparser-dev nlohmann-json3-dev libcli11-dev \
   libgtest-dev libgmock-dev
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VINTREL_ASAN_BUILD_DIR:-$root/build-asan}"
-bash "$root/scripts/ensure-packages.sh" cmake make g++ libmuparser-dev libgtest-dev libgmock-dev \
+bash "$root/scripts/ensure-packages.sh" cmake make g++ libmuparser-dev nlohmann-json3-dev libcli11-dev libgtest-dev libgmock-dev \
   python3 python3-ezdxf librsvg2-bin
 
 # Two of g++'s flow analyses misfire on instrumented code: maybe-uninitialized inside libstdc++'s
