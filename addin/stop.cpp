@@ -12,7 +12,8 @@ namespace {
 // False when the panel cannot be found or the host refuses to delete the control or the
 // definition: the host objects then stay held, so that a later stop can remove what is left. A
 // refused control does not keep the definition: a definition left behind after the library is
-// unloaded would keep the address of its command-created handler, a control only a dead button.
+// unloaded would keep the address of its command-created handler, while a control left behind is
+// only a button that does nothing.
 bool unregisterCommand() {
   releaseCustomGraphicsManager();
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
