@@ -14,5 +14,6 @@ extern "C" XI_EXPORT bool run(const char* context);
 /// Removes the preview, the control and the definition and lets go of the application and user
 /// interface; `context` is not read. Returns true when the add-in let go of its host objects
 /// (also when run never ran); false, keeping them, when the panel cannot be found, the host
-/// refuses to delete the control or the definition, or a standard exception occurs.
+/// refuses to delete the control or the definition, or a standard exception occurs. Each deletion
+/// is tried whatever the other's answer, so a later stop only has to finish what was refused.
 extern "C" XI_EXPORT bool stop(const char* context);

@@ -10,9 +10,10 @@ using namespace adsk::core;
 namespace {
 
 // False when the panel cannot be found or the host refuses to delete the control or the
-// definition: the command then stays registered and the host objects stay held, so that a later
-// stop can still remove it. A definition left behind after the library is unloaded would keep
-// the address of its command-created handler.
+// definition: the host objects then stay held, so that a later stop can remove what is left. A
+// refused control does not keep the definition: a definition left behind after the library is
+// unloaded would keep the address of its command-created handler, while a control left behind is
+// only a button that does nothing.
 bool unregisterCommand() {
   curvePreview.clear();
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
@@ -21,8 +22,9 @@ bool unregisterCommand() {
   Ptr<ToolbarControl> control = controls->itemById(commandId);
   hv::f360::throwIfNull(definitions);
   Ptr<CommandDefinition> definition = definitions->itemById(commandId);
-  if (control && !control->deleteMe()) return false;
-  if (definition && !definition->deleteMe()) return false;
+  const bool controlDeleted = !control || control->deleteMe();
+  const bool definitionDeleted = !definition || definition->deleteMe();
+  if (!controlDeleted || !definitionDeleted) return false;
   userInterface = nullptr;
   return true;
 }

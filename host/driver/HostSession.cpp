@@ -104,6 +104,20 @@ void HostSession::editSketch(const std::string& name) {
 
 void HostSession::finishSketchEdit() { host_->application->editSketch(nullptr); }
 
+void HostSession::addGraphicsGroup(const std::string& id) {
+  host_->application->design().root()->graphicsGroups().addGroup(id);
+}
+
+void HostSession::deleteGraphicsGroup(std::size_t index) {
+  SimCustomGraphicsGroups& groups = host_->application->design().root()->graphicsGroups();
+  if (index >= groups.all().size()) {
+    throw std::invalid_argument("no custom graphics group at index " + std::to_string(index));
+  }
+  std::shared_ptr<SimCustomGraphicsGroup> group = groups.all()[index];
+  group->markDeleted();
+  groups.removeEntity(group.get());
+}
+
 void HostSession::removePanel(const std::string& workspaceId, const std::string& panelId) {
   auto workspace = host_->application->userInterface().workspaces().find(workspaceId);
   if (!workspace || !workspace->panels().removePanel(panelId)) {
@@ -118,6 +132,22 @@ bool HostSession::hasControl(const std::string& workspaceId, const std::string& 
 
 bool HostSession::hasCommandDefinition(const std::string& id) const {
   return host_->application->userInterface().commandDefinitions().find(id) != nullptr;
+}
+
+CommandDefinitionInfo HostSession::commandDefinitionInfo(const std::string& id) const {
+  auto definition = host_->application->userInterface().commandDefinitions().find(id);
+  if (!definition) throw std::runtime_error("no command definition '" + id + "'");
+  return CommandDefinitionInfo{definition->id(), definition->name(), definition->tooltip(),
+                               definition->resourceFolder()};
+}
+
+bool HostSession::isControlPromoted(const std::string& workspaceId, const std::string& panelId,
+                                    const std::string& controlId) const {
+  auto control = findControl(*host_, workspaceId, panelId, controlId);
+  if (!control) {
+    throw std::runtime_error("no control '" + controlId + "' on panel '" + panelId + "'");
+  }
+  return control->promoted();
 }
 
 void HostSession::click(const std::string& workspaceId, const std::string& panelId,

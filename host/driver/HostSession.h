@@ -70,6 +70,12 @@ class HostSession {
   void editSketch(const std::string& name);
   /// The root component becomes the active edit object.
   void finishSketchEdit();
+  /// Appends an empty custom graphics group with `id` to the root component, as another add-in
+  /// would make one.
+  void addGraphicsGroup(const std::string& id);
+  /// Deletes the root component's custom graphics group at `index` (in graphicsGroups() order),
+  /// as the user or another add-in would. Throws std::invalid_argument for an index out of range.
+  void deleteGraphicsGroup(std::size_t index);
   /// Removes a panel from a workspace (as a workspace without it would look). Throws
   /// std::invalid_argument for an unknown workspace or panel.
   void removePanel(const std::string& workspaceId, const std::string& panelId);
@@ -78,6 +84,12 @@ class HostSession {
   bool hasControl(const std::string& workspaceId, const std::string& panelId,
                   const std::string& controlId) const;
   bool hasCommandDefinition(const std::string& id) const;
+  /// Throws std::runtime_error when there is no definition with that ID.
+  CommandDefinitionInfo commandDefinitionInfo(const std::string& id) const;
+  /// Whether the control shows on the panel itself, not only in the panel's drop-down list.
+  /// Throws std::runtime_error when there is no such control.
+  bool isControlPromoted(const std::string& workspaceId, const std::string& panelId,
+                         const std::string& controlId) const;
   /// Creates a Command with empty inputs and raises commandCreated on every attached handler; the
   /// dialog stays open (a dialog still open is cancelled first). Throws std::runtime_error if no
   /// such control.

@@ -27,6 +27,11 @@ struct MessageBoxRecord {
   int icon;
 };
 
+/// A command definition as the user sees its button: name, tooltip and the folder of its icons.
+struct CommandDefinitionInfo {
+  std::string id, name, tooltip, resourceFolder;
+};
+
 /// A NurbsCurve3D as the host holds it (control points x, y, z; knots in order).
 struct NurbsData {
   int degree = 0;

@@ -23,6 +23,7 @@ class SimCommandControl : public Sim<adsk::core::CommandControl> {
   /// The definition the control runs; null once the definition was deleted.
   std::shared_ptr<SimCommandDefinition> definition() const;
   bool visible() const { return visible_; }
+  bool promoted() const { return promoted_; }
 
  private:
   char* id_raw() const override;

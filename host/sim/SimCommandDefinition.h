@@ -28,6 +28,9 @@ class SimCommandDefinition : public Sim<adsk::core::CommandDefinition> {
         owner_(std::move(owner)) {}
 
   const std::string& id() const { return id_; }
+  const std::string& name() const { return name_; }
+  const std::string& tooltip() const { return tooltip_; }
+  const std::string& resourceFolder() const { return resourceFolder_; }
   SimCommandCreatedEvent& commandCreated() const { return *commandCreated_; }
   void markDeleted() override;
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "host/sim/HostArrays.h"
 #include "host/sim/Sim.h"
@@ -32,6 +33,8 @@ class SimCustomGraphicsEntityOf : public Sim<Api> {
       : parent_(std::move(parent)), container_(std::move(container)) {}
 
   const std::string& id() const { return id_; }
+  /// Sets the ID as another add-in would; no fault applies.
+  void setId(std::string id) { id_ = std::move(id); }
   bool visible() const { return visible_; }
   bool selectable() const { return selectable_; }
   /// r, g, b, opacity of the colour effect; all -1 without one.

@@ -1,6 +1,8 @@
 // The simulated custom graphics groups of the root component.
 #include "host/sim/SimCustomGraphicsGroups.h"
 
+#include <utility>
+
 #include "host/sim/Lookup.h"
 #include "host/sim/SimCustomGraphicsGroup.h"
 
@@ -8,6 +10,12 @@ namespace fsim {
 
 bool SimCustomGraphicsGroups::removeEntity(const SimObject* entity) {
   return removeChild(groups_, entity);
+}
+
+void SimCustomGraphicsGroups::addGroup(std::string id) {
+  auto group = std::make_shared<SimCustomGraphicsGroup>(component_, weak_from_this());
+  group->setId(std::move(id));
+  groups_.push_back(group);
 }
 
 void SimCustomGraphicsGroups::markDeleted() {

@@ -4,6 +4,7 @@
 #include <Fusion/FusionAll.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "host/driver/HostTypes.h"
@@ -20,6 +21,8 @@ class SimCustomGraphicsGroups : public Sim<adsk::fusion::CustomGraphicsGroups>,
   explicit SimCustomGraphicsGroups(std::weak_ptr<SimObject> component)
       : component_(std::move(component)) {}
   const std::vector<std::shared_ptr<SimCustomGraphicsGroup>>& all() const { return groups_; }
+  /// Appends an empty group with `id`, as another add-in would make one; no fault applies.
+  void addGroup(std::string id);
   bool removeEntity(const SimObject* entity) override;
   void markDeleted() override;
 

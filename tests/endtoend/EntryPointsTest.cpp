@@ -22,6 +22,17 @@ TEST_F(EntryPoints, RunRegistersTheCommandOnTheSketchPanel) {
   expectHeldBetweenEvents(false);
 }
 
+// What the user sees of the registration: the button's name and tooltip, its icons, and the
+// button on the panel itself, where the start-up message says it is.
+TEST_F(EntryPoints, RunShowsTheNamedButtonOnThePanelItself) {
+  ASSERT_TRUE(addIn.run(""));
+  const fsim::CommandDefinitionInfo definition = host.commandDefinitionInfo(kCommandId);
+  EXPECT_EQ(definition.name, "Sorvane");
+  EXPECT_EQ(definition.tooltip, "Create 3D parametric curve");
+  EXPECT_EQ(definition.resourceFolder, "./resources");
+  EXPECT_TRUE(host.isControlPromoted(kWorkspaceId, kPanelId, kCommandId));
+}
+
 /// A run context and whether it announces the button.
 using Context = std::pair<std::string, bool>;
 
@@ -106,6 +117,7 @@ TEST_F(EntryPoints, RunReusesADefinitionLeftWithoutControl) {
   ASSERT_FALSE(host.hasControl(kWorkspaceId, kPanelId, kCommandId));
   EXPECT_TRUE(addIn.run(""));
   EXPECT_TRUE(host.hasControl(kWorkspaceId, kPanelId, kCommandId));
+  EXPECT_TRUE(host.isControlPromoted(kWorkspaceId, kPanelId, kCommandId));
   EXPECT_EQ(host.handlerCount(kCommandCreated), 1u);
   click();
   EXPECT_EQ(host.inputs().size(), 6u);

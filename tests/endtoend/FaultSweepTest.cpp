@@ -251,6 +251,8 @@ void checkStop(const Outcome& outcome, const Fault& fault) {
   } else {
     EXPECT_EQ(outcome.held, heldBetweenEvents(false));
     EXPECT_TRUE(outcome.registered);
+    // A refused control never keeps the definition, whose handler would outlive the library.
+    EXPECT_FALSE(outcome.definition && fault.is({"ToolbarControl.deleteMe"}));
   }
   if (!fault.blocksPreviewRemoval()) {
     EXPECT_TRUE(outcome.previewGroups.empty());
@@ -464,13 +466,22 @@ TEST_F(SweepFindings, CurveDrawnBeforeAFailureDoesNotStayBesideTheError) {
   expectHeldBetweenEvents(false);
 }
 
-TEST_F(SweepFindings, StopKeepsItsReferencesWhenADeletionIsRefused) {
-  for (const char* deletion : {"ToolbarControl.deleteMe", "CommandDefinition.deleteMe"}) {
-    SCOPED_TRACE(deletion);
+// A refused deletion keeps the references, but not the other object: above all not the
+// definition, whose command-created handler would outlive the library.
+TEST_F(SweepFindings, StopDeletesWhatTheHostAllowsAndKeepsItsReferencesForTheRest) {
+  struct Case {
+    const char* refused;
+    bool controlLeft, definitionLeft;
+  };
+  for (const Case& c : {Case{"ToolbarControl.deleteMe", true, false},
+                        Case{"CommandDefinition.deleteMe", false, true}}) {
+    SCOPED_TRACE(c.refused);
     ASSERT_TRUE(addIn.run(""));
-    host.failOperation(deletion, fsim::FaultMode::Once);
+    host.failOperation(c.refused, fsim::FaultMode::Once);
     EXPECT_FALSE(addIn.stop(""));
-    EXPECT_TRUE(host.hasCommandDefinition(kCommandId));
+    EXPECT_EQ(host.hasControl(kWorkspaceId, kPanelId, kCommandId), c.controlLeft);
+    EXPECT_EQ(host.hasCommandDefinition(kCommandId), c.definitionLeft);
+    EXPECT_EQ(host.handlerCount(kCommandCreated), c.definitionLeft ? 1u : 0u);
     expectHeldBetweenEvents(false);
     // The next stop finishes the job.
     EXPECT_TRUE(addIn.stop(""));

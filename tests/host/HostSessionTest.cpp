@@ -93,6 +93,12 @@ TEST(HostSession, DefinitionsAndControls) {
   Ptr<CommandDefinition> definition = definitions->addButtonDefinition("btn_1", "B", "tip", "./r");
   ASSERT_TRUE(definition);
   EXPECT_EQ(definition->resourceFolder(), "./r");
+  const fsim::CommandDefinitionInfo info = session.commandDefinitionInfo("btn_1");
+  EXPECT_EQ(info.id, "btn_1");
+  EXPECT_EQ(info.name, "B");
+  EXPECT_EQ(info.tooltip, "tip");
+  EXPECT_EQ(info.resourceFolder, "./r");
+  EXPECT_THROW(session.commandDefinitionInfo("btn_2"), std::runtime_error);
   EXPECT_FALSE(definitions->addButtonDefinition("btn_1", "again", ""));  // ID in use
   EXPECT_FALSE(definitions->addButtonDefinition("bad id", "B", ""));
   EXPECT_TRUE(definitions->itemById("btn_1") == definition);
@@ -104,6 +110,13 @@ TEST(HostSession, DefinitionsAndControls) {
   EXPECT_FALSE(controls->addCommand(definition));  // one control per definition and panel
   EXPECT_TRUE(session.hasControl("FusionSolidEnvironment", "SketchPanel", "btn_1"));
   EXPECT_FALSE(session.hasControl("FusionSolidEnvironment", "InsertPanel", "btn_1"));
+  EXPECT_FALSE(session.isControlPromoted("FusionSolidEnvironment", "SketchPanel", "btn_1"));
+  Ptr<CommandControl> commandControl = control;
+  ASSERT_TRUE(commandControl);
+  EXPECT_TRUE(commandControl->isPromoted(true));
+  EXPECT_TRUE(session.isControlPromoted("FusionSolidEnvironment", "SketchPanel", "btn_1"));
+  EXPECT_THROW(session.isControlPromoted("FusionSolidEnvironment", "InsertPanel", "btn_1"),
+               std::runtime_error);
 
   EXPECT_TRUE(control->deleteMe());
   EXPECT_FALSE(controls->itemById("btn_1"));
@@ -365,6 +378,23 @@ TEST(HostSession, CustomGraphicsGroupsAndCurves) {
   EXPECT_EQ(info[0].curves[0].curve.controlPoints[1][0], 2.0);
   EXPECT_EQ(session.viewportRefreshes(), 1);
   EXPECT_FALSE(Color::create(256, 0, 0, 255));
+}
+
+TEST(HostSession, GroupsOfOtherAddInsComeAndGo) {
+  fsim::HostSession session;
+  Ptr<CustomGraphicsGroups> groups = rootComponent()->customGraphicsGroups();
+  Ptr<CustomGraphicsGroup> own = groups->add();
+  own->id("preview");
+  session.addGraphicsGroup("other");
+  ASSERT_EQ(groups->count(), 2u);
+  EXPECT_EQ(groups->item(1)->id(), "other");
+  session.deleteGraphicsGroup(0);
+  const auto info = session.graphicsGroups();
+  ASSERT_EQ(info.size(), 1u);
+  EXPECT_EQ(info[0].id, "other");
+  // A deleted group is gone for the add-in that still holds it.
+  EXPECT_FALSE(own->isValid());
+  EXPECT_THROW(session.deleteGraphicsGroup(1), std::invalid_argument);
 }
 
 }  // namespace

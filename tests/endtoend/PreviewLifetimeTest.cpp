@@ -42,4 +42,18 @@ TEST_F(PreviewLifetime, AGroupOfAnotherDesignIsLeftAlone) {
   expectHeldBetweenEvents(false);
 }
 
+// Cancel ends the preview and stop ends it again: the second time there is nothing left to end,
+// and a group of the same ID that appeared in between is not the add-in's.
+TEST_F(PreviewLifetime, EndingThePreviewAgainDeletesNothing) {
+  startAndOpenDialog();
+  host.cancel();
+  ASSERT_TRUE(host.graphicsGroups().empty());
+  host.addGraphicsGroup(kCurvePreviewGroupId);
+  const int refreshes = host.viewportRefreshes();
+  EXPECT_TRUE(addIn.stop(""));
+  EXPECT_EQ(previewGroups().size(), 1u);
+  EXPECT_EQ(host.viewportRefreshes(), refreshes);
+  expectNothingHeld();
+}
+
 }  // namespace
