@@ -8,6 +8,7 @@
 #include "host/sim/Host.h"
 #include "host/sim/HostArrays.h"
 #include "host/sim/SimApplication.h"
+#include "host/sim/SimApplicationCommandEvent.h"
 #include "host/sim/SimCommand.h"
 #include "host/sim/SimCommandControl.h"
 #include "host/sim/SimCommandCreatedEvent.h"
@@ -76,6 +77,35 @@ void HostSession::addModelParameter(const std::string& name, double value) {
 
 void HostSession::addTextParameter(const std::string& name, const std::string& text) {
   host_->application->design().addTextParameter(name, text);
+}
+
+void HostSession::changeParameters(const std::vector<std::pair<std::string, double>>& values) {
+  SimDesign& design = host_->application->design();
+  for (const auto& [name, value] : values) {
+    bool known = false;
+    for (const auto& p : design.userParameters()) known = known || p->name() == name;
+    for (const auto& p : design.modelParameters()) known = known || p->name() == name;
+    if (!known) throw std::invalid_argument("no parameter named " + name);
+  }
+  for (const auto& [name, value] : values) design.setParameterValue(name, value);
+  host_->application->userInterface().raiseCommandTerminated(
+      kParametersCommandId, adsk::core::CompletedTerminationReason);
+}
+
+void HostSession::deleteParameter(const std::string& name) {
+  if (!host_->application->design().deleteUserParameter(name)) {
+    throw std::invalid_argument("no user parameter named " + name);
+  }
+  host_->application->userInterface().raiseCommandTerminated(
+      kParametersCommandId, adsk::core::CompletedTerminationReason);
+}
+
+void HostSession::playCommand(const std::string& commandId, CommandEnd reason) {
+  const adsk::core::CommandTerminationReason hostReason =
+      reason == CommandEnd::Completed   ? adsk::core::CompletedTerminationReason
+      : reason == CommandEnd::Cancelled ? adsk::core::CancelledTerminationReason
+                                        : adsk::core::AbortedTerminationReason;
+  host_->application->userInterface().raiseCommandTerminated(commandId, hostReason);
 }
 
 std::vector<std::pair<std::string, double>> HostSession::parameters() const {
@@ -243,6 +273,9 @@ std::size_t HostSession::handlerCount(const std::string& event) const {
         event.substr(createdPrefix.size()));
     return definition ? definition->commandCreated().links().count() : 0;
   }
+  const SimUserInterface& ui = host_->application->userInterface();
+  if (event == "commandStarting") return ui.commandStartingEvent().links().count();
+  if (event == "commandTerminated") return ui.commandTerminatedEvent().links().count();
   if (!host_->openCommand) return 0;
   const SimCommand& command = *host_->openCommand;
   if (event == "execute") return command.executeEvent().links().count();

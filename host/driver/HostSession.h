@@ -60,6 +60,16 @@ class HostSession {
   /// A user parameter that holds a text, such as Fusion's text parameters: it is listed with the
   /// others, and asking it for a number fails.
   void addTextParameter(const std::string& name, const std::string& text);
+  /// The Parameters dialog, confirmed: sets each named parameter's value, then raises
+  /// commandTerminated for kParametersCommandId (completed). Throws std::invalid_argument, before
+  /// changing anything, for a name no parameter has.
+  void changeParameters(const std::vector<std::pair<std::string, double>>& values);
+  /// The Parameters dialog deleting a user parameter, confirmed; then commandTerminated as above.
+  /// Throws std::invalid_argument for a name no user parameter has.
+  void deleteParameter(const std::string& name);
+  /// Any other command of the host that starts and ends without touching the design, such as a
+  /// measurement: commandTerminated with `commandId` and `reason`.
+  void playCommand(const std::string& commandId, CommandEnd reason);
   /// The numeric parameters in design order: user parameters, then model parameters. Text
   /// parameters have no number and are left out.
   std::vector<std::pair<std::string, double>> parameters() const;
@@ -126,8 +136,9 @@ class HostSession {
   /// Every host object that Ptrs outside the host still reference (live or already deleted), oldest
   /// first. Process-wide: objects an earlier session left referenced are listed too.
   std::vector<HeldObject> heldObjects() const;
-  /// event: "commandCreated:<definitionId>", or "execute", "destroy", "executePreview" of the
-  /// open dialog's command (0 when there is no such definition or no dialog).
+  /// event: "commandCreated:<definitionId>", "commandStarting", "commandTerminated", or "execute",
+  /// "destroy", "executePreview" of the open dialog's command (0 when there is no such definition
+  /// or no dialog).
   std::size_t handlerCount(const std::string& event) const;
 
   // Fault injection: the named operation answers null/false (0, DialogError, ... for other

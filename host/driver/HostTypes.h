@@ -17,6 +17,12 @@ enum class FaultMode { Once, FromCall, Always };
 /// What Application::activeProduct answers: the design, a product that is not a design, or null.
 enum class ActiveProduct { Design, OtherProduct, None };
 
+/// How a command the host plays ends, as its command-terminated event tells.
+enum class CommandEnd { Completed, Cancelled, Aborted };
+
+/// The ID the simulated host gives its Parameters dialog's command.
+constexpr char kParametersCommandId[] = "ChangeParameterCommand";
+
 /// The root component's three origin construction planes.
 enum class OriginPlane { XY, XZ, YZ };
 

@@ -4,12 +4,14 @@
 #include <type_traits>
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimApplication.h"
 #include "host/sim/SimCommandCreatedEvent.h"
 #include "host/sim/SimCommandCreatedEventArgs.h"
 #include "host/sim/SimCommandDefinition.h"
 #include "host/sim/SimCommandEvent.h"
 #include "host/sim/SimCommandEventArgs.h"
 #include "host/sim/SimCommandInputs.h"
+#include "host/sim/SimUserInterface.h"
 
 namespace fsim {
 
@@ -118,6 +120,12 @@ void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason, int
   // A handler may have started another command meanwhile; only this one closes.
   if (host->openCommand == command) host->openCommand.reset();
   command->markDeleted();
+  host->application->userInterface().raiseCommandTerminated(command->definitionId(), reason);
+}
+
+std::string SimCommand::definitionId() const {
+  std::shared_ptr<SimCommandDefinition> definition = definition_.lock();
+  return definition ? definition->id() : std::string();
 }
 
 }  // namespace fsim

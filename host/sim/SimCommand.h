@@ -23,6 +23,8 @@ class SimCommand : public Sim<adsk::core::Command> {
       : definition_(std::move(definition)) {}
 
   SimCommandInputs& inputs() const { return *inputs_; }
+  /// The definition's ID, or empty once the definition is gone.
+  std::string definitionId() const;
   const std::string& helpFile() const { return helpFile_; }
   SimCommandEvent& executeEvent() const { return *execute_; }
   SimCommandEvent& destroyEvent() const { return *destroy_; }

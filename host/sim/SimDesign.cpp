@@ -28,6 +28,33 @@ void SimDesign::addTextParameter(const std::string& name, const std::string& tex
   user_.push_back(std::make_shared<SimUserParameter>(name, text));
 }
 
+bool SimDesign::setParameterValue(const std::string& name, double value) {
+  for (auto& p : user_) {
+    if (p->name() == name) {
+      p->setValue(value);
+      return true;
+    }
+  }
+  for (auto& p : model_) {
+    if (p->name() == name) {
+      p->setValue(value);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool SimDesign::deleteUserParameter(const std::string& name) {
+  for (auto it = user_.begin(); it != user_.end(); ++it) {
+    if ((*it)->name() == name) {
+      (*it)->markDeleted();
+      user_.erase(it);
+      return true;
+    }
+  }
+  return false;
+}
+
 void SimDesign::markDeleted() {
   SimObject::markDeleted();
   for (auto& p : user_) p->markDeleted();

@@ -25,6 +25,10 @@ class SimDesign : public Sim<adsk::fusion::Design> {
   void addModelParameter(const std::string& name, double value);
   /// A user parameter whose value is a text.
   void addTextParameter(const std::string& name, const std::string& text);
+  /// Sets the value of the first parameter named `name`; false when there is none.
+  bool setParameterValue(const std::string& name, double value);
+  /// Deletes the user parameter named `name`; false when there is none.
+  bool deleteUserParameter(const std::string& name);
   const std::vector<std::shared_ptr<SimUserParameter>>& userParameters() const { return user_; }
   const std::vector<std::shared_ptr<SimModelParameter>>& modelParameters() const { return model_; }
   const std::shared_ptr<SimComponent>& root() const { return root_; }

@@ -26,6 +26,11 @@ class SimParameterOf : public Sim<Api> {
   const std::string& name() const { return name_; }
   double value() const { return value_; }
   bool isText() const { return isText_; }
+  /// The user's change in the Parameters dialog (a text parameter becomes numeric).
+  void setValue(double value) {
+    value_ = value;
+    isText_ = false;
+  }
 
  private:
   // A failure that is no injected fault: recorded for Application::getLastError all the same.

@@ -1,6 +1,8 @@
 // The simulated user interface.
 #include "host/sim/SimUserInterface.h"
 
+#include "host/sim/SimApplicationCommandEvent.h"
+#include "host/sim/SimCommandDefinition.h"
 #include "host/sim/SimCommandDefinitions.h"
 #include "host/sim/SimWorkspace.h"
 #include "host/sim/SimWorkspaces.h"
@@ -14,6 +16,8 @@ std::shared_ptr<SimUserInterface> SimUserInterface::create() {
                                 {"SolidCreatePanel", "SketchPanel", "InsertPanel"});
   ui->workspaces_->addWorkspace("CAMEnvironment", {"CAMActionPanel"});
   ui->definitions_ = std::make_shared<SimCommandDefinitions>();
+  ui->commandStarting_ = std::make_shared<SimApplicationCommandEvent>("commandStarting", ui);
+  ui->commandTerminated_ = std::make_shared<SimApplicationCommandEvent>("commandTerminated", ui);
   return ui;
 }
 
@@ -21,6 +25,15 @@ void SimUserInterface::markDeleted() {
   SimObject::markDeleted();
   workspaces_->markDeleted();
   definitions_->markDeleted();
+  commandStarting_->markDeleted();
+  commandTerminated_->markDeleted();
+}
+
+void SimUserInterface::raiseCommandTerminated(const std::string& commandId,
+                                              adsk::core::CommandTerminationReason reason) {
+  auto args = std::make_shared<SimApplicationCommandEventArgs>(
+      commandId, definitions_->find(commandId), reason, commandTerminated_);
+  commandTerminated_->raise(args.get());
 }
 
 adsk::core::DialogResults SimUserInterface::messageBox_raw(
@@ -42,6 +55,16 @@ adsk::core::Workspaces* SimUserInterface::workspaces_raw() const {
 adsk::core::CommandDefinitions* SimUserInterface::commandDefinitions_raw() const {
   if (refused("UserInterface.commandDefinitions")) return nullptr;
   return handOut(definitions_);
+}
+
+adsk::core::ApplicationCommandEvent* SimUserInterface::commandStarting_raw() const {
+  if (refused("UserInterface.commandStarting")) return nullptr;
+  return handOut(commandStarting_);
+}
+
+adsk::core::ApplicationCommandEvent* SimUserInterface::commandTerminated_raw() const {
+  if (refused("UserInterface.commandTerminated")) return nullptr;
+  return handOut(commandTerminated_);
 }
 
 adsk::core::Workspace* SimUserInterface::activeWorkspace_raw() const {

@@ -5,6 +5,7 @@
 #include <Core/CoreAll.h>
 
 #include <memory>
+#include <string>
 
 #include "host/sim/Sim.h"
 
@@ -12,6 +13,7 @@ namespace fsim {
 
 class SimWorkspaces;
 class SimCommandDefinitions;
+class SimApplicationCommandEvent;
 
 class SimUserInterface : public Sim<adsk::core::UserInterface> {
  public:
@@ -22,6 +24,11 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
 
   SimWorkspaces& workspaces() const { return *workspaces_; }
   SimCommandDefinitions& commandDefinitions() const { return *definitions_; }
+  SimApplicationCommandEvent& commandStartingEvent() const { return *commandStarting_; }
+  SimApplicationCommandEvent& commandTerminatedEvent() const { return *commandTerminated_; }
+  /// Raises commandTerminated for the command `commandId` (with its definition, if any).
+  void raiseCommandTerminated(const std::string& commandId,
+                              adsk::core::CommandTerminationReason reason);
   void markDeleted() override;
 
  private:
@@ -31,9 +38,13 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
   adsk::core::Workspaces* workspaces_raw() const override;
   adsk::core::CommandDefinitions* commandDefinitions_raw() const override;
   adsk::core::Workspace* activeWorkspace_raw() const override;
+  adsk::core::ApplicationCommandEvent* commandStarting_raw() const override;
+  adsk::core::ApplicationCommandEvent* commandTerminated_raw() const override;
 
   std::shared_ptr<SimWorkspaces> workspaces_;
   std::shared_ptr<SimCommandDefinitions> definitions_;
+  std::shared_ptr<SimApplicationCommandEvent> commandStarting_;
+  std::shared_ptr<SimApplicationCommandEvent> commandTerminated_;
 };
 
 }  // namespace fsim

@@ -397,4 +397,51 @@ TEST(HostSession, GroupsOfOtherAddInsComeAndGo) {
   EXPECT_THROW(session.deleteGraphicsGroup(1), std::invalid_argument);
 }
 
+// Records each ended command as "<command id>:<reason>", with the parameters' values seen then.
+class TerminationLog : public ApplicationCommandEventHandler {
+ public:
+  void notify(const Ptr<ApplicationCommandEventArgs>& eventArgs) override {
+    entries.push_back(eventArgs->commandId() + ":" +
+                      std::to_string(static_cast<int>(eventArgs->terminationReason())));
+    Ptr<Design> design = Application::get()->activeProduct();
+    Ptr<Parameter> r = design->allParameters()->itemByName("r");
+    rSeen.push_back(r ? r->value() : -1.0);
+  }
+  std::vector<std::string> entries;
+  std::vector<double> rSeen;
+};
+
+TEST(HostSession, EveryCommandThatEndsRaisesCommandTerminated) {
+  fsim::HostSession session;
+  session.addUserParameter("r", 5.0);
+  session.addUserParameter("pitch", 2.0);
+  DemoCommand demo;
+  TerminationLog log;
+  ASSERT_TRUE(userInterface()->commandTerminated()->add(&log));
+  EXPECT_EQ(session.handlerCount("commandTerminated"), 1u);
+
+  clickDemo(session);
+  session.confirm();
+  clickDemo(session);
+  session.cancel();
+  // The values are the new ones by the time the handler sees the Parameters dialog end.
+  session.changeParameters({{"r", 8.0}, {"pitch", 3.0}});
+  session.playCommand("MeasureCommand", fsim::CommandEnd::Aborted);
+  session.deleteParameter("r");
+  EXPECT_EQ(log.entries,
+            (std::vector<std::string>{"demo:1", "demo:2", "ChangeParameterCommand:1",
+                                      "MeasureCommand:3", "ChangeParameterCommand:1"}));
+  EXPECT_EQ(log.rSeen, (std::vector<double>{5.0, 5.0, 8.0, 8.0, -1.0}));
+  EXPECT_EQ(session.parameters(), (std::vector<std::pair<std::string, double>>{{"pitch", 3.0}}));
+
+  // An unknown name changes nothing and ends no command.
+  EXPECT_THROW(session.changeParameters({{"pitch", 4.0}, {"nope", 1.0}}), std::invalid_argument);
+  EXPECT_THROW(session.deleteParameter("nope"), std::invalid_argument);
+  EXPECT_EQ(log.entries.size(), 5u);
+  EXPECT_EQ(session.parameters()[0].second, 3.0);
+
+  EXPECT_TRUE(userInterface()->commandTerminated()->remove(&log));
+  EXPECT_EQ(session.handlerCount("commandTerminated"), 0u);
+}
+
 }  // namespace

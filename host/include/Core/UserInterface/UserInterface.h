@@ -13,6 +13,7 @@ namespace core {
 class Workspaces;
 class Workspace;
 class CommandDefinitions;
+class ApplicationCommandEvent;
 
 class UserInterface : public Base {
  public:
@@ -31,6 +32,12 @@ class UserInterface : public Base {
   /// The workspace in use.
   Ptr<Workspace> activeWorkspace() const;
 
+  /// Raised when any command of the application starts.
+  Ptr<ApplicationCommandEvent> commandStarting() const;
+
+  /// Raised when any command of the application ends, with the reason it ended.
+  Ptr<ApplicationCommandEvent> commandTerminated() const;
+
   static const char* classType() { return "adsk::core::UserInterface"; }
   static const char* interfaceId() { return classType(); }
   const char* objectType() const override { return classType(); }
@@ -46,6 +53,8 @@ class UserInterface : public Base {
   virtual Workspaces* workspaces_raw() const = 0;
   virtual CommandDefinitions* commandDefinitions_raw() const = 0;
   virtual Workspace* activeWorkspace_raw() const = 0;
+  virtual ApplicationCommandEvent* commandStarting_raw() const = 0;
+  virtual ApplicationCommandEvent* commandTerminated_raw() const = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -68,6 +77,16 @@ inline Ptr<CommandDefinitions> UserInterface::commandDefinitions() const {
 
 inline Ptr<Workspace> UserInterface::activeWorkspace() const {
   Ptr<Workspace> res = activeWorkspace_raw();
+  return res;
+}
+
+inline Ptr<ApplicationCommandEvent> UserInterface::commandStarting() const {
+  Ptr<ApplicationCommandEvent> res = commandStarting_raw();
+  return res;
+}
+
+inline Ptr<ApplicationCommandEvent> UserInterface::commandTerminated() const {
+  Ptr<ApplicationCommandEvent> res = commandTerminated_raw();
   return res;
 }
 
