@@ -183,7 +183,7 @@ SessionResult playSession(const Options& options, const std::string& addInPath) 
   SessionResult result;
   fsim::HostSession session;  // outlives the library, whose unloading releases host objects
   for (const auto& [name, value] : options.parameters) session.addUserParameter(name, value);
-  if (options.editSketch) session.editSketch(session.addSketch(fsim::OriginPlane::XY));
+  if (options.editSketch) session.editSketch(session.addSketch(fsim::SketchPlane::XY));
   const std::unique_ptr<fsim::AddInLibrary> addIn = startAddIn(session, addInPath);
   useDialog(session, options, result.report);
   closeDialog(session, options, result);

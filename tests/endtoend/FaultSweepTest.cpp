@@ -279,7 +279,7 @@ void openDialog(Session& session) {
 }
 
 void openDialogInSketch(Session& session) {
-  session.host.editSketch(session.host.addSketch(fsim::OriginPlane::XY));
+  session.host.editSketch(session.host.addSketch(fsim::SketchPlane::XY));
   openDialog(session);
 }
 

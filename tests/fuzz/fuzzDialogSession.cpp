@@ -215,8 +215,8 @@ void SessionPlayer::reload() {
 }
 
 void SessionPlayer::editNewSketch(const std::string& plane) {
-  const std::map<std::string, fsim::OriginPlane> planes = {
-      {"xy", fsim::OriginPlane::XY}, {"xz", fsim::OriginPlane::XZ}, {"yz", fsim::OriginPlane::YZ}};
+  const std::map<std::string, fsim::SketchPlane> planes = {
+      {"xy", fsim::SketchPlane::XY}, {"xz", fsim::SketchPlane::XZ}, {"yz", fsim::SketchPlane::YZ}};
   const auto found = planes.find(plane);
   if (found == planes.end()) return;
   host_.editSketch(host_.addSketch(found->second));
