@@ -275,7 +275,7 @@ TEST(HostSession, ParametersListUserThenModel) {
   EXPECT_EQ(session.parameters().front(), (std::pair<std::string, double>{"radius", 4}));
 }
 
-TEST(HostSession, SketchesOnSketchPlanesAndTheEditTarget) {
+TEST(HostSession, SketchesOnPlanesAndTheEditTarget) {
   fsim::HostSession session;
   EXPECT_EQ(session.addSketch(fsim::SketchPlane::XZ), "Sketch1");
   Ptr<Component> root = rootComponent();
