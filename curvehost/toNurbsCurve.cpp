@@ -1,6 +1,6 @@
 #include "curvehost/toNurbsCurve.h"
 
-#include <vector>
+#include <cstddef>
 
 using namespace adsk::core;
 
@@ -11,13 +11,17 @@ constexpr int kDegree = 3;
 }  // namespace
 
 Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
-  const int count = fit.ControlPointCount();
-  const auto& coordinates = fit.ControlCoordinates();
+  return toNurbsCurve(fit.ControlCoordinates(), fit.Basis().KnotVector());
+}
+
+Ptr<NurbsCurve3D> toNurbsCurve(const std::vector<double>& controlCoordinates,
+                               const std::vector<double>& knots) {
+  const std::size_t count = controlCoordinates.size() / 3;
   std::vector<Ptr<Point3D>> controlPoints;
   controlPoints.reserve(count);
-  for (int i = 0; i < count; ++i) {
-    controlPoints.push_back(
-        Point3D::create(coordinates[3 * i], coordinates[3 * i + 1], coordinates[3 * i + 2]));
+  for (std::size_t i = 0; i < count; ++i) {
+    controlPoints.push_back(Point3D::create(
+        controlCoordinates[3 * i], controlCoordinates[3 * i + 1], controlCoordinates[3 * i + 2]));
   }
-  return NurbsCurve3D::createNonRational(controlPoints, kDegree, fit.Basis().KnotVector(), false);
+  return NurbsCurve3D::createNonRational(controlPoints, kDegree, knots, false);
 }

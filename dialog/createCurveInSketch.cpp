@@ -8,20 +8,17 @@
 #include "curvehost/toNurbsCurve.h"
 #include "dialog/sampleDialogCurve.h"
 #include "fusionkit/NullObjectError.h"
+#include "fusionkit/sketchInEdit.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
+using hv::f360::sketchInEdit;
 using hv::f360::throwIfNull;
 
 namespace {
 
-Ptr<Sketch> sketchInEdit(const Ptr<Application>& application) {
-  throwIfNull(application);
-  return application->activeEditObject();
-}
-
-// The XY plane keeps sketch space equal to model space, so the spline lands where it was
-// computed whichever way the host reads the curve's coordinates.
+// The root XY plane's sketch space is model space: without a sketch in edit the formulas give
+// model coordinates.
 Ptr<Sketch> addSketchOnXYPlane(const Ptr<Application>& application) {
   throwIfNull(application);
   Ptr<Design> design = application->activeProduct();

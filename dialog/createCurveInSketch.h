@@ -1,6 +1,8 @@
 // What OK does: computes the curve once more from the dialog's current values and adds it as a
 // fixed spline to the sketch being edited, or to a new sketch on the root component's XY plane.
-// The execute handler calls it; its failures go to that handler's wrapper.
+// The curve goes in as computed, in the sketch's own space: the formulas' x and y lie in the
+// sketch's plane and z along its normal. The execute handler calls it; its failures go to that
+// handler's wrapper.
 #pragma once
 
 #include <Core/CoreAll.h>

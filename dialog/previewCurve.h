@@ -1,5 +1,6 @@
-// Fits the sampled curve and shows it as the dialog's red preview. updatePreview calls it after
-// sampling; it needs the application only to reach the active design and its viewport.
+// Fits the sampled curve and shows it as the dialog's red preview, where OK will put it.
+// updatePreview calls it after sampling; it needs the application to reach the sketch in edit,
+// the active design and its viewport.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -9,11 +10,14 @@
 #include "graphics/CurvePreview.h"
 
 /// Takes `preview`'s previous curve away, then, for a non-empty `samples`, fits with the
-/// tolerance 0.002 and shows the fit in `preview` (see CurvePreview::show). Returns the fit's
-/// status (fitStatus). Empty `samples`: returns a count of 0 and draws nothing.
-/// Throws hv::f360::NullObjectError when the host refuses the curve or cannot give its
-/// control-point count (0), and what CurvePreview::show throws; a group already added then stays
-/// until the next preview or the dialog's end.
+/// tolerance 0.002 and shows the fit in `preview` (see CurvePreview::show). The samples are in
+/// the space of the sketch in edit, if any: the fit's control points are carried into model space
+/// by that sketch's transform (read once), its knots and degree kept. Returns the fit's status
+/// (fitStatus). Empty `samples`: returns a count of 0 and draws nothing.
+/// Throws hv::f360::NullObjectError when `application` is null, the sketch in edit gives no
+/// transform, the host refuses the curve or cannot give its control-point count (0), and what
+/// CurvePreview::show throws; a group already added then stays until the next preview or the
+/// dialog's end.
 FitStatus previewCurve(const SamplePoints& samples,
                        const adsk::core::Ptr<adsk::core::Application>& application,
                        CurvePreview& preview);

@@ -21,7 +21,7 @@ echo "memcheck: endtoend_tests"
 sorvane="$build/tools/sorvane"
 runs=(
   "--json $scratch/helix.json --svg $scratch/helix.svg --dxf $scratch/helix.dxf"
-  "--x cos(3*t)*(2+cos(2*t)) --y sin(3*t)*(2+cos(2*t)) --z sin(4*t) --t-end 6.283 --edit-sketch"
+  "--x cos(3*t)*(2+cos(2*t)) --y sin(3*t)*(2+cos(2*t)) --z sin(4*t) --t-end 6.283 --edit-sketch tilted"
   "--x r*t --param r=2 --cancel"
 )
 for args in "${runs[@]}"; do

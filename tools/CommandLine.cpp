@@ -14,6 +14,7 @@ struct OptionSpec {
   const char* argument;  // nullptr for a flag
   const char* help;
   const char* example;
+  bool argumentOptional = false;
 };
 
 const OptionSpec kOptions[] = {
@@ -23,8 +24,8 @@ const OptionSpec kOptions[] = {
     {"--t-start", "NUM", "start value of t, default 0", "--t-start -1.5"},
     {"--t-end", "NUM", "end value of t, default 3", "--t-end 6.2832"},
     {"--param", "NAME=VALUE", "user parameter of the design (repeatable)", "--param r=2.5"},
-    {"--edit-sketch", nullptr, "put the spline into Sketch1 (XY), already in edit",
-     "--edit-sketch"},
+    {"--edit-sketch", "PLANE", "put the spline into Sketch1 on PLANE, in edit", "--edit-sketch xz",
+     true},
     {"--cancel", nullptr, "close the dialog with Cancel instead of OK", "--cancel"},
     {"--json", "FILE", "write inputs, status, preview and sketches as JSON", "--json -"},
     {"--svg", "FILE", "draw the curve in four views", "--svg helix.svg"},
@@ -83,6 +84,17 @@ void addParameter(Options& options, const std::string& text) {
   options.parameters.emplace_back(name, parseNumber("--param " + name, text.substr(equals + 1)));
 }
 
+SketchPlane parsePlane(const std::string& text) {
+  const std::pair<const char*, SketchPlane> planes[] = {{"xy", SketchPlane::XY},
+                                                        {"xz", SketchPlane::XZ},
+                                                        {"yz", SketchPlane::YZ},
+                                                        {"tilted", SketchPlane::Tilted}};
+  for (const auto& [name, plane] : planes) {
+    if (text == name) return plane;
+  }
+  throw UsageError("--edit-sketch takes xy, xz, yz or tilted, not \"" + text + "\"");
+}
+
 void apply(Options& options, const std::string& name, const std::string& value) {
   if (name == "--x") options.x = value;
   if (name == "--y") options.y = value;
@@ -94,7 +106,7 @@ void apply(Options& options, const std::string& name, const std::string& value) 
   if (name == "--svg") options.svgPath = value;
   if (name == "--dxf") options.dxfPath = value;
   if (name == "--addin") options.addInPath = value;
-  if (name == "--edit-sketch") options.editSketch = true;
+  if (name == "--edit-sketch") options.editSketch = parsePlane(value);
   if (name == "--cancel") options.cancel = true;
   if (name == "--quiet") options.quiet = true;
   if (name == "--help") options.help = true;
@@ -129,10 +141,14 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
       apply(options, name, "");
       continue;
     }
+    const bool nextIsValue = i + 1 < arguments.size() &&
+                             !(spec->argumentOptional && arguments[i + 1].rfind('-', 0) == 0);
     if (hasInlineValue) {
       apply(options, name, argument.substr(equals + 1));
-    } else if (i + 1 < arguments.size()) {
+    } else if (nextIsValue) {
       apply(options, name, arguments[++i]);
+    } else if (spec->argumentOptional) {
+      apply(options, name, "xy");
     } else {
       throw UsageError(name + " needs " + spec->argument);
     }
@@ -149,10 +165,19 @@ std::string helpText() {
           "Expressions use muparser syntax, t, pi and the --param names.\n\n";
   for (const OptionSpec& spec : kOptions) {
     std::string left = spec.name;
-    if (spec.argument) left += std::string(" ") + spec.argument;
+    if (spec.argument) {
+      left += spec.argumentOptional ? std::string(" [") + spec.argument + "]"
+                                    : std::string(" ") + spec.argument;
+    }
     text << "  " << std::left << std::setw(22) << left << std::setw(52) << spec.help << "e.g. "
          << spec.example << "\n";
   }
+  text << "\nThe formulas are in the coordinates of the sketch that gets the spline: x and y\n"
+          "in its plane, z along its normal. PLANE is xy (the default: sketch space is model\n"
+          "space), xz (sketch x, y and normal along model x, -z and y), yz (along model -z, y\n"
+          "and x) or tilted (origin (1, 2, 3), along (2, 2, -1) / 3, (-1, 2, 2) / 3 and\n"
+          "(2, -1, 2) / 3). The JSON gives each spline's control points in sketch and in model\n"
+          "space, the SVG draws it in model space, the DXF holds it as the sketch does.\n";
   text
       << "\nexit status: 0 spline created (or cancelled as asked), 1 the add-in reported an error\n"
          "or failed, 2 usage error.\n";

@@ -10,12 +10,16 @@
 
 namespace sorvane {
 
+/// The planes a sketch in edit can lie on: the origin planes and a plane that is offset and
+/// turned (its frame is in the --help text).
+enum class SketchPlane { XY, XZ, YZ, Tilted };
+
 /// What the user asked for. Inputs that are not given keep the dialog's defaults.
 struct Options {
   std::optional<std::string> x, y, z;                      ///< --x, --y, --z
   std::optional<double> tStart, tEnd;                      ///< --t-start, --t-end
   std::vector<std::pair<std::string, double>> parameters;  ///< --param, in the order given
-  bool editSketch = false;
+  std::optional<SketchPlane> editSketch;                   ///< --edit-sketch [PLANE]: XY if none
   bool cancel = false;
   bool quiet = false;
   bool help = false;
@@ -30,11 +34,13 @@ class UsageError : public std::runtime_error {
 };
 
 /// Parses the arguments after the program name. Options take their value as the next argument or
-/// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". A later
-/// --x, --y, --z, --t-start or --t-end overrides an earlier one. Throws UsageError for an unknown
-/// option, a missing or malformed value (a number that is not finite or has trailing characters, a
-/// parameter name that is not an identifier, a parameter given twice), a positional argument, or
-/// more than one output going to standard output.
+/// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". The
+/// plane of --edit-sketch may be left out: the next argument is its plane unless it starts with
+/// "-". A later --x, --y, --z, --t-start, --t-end or --edit-sketch overrides an earlier one.
+/// Throws UsageError for an unknown option, a missing or malformed value (a number that is not
+/// finite or has trailing characters, a parameter name that is not an identifier, a parameter
+/// given twice, a plane other than xy, xz, yz, tilted), a positional argument, or more than one
+/// output going to standard output.
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, one line per option with an example, the exit statuses.

@@ -146,7 +146,7 @@ void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Ext
   dxf.text(9, "$HANDSEED");
   dxf.handle(5, kFirstSplineHandle + static_cast<unsigned>(splines.size()));
   dxf.text(9, "$INSUNITS");
-  dxf.integer(70, 0);  // unitless: the host's model coordinates are written as they are
+  dxf.integer(70, 0);  // unitless: the host's coordinates are written as they are
   dxf.text(9, "$EXTMIN");
   dxf.point(10, box.low[0], box.low[1], box.low[2]);
   dxf.text(9, "$EXTMAX");

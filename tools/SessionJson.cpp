@@ -1,6 +1,8 @@
 #include "tools/SessionJson.h"
 
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "tools/JsonWriter.h"
 
@@ -33,11 +35,18 @@ void writeParameters(JsonWriter& json, const SessionReport& report) {
   json.endObject();
 }
 
-void writeControlPointsAndKnots(JsonWriter& json, const Spline& spline) {
-  json.key("controlPoints");
+void writePoints(JsonWriter& json, std::string_view name, const std::vector<Point3>& points) {
+  json.key(name);
   json.beginArray(Layout::Lines);
-  for (const Point3& point : spline.controlPoints) json.numbers(point.data(), point.size());
+  for (const Point3& point : points) json.numbers(point.data(), point.size());
   json.endArray();
+}
+
+// A sketch's spline also gives its control points in model space, when they are known.
+void writeControlPointsAndKnots(JsonWriter& json, const Spline& spline,
+                                const Spline* world = nullptr) {
+  writePoints(json, "controlPoints", spline.controlPoints);
+  if (world) writePoints(json, "worldControlPoints", world->controlPoints);
   json.key("knots");
   json.numbers(spline.knots.data(), spline.knots.size());
 }
@@ -69,12 +78,12 @@ void writePreview(JsonWriter& json, const SessionReport& report) {
   json.endArray();
 }
 
-void writeSpline(JsonWriter& json, const Spline& spline) {
+void writeSpline(JsonWriter& json, const Spline& spline, const Spline* world) {
   json.beginObject(Layout::Lines);
   field(json, "degree", spline.degree);
   field(json, "rational", spline.rational);
   field(json, "periodic", spline.periodic);
-  writeControlPointsAndKnots(json, spline);
+  writeControlPointsAndKnots(json, spline, world);
   json.endObject();
 }
 
@@ -85,9 +94,14 @@ void writeSketches(JsonWriter& json, const SessionReport& report) {
     field(json, "name", sketch.name);
     field(json, "plane", sketch.plane);
     field(json, "new", sketch.created);
+    json.key("transform");
+    json.numbers(sketch.transform.data(), sketch.transform.size());
     json.key("splines");
     json.beginArray(Layout::Lines);
-    for (const Spline& spline : sketch.splines) writeSpline(json, spline);
+    for (std::size_t i = 0; i < sketch.splines.size(); ++i) {
+      writeSpline(json, sketch.splines[i],
+                  i < sketch.worldSplines.size() ? &sketch.worldSplines[i] : nullptr);
+    }
     json.endArray();
     json.endObject();
   }

@@ -10,7 +10,10 @@
 namespace sorvane {
 
 /// Writes `report` to `out` as one JSON object with the keys "inputs", "parameters", "status",
-/// "preview", "sketches" and "messages", followed by a newline. Non-finite numbers become null.
+/// "preview", "sketches" and "messages", followed by a newline. Each sketch gives its "transform"
+/// (16 numbers, row after row) and its splines; each spline its "controlPoints" in sketch space
+/// and, when the report has them, its "worldControlPoints" in model space. Preview curves are in
+/// model space. Non-finite numbers become null.
 void writeSessionJson(const SessionReport& report, std::ostream& out);
 
 }  // namespace sorvane

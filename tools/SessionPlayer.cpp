@@ -56,8 +56,12 @@ std::vector<PreviewGroup> readPreview(const fsim::HostSession& session) {
 std::vector<SketchRecord> readSketches(const fsim::HostSession& session) {
   std::vector<SketchRecord> sketches;
   for (const fsim::SketchInfo& sketch : session.sketches()) {
-    SketchRecord record{sketch.name, sketch.plane, sketch.createdDuringSession, {}};
+    SketchRecord record{sketch.name, sketch.plane, sketch.createdDuringSession,
+                        {},          {},           sketch.transform};
     for (const fsim::NurbsData& spline : sketch.splines) record.splines.push_back(splineOf(spline));
+    for (const fsim::NurbsData& spline : sketch.worldSplines) {
+      record.worldSplines.push_back(splineOf(spline));
+    }
     sketches.push_back(record);
   }
   return sketches;
@@ -80,6 +84,20 @@ std::vector<std::string> describeCreated(const std::vector<SketchRecord>& before
     }
   }
   return lines;
+}
+
+fsim::SketchPlane hostPlane(SketchPlane plane) {
+  switch (plane) {
+    case SketchPlane::XY:
+      break;
+    case SketchPlane::XZ:
+      return fsim::SketchPlane::XZ;
+    case SketchPlane::YZ:
+      return fsim::SketchPlane::YZ;
+    case SketchPlane::Tilted:
+      return fsim::SketchPlane::Tilted;
+  }
+  return fsim::SketchPlane::XY;
 }
 
 void typeInputs(fsim::HostSession& session, const Options& options) {
@@ -183,7 +201,7 @@ SessionResult playSession(const Options& options, const std::string& addInPath) 
   SessionResult result;
   fsim::HostSession session;  // outlives the library, whose unloading releases host objects
   for (const auto& [name, value] : options.parameters) session.addUserParameter(name, value);
-  if (options.editSketch) session.editSketch(session.addSketch(fsim::OriginPlane::XY));
+  if (options.editSketch) session.editSketch(session.addSketch(hostPlane(*options.editSketch)));
   const std::unique_ptr<fsim::AddInLibrary> addIn = startAddIn(session, addInPath);
   useDialog(session, options, result.report);
   closeDialog(session, options, result);

@@ -38,10 +38,16 @@ struct PreviewGroup {
 
 /// One sketch of the design after the dialog closed.
 struct SketchRecord {
-  std::string name;      ///< "Sketch1", ...
-  std::string plane;     ///< "XY", "XZ" or "YZ"
-  bool created = false;  ///< true when the add-in created it during the session
-  std::vector<Spline> splines;
+  std::string name;             ///< "Sketch1", ...
+  std::string plane;            ///< "XY", "XZ", "YZ" or "Tilted"
+  bool created = false;         ///< true when the add-in created it during the session
+  std::vector<Spline> splines;  ///< as the sketch holds them, in sketch space
+  /// The same splines where they lie in the model, in the same order (for a report made by hand,
+  /// possibly fewer).
+  std::vector<Spline> worldSplines;
+  /// The sketch's transform from sketch to model space, row after row (translation in cells 3,
+  /// 7 and 11).
+  std::array<double, 16> transform{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
 };
 
 /// The dialog's curve inputs as they stood when the dialog was closed.

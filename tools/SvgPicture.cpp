@@ -134,8 +134,8 @@ std::optional<Curve> curveToDraw(const SessionReport& report) {
   }
   const Spline* spline = style ? &style->curve : nullptr;
   for (const SketchRecord& sketch : report.sketches) {
-    if (!sketch.splines.empty()) {
-      spline = &sketch.splines.front();
+    if (!sketch.worldSplines.empty()) {
+      spline = &sketch.worldSplines.front();
       break;
     }
   }
@@ -394,6 +394,15 @@ std::vector<std::string> captionLines(const SessionReport& report) {
   }
   if (!parameters.empty()) range += "; parameters " + parameters;
   lines.push_back(range);
+  // The views are in model space, the formulas in the sketch's: say where that sketch lies.
+  for (const SketchRecord& sketch : report.sketches) {
+    if (sketch.worldSplines.empty()) continue;
+    if (sketch.plane != "XY") {
+      lines.push_back("drawn in " + sketch.name + " on the " + sketch.plane +
+                      " plane: the formulas' x and y lie in it, z along its normal");
+    }
+    break;
+  }
   std::vector<std::string> result;
   for (const std::string& line : lines) {
     for (const std::string& part : wrapped(line, kWrapColumns)) result.push_back(part);

@@ -1,7 +1,8 @@
 // Draws a sorvane session as an SVG picture a person can read at a glance: the curve in four views
-// (top XY, front XZ, side YZ, isometric), each with axes, a scale bar in model units and the
-// control polygon, above a caption with the expressions, the t range and the status. Used by
-// sorvane's --svg output; it needs nothing but the session's plain data.
+// (top XY, front XZ, side YZ, isometric) of model space, each with axes, a scale bar in model
+// units and the control polygon, above a caption with the expressions, the t range, the sketch's
+// plane when it is not XY, and the status. Used by sorvane's --svg output; it needs nothing but
+// the session's plain data.
 #pragma once
 
 #include <string>
@@ -10,9 +11,10 @@
 
 namespace sorvane {
 
-/// The picture of `report` as a complete SVG 1.1 document (UTF-8). The curve is the first spline
-/// the session left in a sketch or, when it created none (Cancel), the first preview curve; it is
-/// drawn in the preview's colour (red when the preview sets none) and line weight. When the status
+/// The picture of `report` as a complete SVG 1.1 document (UTF-8), in model space. The curve is
+/// the first spline the session left in a sketch, where it lies in the model (its sketch's
+/// worldSplines), or, when it created none (Cancel), the first preview curve; it is drawn in the
+/// preview's colour (red when the preview sets none) and line weight. When the status
 /// is an error, or there is no curve that can be drawn, the picture shows the status message in
 /// place of the views.
 std::string drawSvgPicture(const SessionReport& report);

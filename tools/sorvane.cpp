@@ -53,6 +53,8 @@ bool writeOutput(const std::string& path, const std::string& content) {
   return static_cast<bool>(file);
 }
 
+// As their sketches hold them: in sketch space, where a curve drawn in the sketch's plane has z = 0
+// and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on.
 std::vector<Spline> createdSplines(const SessionResult& result) {
   std::vector<Spline> splines;
   if (result.created.empty()) return splines;

@@ -122,7 +122,7 @@ void HostSession::setActiveProduct(ActiveProduct product) {
   host_->application->activeProduct(product);
 }
 
-std::string HostSession::addSketch(OriginPlane plane) {
+std::string HostSession::addSketch(SketchPlane plane) {
   return host_->application->design().root()->sketches().addSketch(plane, false)->name();
 }
 

@@ -74,8 +74,9 @@ class HostSession {
   /// parameters have no number and are left out.
   std::vector<std::pair<std::string, double>> parameters() const;
   void setActiveProduct(ActiveProduct product);
-  /// Adds a sketch on an origin plane of the root component and returns its name; not put in edit.
-  std::string addSketch(OriginPlane plane);
+  /// Adds a sketch on a plane of the root component and returns its name; not put in edit. The
+  /// sketch's space is the plane's (see SketchPlane).
+  std::string addSketch(SketchPlane plane);
   /// That sketch becomes the active edit object. Throws std::invalid_argument for an unknown name.
   void editSketch(const std::string& name);
   /// The root component becomes the active edit object.

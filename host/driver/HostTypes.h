@@ -1,6 +1,6 @@
-// Plain values that the simulated host's driver hands out and takes: fault modes, the design's
-// planes, and snapshots of message boxes, curves, sketches, graphics and dialog inputs. The
-// driver's HostSession and the simulated host's objects both speak in them.
+// Plain values that the simulated host's driver hands out and takes: fault modes, the planes
+// sketches lie on, transforms, and snapshots of message boxes, curves, sketches, graphics and
+// dialog inputs. The driver's HostSession and the simulated host's objects both speak in them.
 #pragma once
 
 #include <array>
@@ -23,8 +23,19 @@ enum class CommandEnd { Completed, Cancelled, Aborted };
 /// The ID the simulated host gives its Parameters dialog's command.
 constexpr char kParametersCommandId[] = "ChangeParameterCommand";
 
-/// The root component's three origin construction planes.
-enum class OriginPlane { XY, XZ, YZ };
+/// The planes a sketch of the root component can lie on: the three origin construction planes
+/// and one construction plane that is offset from the origin and turned against every axis.
+/// Their sketch spaces, as Fusion 360 chooses them (its Y-up front, top and right views):
+/// - XY: sketch x, y, z are model x, y, z.
+/// - XZ: sketch x is model x, sketch y is model -z, the normal is model y.
+/// - YZ: sketch x is model -z, sketch y is model y, the normal is model x.
+/// - Tilted: origin (1, 2, 3); sketch x (2, 2, -1) / 3, sketch y (-1, 2, 2) / 3, normal
+///   (2, -1, 2) / 3.
+enum class SketchPlane { XY, XZ, YZ, Tilted };
+
+/// A 4 x 4 homogeneous transform row after row, as Matrix3D::asArray gives it: a point
+/// (x, y, z) goes to (m0 x + m1 y + m2 z + m3, m4 x + ..., m8 x + ...).
+using Transform = std::array<double, 16>;
 
 /// One message box the add-in showed; buttons and icon are the enumerator values passed.
 struct MessageBoxRecord {
@@ -49,10 +60,12 @@ struct NurbsData {
 
 /// A sketch of the root component.
 struct SketchInfo {
-  std::string name;                ///< "Sketch1", "Sketch2", ...
-  std::string plane;               ///< "XY", "XZ" or "YZ"
-  bool createdDuringSession;       ///< false for sketches the test set up with addSketch()
-  std::vector<NurbsData> splines;  ///< the sketch's fixed splines, in creation order
+  std::string name;                     ///< "Sketch1", "Sketch2", ...
+  std::string plane;                    ///< "XY", "XZ", "YZ" or "Tilted"
+  bool createdDuringSession;            ///< false for sketches the test set up with addSketch()
+  Transform transform;                  ///< sketch space to model space
+  std::vector<NurbsData> splines;       ///< the fixed splines in sketch space, in creation order
+  std::vector<NurbsData> worldSplines;  ///< the same splines in model space
 };
 
 /// One curve graphics of a custom graphics group.

@@ -1,4 +1,4 @@
-// The simulated root component and its origin planes.
+// The simulated root component and its construction planes.
 #include "host/sim/SimComponent.h"
 
 #include "host/sim/HostArrays.h"
@@ -11,7 +11,8 @@ namespace fsim {
 std::shared_ptr<SimComponent> SimComponent::create() {
   auto component = std::make_shared<SimComponent>();
   component->sketches_ = std::make_shared<SimSketches>(*component);
-  for (OriginPlane which : {OriginPlane::XY, OriginPlane::XZ, OriginPlane::YZ}) {
+  for (SketchPlane which :
+       {SketchPlane::XY, SketchPlane::XZ, SketchPlane::YZ, SketchPlane::Tilted}) {
     component->planes_[static_cast<size_t>(which)] = std::make_shared<SimConstructionPlane>(which);
   }
   component->groups_ = std::make_shared<SimCustomGraphicsGroups>(component);
@@ -32,17 +33,17 @@ adsk::fusion::Sketches* SimComponent::sketches_raw() const {
 
 adsk::fusion::ConstructionPlane* SimComponent::xYConstructionPlane_raw() const {
   if (refused("Component.xYConstructionPlane")) return nullptr;
-  return handOut(plane(OriginPlane::XY));
+  return handOut(plane(SketchPlane::XY));
 }
 
 adsk::fusion::ConstructionPlane* SimComponent::xZConstructionPlane_raw() const {
   if (refused("Component.xZConstructionPlane")) return nullptr;
-  return handOut(plane(OriginPlane::XZ));
+  return handOut(plane(SketchPlane::XZ));
 }
 
 adsk::fusion::ConstructionPlane* SimComponent::yZConstructionPlane_raw() const {
   if (refused("Component.yZConstructionPlane")) return nullptr;
-  return handOut(plane(OriginPlane::YZ));
+  return handOut(plane(SketchPlane::YZ));
 }
 
 adsk::fusion::CustomGraphicsGroups* SimComponent::customGraphicsGroups_raw() const {

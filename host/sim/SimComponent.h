@@ -1,5 +1,5 @@
-// The design's root component: its sketches, its three origin construction planes and its
-// custom graphics groups.
+// The design's root component: its sketches, its three origin construction planes, one
+// construction plane that is offset and turned, and its custom graphics groups.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -23,7 +23,7 @@ class SimComponent : public Sim<adsk::fusion::Component> {
 
   SimSketches& sketches() const { return *sketches_; }
   SimCustomGraphicsGroups& graphicsGroups() const { return *groups_; }
-  const std::shared_ptr<SimConstructionPlane>& plane(OriginPlane which) const {
+  const std::shared_ptr<SimConstructionPlane>& plane(SketchPlane which) const {
     return planes_[static_cast<size_t>(which)];
   }
   void markDeleted() override;
@@ -36,7 +36,7 @@ class SimComponent : public Sim<adsk::fusion::Component> {
   adsk::fusion::CustomGraphicsGroups* customGraphicsGroups_raw() const override;
 
   std::shared_ptr<SimSketches> sketches_;
-  std::array<std::shared_ptr<SimConstructionPlane>, 3> planes_;
+  std::array<std::shared_ptr<SimConstructionPlane>, 4> planes_;
   std::shared_ptr<SimCustomGraphicsGroups> groups_;
 };
 

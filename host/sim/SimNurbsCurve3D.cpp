@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimMatrix3D.h"
 #include "host/sim/SimPoint3D.h"
+#include "host/sim/Transforms.h"
 
 namespace fsim {
 
@@ -61,9 +63,12 @@ adsk::core::CurveEvaluator3D* SimNurbsCurve3D::evaluator_raw() const {
   return nullptr;  // evaluators are not simulated
 }
 
-bool SimNurbsCurve3D::transformBy_raw(adsk::core::Matrix3D* /*matrix*/) {
-  refused("Curve3D.transformBy");
-  return false;  // matrices are not simulated
+bool SimNurbsCurve3D::transformBy_raw(adsk::core::Matrix3D* matrix) {
+  if (refused("Curve3D.transformBy")) return false;
+  auto* transform = dynamic_cast<SimMatrix3D*>(matrix);
+  if (!transform || !transform->alive()) return false;
+  data_ = transformedCurve(data_, transform->cells());
+  return true;
 }
 
 int SimNurbsCurve3D::controlPointCount_raw() const {

@@ -2,27 +2,35 @@
 #include "host/sim/SimSketch.h"
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimMatrix3D.h"
+#include "host/sim/SimPoint3D.h"
 #include "host/sim/SimSketchCurves.h"
 #include "host/sim/SimSketchFixedSplines.h"
+#include "host/sim/Transforms.h"
 
 namespace fsim {
 
-std::shared_ptr<SimSketch> SimSketch::create(std::string name, OriginPlane plane,
+std::shared_ptr<SimSketch> SimSketch::create(std::string name, SketchPlane plane,
                                              std::shared_ptr<SimObject> planeObject,
+                                             const Transform& transform,
                                              bool createdDuringSession) {
   auto sketch = std::make_shared<SimSketch>(std::move(name), plane, std::move(planeObject),
-                                            createdDuringSession);
-  sketch->curves_ = std::make_shared<SimSketchCurves>();
+                                            transform, createdDuringSession);
+  sketch->curves_ = std::make_shared<SimSketchCurves>(transform);
   return sketch;
 }
 
 SketchInfo SimSketch::info() const {
-  static const char* const kPlaneNames[] = {"XY", "XZ", "YZ"};
+  static const char* const kPlaneNames[] = {"XY", "XZ", "YZ", "Tilted"};
   SketchInfo info;
   info.name = name_;
   info.plane = kPlaneNames[static_cast<size_t>(plane_)];
   info.createdDuringSession = createdDuringSession_;
+  info.transform = transform_;
   info.splines = curves_->fixedSplines().data();
+  for (const NurbsData& spline : info.splines) {
+    info.worldSplines.push_back(transformedCurve(spline, transform_));
+  }
   return info;
 }
 
@@ -34,6 +42,31 @@ void SimSketch::markDeleted() {
 adsk::fusion::SketchCurves* SimSketch::sketchCurves_raw() const {
   if (refused("Sketch.sketchCurves")) return nullptr;
   return handOut(curves_);
+}
+
+adsk::core::Matrix3D* SimSketch::transform_raw() const {
+  if (refused("Sketch.transform")) return nullptr;
+  return handOut(std::make_shared<SimMatrix3D>(transform_));
+}
+
+bool SimSketch::transform_raw(adsk::core::Matrix3D* /*value*/) {
+  refused("Sketch.transform");
+  return false;  // moving a sketch is not simulated
+}
+
+adsk::core::Point3D* SimSketch::modelToSketchSpace_raw(adsk::core::Point3D* modelCoordinate) {
+  if (refused("Sketch.modelToSketchSpace")) return nullptr;
+  auto* point = dynamic_cast<SimPoint3D*>(modelCoordinate);
+  Transform toSketch;
+  if (!point || !point->alive() || !inverted(transform_, toSketch)) return nullptr;
+  return handOut(std::make_shared<SimPoint3D>(transformedPoint(toSketch, point->xyz())));
+}
+
+adsk::core::Point3D* SimSketch::sketchToModelSpace_raw(adsk::core::Point3D* sketchCoordinate) {
+  if (refused("Sketch.sketchToModelSpace")) return nullptr;
+  auto* point = dynamic_cast<SimPoint3D*>(sketchCoordinate);
+  if (!point || !point->alive()) return nullptr;
+  return handOut(std::make_shared<SimPoint3D>(transformedPoint(transform_, point->xyz())));
 }
 
 char* SimSketch::name_raw() const {

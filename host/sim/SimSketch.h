@@ -1,4 +1,6 @@
-// A sketch of the root component: its name, plane, and curves with their fixed splines.
+// A sketch of the root component: its name, plane, the transform from its space to model space
+// that the plane gives it, and curves with their fixed splines. The transform cannot be changed:
+// moving a sketch is not simulated.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -15,14 +17,15 @@ class SimSketchCurves;
 
 class SimSketch : public Sim<adsk::fusion::Sketch> {
  public:
-  static std::shared_ptr<SimSketch> create(std::string name, OriginPlane plane,
+  static std::shared_ptr<SimSketch> create(std::string name, SketchPlane plane,
                                            std::shared_ptr<SimObject> planeObject,
-                                           bool createdDuringSession);
-  SimSketch(std::string name, OriginPlane plane, std::shared_ptr<SimObject> planeObject,
-            bool createdDuringSession)
+                                           const Transform& transform, bool createdDuringSession);
+  SimSketch(std::string name, SketchPlane plane, std::shared_ptr<SimObject> planeObject,
+            const Transform& transform, bool createdDuringSession)
       : name_(std::move(name)),
         plane_(plane),
         planeObject_(std::move(planeObject)),
+        transform_(transform),
         createdDuringSession_(createdDuringSession) {}
 
   const std::string& name() const { return name_; }
@@ -31,6 +34,10 @@ class SimSketch : public Sim<adsk::fusion::Sketch> {
 
  private:
   adsk::fusion::SketchCurves* sketchCurves_raw() const override;
+  adsk::core::Matrix3D* transform_raw() const override;
+  bool transform_raw(adsk::core::Matrix3D* value) override;
+  adsk::core::Point3D* modelToSketchSpace_raw(adsk::core::Point3D* modelCoordinate) override;
+  adsk::core::Point3D* sketchToModelSpace_raw(adsk::core::Point3D* sketchCoordinate) override;
   char* name_raw() const override;
   bool name_raw(const char* value) override;
   adsk::core::Base* referencePlane_raw() const override;
@@ -38,8 +45,9 @@ class SimSketch : public Sim<adsk::fusion::Sketch> {
   bool isComputeDeferred_raw(bool value) override;
 
   std::string name_;
-  OriginPlane plane_;
+  SketchPlane plane_;
   std::shared_ptr<SimObject> planeObject_;
+  Transform transform_;
   bool createdDuringSession_;
   bool computeDeferred_ = false;
   std::shared_ptr<SimSketchCurves> curves_;

@@ -5,7 +5,8 @@
 
 namespace fsim {
 
-SimSketchCurves::SimSketchCurves() : fixed_(std::make_shared<SimSketchFixedSplines>()) {}
+SimSketchCurves::SimSketchCurves(const Transform& transform)
+    : fixed_(std::make_shared<SimSketchFixedSplines>(transform)) {}
 
 void SimSketchCurves::markDeleted() {
   SimObject::markDeleted();

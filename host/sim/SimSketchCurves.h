@@ -16,7 +16,8 @@ class SimSketchFixedSplines;
 
 class SimSketchCurves : public Sim<adsk::fusion::SketchCurves> {
  public:
-  SimSketchCurves();
+  /// The curves of a sketch whose space `transform` carries into model space.
+  explicit SimSketchCurves(const Transform& transform);
   SimSketchFixedSplines& fixedSplines() const { return *fixed_; }
   void markDeleted() override;
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "host/sim/SimNurbsCurve3D.h"
+#include "host/sim/Transforms.h"
 
 namespace fsim {
 
@@ -14,8 +15,7 @@ adsk::core::NurbsCurve3D* SimSketchFixedSpline::geometry_raw() const {
 
 adsk::core::NurbsCurve3D* SimSketchFixedSpline::worldGeometry_raw() const {
   if (refused("SketchFixedSpline.worldGeometry")) return nullptr;
-  // Sketch coordinates are kept as given; placing XZ and YZ sketches in space is not simulated.
-  return handOut(std::make_shared<SimNurbsCurve3D>(curve_));
+  return handOut(std::make_shared<SimNurbsCurve3D>(transformedCurve(curve_, transform_)));
 }
 
 bool SimSketchFixedSpline::replaceGeometry_raw(adsk::core::NurbsCurve3D* nurbsCurve) {

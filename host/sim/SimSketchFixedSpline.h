@@ -1,4 +1,5 @@
-// One fixed spline of a sketch: its own copy of a NURBS curve.
+// One fixed spline of a sketch: its own copy of a NURBS curve in sketch space, and the sketch's
+// transform that places it in the model.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -10,7 +11,8 @@ namespace fsim {
 
 class SimSketchFixedSpline : public Sim<adsk::fusion::SketchFixedSpline> {
  public:
-  explicit SimSketchFixedSpline(NurbsData curve) : curve_(std::move(curve)) {}
+  SimSketchFixedSpline(NurbsData curve, const Transform& transform)
+      : curve_(std::move(curve)), transform_(transform) {}
   const NurbsData& curve() const { return curve_; }
 
  private:
@@ -19,6 +21,7 @@ class SimSketchFixedSpline : public Sim<adsk::fusion::SketchFixedSpline> {
   bool replaceGeometry_raw(adsk::core::NurbsCurve3D* nurbsCurve) override;
 
   NurbsData curve_;
+  Transform transform_;
 };
 
 }  // namespace fsim

@@ -24,7 +24,7 @@ adsk::fusion::SketchFixedSpline* SimSketchFixedSplines::addByNurbsCurve_raw(
   auto* nurbs = dynamic_cast<SimNurbsCurve3D*>(curve);
   if (!nurbs || !nurbs->alive()) return nullptr;
   // The sketch keeps its own copy: later changes to the curve object do not reach it.
-  auto spline = std::make_shared<SimSketchFixedSpline>(nurbs->data());
+  auto spline = std::make_shared<SimSketchFixedSpline>(nurbs->data(), transform_);
   splines_.push_back(spline);
   return handOut(spline);
 }

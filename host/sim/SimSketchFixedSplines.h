@@ -1,4 +1,5 @@
-// A sketch's fixed splines: the spline collection that takes a NurbsCurve3D, copying it.
+// A sketch's fixed splines: the spline collection that takes a NurbsCurve3D in sketch space,
+// copying it.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -15,6 +16,8 @@ class SimSketchFixedSpline;
 
 class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
  public:
+  /// The splines of a sketch whose space `transform` carries into model space.
+  explicit SimSketchFixedSplines(const Transform& transform) : transform_(transform) {}
   /// The splines' curves in creation order.
   std::vector<NurbsData> data() const;
   void markDeleted() override;
@@ -24,6 +27,7 @@ class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
   adsk::fusion::SketchFixedSpline* item_raw(size_t index) const override;
   size_t count_raw() const override;
 
+  Transform transform_;
   std::vector<std::shared_ptr<SimSketchFixedSpline>> splines_;
 };
 

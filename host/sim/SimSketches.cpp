@@ -10,9 +10,11 @@
 
 namespace fsim {
 
-std::shared_ptr<SimSketch> SimSketches::addSketch(OriginPlane plane, bool createdDuringSession) {
+std::shared_ptr<SimSketch> SimSketches::addSketch(SketchPlane plane, bool createdDuringSession) {
   std::string name = "Sketch" + std::to_string(++created_);
-  auto sketch = SimSketch::create(name, plane, component_.plane(plane), createdDuringSession);
+  const auto& planeObject = component_.plane(plane);
+  auto sketch = SimSketch::create(name, plane, planeObject, planeObject->sketchTransform(),
+                                  createdDuringSession);
   sketches_.push_back(sketch);
   return sketch;
 }
@@ -32,8 +34,9 @@ void SimSketches::markDeleted() {
 adsk::fusion::Sketch* SimSketches::add_raw(adsk::core::Base* planarEntity,
                                            adsk::fusion::Occurrence* /*occurrenceForCreation*/) {
   if (refused("Sketches.add") || !planarEntity) return nullptr;
-  // Only this component's origin planes are planar entities here.
-  for (OriginPlane which : {OriginPlane::XY, OriginPlane::XZ, OriginPlane::YZ}) {
+  // Only this component's construction planes are planar entities here.
+  for (SketchPlane which :
+       {SketchPlane::XY, SketchPlane::XZ, SketchPlane::YZ, SketchPlane::Tilted}) {
     const auto& plane = component_.plane(which);
     if (planarEntity == plane->api() && plane->alive()) return handOut(addSketch(which, true));
   }

@@ -1,4 +1,4 @@
-// The root component's sketches. A sketch is added on an origin construction plane and named
+// The root component's sketches. A sketch is added on a construction plane and named
 // Sketch1, Sketch2, ... in creation order.
 #pragma once
 
@@ -20,8 +20,9 @@ class SimSketches : public Sim<adsk::fusion::Sketches> {
  public:
   explicit SimSketches(const SimComponent& component) : component_(component) {}
 
-  /// Adds a sketch on an origin plane; createdDuringSession tells the add-in's from the test's.
-  std::shared_ptr<SimSketch> addSketch(OriginPlane plane, bool createdDuringSession);
+  /// Adds a sketch on a construction plane; createdDuringSession tells the add-in's from the
+  /// test's.
+  std::shared_ptr<SimSketch> addSketch(SketchPlane plane, bool createdDuringSession);
   std::shared_ptr<SimSketch> find(const std::string& name) const;
   const std::vector<std::shared_ptr<SimSketch>>& all() const { return sketches_; }
   void markDeleted() override;

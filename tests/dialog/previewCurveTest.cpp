@@ -52,6 +52,23 @@ TEST_F(previewCurveTest, ASecondPreviewReplacesTheFirst) {
   EXPECT_EQ(groups[0].curves[0].curve.controlPoints.size(), 4u);
 }
 
+TEST_F(previewCurveTest, InASketchInEditDrawsWhereTheSketchPlacesTheCurve) {
+  host.editSketch(host.addSketch(fsim::SketchPlane::YZ));
+  previewCurve(curve_testing::sampled("t", "0", "0"), application, preview);
+  const std::vector<fsim::GraphicsGroupInfo> groups = host.graphicsGroups();
+  ASSERT_EQ(groups.size(), 1u);
+  const fsim::NurbsData& drawn = groups[0].curves[0].curve;
+  // The YZ sketch's x axis is model -z: the segment from sketch (0, 0, 0) to (1, 0, 0) runs from
+  // the origin to model (0, 0, -1), its controls a third apart; the knots stay.
+  ASSERT_EQ(drawn.controlPoints.size(), 4u);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(drawn.controlPoints[i][0], 0.0);
+    EXPECT_EQ(drawn.controlPoints[i][1], 0.0);
+    EXPECT_NEAR(drawn.controlPoints[i][2], -i / 3.0, 1e-12) << i;
+  }
+  EXPECT_EQ(drawn.knots, (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
+}
+
 TEST_F(previewCurveTest, NoSamplesDrawNothing) {
   EXPECT_EQ(previewCurve({}, application, preview).controlCount, 0);
   EXPECT_TRUE(host.graphicsGroups().empty());

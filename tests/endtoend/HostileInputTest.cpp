@@ -176,7 +176,7 @@ TEST_F(HostileInput, TValuesNoSamplingCanUseAreNamed) {
 // spline again (the add-in keeps nothing per command to tell them apart); nothing crashes, the
 // preview is gone, and nothing stays held.
 TEST_F(HostileInput, OkRaisedTwiceAddsTheSameSplineTwice) {
-  const std::string edited = host.addSketch(fsim::OriginPlane::XY);
+  const std::string edited = host.addSketch(fsim::SketchPlane::XY);
   host.editSketch(edited);
   openOnSegment();
   host.confirmWithExecuteTwice();

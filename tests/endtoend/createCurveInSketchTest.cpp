@@ -30,7 +30,7 @@ TEST_F(CurveCreation, OutsideASketchEachOkMakesANewSketchWithOneSpline) {
 }
 
 TEST_F(CurveCreation, InsideAnEditedSketchAddsTheSplineToIt) {
-  const std::string edited = host.addSketch(fsim::OriginPlane::XZ);
+  const std::string edited = host.addSketch(fsim::SketchPlane::XZ);
   host.editSketch(edited);
   startAndOpenDialog();
   host.confirm();

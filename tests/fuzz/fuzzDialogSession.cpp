@@ -1,6 +1,8 @@
 #include "tests/fuzz/fuzzDialogSession.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <string>
@@ -75,6 +77,8 @@ class SessionPlayer {
   std::size_t expectedMessageBoxes_ = 0;
   // The last preview's outcome, while it still tells what OK computes from the same inputs.
   std::optional<DialogStatus> preview_;
+  // The last preview's curve, while the sketch in edit is still the one it was drawn for.
+  std::optional<fsim::NurbsData> previewedCurve_;
   // The preview's manager looks for its group in the active design only: a preview ended while
   // no design is active stays in its design, and later previews of that design may find it by
   // its ID instead of their own group. After that the groups are not checked any more.
@@ -142,6 +146,27 @@ std::map<std::string, std::size_t> splineCounts(const std::vector<fsim::SketchIn
   return counts;
 }
 
+// Whether the preview `drawn` shows `spline` (in model space): the same degree and knots, and
+// control points equal to within 1e-9 of the spline's largest coordinate.
+bool liesOn(const fsim::NurbsData& drawn, const fsim::NurbsData& spline) {
+  if (drawn.degree != spline.degree || drawn.knots != spline.knots ||
+      drawn.controlPoints.size() != spline.controlPoints.size()) {
+    return false;
+  }
+  double size = 0;
+  for (const auto& point : spline.controlPoints) {
+    for (double c : point) size = std::max(size, std::abs(c));
+  }
+  for (std::size_t i = 0; i < spline.controlPoints.size(); ++i) {
+    for (int j = 0; j < 3; ++j) {
+      if (!(std::abs(drawn.controlPoints[i][j] - spline.controlPoints[i][j]) <= 1e-9 * size)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 void SessionPlayer::confirm() {
   if (!host_.dialogOpen()) return;
   const std::map<std::string, std::size_t> before = splineCounts(host_.sketches());
@@ -150,12 +175,14 @@ void SessionPlayer::confirm() {
 
   const std::vector<fsim::SketchInfo> sketches = host_.sketches();
   std::size_t newSketches = sketches.size() - before.size();
-  std::vector<fsim::NurbsData> newSplines;
+  std::vector<fsim::NurbsData> newSplines, newWorldSplines;
   for (const fsim::SketchInfo& sketch : sketches) {
     const auto old = before.find(sketch.name);
     const std::size_t oldCount = old == before.end() ? 0 : old->second;
     requireThat(sketch.splines.size() >= oldCount, "OK removed a spline");
     newSplines.insert(newSplines.end(), sketch.splines.begin() + oldCount, sketch.splines.end());
+    newWorldSplines.insert(newWorldSplines.end(), sketch.worldSplines.begin() + oldCount,
+                           sketch.worldSplines.end());
   }
   requireThat(newSplines.size() <= 1 && newSketches <= newSplines.size(),
               "OK added " + std::to_string(newSplines.size()) + " splines and " +
@@ -173,9 +200,14 @@ void SessionPlayer::confirm() {
                   "OK added a spline of " + std::to_string(spline.controlPoints.size()) +
                       " controls after a preview of " + std::to_string(preview_->controlCount));
       requireThat(newSketches == (editingSketch_ ? 0u : 1u), "OK added the wrong sketches");
+      if (previewedCurve_) {
+        requireThat(liesOn(*previewedCurve_, newWorldSplines.front()),
+                    "OK added a spline elsewhere than the preview showed it");
+      }
     }
   }
   preview_.reset();
+  previewedCurve_.reset();
 }
 
 void SessionPlayer::cancel() {
@@ -215,17 +247,21 @@ void SessionPlayer::reload() {
 }
 
 void SessionPlayer::editNewSketch(const std::string& plane) {
-  const std::map<std::string, fsim::OriginPlane> planes = {
-      {"xy", fsim::OriginPlane::XY}, {"xz", fsim::OriginPlane::XZ}, {"yz", fsim::OriginPlane::YZ}};
+  const std::map<std::string, fsim::SketchPlane> planes = {{"xy", fsim::SketchPlane::XY},
+                                                           {"xz", fsim::SketchPlane::XZ},
+                                                           {"yz", fsim::SketchPlane::YZ},
+                                                           {"tilted", fsim::SketchPlane::Tilted}};
   const auto found = planes.find(plane);
   if (found == planes.end()) return;
   host_.editSketch(host_.addSketch(found->second));
   editingSketch_ = true;
+  previewedCurve_.reset();
 }
 
 void SessionPlayer::finishSketchEdit() {
   host_.finishSketchEdit();
   editingSketch_ = false;
+  previewedCurve_.reset();
 }
 
 void SessionPlayer::switchProduct(const std::string& product) {
@@ -266,6 +302,10 @@ void SessionPlayer::checkPreview(const std::string& after) {
     requireThat(running_ && designActive(), context + " without a running add-in and a design");
   }
   if (groupsTrusted_) checkPreviewGroup(status, context);
+  previewedCurve_.reset();
+  if (groupsTrusted_ && status.kind == DialogStatus::Kind::Fit) {
+    previewedCurve_ = previewGroups()[0].curves[0].curve;
+  }
   if (running_ && designActive()) {
     preview_ = status;
   } else {

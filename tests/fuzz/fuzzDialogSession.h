@@ -15,7 +15,7 @@
 ///   start NUMBER | end NUMBER    set the t value input to the number strtod reads
 ///   click | ok | cancel          the button (add-in running only), OK, Cancel
 ///   run CONTEXT | stop | reload  the host starts / stops the add-in, or reloads its library
-///   sketch xy|xz|yz | finish     add a sketch on that plane and edit it / end the sketch edit
+///   sketch xy|xz|yz|tilted | finish   add a sketch on that plane and edit it / end the edit
 ///   product design|other|none    what the host's active product is
 ///   param NAME VALUE | model NAME VALUE   add a user / model parameter to the design
 /// in a fresh host session, with `addIn` stopped on entry. After every action it checks what

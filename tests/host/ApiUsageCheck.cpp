@@ -111,6 +111,22 @@ void designLike() {
   }
   Ptr<SketchFixedSpline> spline =
       sketch->sketchCurves()->sketchFixedSplines()->addByNurbsCurve(nurbs);
+  Ptr<NurbsCurve3D> inSketch = spline->geometry();
+  Ptr<NurbsCurve3D> inModel = spline->worldGeometry();
+  spline->replaceGeometry(inSketch);
+
+  Ptr<Matrix3D> transform = sketch->transform();
+  std::vector<double> cells = transform->asArray();
+  double translation = transform->getCell(0, 3);
+  Ptr<Matrix3D> inverse = transform->copy();
+  if (inverse->invert()) inverse->transformBy(transform);
+  Ptr<Matrix3D> identity = Matrix3D::create();
+  identity->setCell(0, 3, translation);
+  identity->setWithArray(cells);
+  sketch->transform(identity);
+  Ptr<Point3D> modelPoint = sketch->sketchToModelSpace(Point3D::create(1, 2, 3));
+  Ptr<Point3D> sketchPoint = sketch->modelToSketchSpace(modelPoint);
+  inModel->transformBy(inverse);
 
   Ptr<CustomGraphicsGroups> groups = root->customGraphicsGroups();
   Ptr<CustomGraphicsGroup> group = groups->add();

@@ -315,9 +315,9 @@ TEST(HostSession, TextParametersHaveNoNumber) {
   EXPECT_EQ(session.parameters(), (std::vector<std::pair<std::string, double>>{{"radius", 4}}));
 }
 
-TEST(HostSession, SketchesOnOriginPlanesAndTheEditTarget) {
+TEST(HostSession, SketchesOnPlanesAndTheEditTarget) {
   fsim::HostSession session;
-  EXPECT_EQ(session.addSketch(fsim::OriginPlane::XZ), "Sketch1");
+  EXPECT_EQ(session.addSketch(fsim::SketchPlane::XZ), "Sketch1");
   Ptr<Component> root = rootComponent();
   Ptr<Sketch> sketch = root->sketches()->add(root->yZConstructionPlane());
   ASSERT_TRUE(sketch);

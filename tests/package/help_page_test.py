@@ -170,9 +170,11 @@ class HelpPage(unittest.TestCase):
         self.assertTrue(missed in self.text, f"the page lacks {missed!r}")
 
     def test_page_explains_the_parts_a_designer_needs(self):
-        for anchor in ("inputs", "syntax", "parameters", "fit", "messages", "library"):
+        for anchor in ("placement", "inputs", "syntax", "parameters", "fit", "messages",
+                       "library"):
             self.assertIn(anchor, self.page.ids)
-        for phrase in ("? a : b", "pi", "centimetres", "radians", "spline controls", "0.002"):
+        for phrase in ("? a : b", "pi", "centimetres", "radians", "spline controls", "0.002",
+                       "coordinates of the sketch being edited"):
             self.assertTrue(phrase in self.text, phrase)
 
 

@@ -46,11 +46,36 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
   ASSERT_EQ(options.parameters.size(), 2u);
   EXPECT_EQ(options.parameters[0], std::make_pair(std::string("r"), 2.5));
   EXPECT_EQ(options.parameters[1], std::make_pair(std::string("h"), -0.001));
-  EXPECT_TRUE(options.editSketch && options.cancel && options.quiet);
+  EXPECT_EQ(options.editSketch, SketchPlane::XY);
+  EXPECT_TRUE(options.cancel && options.quiet);
   EXPECT_EQ(options.jsonPath, "-");
   EXPECT_EQ(options.svgPath, "out.svg");
   EXPECT_EQ(options.dxfPath, "out.dxf");
   EXPECT_EQ(options.addInPath, "lib.so");
+}
+
+TEST(CommandLine, EditSketchTakesAnOptionalPlane) {
+  const std::pair<std::vector<std::string>, SketchPlane> cases[] = {
+      {{"--edit-sketch"}, SketchPlane::XY},
+      {{"--edit-sketch", "--quiet"}, SketchPlane::XY},  // an option is no plane
+      {{"--edit-sketch", "xz"}, SketchPlane::XZ},
+      {{"--edit-sketch=yz"}, SketchPlane::YZ},
+      {{"--edit-sketch", "tilted", "--x", "t"}, SketchPlane::Tilted},
+      {{"--edit-sketch", "yz", "--edit-sketch"}, SketchPlane::XY},  // the later one counts
+  };
+  for (const auto& [arguments, plane] : cases) {
+    EXPECT_EQ(parseCommandLine(arguments).editSketch, plane) << arguments.back();
+  }
+  for (const char* bad : {"XZ", "zx", "", "tilt"}) {
+    EXPECT_THROW(parseCommandLine({std::string("--edit-sketch=") + bad}), UsageError) << bad;
+  }
+  try {
+    parseCommandLine({"--edit-sketch", "diagonal"});
+    FAIL();
+  } catch (const UsageError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "--edit-sketch takes xy, xz, yz or tilted, not \"diagonal\"");
+  }
 }
 
 TEST(CommandLine, LaterInputOverridesEarlier) {

@@ -25,7 +25,8 @@ inline SessionReport segmentSession() {
   curve.color = {255, 0, 0, 255};
   curve.curve = straightSegment();
   report.preview = {{"vtlCustomGraphicsID", {curve}}};
-  report.sketches = {{"Sketch1", "XY", true, {straightSegment()}}};
+  // On the XY plane the spline lies in the model as it lies in the sketch.
+  report.sketches = {{"Sketch1", "XY", true, {straightSegment()}, {straightSegment()}}};
   return report;
 }
 

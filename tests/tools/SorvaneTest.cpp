@@ -107,6 +107,18 @@ TEST(Sorvane, EditSketchReceivesTheSplineAndNoSketchIsAdded) {
       "4 spline controls\nSketch1 (edited, XY plane): spline of degree 3, 4 control points\n");
 }
 
+TEST(Sorvane, EditSketchOnAnotherPlane) {
+  for (const auto& [plane, name] : {std::pair{"xz", "XZ"}, {"yz", "YZ"}, {"tilted", "Tilted"}}) {
+    const Outcome run = sorvane(with(kSegment, {"--edit-sketch", plane}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, std::string("4 spline controls\nSketch1 (edited, ") + name +
+                           " plane): spline of degree 3, 4 control points\n");
+  }
+  const Outcome bad = sorvane(with(kSegment, {"--edit-sketch", "diagonal"}));
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+}
+
 TEST(Sorvane, CancelCreatesNothing) {
   const Outcome run = sorvane({"--cancel"});
   EXPECT_EQ(run.status, 0) << run.err;  // exit 1 if the preview outlived the dialog

@@ -45,9 +45,26 @@ TEST(SvgPicture, DrawsThePreviewWhenNothingWasCreated) {
   EXPECT_EQ(count(svg, "stroke-width=\"5\""), 4u);
 }
 
+TEST(SvgPicture, DrawsTheSplineWhereItLiesInTheModel) {
+  SessionReport report = testing::segmentSession();
+  SketchRecord& sketch = report.sketches[0];
+  sketch.name = "Sketch2";
+  sketch.plane = "YZ";
+  // Ten times as long in the model as in the sketch (a made-up placement, to tell them apart):
+  // 10 units span about 384 px, and the largest nice length below a quarter panel (105 px) is 2.
+  for (Point3& p : sketch.worldSplines[0].controlPoints) p = {0, 0, -10 * p[0]};
+  const std::string svg = drawSvgPicture(report);
+  EXPECT_EQ(count(svg, ">2<"), 4u);
+  EXPECT_EQ(count(svg, ">0.2<"), 0u);
+  EXPECT_NE(svg.find(">drawn in Sketch2 on the YZ plane: the formulas' x and y lie in it, z along "
+                     "its normal<"),
+            std::string::npos);
+  EXPECT_EQ(drawSvgPicture(testing::segmentSession()).find("drawn in"), std::string::npos);
+}
+
 TEST(SvgPicture, CurveSeenEdgeOnOrAsAPointStaysFinite) {
   SessionReport report = testing::segmentSession();
-  for (Point3& p : report.sketches[0].splines[0].controlPoints) p = {2, 2, 2};
+  for (Point3& p : report.sketches[0].worldSplines[0].controlPoints) p = {2, 2, 2};
   const std::string svg = drawSvgPicture(report);
   EXPECT_EQ(svg.find("nan"), std::string::npos);
   EXPECT_EQ(svg.find("inf"), std::string::npos);
@@ -56,7 +73,7 @@ TEST(SvgPicture, CurveSeenEdgeOnOrAsAPointStaysFinite) {
 TEST(SvgPicture, RoundingNoiseIsNotBlownUp) {
   // t from 0 to 0: every sample at (1, 0, 0), the fit off by rounding only.
   SessionReport report = testing::segmentSession();
-  report.sketches[0].splines[0].controlPoints = {
+  report.sketches[0].worldSplines[0].controlPoints = {
       {1, 0, 0}, {1 + 4e-16, 1e-16, 0}, {1 - 2e-16, 0, 3e-16}, {1, 0, 0}};
   // Shown at the size of its distance from the origin: 1 unit spans half a plot area (192 px),
   // and the largest nice length below a quarter panel (105 px) is 0.5.

@@ -70,11 +70,14 @@ class SorvaneOutputs(unittest.TestCase):
                          (3, [255, 0, 0, 255], False))
         [sketch] = data["sketches"]
         self.assertEqual((sketch["name"], sketch["plane"], sketch["new"]), ("Sketch1", "XY", True))
+        self.assertEqual(sketch["transform"], [1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1])
         [spline] = sketch["splines"]
         self.assertEqual((spline["rational"], spline["periodic"]), (False, False))
         self.assert_clamped_cubic(spline, 32)
-        # The preview and the created curve come from the same computation, bit for bit.
+        # The preview and the created curve come from the same computation, bit for bit, and the
+        # new sketch's space is model space.
         self.assertEqual(preview["controlPoints"], spline["controlPoints"])
+        self.assertEqual(spline["worldControlPoints"], spline["controlPoints"])
         self.assertEqual(preview["knots"], spline["knots"])
         # A clamped fit starts and ends on the first and last samples: (1, 0, 0) and (1, 0, 3).
         for got, want in zip(spline["controlPoints"][0] + spline["controlPoints"][-1],
@@ -127,6 +130,32 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(cancelled["sketches"], [])
         # The preview as it stood before Cancel; sorvane itself fails if it outlives the dialog.
         self.assertEqual(len(cancelled["preview"]), 1)
+
+    def test_preview_lies_on_the_spline_in_a_sketch_on_any_plane(self):
+        plain = self.session()["sketches"][0]["splines"][0]
+        for plane in ("xy", "xz", "yz", "tilted"):
+            with self.subTest(plane=plane):
+                data = self.session("--edit-sketch", plane, "--svg", self.path("s.svg"))
+                [sketch] = data["sketches"]
+                self.assertEqual((sketch["plane"].lower(), sketch["new"]), (plane, False))
+                [spline] = sketch["splines"]
+                # The formulas give the same sketch coordinates on every plane.
+                self.assertEqual(spline["controlPoints"], plain["controlPoints"])
+                self.assertEqual(spline["knots"], plain["knots"])
+                [preview] = data["preview"][0]["curves"]
+                world = spline["worldControlPoints"]
+                size = max(abs(c) for point in world for c in point)
+                for drawn, lies in zip(preview["controlPoints"], world, strict=True):
+                    for a, b in zip(drawn, lies):
+                        self.assertLessEqual(abs(a - b), 1e-9 * size)
+                # The helix rises 3 along z in the sketch: along the plane's normal in the model,
+                # the transform's third column.
+                normal = sketch["transform"][2::4][:3]
+                for a, b, n in zip(world[-1], world[0], normal):
+                    self.assertAlmostEqual(a - b, 3 * n, places=12)
+                texts = " ".join(t.text or "" for t in
+                                 ElementTree.parse(self.path("s.svg")).getroot().iter(f"{SVG_NS}text"))
+                self.assertEqual(f"on the {sketch['plane']} plane" in texts, plane != "xy")
 
     def test_json_on_standard_output(self):
         run = self.sorvane("--json", "-", *SEGMENT)

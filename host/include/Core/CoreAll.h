@@ -12,6 +12,7 @@
 #include "Base.h"
 #include "CoreTypeDefs.h"
 #include "Geometry/Curve3D.h"
+#include "Geometry/Matrix3D.h"
 #include "Geometry/NurbsCurve3D.h"
 #include "Geometry/Point3D.h"
 #include "UserInterface/ApplicationCommandEvent.h"

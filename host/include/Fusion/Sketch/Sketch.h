@@ -1,4 +1,6 @@
-// A sketch: a plane with curves on it. Add-ins add splines through its curve collections.
+// A sketch: a plane with curves on it, and a space of its own: x and y in its plane, z along its
+// normal. Add-ins add splines through its curve collections, in sketch space, and carry points
+// between sketch space and model space with its transform.
 #pragma once
 
 #include <string>
@@ -6,6 +8,11 @@
 #include "../../Core/Base.h"
 
 namespace adsk {
+namespace core {
+class Matrix3D;
+class Point3D;
+}  // namespace core
+
 namespace fusion {
 
 class SketchCurves;
@@ -14,6 +21,19 @@ class Sketch : public core::Base {
  public:
   /// The sketch's curves, by kind.
   core::Ptr<SketchCurves> sketchCurves() const;
+
+  /// The map from sketch space to model space, as a new matrix; null on failure. A sketch on the
+  /// root component's XY plane has the identity.
+  core::Ptr<core::Matrix3D> transform() const;
+
+  /// Moves the sketch so that its transform becomes value; false on failure.
+  bool transform(const core::Ptr<core::Matrix3D>& value);
+
+  /// The sketch-space point at a model-space point, as a new point; null on failure.
+  core::Ptr<core::Point3D> modelToSketchSpace(const core::Ptr<core::Point3D>& modelCoordinate);
+
+  /// The model-space point at a sketch-space point, as a new point; null on failure.
+  core::Ptr<core::Point3D> sketchToModelSpace(const core::Ptr<core::Point3D>& sketchCoordinate);
 
   /// The sketch's name, e.g. "Sketch1".
   std::string name() const;
@@ -40,6 +60,10 @@ class Sketch : public core::Base {
 
  private:
   virtual SketchCurves* sketchCurves_raw() const = 0;
+  virtual core::Matrix3D* transform_raw() const = 0;
+  virtual bool transform_raw(core::Matrix3D* value) = 0;
+  virtual core::Point3D* modelToSketchSpace_raw(core::Point3D* modelCoordinate) = 0;
+  virtual core::Point3D* sketchToModelSpace_raw(core::Point3D* sketchCoordinate) = 0;
   virtual char* name_raw() const = 0;
   virtual bool name_raw(const char* value) = 0;
   virtual core::Base* referencePlane_raw() const = 0;
@@ -51,6 +75,27 @@ class Sketch : public core::Base {
 
 inline core::Ptr<SketchCurves> Sketch::sketchCurves() const {
   core::Ptr<SketchCurves> res = sketchCurves_raw();
+  return res;
+}
+
+inline core::Ptr<core::Matrix3D> Sketch::transform() const {
+  core::Ptr<core::Matrix3D> res = transform_raw();
+  return res;
+}
+
+inline bool Sketch::transform(const core::Ptr<core::Matrix3D>& value) {
+  return transform_raw(value.get());
+}
+
+inline core::Ptr<core::Point3D> Sketch::modelToSketchSpace(
+    const core::Ptr<core::Point3D>& modelCoordinate) {
+  core::Ptr<core::Point3D> res = modelToSketchSpace_raw(modelCoordinate.get());
+  return res;
+}
+
+inline core::Ptr<core::Point3D> Sketch::sketchToModelSpace(
+    const core::Ptr<core::Point3D>& sketchCoordinate) {
+  core::Ptr<core::Point3D> res = sketchToModelSpace_raw(sketchCoordinate.get());
   return res;
 }
 

@@ -1,5 +1,6 @@
-// A fixed spline of a sketch: its shape is a NurbsCurve3D that only the API can replace. Tests
-// read the shape back through geometry().
+// A fixed spline of a sketch: its shape is a NurbsCurve3D in sketch space that only the API can
+// replace. Tests read the shape back through geometry(), and through worldGeometry() where the
+// sketch places it in the model.
 #pragma once
 
 #include "SketchCurve.h"
@@ -13,10 +14,11 @@ namespace fusion {
 
 class SketchFixedSpline : public SketchCurve {
  public:
-  /// The shape in sketch space.
+  /// The shape in sketch space, as a new curve; null on failure.
   core::Ptr<core::NurbsCurve3D> geometry() const;
 
-  /// The shape in model space.
+  /// The shape in model space (sketch space carried by the sketch's transform), as a new curve;
+  /// null on failure.
   core::Ptr<core::NurbsCurve3D> worldGeometry() const;
 
   /// Gives the spline a new shape; false on failure.
