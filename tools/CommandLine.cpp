@@ -1,20 +1,25 @@
 #include "tools/CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cmath>
 #include <iomanip>
+#include <map>
 #include <sstream>
 
 namespace sorvane {
 
 namespace {
 
+// How many values an option takes each time it is given.
+enum class Arity { None, One, NoneOrOne };
+
 struct OptionSpec {
   const char* name;
   const char* argument;  // nullptr for a flag
   const char* help;
   const char* example;
-  bool argumentOptional = false;
+  Arity arity = Arity::One;
 };
 
 const OptionSpec kOptions[] = {
@@ -24,23 +29,18 @@ const OptionSpec kOptions[] = {
     {"--t-start", "NUM", "start value of t, default 0", "--t-start -1.5"},
     {"--t-end", "NUM", "end value of t, default 3", "--t-end 6.2832"},
     {"--param", "NAME=VALUE", "user parameter of the design (repeatable)", "--param r=2.5"},
-    {"--edit-sketch", "PLANE", "put the spline into Sketch1 on PLANE, in edit", "--edit-sketch xz",
-     true},
-    {"--cancel", nullptr, "close the dialog with Cancel instead of OK", "--cancel"},
+    {"--design", "FILE", "keep the design in FILE between runs", "--design spring.json"},
+    {"--select", "SKETCH:N", "select the N-th spline of SKETCH to edit it", "--select Sketch1:1"},
+    {"--edit-sketch", "PLANE", "put the spline into a new sketch on PLANE, in edit",
+     "--edit-sketch xz", Arity::NoneOrOne},
+    {"--cancel", nullptr, "close the dialog with Cancel instead of OK", "--cancel", Arity::None},
     {"--json", "FILE", "write inputs, status, preview and sketches as JSON", "--json -"},
     {"--svg", "FILE", "draw the curve in four views", "--svg helix.svg"},
     {"--dxf", "FILE", "write the created spline as a DXF R2000 SPLINE", "--dxf helix.dxf"},
     {"--addin", "PATH", "the add-in library to load", "--addin build/addin/Vintrel.so"},
-    {"--quiet", nullptr, "print nothing but errors", "--quiet"},
-    {"--help", nullptr, "show this help", "--help"},
+    {"--quiet", nullptr, "print nothing but errors", "--quiet", Arity::None},
+    {"--help", nullptr, "show this help", "--help", Arity::None},
 };
-
-const OptionSpec* findOption(const std::string& name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (name == spec.name) return &spec;
-  }
-  return nullptr;
-}
 
 double parseNumber(const std::string& option, const std::string& text) {
   // from_chars rejects a leading '+', which people type for positive numbers; skipping it must not
@@ -95,21 +95,47 @@ SketchPlane parsePlane(const std::string& text) {
   throw UsageError("--edit-sketch takes xy, xz, yz or tilted, not \"" + text + "\"");
 }
 
-void apply(Options& options, const std::string& name, const std::string& value) {
-  if (name == "--x") options.x = value;
-  if (name == "--y") options.y = value;
-  if (name == "--z") options.z = value;
-  if (name == "--t-start") options.tStart = parseNumber(name, value);
-  if (name == "--t-end") options.tEnd = parseNumber(name, value);
-  if (name == "--param") addParameter(options, value);
-  if (name == "--json") options.jsonPath = value;
-  if (name == "--svg") options.svgPath = value;
-  if (name == "--dxf") options.dxfPath = value;
-  if (name == "--addin") options.addInPath = value;
-  if (name == "--edit-sketch") options.editSketch = parsePlane(value);
-  if (name == "--cancel") options.cancel = true;
-  if (name == "--quiet") options.quiet = true;
-  if (name == "--help") options.help = true;
+// "Sketch1:2": the sketch's name may hold colons itself, the number follows the last one.
+SplineReference parseReference(const std::string& text) {
+  const std::size_t colon = text.rfind(':');
+  const UsageError malformed("--select needs SKETCH:N with N counted from 1, not \"" + text + "\"");
+  if (colon == std::string::npos || colon == 0) throw malformed;
+  const char* first = text.data() + colon + 1;
+  const char* last = text.data() + text.size();
+  std::size_t number = 0;
+  const auto [end, error] = std::from_chars(first, last, number);
+  if (first == last || error != std::errc() || end != last || number == 0) throw malformed;
+  return {text.substr(0, colon), number};
+}
+
+// The values each option was given, in the order given; a flag has one empty value per use.
+using GivenValues = std::map<std::string, std::vector<std::string>>;
+
+GivenValues readArguments(const std::vector<std::string>& arguments) {
+  CLI::App app;
+  app.set_help_flag();  // --help is one of ours, printed by the caller
+  GivenValues given;
+  for (const OptionSpec& spec : kOptions) {
+    std::vector<std::string>& values = given[spec.name];
+    if (spec.arity == Arity::None) {
+      app.add_flag_callback(
+             spec.name, [&values] { values.emplace_back(); }, spec.help)
+          ->disable_flag_override();
+      continue;
+    }
+    app.add_option(spec.name, values, spec.help)
+        ->type_name(spec.argument)
+        ->expected(spec.arity == Arity::NoneOrOne ? 0 : 1, 1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  }
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 pops back
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& error) {
+    throw UsageError(error.what());
+  }
+  return given;
 }
 
 void checkOutputs(const Options& options) {
@@ -118,41 +144,45 @@ void checkOutputs(const Options& options) {
     if (*path == "-") ++toStandardOutput;
   }
   if (toStandardOutput > 1) throw UsageError("only one output can go to standard output (-)");
+  if (options.designPath == "-") {
+    throw UsageError("--design needs a file: the design is read from it and saved to it");
+  }
 }
 
 }  // namespace
 
 Options parseCommandLine(const std::vector<std::string>& arguments) {
+  const GivenValues given = readArguments(arguments);
+  // The last value given of an option that takes one, if it was given at all.
+  const auto last = [&given](const char* name) -> const std::string* {
+    const std::vector<std::string>& values = given.at(name);
+    return values.empty() ? nullptr : &values.back();
+  };
+  const auto used = [&given](const char* name) { return !given.at(name).empty(); };
   Options options;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    const std::size_t equals = argument.find('=');
-    const bool hasInlineValue = argument.rfind("--", 0) == 0 && equals != std::string::npos;
-    const std::string name = hasInlineValue ? argument.substr(0, equals) : argument;
-    const OptionSpec* spec = findOption(name);
-    if (!spec) {
-      if (argument.empty() || argument[0] != '-') {
-        throw UsageError("unexpected argument \"" + argument + "\"");
-      }
-      throw UsageError("unknown option " + name);
-    }
-    if (!spec->argument) {
-      if (hasInlineValue) throw UsageError(name + " takes no value");
-      apply(options, name, "");
-      continue;
-    }
-    const bool nextIsValue = i + 1 < arguments.size() &&
-                             !(spec->argumentOptional && arguments[i + 1].rfind('-', 0) == 0);
-    if (hasInlineValue) {
-      apply(options, name, argument.substr(equals + 1));
-    } else if (nextIsValue) {
-      apply(options, name, arguments[++i]);
-    } else if (spec->argumentOptional) {
-      apply(options, name, "xy");
-    } else {
-      throw UsageError(name + " needs " + spec->argument);
-    }
+  for (auto [name, text] :
+       {std::pair{"--x", &options.x}, {"--y", &options.y}, {"--z", &options.z}}) {
+    if (const std::string* value = last(name)) *text = *value;
   }
+  for (auto [name, number] :
+       {std::pair{"--t-start", &options.tStart}, {"--t-end", &options.tEnd}}) {
+    if (const std::string* value = last(name)) *number = parseNumber(name, *value);
+  }
+  for (const std::string& parameter : given.at("--param")) addParameter(options, parameter);
+  if (const std::string* plane = last("--edit-sketch")) {
+    options.editSketch = parsePlane(plane->empty() ? "xy" : *plane);
+  }
+  if (const std::string* reference = last("--select")) options.select = parseReference(*reference);
+  for (auto [name, path] : {std::pair{"--design", &options.designPath},
+                            {"--json", &options.jsonPath},
+                            {"--svg", &options.svgPath},
+                            {"--dxf", &options.dxfPath},
+                            {"--addin", &options.addInPath}}) {
+    if (const std::string* value = last(name)) *path = *value;
+  }
+  options.cancel = used("--cancel");
+  options.quiet = used("--quiet");
+  options.help = used("--help");
   checkOutputs(options);
   return options;
 }
@@ -162,12 +192,12 @@ std::string helpText() {
   text << "usage: sorvane [OPTION]...\n"
           "Runs the Vintrel add-in in a simulated Fusion 360: clicks Sorvane on the Sketch panel,\n"
           "types the given inputs into its dialog, prints the status and confirms with OK.\n"
-          "Expressions use muparser syntax, t, pi and the --param names.\n\n";
+          "Expressions use muparser syntax, t, pi and the design's parameters.\n\n";
   for (const OptionSpec& spec : kOptions) {
     std::string left = spec.name;
     if (spec.argument) {
-      left += spec.argumentOptional ? std::string(" [") + spec.argument + "]"
-                                    : std::string(" ") + spec.argument;
+      left += spec.arity == Arity::NoneOrOne ? std::string(" [") + spec.argument + "]"
+                                             : std::string(" ") + spec.argument;
     }
     text << "  " << std::left << std::setw(22) << left << std::setw(52) << spec.help << "e.g. "
          << spec.example << "\n";
@@ -178,9 +208,15 @@ std::string helpText() {
           "and x) or tilted (origin (1, 2, 3), along (2, 2, -1) / 3, (-1, 2, 2) / 3 and\n"
           "(2, -1, 2) / 3). The JSON gives each spline's control points in sketch and in model\n"
           "space, the SVG draws it in model space, the DXF holds it as the sketch does.\n";
-  text
-      << "\nexit status: 0 spline created (or cancelled as asked), 1 the add-in reported an error\n"
-         "or failed, 2 usage error.\n";
+  text << "\nWith --design, the design's parameters, sketches (Sketch1, Sketch2, ...), their\n"
+          "splines and the splines' attributes are read from FILE, if it exists, before the\n"
+          "add-in runs, and saved to it after the session. --param then sets the value of the\n"
+          "design's parameter of that name, or adds a user parameter. --select Sketch1:1 selects\n"
+          "the first spline of Sketch1 before Sorvane is clicked: the dialog opens on that\n"
+          "curve's stored formulas, and OK replaces it in place.\n";
+  text << "\nexit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in\n"
+          "reported an error or failed, 2 usage error (a --select that names no spline of the\n"
+          "design included), 3 the design file cannot be read, is damaged or cannot be saved.\n";
   return text.str();
 }
 

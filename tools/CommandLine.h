@@ -1,7 +1,9 @@
-// The sorvane command line: the options a user gives, parsed and checked before any host starts,
-// and the --help text that lists them. Used by sorvane's main; knows nothing of the host.
+// The sorvane command line: the options a user gives, parsed (with CLI11) and checked before any
+// host starts, and the --help text that lists them. Used by sorvane's main; knows nothing of the
+// host.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,20 +16,28 @@ namespace sorvane {
 /// turned (its frame is in the --help text).
 enum class SketchPlane { XY, XZ, YZ, Tilted };
 
+/// A spline of a sketch as --select names it: "Sketch1:2" is the second spline of Sketch1.
+struct SplineReference {
+  std::string sketch;
+  std::size_t number = 0;  ///< counted from 1, in the sketch's order
+};
+
 /// What the user asked for. Inputs that are not given keep the dialog's defaults.
 struct Options {
   std::optional<std::string> x, y, z;                      ///< --x, --y, --z
   std::optional<double> tStart, tEnd;                      ///< --t-start, --t-end
   std::vector<std::pair<std::string, double>> parameters;  ///< --param, in the order given
   std::optional<SketchPlane> editSketch;                   ///< --edit-sketch [PLANE]: XY if none
+  std::optional<SplineReference> select;                   ///< --select SKETCH:N
   bool cancel = false;
   bool quiet = false;
   bool help = false;
+  std::string designPath;                  ///< --design; empty: a new design, not saved
   std::string jsonPath, svgPath, dxfPath;  ///< empty: not wanted; "-": standard output
   std::string addInPath;                   ///< empty: the add-in built beside the program
 };
 
-/// A command line that cannot be used; what() is one short lower-case sentence.
+/// A command line that cannot be used; what() is one short sentence.
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -35,12 +45,12 @@ class UsageError : public std::runtime_error {
 
 /// Parses the arguments after the program name. Options take their value as the next argument or
 /// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". The
-/// plane of --edit-sketch may be left out: the next argument is its plane unless it starts with
-/// "-". A later --x, --y, --z, --t-start, --t-end or --edit-sketch overrides an earlier one.
-/// Throws UsageError for an unknown option, a missing or malformed value (a number that is not
-/// finite or has trailing characters, a parameter name that is not an identifier, a parameter
-/// given twice, a plane other than xy, xz, yz, tilted), a positional argument, or more than one
-/// output going to standard output.
+/// plane of --edit-sketch may be left out. A later --x, --y, --z, --t-start, --t-end,
+/// --edit-sketch, --select or --design overrides an earlier one. Throws UsageError for an unknown
+/// option, a missing or malformed value (a number that is not finite or has trailing characters,
+/// a parameter name that is not an identifier, a parameter given twice, a plane other than xy,
+/// xz, yz, tilted, a spline reference that is not SKETCH:N with N from 1, "-" as the design
+/// file), a positional argument, or more than one output going to standard output.
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, one line per option with an example, the exit statuses.

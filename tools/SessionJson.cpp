@@ -1,132 +1,116 @@
 #include "tools/SessionJson.h"
 
 #include <cstddef>
+#include <nlohmann/json.hpp>
 #include <string_view>
 #include <vector>
 
-#include "tools/JsonWriter.h"
+#include "tools/Utf8Text.h"
 
 namespace sorvane {
 
 namespace {
 
-using Layout = JsonWriter::Layout;
+// Keys stay in the order they are written in.
+using Json = nlohmann::ordered_json;
 
-// One "name": value member of the object being written.
-template <class T>
-void field(JsonWriter& json, std::string_view name, const T& value) {
-  json.key(name);
-  json.value(value);
+// What a user typed or the add-in wrote may hold any bytes; JSON holds UTF-8 only.
+Json text(std::string_view value) { return validUtf8(value); }
+
+Json inputsOf(const CurveInputs& inputs) {
+  return {{"x", text(inputs.x)},
+          {"y", text(inputs.y)},
+          {"z", text(inputs.z)},
+          {"tStart", inputs.tStart},
+          {"tEnd", inputs.tEnd}};
 }
 
-void writeInputs(JsonWriter& json, const CurveInputs& inputs) {
-  json.beginObject(Layout::Inline);
-  field(json, "x", inputs.x);
-  field(json, "y", inputs.y);
-  field(json, "z", inputs.z);
-  field(json, "tStart", inputs.tStart);
-  field(json, "tEnd", inputs.tEnd);
-  json.endObject();
+Json parametersOf(const SessionReport& report) {
+  Json parameters = Json::object();
+  for (const auto& [name, value] : report.parameters) parameters[validUtf8(name)] = value;
+  return parameters;
 }
 
-void writeParameters(JsonWriter& json, const SessionReport& report) {
-  json.beginObject(Layout::Lines);
-  for (const auto& [name, value] : report.parameters) field(json, name, value);
-  json.endObject();
+Json pointsOf(const std::vector<Point3>& points) {
+  Json list = Json::array();
+  for (const Point3& point : points) list.push_back(point);
+  return list;
 }
 
-void writePoints(JsonWriter& json, std::string_view name, const std::vector<Point3>& points) {
-  json.key(name);
-  json.beginArray(Layout::Lines);
-  for (const Point3& point : points) json.numbers(point.data(), point.size());
-  json.endArray();
+// A sketch's spline also gives its control points in model space and its attributes, when they
+// are known.
+void addControlPointsAndKnots(Json& object, const Spline& spline, const Spline* world = nullptr) {
+  object["controlPoints"] = pointsOf(spline.controlPoints);
+  if (world) object["worldControlPoints"] = pointsOf(world->controlPoints);
+  object["knots"] = spline.knots;
 }
 
-// A sketch's spline also gives its control points in model space, when they are known.
-void writeControlPointsAndKnots(JsonWriter& json, const Spline& spline,
-                                const Spline* world = nullptr) {
-  writePoints(json, "controlPoints", spline.controlPoints);
-  if (world) writePoints(json, "worldControlPoints", world->controlPoints);
-  json.key("knots");
-  json.numbers(spline.knots.data(), spline.knots.size());
+Json previewCurveOf(const PreviewCurve& curve) {
+  Json object = {{"weight", curve.weight},
+                 {"color", curve.color},
+                 {"selectable", curve.selectable},
+                 {"degree", curve.curve.degree}};
+  addControlPointsAndKnots(object, curve.curve);
+  return object;
 }
 
-void writePreviewCurve(JsonWriter& json, const PreviewCurve& curve) {
-  json.beginObject(Layout::Lines);
-  field(json, "weight", curve.weight);
-  json.key("color");
-  json.beginArray(Layout::Inline);
-  for (int channel : curve.color) json.value(channel);
-  json.endArray();
-  field(json, "selectable", curve.selectable);
-  field(json, "degree", curve.curve.degree);
-  writeControlPointsAndKnots(json, curve.curve);
-  json.endObject();
-}
-
-void writePreview(JsonWriter& json, const SessionReport& report) {
-  json.beginArray(Layout::Lines);
+Json previewOf(const SessionReport& report) {
+  Json groups = Json::array();
   for (const PreviewGroup& group : report.preview) {
-    json.beginObject(Layout::Lines);
-    field(json, "groupId", group.id);
-    json.key("curves");
-    json.beginArray(Layout::Lines);
-    for (const PreviewCurve& curve : group.curves) writePreviewCurve(json, curve);
-    json.endArray();
-    json.endObject();
+    Json curves = Json::array();
+    for (const PreviewCurve& curve : group.curves) curves.push_back(previewCurveOf(curve));
+    groups.push_back({{"groupId", text(group.id)}, {"curves", curves}});
   }
-  json.endArray();
+  return groups;
 }
 
-void writeSpline(JsonWriter& json, const Spline& spline, const Spline* world) {
-  json.beginObject(Layout::Lines);
-  field(json, "degree", spline.degree);
-  field(json, "rational", spline.rational);
-  field(json, "periodic", spline.periodic);
-  writeControlPointsAndKnots(json, spline, world);
-  json.endObject();
+Json attributesOf(const std::vector<Attribute>& attributes) {
+  Json list = Json::array();
+  for (const Attribute& attribute : attributes) {
+    list.push_back({{"group", text(attribute.group)},
+                    {"name", text(attribute.name)},
+                    {"value", text(attribute.value)}});
+  }
+  return list;
 }
 
-void writeSketches(JsonWriter& json, const SessionReport& report) {
-  json.beginArray(Layout::Lines);
+Json splineOf(const SketchRecord& sketch, std::size_t i) {
+  const Spline& spline = sketch.splines[i];
+  Json object = {
+      {"degree", spline.degree}, {"rational", spline.rational}, {"periodic", spline.periodic}};
+  addControlPointsAndKnots(object, spline,
+                           i < sketch.worldSplines.size() ? &sketch.worldSplines[i] : nullptr);
+  if (i < sketch.splineAttributes.size()) {
+    object["attributes"] = attributesOf(sketch.splineAttributes[i]);
+  }
+  return object;
+}
+
+Json sketchesOf(const SessionReport& report) {
+  Json sketches = Json::array();
   for (const SketchRecord& sketch : report.sketches) {
-    json.beginObject(Layout::Lines);
-    field(json, "name", sketch.name);
-    field(json, "plane", sketch.plane);
-    field(json, "new", sketch.created);
-    json.key("transform");
-    json.numbers(sketch.transform.data(), sketch.transform.size());
-    json.key("splines");
-    json.beginArray(Layout::Lines);
-    for (std::size_t i = 0; i < sketch.splines.size(); ++i) {
-      writeSpline(json, sketch.splines[i],
-                  i < sketch.worldSplines.size() ? &sketch.worldSplines[i] : nullptr);
-    }
-    json.endArray();
-    json.endObject();
+    Json splines = Json::array();
+    for (std::size_t i = 0; i < sketch.splines.size(); ++i) splines.push_back(splineOf(sketch, i));
+    sketches.push_back({{"name", text(sketch.name)},
+                        {"plane", text(sketch.plane)},
+                        {"new", sketch.created},
+                        {"transform", sketch.transform},
+                        {"splines", splines}});
   }
-  json.endArray();
+  return sketches;
 }
 
 }  // namespace
 
 void writeSessionJson(const SessionReport& report, std::ostream& out) {
-  JsonWriter json(out);
-  json.beginObject(Layout::Lines);
-  json.key("inputs");
-  writeInputs(json, report.inputs);
-  json.key("parameters");
-  writeParameters(json, report);
-  field(json, "status", report.status);
-  json.key("preview");
-  writePreview(json, report);
-  json.key("sketches");
-  writeSketches(json, report);
-  json.key("messages");
-  json.beginArray(Layout::Lines);
-  for (const std::string& message : report.messages) json.value(message);
-  json.endArray();
-  json.endObject();
+  Json messages = Json::array();
+  for (const std::string& message : report.messages) messages.push_back(text(message));
+  const Json session = {{"inputs", inputsOf(report.inputs)}, {"parameters", parametersOf(report)},
+                        {"status", text(report.status)},     {"preview", previewOf(report)},
+                        {"sketches", sketchesOf(report)},    {"messages", messages}};
+  // nlohmann/json writes a double in the shortest form that reads back to it, and a non-finite
+  // one as null.
+  out << session.dump(2) << '\n';
 }
 
 }  // namespace sorvane

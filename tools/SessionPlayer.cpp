@@ -56,8 +56,11 @@ std::vector<PreviewGroup> readPreview(const fsim::HostSession& session) {
 std::vector<SketchRecord> readSketches(const fsim::HostSession& session) {
   std::vector<SketchRecord> sketches;
   for (const fsim::SketchInfo& sketch : session.sketches()) {
-    SketchRecord record{sketch.name, sketch.plane, sketch.createdDuringSession,
-                        {},          {},           sketch.transform};
+    SketchRecord record;
+    record.name = sketch.name;
+    record.plane = sketch.plane;
+    record.created = sketch.createdDuringSession;
+    record.transform = sketch.transform;
     for (const fsim::NurbsData& spline : sketch.splines) record.splines.push_back(splineOf(spline));
     for (const fsim::NurbsData& spline : sketch.worldSplines) {
       record.worldSplines.push_back(splineOf(spline));

@@ -30,6 +30,11 @@ struct PreviewCurve {
   Spline curve;
 };
 
+/// A named text that an add-in attached to a host object, such as a formula curve's definition.
+struct Attribute {
+  std::string group, name, value;
+};
+
 /// One custom graphics group of the design's root component.
 struct PreviewGroup {
   std::string id;
@@ -48,6 +53,9 @@ struct SketchRecord {
   /// The sketch's transform from sketch to model space, row after row (translation in cells 3,
   /// 7 and 11).
   std::array<double, 16> transform{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}};
+  /// Each spline's attributes, in the same order as the splines (for a report made by hand,
+  /// possibly fewer).
+  std::vector<std::vector<Attribute>> splineAttributes;
 };
 
 /// The dialog's curve inputs as they stood when the dialog was closed.

@@ -11,8 +11,10 @@ TEST(CommandLine, NothingGivenKeepsEveryDefault) {
   const Options options = parseCommandLine({});
   EXPECT_FALSE(options.x || options.y || options.z || options.tStart || options.tEnd);
   EXPECT_TRUE(options.parameters.empty());
-  EXPECT_FALSE(options.editSketch || options.cancel || options.quiet || options.help);
+  EXPECT_FALSE(options.editSketch || options.select || options.cancel || options.quiet ||
+               options.help);
   EXPECT_TRUE(options.jsonPath.empty() && options.svgPath.empty() && options.dxfPath.empty());
+  EXPECT_TRUE(options.designPath.empty());
   EXPECT_TRUE(options.addInPath.empty());
 }
 
@@ -37,7 +39,10 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
                                             "--dxf",
                                             "out.dxf",
                                             "--addin",
-                                            "lib.so"});
+                                            "lib.so",
+                                            "--design",
+                                            "spring.json",
+                                            "--select=Sketch2:3"});
   EXPECT_EQ(*options.x, "-t");  // an expression may start with a minus sign
   EXPECT_EQ(*options.y, "sin(t)");
   EXPECT_EQ(*options.z, "a=b");
@@ -52,6 +57,10 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
   EXPECT_EQ(options.svgPath, "out.svg");
   EXPECT_EQ(options.dxfPath, "out.dxf");
   EXPECT_EQ(options.addInPath, "lib.so");
+  EXPECT_EQ(options.designPath, "spring.json");
+  ASSERT_TRUE(options.select);
+  EXPECT_EQ(options.select->sketch, "Sketch2");
+  EXPECT_EQ(options.select->number, 3u);
 }
 
 TEST(CommandLine, EditSketchTakesAnOptionalPlane) {
@@ -66,7 +75,7 @@ TEST(CommandLine, EditSketchTakesAnOptionalPlane) {
   for (const auto& [arguments, plane] : cases) {
     EXPECT_EQ(parseCommandLine(arguments).editSketch, plane) << arguments.back();
   }
-  for (const char* bad : {"XZ", "zx", "", "tilt"}) {
+  for (const char* bad : {"XZ", "zx", "tilt"}) {
     EXPECT_THROW(parseCommandLine({std::string("--edit-sketch=") + bad}), UsageError) << bad;
   }
   try {
@@ -79,9 +88,37 @@ TEST(CommandLine, EditSketchTakesAnOptionalPlane) {
 }
 
 TEST(CommandLine, LaterInputOverridesEarlier) {
-  const Options options = parseCommandLine({"--x", "t", "--x", "2 * t", "--t-end", "1"});
+  const Options options =
+      parseCommandLine({"--x", "t", "--x", "2 * t", "--t-end", "1", "--select", "Sketch1:1",
+                        "--design", "a.json", "--select", "Sketch1:2", "--design", "b.json"});
   EXPECT_EQ(*options.x, "2 * t");
   EXPECT_EQ(*options.tEnd, 1.0);
+  EXPECT_EQ(options.select->number, 2u);
+  EXPECT_EQ(options.designPath, "b.json");
+}
+
+TEST(CommandLine, SelectNamesASketchAndASplineCountedFromOne) {
+  const std::pair<const char*, SplineReference> cases[] = {
+      {"Sketch1:1", {"Sketch1", 1}},
+      {"Sketch12:40", {"Sketch12", 40}},
+      {"a:b:7", {"a:b", 7}},  // the number follows the last colon
+  };
+  for (const auto& [text, reference] : cases) {
+    const Options options = parseCommandLine({"--select", text});
+    EXPECT_EQ(options.select->sketch, reference.sketch) << text;
+    EXPECT_EQ(options.select->number, reference.number) << text;
+  }
+  for (const char* bad :
+       {"Sketch1", "Sketch1:0", ":1", "Sketch1:", "Sketch1:x", "Sketch1:-1", "Sketch1:1.5",
+        "Sketch1:+1", "Sketch1:1 ", "Sketch1:99999999999999999999"}) {
+    try {
+      parseCommandLine({"--select", bad});
+      ADD_FAILURE() << bad;
+    } catch (const UsageError& error) {
+      EXPECT_EQ(std::string(error.what()),
+                std::string("--select needs SKETCH:N with N counted from 1, not \"") + bad + "\"");
+    }
+  }
 }
 
 TEST(CommandLine, RejectsMalformedNumbers) {
@@ -107,6 +144,7 @@ TEST(CommandLine, RejectsWhatIsNotAnOption) {
   EXPECT_THROW(parseCommandLine({"--x"}), UsageError);  // value missing at the end
   EXPECT_THROW(parseCommandLine({"--quiet=yes"}), UsageError);
   EXPECT_THROW(parseCommandLine({"--json", "-", "--svg", "-"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"--design", "-"}), UsageError);  // read and written: a file
 }
 
 TEST(CommandLine, UsageErrorNamesTheOption) {
@@ -121,8 +159,8 @@ TEST(CommandLine, UsageErrorNamesTheOption) {
 TEST(CommandLine, HelpListsEveryOptionOnOneLineWithAnExample) {
   const std::string help = helpText();
   for (const char* option :
-       {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--edit-sketch", "--cancel",
-        "--json", "--svg", "--dxf", "--addin", "--quiet", "--help"}) {
+       {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--design", "--select",
+        "--edit-sketch", "--cancel", "--json", "--svg", "--dxf", "--addin", "--quiet", "--help"}) {
     std::istringstream lines(help);
     std::string line;
     int found = 0;
@@ -133,6 +171,11 @@ TEST(CommandLine, HelpListsEveryOptionOnOneLineWithAnExample) {
       }
     }
     EXPECT_EQ(found, 1) << option;
+  }
+  // The exit statuses, the design file's own among them.
+  for (const char* status :
+       {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {
+    EXPECT_NE(help.find(status), std::string::npos) << status;
   }
 }
 

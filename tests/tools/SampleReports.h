@@ -26,7 +26,13 @@ inline SessionReport segmentSession() {
   curve.curve = straightSegment();
   report.preview = {{"vtlCustomGraphicsID", {curve}}};
   // On the XY plane the spline lies in the model as it lies in the sketch.
-  report.sketches = {{"Sketch1", "XY", true, {straightSegment()}, {straightSegment()}}};
+  SketchRecord sketch;
+  sketch.name = "Sketch1";
+  sketch.plane = "XY";
+  sketch.created = true;
+  sketch.splines = {straightSegment()};
+  sketch.worldSplines = {straightSegment()};
+  report.sketches = {sketch};
   return report;
 }
 

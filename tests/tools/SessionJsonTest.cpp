@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "SampleReports.h"
@@ -9,13 +12,23 @@
 namespace sorvane {
 namespace {
 
+using Json = nlohmann::ordered_json;
+
+std::string sessionText(const SessionReport& report) {
+  std::ostringstream out;
+  writeSessionJson(report, out);
+  return out.str();
+}
+
+Json session(const SessionReport& report) { return Json::parse(sessionText(report)); }
+
 TEST(SessionJson, WritesEveryKeyInItsPlace) {
   SessionReport report = testing::segmentSession();
   report.messages = {"first", "second"};
-  std::ostringstream out;
-  writeSessionJson(report, out);
-  EXPECT_EQ(out.str(),
-            R"({
+  const std::string text = sessionText(report);
+  EXPECT_EQ(text.back(), '\n');
+  // Compared as ordered JSON: the keys' order counts, the layout does not.
+  EXPECT_EQ(Json::parse(text), Json::parse(R"({
   "inputs": {"x": "t", "y": "0", "z": "0", "tStart": 0, "tEnd": 1},
   "parameters": {
     "pi": 3.141592653589793,
@@ -74,11 +87,10 @@ TEST(SessionJson, WritesEveryKeyInItsPlace) {
     "first",
     "second"
   ]
-}
-)");
+})"));
 }
 
-TEST(SessionJson, SplineOfATurnedSketchGivesBothSpaces) {
+TEST(SessionJson, SplineOfATurnedSketchGivesBothSpacesAndItsAttributes) {
   SessionReport report = testing::segmentSession();
   SketchRecord& sketch = report.sketches[0];
   // The XZ plane: sketch (x, y, z) lies at model (x, z, -y); the segment along sketch x stays.
@@ -86,34 +98,67 @@ TEST(SessionJson, SplineOfATurnedSketchGivesBothSpaces) {
   sketch.transform = {1, 0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1};
   sketch.splines[0].controlPoints = {{0, 0, 0}, {0, 1, 0}, {0, 2, 0}, {0, 3, 0}};
   sketch.worldSplines[0].controlPoints = {{0, 0, 0}, {0, 0, -1}, {0, 0, -2}, {0, 0, -3}};
-  std::ostringstream out;
-  writeSessionJson(report, out);
-  const std::string json = out.str();
-  EXPECT_NE(json.find(R"("transform": [1, 0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1],)"),
-            std::string::npos);
-  EXPECT_NE(json.find(R"("controlPoints": [
-            [0, 0, 0],
-            [0, 1, 0],)"),
-            std::string::npos);
-  EXPECT_NE(json.find(R"("worldControlPoints": [
-            [0, 0, 0],
-            [0, 0, -1],)"),
-            std::string::npos);
-  // A report that does not know where a spline lies in the model leaves the key out.
+  sketch.splineAttributes = {{{"Vintrel", "definition", "{\"format\": 1}"}}};
+  const Json written = session(report)["sketches"][0];
+  EXPECT_EQ(written["transform"], Json::parse("[1, 0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 1]"));
+  const Json& spline = written["splines"][0];
+  EXPECT_EQ(spline["controlPoints"][1], Json::parse("[0, 1, 0]"));
+  EXPECT_EQ(spline["worldControlPoints"][1], Json::parse("[0, 0, -1]"));
+  EXPECT_EQ(
+      spline["attributes"],
+      Json::parse(R"([{"group": "Vintrel", "name": "definition", "value": "{\"format\": 1}"}])"));
+  // A report that does not know where a spline lies in the model, or its attributes, leaves the
+  // keys out.
   sketch.worldSplines.clear();
-  std::ostringstream without;
-  writeSessionJson(report, without);
-  EXPECT_EQ(without.str().find("worldControlPoints"), std::string::npos);
+  sketch.splineAttributes.clear();
+  const Json without = session(report)["sketches"][0]["splines"][0];
+  EXPECT_FALSE(without.contains("worldControlPoints"));
+  EXPECT_FALSE(without.contains("attributes"));
+}
+
+TEST(SessionJson, NumbersReadBackToTheSameDoubleAndNonFiniteAreNull) {
+  SessionReport report = testing::segmentSession();
+  const double exact[] = {0.1 + 0.2,
+                          1e-300,
+                          5e-324,
+                          -0.0,
+                          1.0 / 3,
+                          123456789.123456789,
+                          std::numeric_limits<double>::max(),
+                          -2.5e17};
+  std::vector<double>& knots = report.sketches[0].splines[0].knots;
+  knots.assign(std::begin(exact), std::end(exact));
+  knots.push_back(NAN);
+  knots.push_back(INFINITY);
+  knots.push_back(-INFINITY);
+  const Json read = session(report)["sketches"][0]["splines"][0]["knots"];
+  ASSERT_EQ(read.size(), knots.size());
+  for (std::size_t i = 0; i < std::size(exact); ++i) {
+    const double back = read[i].get<double>();
+    EXPECT_EQ(back, exact[i]) << i;
+    EXPECT_EQ(std::signbit(back), std::signbit(exact[i])) << i;
+  }
+  for (std::size_t i = std::size(exact); i < knots.size(); ++i) EXPECT_TRUE(read[i].is_null()) << i;
+}
+
+TEST(SessionJson, TextsAreEscapedAndMadeValidUtf8) {
+  SessionReport report = testing::errorSession();
+  // A quote, a backslash, control characters, a NUL, pi in UTF-8 and a byte that is no UTF-8.
+  report.inputs.x = std::string("\"a\\b\"\n\t\x01 \xCF\x80 \xFF\0", 14);
+  report.messages = {"line\nbreak"};
+  const std::string text = sessionText(report);
+  const Json read = Json::parse(text);
+  EXPECT_EQ(read["inputs"]["x"], std::string("\"a\\b\"\n\t\x01 \xCF\x80 \xEF\xBF\xBD\0", 16));
+  EXPECT_EQ(read["messages"][0], "line\nbreak");
+  EXPECT_NE(text.find(R"(\"a\\b\"\n\t\u0001)"), std::string::npos) << text;
 }
 
 TEST(SessionJson, ErrorSessionHasEmptyListsNotMissingKeys) {
-  std::ostringstream out;
-  writeSessionJson(testing::errorSession(), out);
-  const std::string json = out.str();
-  for (const char* key : {"\"preview\": []", "\"sketches\": []", "\"messages\": []",
-                          "\"status\": \"x(t): Unexpected end of expression at position 4\""}) {
-    EXPECT_NE(json.find(key), std::string::npos) << key;
+  const Json read = session(testing::errorSession());
+  for (const char* key : {"preview", "sketches", "messages"}) {
+    EXPECT_EQ(read[key], Json::array()) << key;
   }
+  EXPECT_EQ(read["status"], "x(t): Unexpected end of expression at position 4");
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// The design file of sorvane's --design: a design's parameters, its sketches with their planes,
+// their splines in sketch space and the splines' attributes, kept as JSON between runs so that a
+// curve created in one run can be edited in a later one. sorvane's main reads and writes it; the
+// session player builds the host's design from it and reads it back from the host.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/SessionReport.h"
+
+namespace sorvane {
+
+/// The format number written under "sorvaneDesign"; a file with another number is refused.
+constexpr int kDesignFormat = 1;
+
+/// The kinds of parameters a design holds: user parameters and model parameters have a value (in
+/// the host's internal units), text parameters a text.
+enum class ParameterKind { User, Model, Text };
+
+struct DesignParameter {
+  std::string name;
+  ParameterKind kind = ParameterKind::User;
+  double value = 0;  ///< user and model parameters
+  std::string text;  ///< text parameters
+};
+
+struct DesignSpline {
+  Spline curve;  ///< in sketch space
+  std::vector<Attribute> attributes;
+};
+
+struct DesignSketch {
+  std::string name;   ///< "Sketch1", "Sketch2", ... in order
+  std::string plane;  ///< "XY", "XZ", "YZ" or "Tilted"
+  std::vector<DesignSpline> splines;
+};
+
+/// A design as the file holds it; parameters and sketches in design order.
+struct DesignFile {
+  std::vector<DesignParameter> parameters;
+  std::vector<DesignSketch> sketches;
+};
+
+/// A design file that cannot be used. what() names the place, e.g.
+/// `sketches[0].splines[0].knots: 67 values; degree 3 with 64 control points needs 68`.
+class DesignFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// The design in `text`, checked throughout. Throws DesignFileError when the text is not JSON,
+/// has no or another format number, lacks a member or has one of the wrong type, or holds a design
+/// the host cannot have: a parameter name that is empty or given twice, a sketch not named
+/// Sketch1, Sketch2, ... in order, an unknown plane, a number that is not finite, a spline whose
+/// degree is below 1, whose control points are fewer than degree + 1 or not three numbers each,
+/// whose knot count is not control points + degree + 1 or whose knots decrease, an attribute
+/// given twice (same group and name) on a spline. Members the format does not know are ignored.
+DesignFile readDesignFile(std::string_view text);
+
+/// `design` as JSON text (indented by two spaces, ending in a newline) that readDesignFile reads
+/// back to the same design, every number to the same double.
+std::string writeDesignFile(const DesignFile& design);
+
+}  // namespace sorvane
