@@ -9,6 +9,7 @@
 #include "host/sim/HostArrays.h"
 #include "host/sim/SimApplication.h"
 #include "host/sim/SimApplicationCommandEvent.h"
+#include "host/sim/SimAttributes.h"
 #include "host/sim/SimCommand.h"
 #include "host/sim/SimCommandControl.h"
 #include "host/sim/SimCommandCreatedEvent.h"
@@ -20,7 +21,11 @@
 #include "host/sim/SimCustomGraphicsGroup.h"
 #include "host/sim/SimCustomGraphicsGroups.h"
 #include "host/sim/SimDesign.h"
+#include "host/sim/SimSelections.h"
 #include "host/sim/SimSketch.h"
+#include "host/sim/SimSketchCurves.h"
+#include "host/sim/SimSketchFixedSpline.h"
+#include "host/sim/SimSketchFixedSplines.h"
 #include "host/sim/SimSketches.h"
 #include "host/sim/SimStringValueCommandInput.h"
 #include "host/sim/SimTextBoxCommandInput.h"
@@ -133,6 +138,56 @@ void HostSession::editSketch(const std::string& name) {
 }
 
 void HostSession::finishSketchEdit() { host_->application->editSketch(nullptr); }
+
+namespace {
+
+std::shared_ptr<SimSketch> sketchNamed(const Host& host, const std::string& name) {
+  auto sketch = host.application->design().root()->sketches().find(name);
+  if (!sketch) throw std::invalid_argument("no sketch named '" + name + "'");
+  return sketch;
+}
+
+std::shared_ptr<SimSketchFixedSpline> splineAt(const Host& host, const std::string& sketch,
+                                               std::size_t index) {
+  const auto& splines = sketchNamed(host, sketch)->curves().fixedSplines().all();
+  if (index >= splines.size()) {
+    throw std::invalid_argument("sketch '" + sketch + "' has no spline " + std::to_string(index));
+  }
+  return splines[index];
+}
+
+}  // namespace
+
+std::size_t HostSession::addSpline(const std::string& sketch, const NurbsData& sketchSpaceCurve) {
+  SimSketchFixedSplines& splines = sketchNamed(*host_, sketch)->curves().fixedSplines();
+  splines.add(sketchSpaceCurve);
+  return splines.all().size() - 1;
+}
+
+void HostSession::setSplineAttribute(const std::string& sketch, std::size_t index,
+                                     const AttributeInfo& attribute) {
+  splineAt(*host_, sketch, index)
+      ->attributes()
+      .set(attribute.group, attribute.name, attribute.value);
+}
+
+void HostSession::breakSplineLink(const std::string& sketch, std::size_t index) {
+  splineAt(*host_, sketch, index)->breakLink();
+}
+
+void HostSession::selectSpline(const std::string& sketch, std::size_t index) {
+  host_->application->userInterface().selections().select({splineAt(*host_, sketch, index)});
+}
+
+void HostSession::selectSketch(const std::string& sketch) {
+  host_->application->userInterface().selections().select({sketchNamed(*host_, sketch)});
+}
+
+void HostSession::clearSelection() { host_->application->userInterface().selections().clearAll(); }
+
+std::size_t HostSession::selectionCount() const {
+  return host_->application->userInterface().selections().size();
+}
 
 void HostSession::addGraphicsGroup(const std::string& id) {
   host_->application->design().root()->graphicsGroups().addGroup(id);

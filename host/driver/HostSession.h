@@ -79,6 +79,24 @@ class HostSession {
   std::string addSketch(SketchPlane plane);
   /// That sketch becomes the active edit object. Throws std::invalid_argument for an unknown name.
   void editSketch(const std::string& name);
+  /// Adds a fixed spline, in sketch space, to a sketch, as one saved in the design (linked, no
+  /// attributes); returns its 0-based index. Throws std::invalid_argument for an unknown sketch.
+  std::size_t addSpline(const std::string& sketch, const NurbsData& sketchSpaceCurve);
+  /// Adds the attribute to a spline, or replaces the value of one of the same group and name.
+  /// Throws std::invalid_argument for an unknown sketch or spline index.
+  void setSplineAttribute(const std::string& sketch, std::size_t index,
+                          const AttributeInfo& attribute);
+  /// The user's "break link" on a spline an add-in made. Throws as setSplineAttribute.
+  void breakSplineLink(const std::string& sketch, std::size_t index);
+  /// The user selects that one spline (0-based); the selection holds nothing else. Throws as
+  /// setSplineAttribute.
+  void selectSpline(const std::string& sketch, std::size_t index);
+  /// The user selects the sketch itself, which is no spline.
+  void selectSketch(const std::string& sketch);
+  /// Nothing is selected.
+  void clearSelection();
+  /// How many objects are selected.
+  std::size_t selectionCount() const;
   /// The root component becomes the active edit object.
   void finishSketchEdit();
   /// Appends an empty custom graphics group with `id` to the root component, as another add-in

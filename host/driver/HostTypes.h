@@ -37,6 +37,11 @@ enum class SketchPlane { XY, XZ, YZ, Tilted };
 /// (x, y, z) goes to (m0 x + m1 y + m2 z + m3, m4 x + ..., m8 x + ...).
 using Transform = std::array<double, 16>;
 
+/// A named text an add-in keeps on an entity.
+struct AttributeInfo {
+  std::string group, name, value;
+};
+
 /// One message box the add-in showed; buttons and icon are the enumerator values passed.
 struct MessageBoxRecord {
   std::string text, title;
@@ -66,6 +71,10 @@ struct SketchInfo {
   Transform transform;                  ///< sketch space to model space
   std::vector<NurbsData> splines;       ///< the fixed splines in sketch space, in creation order
   std::vector<NurbsData> worldSplines;  ///< the same splines in model space
+  /// Each spline's attributes, parallel to `splines`.
+  std::vector<std::vector<AttributeInfo>> splineAttributes;
+  /// Whether each spline is still linked to the add-in that made it, parallel to `splines`.
+  std::vector<bool> splineLinked;
 };
 
 /// One curve graphics of a custom graphics group.

@@ -11,6 +11,7 @@
 #include "host/sim/SimCommandEvent.h"
 #include "host/sim/SimCommandEventArgs.h"
 #include "host/sim/SimCommandInputs.h"
+#include "host/sim/SimSelections.h"
 #include "host/sim/SimUserInterface.h"
 
 namespace fsim {
@@ -120,6 +121,8 @@ void endCommand(bool confirmed, adsk::core::CommandTerminationReason reason, int
   // A handler may have started another command meanwhile; only this one closes.
   if (host->openCommand == command) host->openCommand.reset();
   command->markDeleted();
+  // A command that created or edited something leaves nothing selected, as the host does.
+  if (confirmed) host->application->userInterface().selections().clearAll();
   host->application->userInterface().raiseCommandTerminated(command->definitionId(), reason);
 }
 

@@ -1,9 +1,18 @@
 // The simulated design.
 #include "host/sim/SimDesign.h"
 
+#include <regex>
+#include <vector>
+
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimAttributes.h"
 #include "host/sim/SimComponent.h"
 #include "host/sim/SimParameterList.h"
+#include "host/sim/SimSketch.h"
+#include "host/sim/SimSketchCurves.h"
+#include "host/sim/SimSketchFixedSpline.h"
+#include "host/sim/SimSketchFixedSplines.h"
+#include "host/sim/SimSketches.h"
 #include "host/sim/SimUserParameters.h"
 
 namespace fsim {
@@ -13,6 +22,7 @@ std::shared_ptr<SimDesign> SimDesign::create() {
   design->root_ = SimComponent::create();
   design->userCollection_ = std::make_shared<SimUserParameters>(*design);
   design->allCollection_ = std::make_shared<SimParameterList>(*design);
+  design->attributes_ = SimAttributes::create(design);
   return design;
 }
 
@@ -62,6 +72,7 @@ void SimDesign::markDeleted() {
   root_->markDeleted();
   userCollection_->markDeleted();
   allCollection_->markDeleted();
+  attributes_->markDeleted();
 }
 
 char* SimDesign::productType_raw() const {
@@ -72,6 +83,47 @@ char* SimDesign::productType_raw() const {
 adsk::core::Document* SimDesign::parentDocument_raw() const {
   refused("Product.parentDocument");
   return nullptr;  // documents are not simulated
+}
+
+namespace {
+
+// An exact, case-sensitive text; a regular expression after "re:"; "" for any.
+bool matches(const std::string& pattern, const std::string& text) {
+  if (pattern.empty()) return true;
+  if (pattern.compare(0, 3, "re:") == 0) {
+    try {
+      return std::regex_match(text, std::regex(pattern.substr(3)));
+    } catch (const std::regex_error&) {
+      return false;
+    }
+  }
+  return pattern == text;
+}
+
+}  // namespace
+
+adsk::core::Attribute** SimDesign::findAttributes_raw(const char* groupName,
+                                                      const char* attributeName,
+                                                      size_t& return_size) const {
+  return_size = 0;
+  if (refused("Product.findAttributes") || !groupName || !attributeName) return nullptr;
+  std::vector<adsk::core::Attribute*> found;
+  for (const auto& sketch : root_->sketches().all()) {
+    for (const auto& spline : sketch->curves().fixedSplines().all()) {
+      for (const auto& attribute : spline->attributes().all()) {
+        const AttributeInfo info = attribute->info();
+        if (matches(groupName, info.group) && matches(attributeName, info.name)) {
+          found.push_back(handOut(attribute));
+        }
+      }
+    }
+  }
+  return newHostObjectArray(found, return_size);
+}
+
+adsk::core::Attributes* SimDesign::attributes_raw() const {
+  if (refused("Product.attributes")) return nullptr;
+  return handOut(attributes_);
 }
 
 adsk::fusion::Component* SimDesign::rootComponent_raw() const {

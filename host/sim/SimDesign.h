@@ -15,6 +15,7 @@ namespace fsim {
 
 class SimComponent;
 class SimParameterList;
+class SimAttributes;
 class SimUserParameters;
 
 class SimDesign : public Sim<adsk::fusion::Design> {
@@ -37,6 +38,9 @@ class SimDesign : public Sim<adsk::fusion::Design> {
  private:
   char* productType_raw() const override;
   adsk::core::Document* parentDocument_raw() const override;
+  adsk::core::Attribute** findAttributes_raw(const char* groupName, const char* attributeName,
+                                             size_t& return_size) const override;
+  adsk::core::Attributes* attributes_raw() const override;
   adsk::fusion::Component* rootComponent_raw() const override;
   adsk::fusion::UserParameters* userParameters_raw() const override;
   adsk::fusion::ParameterList* allParameters_raw() const override;
@@ -46,6 +50,7 @@ class SimDesign : public Sim<adsk::fusion::Design> {
   std::shared_ptr<SimComponent> root_;
   std::shared_ptr<SimUserParameters> userCollection_;
   std::shared_ptr<SimParameterList> allCollection_;
+  std::shared_ptr<SimAttributes> attributes_;
 };
 
 }  // namespace fsim

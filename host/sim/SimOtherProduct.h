@@ -19,6 +19,16 @@ class SimOtherProduct : public Sim<adsk::core::Product> {
     refused("Product.parentDocument");
     return nullptr;  // documents are not simulated
   }
+  adsk::core::Attribute** findAttributes_raw(const char*, const char*,
+                                             size_t& return_size) const override {
+    return_size = 0;
+    if (refused("Product.findAttributes")) return nullptr;
+    return newHostObjectArray(std::vector<adsk::core::Attribute*>(), return_size);
+  }
+  adsk::core::Attributes* attributes_raw() const override {
+    refused("Product.attributes");
+    return nullptr;  // nothing is kept on a product that is not a design
+  }
 };
 
 }  // namespace fsim

@@ -2,9 +2,11 @@
 #include "host/sim/SimSketch.h"
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimAttributes.h"
 #include "host/sim/SimMatrix3D.h"
 #include "host/sim/SimPoint3D.h"
 #include "host/sim/SimSketchCurves.h"
+#include "host/sim/SimSketchFixedSpline.h"
 #include "host/sim/SimSketchFixedSplines.h"
 #include "host/sim/Transforms.h"
 
@@ -16,7 +18,7 @@ std::shared_ptr<SimSketch> SimSketch::create(std::string name, SketchPlane plane
                                              bool createdDuringSession) {
   auto sketch = std::make_shared<SimSketch>(std::move(name), plane, std::move(planeObject),
                                             transform, createdDuringSession);
-  sketch->curves_ = std::make_shared<SimSketchCurves>(transform);
+  sketch->curves_ = std::make_shared<SimSketchCurves>(transform, sketch);
   return sketch;
 }
 
@@ -30,6 +32,10 @@ SketchInfo SimSketch::info() const {
   info.splines = curves_->fixedSplines().data();
   for (const NurbsData& spline : info.splines) {
     info.worldSplines.push_back(transformedCurve(spline, transform_));
+  }
+  for (const auto& spline : curves_->fixedSplines().all()) {
+    info.splineAttributes.push_back(spline->attributes().info());
+    info.splineLinked.push_back(spline->linked());
   }
   return info;
 }

@@ -29,6 +29,7 @@ class SimSketch : public Sim<adsk::fusion::Sketch> {
         createdDuringSession_(createdDuringSession) {}
 
   const std::string& name() const { return name_; }
+  SimSketchCurves& curves() const { return *curves_; }
   SketchInfo info() const;
   void markDeleted() override;
 

@@ -5,8 +5,8 @@
 
 namespace fsim {
 
-SimSketchCurves::SimSketchCurves(const Transform& transform)
-    : fixed_(std::make_shared<SimSketchFixedSplines>(transform)) {}
+SimSketchCurves::SimSketchCurves(const Transform& transform, std::weak_ptr<SimObject> sketch)
+    : fixed_(std::make_shared<SimSketchFixedSplines>(transform, std::move(sketch))) {}
 
 void SimSketchCurves::markDeleted() {
   SimObject::markDeleted();

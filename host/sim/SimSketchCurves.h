@@ -17,7 +17,7 @@ class SimSketchFixedSplines;
 class SimSketchCurves : public Sim<adsk::fusion::SketchCurves> {
  public:
   /// The curves of a sketch whose space `transform` carries into model space.
-  explicit SimSketchCurves(const Transform& transform);
+  SimSketchCurves(const Transform& transform, std::weak_ptr<SimObject> sketch);
   SimSketchFixedSplines& fixedSplines() const { return *fixed_; }
   void markDeleted() override;
 

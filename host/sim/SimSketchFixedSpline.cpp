@@ -3,10 +3,40 @@
 
 #include <memory>
 
+#include "host/sim/SimAttributes.h"
 #include "host/sim/SimNurbsCurve3D.h"
 #include "host/sim/Transforms.h"
 
 namespace fsim {
+
+std::shared_ptr<SimSketchFixedSpline> SimSketchFixedSpline::create(
+    NurbsData curve, const Transform& transform, std::weak_ptr<SimObject> sketch) {
+  auto spline =
+      std::make_shared<SimSketchFixedSpline>(std::move(curve), transform, std::move(sketch));
+  spline->attributes_ = SimAttributes::create(spline);
+  return spline;
+}
+
+void SimSketchFixedSpline::markDeleted() {
+  SimObject::markDeleted();
+  attributes_->markDeleted();
+}
+
+adsk::fusion::Sketch* SimSketchFixedSpline::parentSketch_raw() const {
+  if (refused("SketchEntity.parentSketch")) return nullptr;
+  std::shared_ptr<SimObject> sketch = sketch_.lock();
+  return handOutAs<adsk::fusion::Sketch>(sketch.get());
+}
+
+adsk::core::Attributes* SimSketchFixedSpline::attributes_raw() const {
+  if (refused("SketchEntity.attributes")) return nullptr;
+  return handOut(attributes_);
+}
+
+bool SimSketchFixedSpline::isLinked_raw() const {
+  if (refused("SketchEntity.isLinked")) return false;
+  return linked_;
+}
 
 adsk::core::NurbsCurve3D* SimSketchFixedSpline::geometry_raw() const {
   if (refused("SketchFixedSpline.geometry")) return nullptr;

@@ -1,27 +1,47 @@
-// One fixed spline of a sketch: its own copy of a NURBS curve in sketch space, and the sketch's
-// transform that places it in the model.
+// One fixed spline of a sketch: its own copy of a NURBS curve in sketch space, the sketch's
+// transform that places it in the model, the attributes add-ins keep on it, and whether it is
+// still linked to the add-in that made it.
 #pragma once
 
 #include <Fusion/FusionAll.h>
+
+#include <memory>
 
 #include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
 
 namespace fsim {
 
+class SimAttributes;
+
 class SimSketchFixedSpline : public Sim<adsk::fusion::SketchFixedSpline> {
  public:
-  SimSketchFixedSpline(NurbsData curve, const Transform& transform)
-      : curve_(std::move(curve)), transform_(transform) {}
+  /// A spline of `sketch`, linked, without attributes.
+  static std::shared_ptr<SimSketchFixedSpline> create(NurbsData curve, const Transform& transform,
+                                                      std::weak_ptr<SimObject> sketch);
+  SimSketchFixedSpline(NurbsData curve, const Transform& transform, std::weak_ptr<SimObject> sketch)
+      : curve_(std::move(curve)), transform_(transform), sketch_(std::move(sketch)) {}
+
   const NurbsData& curve() const { return curve_; }
+  SimAttributes& attributes() const { return *attributes_; }
+  bool linked() const { return linked_; }
+  /// The user's "break link".
+  void breakLink() { linked_ = false; }
+  void markDeleted() override;
 
  private:
   adsk::core::NurbsCurve3D* geometry_raw() const override;
   adsk::core::NurbsCurve3D* worldGeometry_raw() const override;
   bool replaceGeometry_raw(adsk::core::NurbsCurve3D* nurbsCurve) override;
+  adsk::fusion::Sketch* parentSketch_raw() const override;
+  adsk::core::Attributes* attributes_raw() const override;
+  bool isLinked_raw() const override;
 
   NurbsData curve_;
   Transform transform_;
+  std::weak_ptr<SimObject> sketch_;
+  std::shared_ptr<SimAttributes> attributes_;
+  bool linked_ = true;
 };
 
 }  // namespace fsim

@@ -24,9 +24,12 @@ adsk::fusion::SketchFixedSpline* SimSketchFixedSplines::addByNurbsCurve_raw(
   auto* nurbs = dynamic_cast<SimNurbsCurve3D*>(curve);
   if (!nurbs || !nurbs->alive()) return nullptr;
   // The sketch keeps its own copy: later changes to the curve object do not reach it.
-  auto spline = std::make_shared<SimSketchFixedSpline>(nurbs->data(), transform_);
-  splines_.push_back(spline);
-  return handOut(spline);
+  return handOut(add(nurbs->data()));
+}
+
+std::shared_ptr<SimSketchFixedSpline> SimSketchFixedSplines::add(NurbsData curve) {
+  splines_.push_back(SimSketchFixedSpline::create(std::move(curve), transform_, sketch_));
+  return splines_.back();
 }
 
 adsk::fusion::SketchFixedSpline* SimSketchFixedSplines::item_raw(size_t index) const {

@@ -17,9 +17,13 @@ class SimSketchFixedSpline;
 class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
  public:
   /// The splines of a sketch whose space `transform` carries into model space.
-  explicit SimSketchFixedSplines(const Transform& transform) : transform_(transform) {}
+  SimSketchFixedSplines(const Transform& transform, std::weak_ptr<SimObject> sketch)
+      : transform_(transform), sketch_(std::move(sketch)) {}
   /// The splines' curves in creation order.
   std::vector<NurbsData> data() const;
+  const std::vector<std::shared_ptr<SimSketchFixedSpline>>& all() const { return splines_; }
+  /// Adds a spline as one saved in the design, without fault injection.
+  std::shared_ptr<SimSketchFixedSpline> add(NurbsData curve);
   void markDeleted() override;
 
  private:
@@ -28,6 +32,7 @@ class SimSketchFixedSplines : public Sim<adsk::fusion::SketchFixedSplines> {
   size_t count_raw() const override;
 
   Transform transform_;
+  std::weak_ptr<SimObject> sketch_;
   std::vector<std::shared_ptr<SimSketchFixedSpline>> splines_;
 };
 

@@ -4,6 +4,7 @@
 #include "host/sim/SimApplicationCommandEvent.h"
 #include "host/sim/SimCommandDefinition.h"
 #include "host/sim/SimCommandDefinitions.h"
+#include "host/sim/SimSelections.h"
 #include "host/sim/SimWorkspace.h"
 #include "host/sim/SimWorkspaces.h"
 
@@ -16,6 +17,7 @@ std::shared_ptr<SimUserInterface> SimUserInterface::create() {
                                 {"SolidCreatePanel", "SketchPanel", "InsertPanel"});
   ui->workspaces_->addWorkspace("CAMEnvironment", {"CAMActionPanel"});
   ui->definitions_ = std::make_shared<SimCommandDefinitions>();
+  ui->selections_ = std::make_shared<SimSelections>();
   ui->commandStarting_ = std::make_shared<SimApplicationCommandEvent>("commandStarting", ui);
   ui->commandTerminated_ = std::make_shared<SimApplicationCommandEvent>("commandTerminated", ui);
   return ui;
@@ -25,6 +27,7 @@ void SimUserInterface::markDeleted() {
   SimObject::markDeleted();
   workspaces_->markDeleted();
   definitions_->markDeleted();
+  selections_->markDeleted();
   commandStarting_->markDeleted();
   commandTerminated_->markDeleted();
 }
@@ -55,6 +58,11 @@ adsk::core::Workspaces* SimUserInterface::workspaces_raw() const {
 adsk::core::CommandDefinitions* SimUserInterface::commandDefinitions_raw() const {
   if (refused("UserInterface.commandDefinitions")) return nullptr;
   return handOut(definitions_);
+}
+
+adsk::core::Selections* SimUserInterface::activeSelections_raw() const {
+  if (refused("UserInterface.activeSelections")) return nullptr;
+  return handOut(selections_);
 }
 
 adsk::core::ApplicationCommandEvent* SimUserInterface::commandStarting_raw() const {

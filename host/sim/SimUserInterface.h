@@ -14,6 +14,7 @@ namespace fsim {
 class SimWorkspaces;
 class SimCommandDefinitions;
 class SimApplicationCommandEvent;
+class SimSelections;
 
 class SimUserInterface : public Sim<adsk::core::UserInterface> {
  public:
@@ -24,6 +25,7 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
 
   SimWorkspaces& workspaces() const { return *workspaces_; }
   SimCommandDefinitions& commandDefinitions() const { return *definitions_; }
+  SimSelections& selections() const { return *selections_; }
   SimApplicationCommandEvent& commandStartingEvent() const { return *commandStarting_; }
   SimApplicationCommandEvent& commandTerminatedEvent() const { return *commandTerminated_; }
   /// Raises commandTerminated for the command `commandId` (with its definition, if any).
@@ -38,11 +40,13 @@ class SimUserInterface : public Sim<adsk::core::UserInterface> {
   adsk::core::Workspaces* workspaces_raw() const override;
   adsk::core::CommandDefinitions* commandDefinitions_raw() const override;
   adsk::core::Workspace* activeWorkspace_raw() const override;
+  adsk::core::Selections* activeSelections_raw() const override;
   adsk::core::ApplicationCommandEvent* commandStarting_raw() const override;
   adsk::core::ApplicationCommandEvent* commandTerminated_raw() const override;
 
   std::shared_ptr<SimWorkspaces> workspaces_;
   std::shared_ptr<SimCommandDefinitions> definitions_;
+  std::shared_ptr<SimSelections> selections_;
   std::shared_ptr<SimApplicationCommandEvent> commandStarting_;
   std::shared_ptr<SimApplicationCommandEvent> commandTerminated_;
 };

@@ -22,6 +22,12 @@ using hosttest::CountedFake;
 class FakeDesign : public CountedFake<Design> {
   char* productType_raw() const override { return nullptr; }
   adsk::core::Document* parentDocument_raw() const override { return nullptr; }
+  adsk::core::Attribute** findAttributes_raw(const char*, const char*,
+                                             size_t& size) const override {
+    size = 0;
+    return nullptr;
+  }
+  adsk::core::Attributes* attributes_raw() const override { return nullptr; }
   Component* rootComponent_raw() const override { return nullptr; }
   adsk::fusion::UserParameters* userParameters_raw() const override { return nullptr; }
   adsk::fusion::ParameterList* allParameters_raw() const override { return nullptr; }

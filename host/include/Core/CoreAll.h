@@ -3,6 +3,8 @@
 #pragma once
 
 #include "Application/Application.h"
+#include "Application/Attribute.h"
+#include "Application/Attributes.h"
 #include "Application/Color.h"
 #include "Application/EventHandler.h"
 #include "Application/Events.h"
@@ -30,6 +32,8 @@
 #include "UserInterface/CommandEventHandler.h"
 #include "UserInterface/CommandInput.h"
 #include "UserInterface/CommandInputs.h"
+#include "UserInterface/Selection.h"
+#include "UserInterface/Selections.h"
 #include "UserInterface/StringValueCommandInput.h"
 #include "UserInterface/TextBoxCommandInput.h"
 #include "UserInterface/ToolbarControl.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../Base.h"
 
@@ -10,6 +11,8 @@ namespace adsk {
 namespace core {
 
 class Document;
+class Attribute;
+class Attributes;
 
 class Product : public Base {
  public:
@@ -18,6 +21,15 @@ class Product : public Base {
 
   /// The document that owns the product.
   Ptr<Document> parentDocument() const;
+
+  /// The attributes on entities inside the product (not on the product itself) of group
+  /// `groupName` and name `attributeName`: exact, case-sensitive texts, a regular expression
+  /// after "re:", or "" for any.
+  std::vector<Ptr<Attribute>> findAttributes(const std::string& groupName,
+                                             const std::string& attributeName) const;
+
+  /// The attributes on the product itself.
+  Ptr<Attributes> attributes() const;
 
   static const char* classType() { return "adsk::core::Product"; }
   static const char* interfaceId() { return classType(); }
@@ -30,6 +42,9 @@ class Product : public Base {
  private:
   virtual char* productType_raw() const = 0;
   virtual Document* parentDocument_raw() const = 0;
+  virtual Attribute** findAttributes_raw(const char* groupName, const char* attributeName,
+                                         size_t& return_size) const = 0;
+  virtual Attributes* attributes_raw() const = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -46,6 +61,23 @@ inline std::string Product::productType() const {
 
 inline Ptr<Document> Product::parentDocument() const {
   Ptr<Document> res = parentDocument_raw();
+  return res;
+}
+
+inline std::vector<Ptr<Attribute>> Product::findAttributes(const std::string& groupName,
+                                                           const std::string& attributeName) const {
+  std::vector<Ptr<Attribute>> res;
+  size_t returnSize = 0;
+  Attribute** p = findAttributes_raw(groupName.c_str(), attributeName.c_str(), returnSize);
+  if (p) {
+    res.assign(p, p + returnSize);
+    DeallocateArray(p);
+  }
+  return res;
+}
+
+inline Ptr<Attributes> Product::attributes() const {
+  Ptr<Attributes> res = attributes_raw();
   return res;
 }
 

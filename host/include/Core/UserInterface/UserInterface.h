@@ -14,6 +14,7 @@ class Workspaces;
 class Workspace;
 class CommandDefinitions;
 class ApplicationCommandEvent;
+class Selections;
 
 class UserInterface : public Base {
  public:
@@ -31,6 +32,9 @@ class UserInterface : public Base {
 
   /// The workspace in use.
   Ptr<Workspace> activeWorkspace() const;
+
+  /// What the user has selected.
+  Ptr<Selections> activeSelections() const;
 
   /// Raised when any command of the application starts.
   Ptr<ApplicationCommandEvent> commandStarting() const;
@@ -53,6 +57,7 @@ class UserInterface : public Base {
   virtual Workspaces* workspaces_raw() const = 0;
   virtual CommandDefinitions* commandDefinitions_raw() const = 0;
   virtual Workspace* activeWorkspace_raw() const = 0;
+  virtual Selections* activeSelections_raw() const = 0;
   virtual ApplicationCommandEvent* commandStarting_raw() const = 0;
   virtual ApplicationCommandEvent* commandTerminated_raw() const = 0;
 };
@@ -77,6 +82,11 @@ inline Ptr<CommandDefinitions> UserInterface::commandDefinitions() const {
 
 inline Ptr<Workspace> UserInterface::activeWorkspace() const {
   Ptr<Workspace> res = activeWorkspace_raw();
+  return res;
+}
+
+inline Ptr<Selections> UserInterface::activeSelections() const {
+  Ptr<Selections> res = activeSelections_raw();
   return res;
 }
 
