@@ -187,7 +187,8 @@ DesignSketch readSketch(const Json& object, const std::string& where, std::size_
     const Json& spline = entry(splines, splinesAt, i);
     sketch.splines.push_back(
         {readCurve(spline, at),
-         readAttributes(listAt(spline, at, "attributes"), inside(at, "attributes"))});
+         readAttributes(listAt(spline, at, "attributes"), inside(at, "attributes")),
+         flagAt(spline, at, "linked")});
   }
   return sketch;
 }
@@ -235,9 +236,13 @@ Json splineJson(const DesignSpline& spline) {
                           {"name", text(attribute.name)},
                           {"value", text(attribute.value)}});
   }
-  return {{"degree", spline.curve.degree},     {"rational", spline.curve.rational},
-          {"periodic", spline.curve.periodic}, {"controlPoints", points},
-          {"knots", spline.curve.knots},       {"attributes", attributes}};
+  return {{"degree", spline.curve.degree},
+          {"rational", spline.curve.rational},
+          {"periodic", spline.curve.periodic},
+          {"controlPoints", points},
+          {"knots", spline.curve.knots},
+          {"attributes", attributes},
+          {"linked", spline.linked}};
 }
 
 }  // namespace
@@ -268,6 +273,24 @@ DesignFile readDesignFile(std::string_view text) {
     design.sketches.push_back(readSketch(entry(sketches, "sketches", i), at, i));
   }
   return design;
+}
+
+void setParameters(DesignFile& design, const std::vector<std::pair<std::string, double>>& values) {
+  for (const auto& [name, value] : values) {
+    DesignParameter* existing = nullptr;
+    for (DesignParameter& parameter : design.parameters) {
+      if (parameter.name == name) existing = &parameter;
+    }
+    if (!existing) {
+      existing = &design.parameters.emplace_back();
+      existing->name = name;
+    }
+    if (existing->kind == ParameterKind::Text) {
+      existing->kind = ParameterKind::User;
+      existing->text.clear();
+    }
+    existing->value = value;
+  }
 }
 
 std::string writeDesignFile(const DesignFile& design) {

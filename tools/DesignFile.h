@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tools/SessionReport.h"
@@ -30,6 +31,7 @@ struct DesignParameter {
 struct DesignSpline {
   Spline curve;  ///< in sketch space
   std::vector<Attribute> attributes;
+  bool linked = true;  ///< false once the user broke its link to the add-in that made it
 };
 
 struct DesignSketch {
@@ -59,6 +61,11 @@ class DesignFileError : public std::runtime_error {
 /// whose knot count is not control points + degree + 1 or whose knots decrease, an attribute
 /// given twice (same group and name) on a spline. Members the format does not know are ignored.
 DesignFile readDesignFile(std::string_view text);
+
+/// What --param does to a loaded design: each value replaces that of the design's parameter of the
+/// same name (a user or model parameter stays what it is; a text parameter becomes a user
+/// parameter with that number), or is added at the end as a user parameter.
+void setParameters(DesignFile& design, const std::vector<std::pair<std::string, double>>& values);
 
 /// `design` as JSON text (indented by two spaces, ending in a newline) that readDesignFile reads
 /// back to the same design, every number to the same double.

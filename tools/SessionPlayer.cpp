@@ -1,5 +1,6 @@
 #include "tools/SessionPlayer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -18,6 +19,24 @@ const char* const kStopContext = "{\"IsApplicationClosing\":true}";
 
 Spline splineOf(const fsim::NurbsData& data) {
   return {data.degree, data.rational, data.periodic, data.controlPoints, data.knots};
+}
+
+fsim::NurbsData nurbsOf(const Spline& spline) {
+  fsim::NurbsData data;
+  data.degree = spline.degree;
+  data.rational = spline.rational;
+  data.periodic = spline.periodic;
+  data.controlPoints = spline.controlPoints;
+  data.knots = spline.knots;
+  return data;
+}
+
+std::vector<Attribute> attributesOf(const std::vector<fsim::AttributeInfo>& attributes) {
+  std::vector<Attribute> result;
+  for (const fsim::AttributeInfo& attribute : attributes) {
+    result.push_back({attribute.group, attribute.name, attribute.value});
+  }
+  return result;
 }
 
 CurveInputs readInputs(const fsim::HostSession& session) {
@@ -65,28 +84,82 @@ std::vector<SketchRecord> readSketches(const fsim::HostSession& session) {
     for (const fsim::NurbsData& spline : sketch.worldSplines) {
       record.worldSplines.push_back(splineOf(spline));
     }
+    for (const auto& attributes : sketch.splineAttributes) {
+      record.splineAttributes.push_back(attributesOf(attributes));
+    }
     sketches.push_back(record);
   }
   return sketches;
 }
 
-// One line per spline that is in `after` but was not in `before` (sketches are matched by name).
-std::vector<std::string> describeCreated(const std::vector<SketchRecord>& before,
-                                         const std::vector<SketchRecord>& after) {
+bool sameCurve(const Spline& a, const Spline& b) {
+  return a.degree == b.degree && a.rational == b.rational && a.periodic == b.periodic &&
+         a.controlPoints == b.controlPoints && a.knots == b.knots;
+}
+
+bool sameAttributes(const std::vector<Attribute>& a, const std::vector<Attribute>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const Attribute& p, const Attribute& q) {
+                      return p.group == q.group && p.name == q.name && p.value == q.value;
+                    });
+}
+
+const std::vector<Attribute>& attributesAt(const SketchRecord& sketch, std::size_t i) {
+  static const std::vector<Attribute> kNone;
+  return i < sketch.splineAttributes.size() ? sketch.splineAttributes[i] : kNone;
+}
+
+std::string splineText(const Spline& spline) {
+  return "spline of degree " + std::to_string(spline.degree) + ", " +
+         std::to_string(spline.controlPoints.size()) + " control points";
+}
+
+// What changed between `before` and `after` (sketches matched by name, splines by index): a line
+// per spline added or replaced (other curve or other attributes), in sketch order, and where the
+// first of them lies; removed splines are problems.
+struct Changes {
   std::vector<std::string> lines;
-  for (const SketchRecord& sketch : after) {
-    std::size_t earlier = 0;
-    for (const SketchRecord& old : before) {
-      if (old.name == sketch.name) earlier = old.splines.size();
+  std::optional<SplinePlace> first;
+  std::vector<std::string> removed;
+};
+
+Changes compare(const std::vector<SketchRecord>& before, const std::vector<SketchRecord>& after) {
+  Changes changes;
+  for (std::size_t s = 0; s < after.size(); ++s) {
+    const SketchRecord& sketch = after[s];
+    const SketchRecord* old = nullptr;
+    for (const SketchRecord& candidate : before) {
+      if (candidate.name == sketch.name) old = &candidate;
     }
-    for (std::size_t i = earlier; i < sketch.splines.size(); ++i) {
+    const std::size_t earlier = old ? old->splines.size() : 0;
+    for (std::size_t i = 0; i < sketch.splines.size(); ++i) {
       const Spline& spline = sketch.splines[i];
-      lines.push_back(sketch.name + " (" + (sketch.created ? "new" : "edited") + ", " +
-                      sketch.plane + " plane): spline of degree " + std::to_string(spline.degree) +
-                      ", " + std::to_string(spline.controlPoints.size()) + " control points");
+      std::string line;
+      if (i >= earlier) {
+        line = sketch.name + " (" + (sketch.created ? "new" : "edited") + ", " + sketch.plane +
+               " plane): " + splineText(spline);
+      } else if (!sameCurve(spline, old->splines[i]) ||
+                 !sameAttributes(attributesAt(sketch, i), attributesAt(*old, i))) {
+        line = sketch.name + ":" + std::to_string(i + 1) + " replaced (" + sketch.plane +
+               " plane): " + splineText(spline);
+      } else {
+        continue;
+      }
+      changes.lines.push_back(line);
+      if (!changes.first) changes.first = SplinePlace{s, i};
+    }
+    for (std::size_t i = sketch.splines.size(); i < earlier; ++i) {
+      changes.removed.push_back(sketch.name + ":" + std::to_string(i + 1));
     }
   }
-  return lines;
+  return changes;
+}
+
+fsim::SketchPlane hostPlane(const std::string& plane) {
+  if (plane == "XZ") return fsim::SketchPlane::XZ;
+  if (plane == "YZ") return fsim::SketchPlane::YZ;
+  if (plane == "Tilted") return fsim::SketchPlane::Tilted;
+  return fsim::SketchPlane::XY;
 }
 
 fsim::SketchPlane hostPlane(SketchPlane plane) {
@@ -101,6 +174,58 @@ fsim::SketchPlane hostPlane(SketchPlane plane) {
       return fsim::SketchPlane::Tilted;
   }
   return fsim::SketchPlane::XY;
+}
+
+void buildDesign(fsim::HostSession& session, const DesignFile& design) {
+  try {
+    for (const DesignParameter& parameter : design.parameters) {
+      switch (parameter.kind) {
+        case ParameterKind::User:
+          session.addUserParameter(parameter.name, parameter.value);
+          break;
+        case ParameterKind::Model:
+          session.addModelParameter(parameter.name, parameter.value);
+          break;
+        case ParameterKind::Text:
+          session.addTextParameter(parameter.name, parameter.text);
+          break;
+      }
+    }
+    for (const DesignSketch& sketch : design.sketches) {
+      const std::string name = session.addSketch(hostPlane(sketch.plane));
+      if (name != sketch.name) {
+        throw DesignFileError("the host names the sketch " + sketch.name + " " + name);
+      }
+      for (const DesignSpline& spline : sketch.splines) {
+        const std::size_t index = session.addSpline(name, nurbsOf(spline.curve));
+        for (const Attribute& attribute : spline.attributes) {
+          session.setSplineAttribute(name, index,
+                                     {attribute.group, attribute.name, attribute.value});
+        }
+        if (!spline.linked) session.breakSplineLink(name, index);
+      }
+    }
+  } catch (const std::invalid_argument& error) {
+    throw DesignFileError(std::string("the host refuses the design: ") + error.what());
+  }
+}
+
+// The design's sketches as the host holds them, to be saved.
+std::vector<DesignSketch> designSketches(const fsim::HostSession& session) {
+  std::vector<DesignSketch> sketches;
+  for (const fsim::SketchInfo& sketch : session.sketches()) {
+    DesignSketch saved{sketch.name, sketch.plane, {}};
+    for (std::size_t i = 0; i < sketch.splines.size(); ++i) {
+      DesignSpline spline{splineOf(sketch.splines[i]), {}, true};
+      if (i < sketch.splineAttributes.size()) {
+        spline.attributes = attributesOf(sketch.splineAttributes[i]);
+      }
+      if (i < sketch.splineLinked.size()) spline.linked = sketch.splineLinked[i];
+      saved.splines.push_back(spline);
+    }
+    sketches.push_back(saved);
+  }
+  return sketches;
 }
 
 void typeInputs(fsim::HostSession& session, const Options& options) {
@@ -121,14 +246,39 @@ std::string messageList(const fsim::HostSession& session) {
   return list;
 }
 
-void checkOutcome(const Options& options, SessionResult& result) {
-  const bool error = result.report.statusIsError;
-  if ((error || options.cancel) && !result.created.empty()) {
-    result.problems.push_back(std::string("the add-in created a spline after ") +
-                              (error ? "an error status" : "Cancel"));
+// The selected spline when OK left it as it was, as re-applying its own formulas does.
+std::optional<SplinePlace> unchangedSelection(const Options& options, const SessionResult& result) {
+  if (!options.select || !result.changes.empty()) return std::nullopt;
+  const std::vector<SketchRecord>& sketches = result.report.sketches;
+  for (std::size_t s = 0; s < sketches.size(); ++s) {
+    if (sketches[s].name == options.select->sketch &&
+        options.select->number <= sketches[s].splines.size()) {
+      return SplinePlace{s, options.select->number - 1};
+    }
   }
-  if (!error && !options.cancel && result.created.size() != 1) {
-    result.problems.push_back("OK created " + std::to_string(result.created.size()) +
+  return std::nullopt;
+}
+
+void checkOutcome(const Options& options, const Changes& changes, SessionResult& result) {
+  const bool error = result.report.statusIsError;
+  for (const std::string& removed : changes.removed) {
+    result.problems.push_back("the add-in removed " + removed);
+  }
+  if (error || options.cancel) {
+    if (!result.changes.empty()) {
+      result.problems.push_back(std::string("the add-in created or replaced a spline after ") +
+                                (error ? "an error status" : "Cancel"));
+    }
+    return;
+  }
+  result.report.result = changes.first;
+  if (const std::optional<SplinePlace> kept = unchangedSelection(options, result)) {
+    const SketchRecord& sketch = result.report.sketches[kept->sketch];
+    result.changes.push_back(sketch.name + ":" + std::to_string(kept->spline + 1) + " unchanged (" +
+                             sketch.plane + " plane): " + splineText(sketch.splines[kept->spline]));
+    result.report.result = kept;
+  } else if (result.changes.size() != 1) {
+    result.problems.push_back("OK created or replaced " + std::to_string(result.changes.size()) +
                               " splines instead of one");
   }
 }
@@ -174,8 +324,9 @@ void closeDialog(fsim::HostSession& session, const Options& options, SessionResu
     session.confirm();
   }
   result.report.sketches = readSketches(session);
-  result.created = describeCreated(before, result.report.sketches);
-  checkOutcome(options, result);
+  const Changes changes = compare(before, result.report.sketches);
+  result.changes = changes.lines;
+  checkOutcome(options, changes, result);
   if (!session.graphicsGroups().empty()) {
     result.problems.push_back("the preview outlived the dialog");
   }
@@ -200,15 +351,25 @@ bool isFitStatus(const std::string& status) {
   return std::regex_match(status, kFit);
 }
 
-SessionResult playSession(const Options& options, const std::string& addInPath) {
+SessionResult playSession(const Options& options, const std::string& addInPath,
+                          const DesignFile& design) {
   SessionResult result;
   fsim::HostSession session;  // outlives the library, whose unloading releases host objects
-  for (const auto& [name, value] : options.parameters) session.addUserParameter(name, value);
+  buildDesign(session, design);
   if (options.editSketch) session.editSketch(session.addSketch(hostPlane(*options.editSketch)));
+  if (options.select) {
+    try {
+      session.selectSpline(options.select->sketch, options.select->number - 1);
+    } catch (const std::invalid_argument& error) {
+      throw SessionFailure(std::string("cannot select the spline: ") + error.what());
+    }
+  }
   const std::unique_ptr<fsim::AddInLibrary> addIn = startAddIn(session, addInPath);
   useDialog(session, options, result.report);
   closeDialog(session, options, result);
   stopAddIn(session, *addIn, result);
+  result.design.parameters = design.parameters;
+  result.design.sketches = designSketches(session);
   return result;
 }
 

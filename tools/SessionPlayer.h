@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/CommandLine.h"
+#include "tools/DesignFile.h"
 #include "tools/SessionReport.h"
 
 namespace sorvane {
@@ -23,13 +24,18 @@ class SessionFailure : public std::runtime_error {
 /// What a session produced and what went wrong in it.
 struct SessionResult {
   SessionReport report;
-  /// One line per spline the add-in added, e.g. "Sketch1 (new, XY plane): spline of degree 3, 32
-  /// control points", in sketch order.
-  std::vector<std::string> created;
-  /// Faults of the add-in that the session shows: something created after an error status or a
-  /// Cancel, nothing created after OK, a preview that outlived the dialog, stop failing. Empty for
-  /// a sound session.
+  /// One line per spline the add-in added or replaced, in sketch order, e.g. "Sketch1 (new, XY
+  /// plane): spline of degree 3, 32 control points" or "Sketch1:1 replaced (XY plane): spline of
+  /// degree 3, 64 control points"; or, when OK left the selected spline as it was, one line
+  /// "Sketch1:1 unchanged (XY plane): ...".
+  std::vector<std::string> changes;
+  /// Faults of the add-in that the session shows: a spline created, replaced or removed after an
+  /// error status or a Cancel, not exactly one created or replaced after OK, a preview that
+  /// outlived the dialog, stop failing. Empty for a sound session.
   std::vector<std::string> problems;
+  /// The design after the session (after stop): the parameters it started with, the sketches,
+  /// splines, attributes and links as the host holds them.
+  DesignFile design;
   /// Host objects the add-in still referenced after stop, e.g. "adsk::core::Application (1)".
   std::vector<std::string> heldAfterStop;
 };
@@ -38,9 +44,14 @@ struct SessionResult {
 /// "N spline controls (tolerance ... not met: ...)". Anything else is an error message.
 bool isFitStatus(const std::string& status);
 
-/// Plays the session that `options` describe with the add-in library at `addInPath`. Throws
-/// SessionFailure when it cannot be played; exceptions that the add-in lets out of an event reach
-/// the caller as they are.
-SessionResult playSession(const Options& options, const std::string& addInPath);
+/// Plays the session that `options` describe with the add-in library at `addInPath`, in a host
+/// whose design is `design` (its parameters, then its sketches with their splines, attributes and
+/// links); options.parameters are not used, the caller has set them in `design`. --edit-sketch
+/// adds a sketch after the design's, and --select selects a spline of `design` before the button
+/// is clicked. Throws DesignFileError when the host refuses the design, and SessionFailure when the
+/// session cannot be played (a selection the design lacks included); exceptions that the add-in
+/// lets out of an event reach the caller as they are.
+SessionResult playSession(const Options& options, const std::string& addInPath,
+                          const DesignFile& design);
 
 }  // namespace sorvane

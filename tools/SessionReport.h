@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,6 +67,13 @@ struct CurveInputs {
   double tEnd = 0;
 };
 
+/// Where a spline lies in a report: the index of its sketch in `sketches` and its index among that
+/// sketch's splines.
+struct SplinePlace {
+  std::size_t sketch = 0;
+  std::size_t spline = 0;
+};
+
 /// Everything one session produced.
 struct SessionReport {
   CurveInputs inputs;
@@ -75,7 +84,10 @@ struct SessionReport {
   bool statusIsError = false;
   std::vector<PreviewGroup> preview;   ///< custom graphics just before OK or Cancel
   std::vector<SketchRecord> sketches;  ///< the design's sketches after the dialog closed
-  std::vector<std::string> messages;   ///< texts of the message boxes shown, in order
+  /// The spline that OK created or replaced (or the selected one OK left as it was); none after an
+  /// error status or Cancel.
+  std::optional<SplinePlace> result;
+  std::vector<std::string> messages;  ///< texts of the message boxes shown, in order
 };
 
 }  // namespace sorvane

@@ -124,6 +124,13 @@ std::vector<std::string> wrapped(const std::string& text, std::size_t columns) {
   return lines;
 }
 
+// The sketch of the spline OK gave, when it knows where that spline lies in the model.
+const SketchRecord* resultSketch(const SessionReport& report) {
+  if (!report.result || report.result->sketch >= report.sketches.size()) return nullptr;
+  const SketchRecord& sketch = report.sketches[report.result->sketch];
+  return report.result->spline < sketch.worldSplines.size() ? &sketch : nullptr;
+}
+
 std::optional<Curve> curveToDraw(const SessionReport& report) {
   const PreviewCurve* style = nullptr;
   for (const PreviewGroup& group : report.preview) {
@@ -132,13 +139,10 @@ std::optional<Curve> curveToDraw(const SessionReport& report) {
       break;
     }
   }
-  const Spline* spline = style ? &style->curve : nullptr;
-  for (const SketchRecord& sketch : report.sketches) {
-    if (!sketch.worldSplines.empty()) {
-      spline = &sketch.worldSplines.front();
-      break;
-    }
-  }
+  const SketchRecord* sketch = resultSketch(report);
+  const Spline* spline = sketch  ? &sketch->worldSplines[report.result->spline]
+                         : style ? &style->curve
+                                 : nullptr;
   if (!spline) return std::nullopt;
   Curve curve;
   try {
@@ -395,13 +399,10 @@ std::vector<std::string> captionLines(const SessionReport& report) {
   if (!parameters.empty()) range += "; parameters " + parameters;
   lines.push_back(range);
   // The views are in model space, the formulas in the sketch's: say where that sketch lies.
-  for (const SketchRecord& sketch : report.sketches) {
-    if (sketch.worldSplines.empty()) continue;
-    if (sketch.plane != "XY") {
-      lines.push_back("drawn in " + sketch.name + " on the " + sketch.plane +
-                      " plane: the formulas' x and y lie in it, z along its normal");
-    }
-    break;
+  const SketchRecord* sketch = resultSketch(report);
+  if (sketch && sketch->plane != "XY") {
+    lines.push_back("drawn in " + sketch->name + " on the " + sketch->plane +
+                    " plane: the formulas' x and y lie in it, z along its normal");
   }
   std::vector<std::string> result;
   for (const std::string& line : lines) {

@@ -12,8 +12,8 @@
 namespace sorvane {
 
 /// The picture of `report` as a complete SVG 1.1 document (UTF-8), in model space. The curve is
-/// the first spline the session left in a sketch, where it lies in the model (its sketch's
-/// worldSplines), or, when it created none (Cancel), the first preview curve; it is drawn in the
+/// the spline OK created or replaced (report.result), where it lies in the model (its sketch's
+/// worldSplines), or, when there is none (Cancel), the first preview curve; it is drawn in the
 /// preview's colour (red when the preview sets none) and line weight. When the status
 /// is an error, or there is no curve that can be drawn, the picture shows the status message in
 /// place of the views.

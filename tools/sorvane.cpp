@@ -1,15 +1,18 @@
 // sorvane: the command-line host. It plays one Fusion 360 session in the simulated host around the
 // real add-in library, prints the dialog's status and what was created, and writes the session as
-// JSON, an SVG picture and a DXF file. Exit status: 0 done, 1 the add-in reported an error or
-// failed, 2 usage error.
+// JSON, an SVG picture and a DXF file; with --design it keeps the design in a file between runs.
+// Exit status: 0 done, 1 the add-in reported an error or failed, 2 usage error, 3 the design file
+// cannot be read, is damaged or cannot be saved.
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "tools/CommandLine.h"
+#include "tools/DesignFile.h"
 #include "tools/DxfWriter.h"
 #include "tools/SessionJson.h"
 #include "tools/SessionPlayer.h"
@@ -22,6 +25,7 @@ using namespace sorvane;
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+constexpr int kDesignFileFault = 3;
 
 // The add-in built beside this program: <build>/addin/Vintrel.so next to <build>/tools/sorvane.
 // The path CMake knew at build time is the fallback for a program that was copied elsewhere.
@@ -53,15 +57,66 @@ bool writeOutput(const std::string& path, const std::string& content) {
   return static_cast<bool>(file);
 }
 
-// As their sketches hold them: in sketch space, where a curve drawn in the sketch's plane has z = 0
-// and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on.
-std::vector<Spline> createdSplines(const SessionResult& result) {
-  std::vector<Spline> splines;
-  if (result.created.empty()) return splines;
-  for (const SketchRecord& sketch : result.report.sketches) {
-    for (const Spline& spline : sketch.splines) splines.push_back(spline);
+// The spline OK gave as its sketch holds it: in sketch space, where a curve drawn in the sketch's
+// plane has z = 0 and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on.
+std::vector<Spline> resultSplines(const SessionResult& result) {
+  const std::optional<SplinePlace>& place = result.report.result;
+  if (!place) return {};
+  return {result.report.sketches[place->sketch].splines[place->spline]};
+}
+
+// The design in `path`; an empty one when there is no such file but a folder to save it in.
+DesignFile loadDesign(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+      throw DesignFileError("cannot be saved: there is no folder " + folder.string());
+    }
+    return {};
   }
-  return splines;
+  if (error) throw DesignFileError("cannot be read: " + error.message());
+  if (std::filesystem::is_directory(status)) throw DesignFileError("is a folder, not a file");
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  if (file) text << file.rdbuf();
+  if (!file.is_open() || file.bad()) throw DesignFileError("cannot be read");
+  return readDesignFile(text.str());
+}
+
+// Written beside the file first and then renamed over it, so that a failed save leaves the
+// design from before whole.
+void saveDesign(const std::string& path, const DesignFile& design) {
+  const std::string saving = path + ".saving";
+  std::ofstream file(saving, std::ios::binary);
+  file << writeDesignFile(design);
+  file.close();
+  std::error_code error;
+  if (file) std::filesystem::rename(saving, path, error);
+  if (!file || error) {
+    std::filesystem::remove(saving, error);
+    throw DesignFileError("cannot be saved");
+  }
+}
+
+// A --select that names no spline of the design is a usage error, found before any host starts.
+void checkSelection(const Options& options, const DesignFile& design) {
+  if (!options.select) return;
+  const SplineReference& reference = *options.select;
+  const std::string given = "--select " + reference.sketch + ":" + std::to_string(reference.number);
+  for (const DesignSketch& sketch : design.sketches) {
+    if (sketch.name != reference.sketch) continue;
+    if (reference.number <= sketch.splines.size()) return;
+    const std::size_t count = sketch.splines.size();
+    throw UsageError(given + ": " + sketch.name + " has " +
+                     (count == 0   ? std::string("no splines")
+                      : count == 1 ? std::string("1 spline")
+                                   : std::to_string(count) + " splines"));
+  }
+  throw UsageError(
+      given + ": the design has no sketch " + reference.sketch +
+      (options.designPath.empty() ? " (a design with sketches comes from --design)" : ""));
 }
 
 bool writeOutputs(const Options& options, const SessionResult& result) {
@@ -75,7 +130,7 @@ bool writeOutputs(const Options& options, const SessionResult& result) {
     written &= writeOutput(options.svgPath, drawSvgPicture(result.report));
   }
   if (!options.dxfPath.empty()) {
-    const std::vector<Spline> splines = createdSplines(result);
+    const std::vector<Spline> splines = resultSplines(result);
     if (splines.empty()) {
       // After an error status the message already says why there is nothing to write.
       if (!result.report.statusIsError) {
@@ -98,8 +153,8 @@ void report(const Options& options, const SessionResult& result) {
     std::cerr << "sorvane: " << result.report.status << "\n";
   } else if (talk) {
     std::cout << result.report.status << "\n";
-    for (const std::string& line : result.created) std::cout << line << "\n";
-    if (options.cancel && result.created.empty()) std::cout << "cancelled: nothing created\n";
+    for (const std::string& line : result.changes) std::cout << line << "\n";
+    if (options.cancel && result.changes.empty()) std::cout << "cancelled: nothing created\n";
   }
   for (const std::string& problem : result.problems) std::cerr << "sorvane: " << problem << "\n";
   if (!result.heldAfterStop.empty()) {
@@ -109,11 +164,12 @@ void report(const Options& options, const SessionResult& result) {
   }
 }
 
-int run(const Options& options) {
+int run(const Options& options, const DesignFile& design) {
   const std::string addIn = options.addInPath.empty() ? defaultAddInPath() : options.addInPath;
-  const SessionResult result = playSession(options, addIn);
+  const SessionResult result = playSession(options, addIn, design);
   report(options, result);
   const bool written = writeOutputs(options, result);
+  if (!options.designPath.empty()) saveDesign(options.designPath, result.design);
   const bool sound = !result.report.statusIsError && result.problems.empty();
   return sound && written ? kDone : kFailed;
 }
@@ -132,8 +188,25 @@ int main(int argc, char** argv) {
     std::cout << helpText();
     return kDone;
   }
+  DesignFile design;
   try {
-    return run(options);
+    if (!options.designPath.empty()) design = loadDesign(options.designPath);
+  } catch (const DesignFileError& error) {
+    std::cerr << "sorvane: " << options.designPath << ": " << error.what() << "\n";
+    return kDesignFileFault;
+  }
+  setParameters(design, options.parameters);
+  try {
+    checkSelection(options, design);
+  } catch (const UsageError& error) {
+    std::cerr << "sorvane: " << error.what() << "\n";
+    return kUsage;
+  }
+  try {
+    return run(options, design);
+  } catch (const DesignFileError& error) {
+    std::cerr << "sorvane: " << options.designPath << ": " << error.what() << "\n";
+    return kDesignFileFault;
   } catch (const SessionFailure& failure) {
     std::cerr << "sorvane: " << failure.what() << "\n";
   } catch (const std::exception& error) {

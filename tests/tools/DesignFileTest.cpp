@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "SampleReports.h"
 
@@ -24,7 +25,8 @@ DesignFile sampleDesign() {
   design.sketches = {
       {"Sketch1",
        "XY",
-       {{testing::straightSegment(), {{"Vintrel", "definition", "{\"x\": \"t\"}"}}}, {tricky, {}}}},
+       {{testing::straightSegment(), {{"Vintrel", "definition", "{\"x\": \"t\"}"}}, true},
+        {tricky, {}, false}}},
       {"Sketch2", "Tilted", {}}};
   return design;
 }
@@ -55,6 +57,7 @@ TEST(DesignFile, ReadsBackWhatItWroteEveryNumberToTheSameDouble) {
   for (std::size_t i = 0; i < 2; ++i) {
     const Spline& want = design.sketches[0].splines[i].curve;
     const Spline& got = read.sketches[0].splines[i].curve;
+    EXPECT_EQ(read.sketches[0].splines[i].linked, i == 0);
     EXPECT_EQ(got.degree, want.degree);
     EXPECT_EQ(got.knots, want.knots);
     ASSERT_EQ(got.controlPoints, want.controlPoints);
@@ -72,7 +75,7 @@ TEST(DesignFile, ReadsBackWhatItWroteEveryNumberToTheSameDouble) {
 TEST(DesignFile, WritesTheDocumentedKeys) {
   DesignFile design;
   design.parameters = {{"r", ParameterKind::User, 2.5, ""}, {"note", ParameterKind::Text, 0, "x"}};
-  design.sketches = {{"Sketch1", "XZ", {{testing::straightSegment(), {{"G", "n", "v"}}}}}};
+  design.sketches = {{"Sketch1", "XZ", {{testing::straightSegment(), {{"G", "n", "v"}}, true}}}};
   EXPECT_EQ(Json::parse(writeDesignFile(design)), Json::parse(R"({
     "sorvaneDesign": 1,
     "parameters": [
@@ -85,7 +88,8 @@ TEST(DesignFile, WritesTheDocumentedKeys) {
          "controlPoints": [[0, 0, 0], [0.3333333333333333, 0, 0], [0.6666666666666666, 0, 0],
                            [1, 0, 0]],
          "knots": [0, 0, 0, 0, 1, 1, 1, 1],
-         "attributes": [{"group": "G", "name": "n", "value": "v"}]}
+         "attributes": [{"group": "G", "name": "n", "value": "v"}],
+         "linked": true}
       ]}
     ]
   })"));
@@ -169,6 +173,8 @@ TEST(DesignFile, DamagedDesignsAreRefusedWithTheirPlace) {
        "sketches[0].splines[0].knots[5]: expected a number, found null"},
       {[](Json& f) { f["sketches"][0]["splines"][0].erase("attributes"); },
        "sketches[0].splines[0]: missing \"attributes\""},
+      {[](Json& f) { f["sketches"][0]["splines"][1]["linked"] = "no"; },
+       "sketches[0].splines[1].linked: expected true or false, found a text"},
       {[](Json& f) { f["sketches"][0]["splines"][0]["attributes"][0]["value"] = Json::object(); },
        "sketches[0].splines[0].attributes[0].value: expected a text, found an object"},
       {[](Json& f) {
@@ -187,6 +193,25 @@ TEST(DesignFile, DamagedDesignsAreRefusedWithTheirPlace) {
     } catch (const DesignFileError& error) {
       EXPECT_EQ(error.what(), message);
     }
+  }
+}
+
+TEST(DesignFile, ParametersGivenOverrideOrAreAdded) {
+  DesignFile design = sampleDesign();  // r (user) 5, d1 (model), label (text)
+  setParameters(design, {{"d1", 2}, {"label", 3}, {"pitch", 4}, {"r", -1}});
+  const std::tuple<const char*, ParameterKind, double> expected[] = {
+      {"r", ParameterKind::User, -1},
+      {"d1", ParameterKind::Model, 2},
+      {"label", ParameterKind::User, 3},  // a number for a text: a user parameter now
+      {"pitch", ParameterKind::User, 4},
+  };
+  ASSERT_EQ(design.parameters.size(), std::size(expected));
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    const auto& [name, kind, value] = expected[i];
+    EXPECT_EQ(design.parameters[i].name, name);
+    EXPECT_EQ(design.parameters[i].kind, kind) << name;
+    EXPECT_EQ(design.parameters[i].value, value) << name;
+    EXPECT_EQ(design.parameters[i].text, "") << name;
   }
 }
 

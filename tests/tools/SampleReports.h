@@ -33,6 +33,7 @@ inline SessionReport segmentSession() {
   sketch.splines = {straightSegment()};
   sketch.worldSplines = {straightSegment()};
   report.sketches = {sketch};
+  report.result = SplinePlace{0, 0};
   return report;
 }
 

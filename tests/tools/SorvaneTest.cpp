@@ -148,6 +148,85 @@ TEST(Sorvane, UsageErrorsExitTwoBeforeAnyHostStarts) {
   }
 }
 
+std::string scratchPath(const std::string& name) {
+  return ::testing::TempDir() + "sorvane_" + std::to_string(getpid()) + "_" + name;
+}
+
+std::string contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TEST(Sorvane, DamagedDesignFileExitsThreeAndIsLeftAsItWas) {
+  const std::string path = scratchPath("damaged.json");
+  // Each damage and the start of its message (the design file's own tests cover every kind).
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "not JSON: "},
+      {"{\"sorvaneDesign\": 1, \"parameters\": [", "not JSON: "},
+      {"[]", "not a sorvane design"},
+      {"{\"sorvaneDesign\": 2}", "design format 2 is not known"},
+      {R"({"sorvaneDesign": 1, "parameters": [], "sketches": [{"name": "Sketch1"}]})",
+       "sketches[0]: missing \"plane\""},
+  };
+  for (const auto& [text, message] : cases) {
+    writeFile(path, text);
+    const Outcome run = sorvane({"--design", path});
+    EXPECT_EQ(run.status, 3) << text;
+    EXPECT_EQ(run.out, "");  // refused before the session
+    EXPECT_EQ(run.err.rfind("sorvane: " + path + ": " + message, 0), 0u) << run.err;
+    EXPECT_EQ(contents(path), text);
+  }
+  std::remove(path.c_str());
+  const Outcome folder = sorvane({"--design", ::testing::TempDir()});
+  EXPECT_EQ(folder.status, 3);
+  EXPECT_NE(folder.err.find(": is a folder, not a file"), std::string::npos) << folder.err;
+  const Outcome nowhere = sorvane({"--design", "/nonexistent/spring.json"});
+  EXPECT_EQ(nowhere.status, 3);
+  EXPECT_EQ(nowhere.out, "");
+  EXPECT_EQ(
+      nowhere.err,
+      "sorvane: /nonexistent/spring.json: cannot be saved: there is no folder /nonexistent\n");
+}
+
+TEST(Sorvane, DesignFileKeepsTheCurveForALaterRun) {
+  const std::string path = scratchPath("kept.json");
+  std::remove(path.c_str());
+  const Outcome first = sorvane(with(kSegment, {"--design", path}));
+  EXPECT_EQ(first.status, 0) << first.err;
+  const std::string saved = contents(path);
+  EXPECT_NE(saved.find("\"sorvaneDesign\": 1"), std::string::npos) << saved;
+  // Cancel in a later run leaves the design as it was, and saves it the same way.
+  const Outcome cancelled = sorvane({"--design", path, "--cancel"});
+  EXPECT_EQ(cancelled.status, 0) << cancelled.err;
+  EXPECT_EQ(contents(path), saved);
+  std::remove(path.c_str());
+}
+
+TEST(Sorvane, SelectMustNameASplineOfTheDesign) {
+  const std::string path = scratchPath("select.json");
+  std::remove(path.c_str());
+  ASSERT_EQ(sorvane(with(kSegment, {"--design", path})).status, 0);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--select", "Sketch1:1"},
+       "--select Sketch1:1: the design has no sketch Sketch1 (a design with sketches comes from "
+       "--design)"},
+      {{"--design", path, "--select", "Sketch1:2"}, "--select Sketch1:2: Sketch1 has 1 spline"},
+      {{"--design", path, "--select", "Sketch2:1"},
+       "--select Sketch2:1: the design has no sketch Sketch2"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const Outcome run = sorvane(arguments);
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "sorvane: " + message + "\n");
+  }
+  std::remove(path.c_str());
+}
+
 TEST(Sorvane, HelpExitsZero) {
   const Outcome run = sorvane({"--help"});
   EXPECT_EQ(run.status, 0);

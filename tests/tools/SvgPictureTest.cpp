@@ -39,15 +39,18 @@ TEST(SvgPicture, ShowsTheMessageInsteadOfACurve) {
 
 TEST(SvgPicture, DrawsThePreviewWhenNothingWasCreated) {
   SessionReport cancelled = testing::segmentSession();
-  cancelled.sketches.clear();
+  cancelled.result.reset();
   cancelled.preview[0].curves[0].weight = 5;
   const std::string svg = drawSvgPicture(cancelled);
   EXPECT_EQ(count(svg, "stroke-width=\"5\""), 4u);
 }
 
-TEST(SvgPicture, DrawsTheSplineWhereItLiesInTheModel) {
+TEST(SvgPicture, DrawsTheSplineOkGaveWhereItLiesInTheModel) {
   SessionReport report = testing::segmentSession();
-  SketchRecord& sketch = report.sketches[0];
+  // A design with an earlier sketch and spline: the second sketch's spline is the one OK gave.
+  report.sketches.push_back(report.sketches[0]);
+  report.result = SplinePlace{1, 0};
+  SketchRecord& sketch = report.sketches[1];
   sketch.name = "Sketch2";
   sketch.plane = "YZ";
   // Ten times as long in the model as in the sketch (a made-up placement, to tell them apart):

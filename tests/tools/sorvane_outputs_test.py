@@ -157,6 +157,38 @@ class SorvaneOutputs(unittest.TestCase):
                                  ElementTree.parse(self.path("s.svg")).getroot().iter(f"{SVG_NS}text"))
                 self.assertEqual(f"on the {sketch['plane']} plane" in texts, plane != "xy")
 
+    def design(self):
+        with open(self.path("d.json"), encoding="utf-8") as file:
+            return json.load(file)
+
+    def test_design_file_holds_the_design_bit_for_bit(self):
+        session = self.session("--design", self.path("d.json"), "--param", "r=2.5",
+                               "--param", "lead=0.1", "--edit-sketch", "tilted",
+                               "--x", "r * cos(t)", "--y", "r * sin(t)", "--z", "lead * t")
+        design = self.design()
+        self.assertEqual(list(design), ["sorvaneDesign", "parameters", "sketches"])
+        self.assertEqual(design["sorvaneDesign"], 1)
+        self.assertEqual(design["parameters"], [{"name": "r", "kind": "user", "value": 2.5},
+                                                {"name": "lead", "kind": "user", "value": 0.1}])
+        [sketch] = design["sketches"]
+        self.assertEqual((sketch["name"], sketch["plane"]), ("Sketch1", "Tilted"))
+        [spline] = sketch["splines"]
+        [created] = session["sketches"][0]["splines"]
+        for key in ("degree", "rational", "periodic", "controlPoints", "knots"):
+            self.assertEqual(spline[key], created[key], key)
+        self.assertTrue(spline["linked"])
+        self.assertEqual(spline["attributes"], created["attributes"])
+        # A later run builds the same design from the file: the sketch on its plane, the spline
+        # where it was; --param changes one parameter's value, which is saved.
+        later = self.session("--design", self.path("d.json"), "--param", "r=3", "--cancel")
+        self.assertEqual(later["parameters"], {"lead": 0.1, "pi": math.pi, "r": 3})
+        [kept] = later["sketches"]
+        self.assertEqual((kept["plane"], kept["new"]), ("Tilted", False))
+        self.assertEqual(kept["transform"], session["sketches"][0]["transform"])
+        self.assertEqual(kept["splines"][0]["worldControlPoints"], created["worldControlPoints"])
+        self.assertEqual(self.design()["parameters"][0], {"name": "r", "kind": "user", "value": 3})
+        self.assertEqual(self.design()["sketches"], design["sketches"])
+
     def test_json_on_standard_output(self):
         run = self.sorvane("--json", "-", *SEGMENT)
         self.assertEqual(json.loads(run.stdout)["status"], "4 spline controls")
