@@ -16,14 +16,17 @@ void previewCommand(const Ptr<CommandEventArgs>& eventArgs) {
   Ptr<Command> command = eventArgs->command();
   if (!command) return;
   Ptr<CommandInputs> inputs = command->commandInputs();
-  if (inputs) updatePreview(inputs, application, curvePreview);
+  if (inputs) updatePreview(inputs, application, curvePreview, curveEdit);
 }
 
 void createCurve(const Ptr<CommandEventArgs>& eventArgs) {
-  createCurveInSketch(eventArgs, application);
+  createCurveInSketch(eventArgs, application, curveEdit);
 }
 
-void endPreview(const Ptr<CommandEventArgs>&) { curvePreview.clear(); }
+void endPreview(const Ptr<CommandEventArgs>&) {
+  curvePreview.clear();
+  curveEdit = CurveEdit{};
+}
 
 }  // namespace
 
@@ -37,5 +40,5 @@ CommandCreatedOnPanelHandler::~CommandCreatedOnPanelHandler() = default;
 
 void CommandCreatedOnPanelHandler::notify(const Ptr<CommandCreatedEventArgs>& eventArgs) {
   defineCommandDialog(eventArgs, executeHandler_.get(), destroyHandler_.get(),
-                      previewHandler_.get(), application, curvePreview);
+                      previewHandler_.get(), application, curvePreview, curveEdit);
 }

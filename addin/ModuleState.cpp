@@ -12,6 +12,7 @@ const std::string panelId = kPanelId;
 const std::string commandId = kCommandId;
 const std::string statusDisplayId = kStatusDisplayId;
 CurvePreview curvePreview;
+CurveEdit curveEdit;
 adsk::core::Ptr<adsk::core::Application> application;
 adsk::core::Ptr<adsk::core::UserInterface> userInterface;
 

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
 /// "SketchPanel": the panel that carries the command's button.
@@ -19,6 +20,8 @@ extern const std::string commandId;
 extern const std::string statusDisplayId;
 /// The one preview; shows nothing between dialogs.
 extern CurvePreview curvePreview;
+/// The formula curve the open dialog edits; empty between dialogs.
+extern CurveEdit curveEdit;
 /// Held from run to stop; empty otherwise.
 extern adsk::core::Ptr<adsk::core::Application> application;
 /// Held from run to stop; empty otherwise.

@@ -16,6 +16,7 @@ namespace {
 // only a button that does nothing.
 bool unregisterCommand() {
   curvePreview.clear();
+  curveEdit = CurveEdit{};
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
   if (!controls) return false;
   Ptr<CommandDefinitions> definitions = userInterface->commandDefinitions();

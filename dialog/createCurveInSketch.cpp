@@ -3,10 +3,17 @@
 #include <Core/CoreAll.h>
 #include <Fusion/FusionAll.h>
 
+#include <string>
+
+#include "curve/CurveDefinition.h"
+#include "curve/CurveRequest.h"
+#include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
+#include "curve/sampleCurve.h"
+#include "curvehost/readDesignParameters.h"
 #include "curvehost/toNurbsCurve.h"
-#include "dialog/sampleDialogCurve.h"
+#include "dialog/readCurveRequest.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
@@ -16,6 +23,18 @@ using hv::f360::sketchInEdit;
 using hv::f360::throwIfNull;
 
 namespace {
+
+constexpr char kNotStoredMessage[] =
+    "The curve was drawn, but its formula could not be stored on it: it cannot be edited or "
+    "follow the design's parameters.";
+constexpr char kNotReplacedMessage[] =
+    "The selected curve could not be replaced: the host refused its new shape. It is unchanged.";
+constexpr char kDefinitionNotUpdatedMessage[] =
+    "The selected curve could not be replaced: its new formula could not be stored. It is "
+    "unchanged.";
+constexpr char kHalfReplacedMessage[] =
+    "The selected curve has its new shape, but its new formula could not be stored and its old "
+    "shape could not be restored: edit it again, or undo.";
 
 // The root XY plane's sketch space is model space: without a sketch in edit the formulas give
 // model coordinates.
@@ -32,31 +51,69 @@ Ptr<Sketch> addSketchOnXYPlane(const Ptr<Application>& application) {
   return sketches->add(planarEntity, nullptr);
 }
 
-void addSpline(const Ptr<Sketch>& sketch, const Ptr<NurbsCurve3D>& curve) {
+Ptr<SketchFixedSpline> addSpline(const Ptr<Sketch>& sketch, const Ptr<NurbsCurve3D>& curve) {
   Ptr<SketchCurves> curves = sketch->sketchCurves();
   throwIfNull(curves);
   Ptr<SketchFixedSplines> splines = curves->sketchFixedSplines();
   throwIfNull(splines);
-  splines->addByNurbsCurve(curve);
+  return splines->addByNurbsCurve(curve);
+}
+
+void tellUser(const Ptr<Application>& application, const std::string& text) {
+  Ptr<UserInterface> ui = application->userInterface();
+  if (ui) ui->messageBox(text);
+}
+
+bool storeDefinition(const Ptr<SketchFixedSpline>& spline, const std::string& definition) {
+  Ptr<Attributes> attributes = spline->attributes();
+  return attributes && attributes->add(kDefinitionGroup, kDefinitionName, definition);
+}
+
+// The old shape with the old definition, or the new shape with the new one: a definition that
+// cannot be written takes the shape back.
+void replaceCurve(const Ptr<Application>& application, const Ptr<SketchFixedSpline>& spline,
+                  const Ptr<NurbsCurve3D>& curve, const std::string& definition) {
+  Ptr<NurbsCurve3D> oldShape = spline->geometry();
+  if (!spline->replaceGeometry(curve)) {
+    tellUser(application, kNotReplacedMessage);
+    return;
+  }
+  if (storeDefinition(spline, definition)) return;
+  const bool restored = oldShape && spline->replaceGeometry(oldShape);
+  tellUser(application, restored ? kDefinitionNotUpdatedMessage : kHalfReplacedMessage);
+}
+
+void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& curve,
+                 const std::string& definition) {
+  Ptr<Sketch> sketch = sketchInEdit(application);
+  if (!sketch) sketch = addSketchOnXYPlane(application);
+  throwIfNull(sketch);
+  Ptr<SketchFixedSpline> spline = addSpline(sketch, curve);
+  // A spline the host refused is, as ever, not reported; one it made carries its formula.
+  if (spline && !storeDefinition(spline, definition)) tellUser(application, kNotStoredMessage);
 }
 
 }  // namespace
 
 void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
-                         const Ptr<Application>& application) {
+                         const Ptr<Application>& application, const CurveEdit& edit) {
   throwIfNull(eventArgs);
   Ptr<Event> event = eventArgs->firingEvent();
   throwIfNull(event);
   Ptr<Command> command = event->sender();
   throwIfNull(command);
-  Ptr<CommandInputs> inputs = command->commandInputs();
-  const SamplePoints samples = sampleDialogCurve(inputs, application);
+  const CurveRequest request = readCurveRequest(command->commandInputs());
+  const ParameterTable parameters = readDesignParameters(application);
+  const SamplePoints samples = sampleCurve(request, parameters);
   Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(samples, kSplineTolerance).curve);
   // The host refuses a spline without a curve; checked before any sketch is made, a refused
   // curve cannot leave an empty new sketch behind.
   throwIfNull(curve);
-  Ptr<Sketch> sketch = sketchInEdit(application);
-  if (!sketch) sketch = addSketchOnXYPlane(application);
-  throwIfNull(sketch);
-  addSpline(sketch, curve);
+  const std::string definition =
+      writeCurveDefinition({request, namedParameters(request, parameters)});
+  if (edit.spline) {
+    replaceCurve(application, edit.spline, curve, definition);
+  } else {
+    addNewCurve(application, curve, definition);
+  }
 }

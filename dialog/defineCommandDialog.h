@@ -5,14 +5,16 @@
 
 #include <Core/CoreAll.h>
 
+#include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
-/// Does nothing when `eventArgs` or its command is null. Otherwise sets the help file
+/// Empties `edit`, then does nothing more when `eventArgs` or its command is null. Otherwise
+/// opens the selected formula curve, if any, into `edit` (openSelectedCurve), sets the help file
 /// "docs/help.html", attaches the three handlers (the host keeps only their addresses; the
 /// caller keeps them alive), and, when the command has an input collection, creates x(t), y(t),
 /// z(t) ("cos(2 * pi * t)", "sin(2 * pi * t)", "t"), the start and end of t (0.0 and 3.0, no
-/// units) and the read-only notification box, then runs updatePreview with `application` and
-/// `preview`.
+/// units) or the selected curve's stored values, and the read-only notification box, then runs
+/// updatePreview with `application`, `preview` and `edit`.
 /// Throws hv::f360::NullObjectError when the command lacks one of its three events (handlers
 /// attached before it stay attached) and whatever updatePreview lets out.
 void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventArgs>& eventArgs,
@@ -20,4 +22,4 @@ void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventAr
                          adsk::core::CommandEventHandler* destroyHandler,
                          adsk::core::CommandEventHandler* previewHandler,
                          const adsk::core::Ptr<adsk::core::Application>& application,
-                         CurvePreview& preview);
+                         CurvePreview& preview, CurveEdit& edit);

@@ -8,7 +8,6 @@
 #include "curve/fitSplineToSamples.h"
 #include "curvehost/toNurbsCurve.h"
 #include "fusionkit/NullObjectError.h"
-#include "fusionkit/sketchInEdit.h"
 #include "fusionkit/sketchTransform.h"
 
 using namespace adsk::core;
@@ -17,12 +16,13 @@ using hv::f360::throwIfNull;
 
 namespace {
 
-// The formulas are in the space of the sketch that OK adds the spline to, while the preview is
-// drawn in model space: its control points go where that sketch will place them. Without a
-// sketch in edit OK makes one on the root XY plane, whose space is model space.
+// The formulas are in the space of the sketch that OK adds the spline to (or replaces it in),
+// while the preview is drawn in model space: its control points go where that sketch will place
+// them. Without such a sketch OK makes one on the root XY plane, whose space is model space.
 std::vector<double> controlCoordinatesInModel(const num::BSplineCurveFit<double>& fit,
-                                              const Ptr<Application>& application) {
-  Ptr<Sketch> sketch = hv::f360::sketchInEdit(application);
+                                              const Ptr<Application>& application,
+                                              const CurveEdit& edit) {
+  Ptr<Sketch> sketch = formulaSketch(application, edit);
   if (!sketch) return fit.ControlCoordinates();
   return AffineMap(hv::f360::sketchTransform(sketch)).mapCoordinates(fit.ControlCoordinates());
 }
@@ -30,11 +30,11 @@ std::vector<double> controlCoordinatesInModel(const num::BSplineCurveFit<double>
 }  // namespace
 
 FitStatus previewCurve(const SamplePoints& samples, const Ptr<Application>& application,
-                       CurvePreview& preview) {
+                       CurvePreview& preview, const CurveEdit& edit) {
   preview.clear();
   if (samples.empty()) return FitStatus{};
   const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(controlCoordinatesInModel(*fit.curve, application),
+  Ptr<NurbsCurve3D> curve = toNurbsCurve(controlCoordinatesInModel(*fit.curve, application, edit),
                                          fit.curve->Basis().KnotVector());
   throwIfNull(curve);
   // No curve has zero control points: a zero is the host failing to answer, not a count to show.

@@ -17,30 +17,34 @@ using hv::f360::throwIfNull;
 namespace {
 
 std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Application>& application,
-                           CurvePreview& preview) {
+                           CurvePreview& preview, const CurveEdit& edit) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   preview.clear();
   const SamplePoints samples = sampleDialogCurve(inputs, application);
   FitStatus status;
-  if (!samples.empty()) status = previewCurve(samples, application, preview);
+  if (!samples.empty()) status = previewCurve(samples, application, preview, edit);
   return statusText(status, kSplineTolerance);
+}
+
+std::string withNote(const std::string& text, const CurveEdit& edit) {
+  return edit.note.empty() ? text : text + "\n" + edit.note;
 }
 
 }  // namespace
 
 void updatePreview(const Ptr<CommandInputs>& inputs, const Ptr<Application>& application,
-                   CurvePreview& preview) {
+                   CurvePreview& preview, const CurveEdit& edit) {
   throwIfNull(inputs);
   Ptr<TextBoxCommandInput> statusDisplay = inputs->itemById(kStatusDisplayId);
   try {
-    const std::string status = computeAndDraw(inputs, application, preview);
+    const std::string status = computeAndDraw(inputs, application, preview, edit);
     throwIfNull(statusDisplay);
-    statusDisplay->text(status);
+    statusDisplay->text(withNote(status, edit));
   } catch (const std::exception& error) {
     throwIfNull(statusDisplay);
     // What was drawn before the failure (a curve whose viewport refresh failed, or an empty
     // group) must not pass for a preview next to the error text.
     preview.clear();
-    statusDisplay->text(error.what());
+    statusDisplay->text(withNote(error.what(), edit));
   }
 }

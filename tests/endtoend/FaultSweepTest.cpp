@@ -270,6 +270,55 @@ void checkUnload(const Outcome& outcome, const Fault& fault) {
   }
 }
 
+// Editing: the spline and its definition as they stood before the move.
+const fsim::NurbsData& editedSpline(const Outcome& outcome) {
+  return outcome.sketches.at(0).splines.at(0);
+}
+const std::string& editedDefinition(const Outcome& outcome) {
+  return outcome.sketches.at(0).splineAttributes.at(0).at(0).value;
+}
+
+HeldReferences heldWhileEditing() {
+  HeldReferences held = heldBetweenEvents(true);
+  held["adsk::fusion::SketchFixedSpline"] = 1;
+  return held;
+}
+
+// Opening on a selected formula curve: its inputs and the edit note with a count, the defaults
+// of a new curve (a selection the host could not tell), or the null-object error; the curve in
+// the design is left as it was.
+void checkOpenOnCurve(const Outcome& outcome, const Fault& fault) {
+  expectOnlyNullObjectErrorsLeftHandlers(outcome);
+  expectHeldWithin(outcome.held, heldWhileEditing());
+  ASSERT_EQ(outcome.sketches.size(), 1u);
+  EXPECT_TRUE(sameCurve(editedSpline(outcome), editedSpline(fault.before)));
+  EXPECT_EQ(editedDefinition(outcome), editedDefinition(fault.before));
+  if (!outcome.status) return;
+  const std::string& status = *outcome.status;
+  EXPECT_TRUE(status.rfind(kUnknownException, 0) == 0 ||
+              status.find(" spline controls") != std::string::npos || fault.is(kStatusUnchanged))
+      << status;
+}
+
+// OK on an edited curve: the same spline, either with its new shape and new definition or with
+// its old shape and old definition, and never a new sketch or spline.
+void checkReplace(const Outcome& outcome, const Fault& fault) {
+  EXPECT_TRUE(outcome.handlerErrors.empty());
+  EXPECT_FALSE(outcome.dialogOpen);
+  EXPECT_EQ(outcome.held, heldBetweenEvents(false));
+  ASSERT_EQ(outcome.sketches.size(), 1u);
+  ASSERT_EQ(outcome.sketches[0].splines.size(), 1u);
+  const bool oldShape = sameCurve(editedSpline(outcome), editedSpline(fault.before));
+  const bool oldDefinition = editedDefinition(outcome) == editedDefinition(fault.before);
+  if (fault.is(kReadAsValues)) {
+    EXPECT_EQ(oldShape, oldDefinition);
+    return;
+  }
+  const bool newShape = sameCurve(editedSpline(outcome), editedSpline(fault.faultFree));
+  const bool newDefinition = editedDefinition(outcome) == editedDefinition(fault.faultFree);
+  EXPECT_TRUE((oldShape && oldDefinition) || (newShape && newDefinition));
+}
+
 struct Scenario {
   const char* name;
   std::function<void(Session&)> setUp;  ///< brings the host, fault-free, to just before the move
@@ -293,6 +342,20 @@ void openDialogInTurnedSketch(Session& session) {
   openDialog(session);
 }
 
+// A helix created with OK, its definition stored, and then selected by the user.
+void createAndSelectFormulaCurve(Session& session) {
+  openDialog(session);
+  session.host.confirm();
+  session.host.selectSpline("Sketch1", 0);
+}
+
+void openDialogOnFormulaCurve(Session& session) {
+  createAndSelectFormulaCurve(session);
+  session.click();
+  ASSERT_TRUE(session.host.dialogOpen());
+  session.host.setInputText(kZFunctionInputId, "0.5 * t");
+}
+
 const Scenario kRun{"run", [](Session&) {}, [](Session& s) { return s.addIn.run("false"); },
                     checkRun};
 const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
@@ -314,6 +377,10 @@ const Scenario kConfirmInSketch{"OK inside a sketch", openDialogInSketch,
 const Scenario kCancel{"Cancel", openDialog, [](Session& s) { return s.host.cancel(), true; },
                        checkCancel};
 const Scenario kStop{"stop", openDialog, [](Session& s) { return s.addIn.stop(""); }, checkStop};
+const Scenario kOpenOnCurve{"open on a selected formula curve", createAndSelectFormulaCurve,
+                            [](Session& s) { return s.click(), true; }, checkOpenOnCurve};
+const Scenario kConfirmReplacing{"OK replacing the edited curve", openDialogOnFormulaCurve,
+                                 [](Session& s) { return s.host.confirm(), true; }, checkReplace};
 const Scenario kUnload{"unload with a preview shown", openDialog,
                        [](Session& s) { return s.addIn.unload(), true; }, checkUnload};
 
@@ -512,5 +579,7 @@ TEST(FaultSweep, ConfirmInsideSketch) { sweep(kConfirmInSketch); }
 TEST(FaultSweep, Cancel) { sweep(kCancel); }
 TEST(FaultSweep, Stop) { sweep(kStop); }
 TEST(FaultSweep, UnloadWithPreviewShown) { sweep(kUnload); }
+TEST(FaultSweep, OpenOnASelectedFormulaCurve) { sweep(kOpenOnCurve); }
+TEST(FaultSweep, ConfirmReplacingTheEditedCurve) { sweep(kConfirmReplacing); }
 
 }  // namespace

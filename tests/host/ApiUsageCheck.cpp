@@ -156,9 +156,50 @@ void designLike() {
   (void)spline;
 }
 
+// Editing a formula curve and following the design's parameters.
+class TerminatedLike : public ApplicationCommandEventHandler {
+ public:
+  void notify(const Ptr<ApplicationCommandEventArgs>& eventArgs) override {
+    const bool completed = eventArgs->terminationReason() == CompletedTerminationReason;
+    const std::string id = eventArgs->commandId();
+    (void)completed;
+    (void)id;
+  }
+};
+
+void editLike() {
+  static TerminatedLike terminatedLike;
+  TerminatedLike* handler = &terminatedLike;
+  Ptr<Application> app = Application::get();
+  Ptr<UserInterface> ui = app->userInterface();
+  Ptr<ApplicationCommandEvent> terminated = ui->commandTerminated();
+  terminated->add(handler);
+  terminated->remove(handler);
+  Ptr<Selections> selections = ui->activeSelections();
+  if (selections->count() != 1) return;
+  Ptr<Selection> selection = selections->item(0);
+  Ptr<SketchFixedSpline> spline = selection->entity();
+  if (!spline || !spline->isLinked()) return;
+  Ptr<Attributes> attributes = spline->attributes();
+  Ptr<Attribute> attribute = attributes->itemByName("Vintrel", "formulaCurve");
+  const std::string value = attribute->value();
+  attributes->add("Vintrel", "formulaCurve", value);
+  Ptr<Sketch> sketch = spline->parentSketch();
+  Ptr<NurbsCurve3D> shape = spline->geometry();
+  spline->replaceGeometry(shape);
+  Ptr<Design> design = app->activeProduct();
+  std::vector<Ptr<Attribute>> found = design->findAttributes("Vintrel", "formulaCurve");
+  Ptr<SketchFixedSpline> parent = found.at(0)->parent();
+  Ptr<Parameter> parameter = design->allParameters()->itemByName("r");
+  (void)sketch;
+  (void)parent;
+  (void)parameter;
+}
+
 }  // namespace
 
 // Keeps the functions above from being discarded as unused (not const: a const global would
 // have internal linkage and be unused itself).
 bool (*vintrelApiUsageRun)(const char*) = runLike;
 void (*vintrelApiUsageDesign)() = designLike;
+void (*vintrelApiUsageEdit)() = editLike;

@@ -1,0 +1,197 @@
+// Formula curves stay editable: OK stores the definition on the spline, clicking Sorvane with
+// that spline selected reopens it, and OK replaces the same spline, never half-way.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "AddInTest.h"
+#include "curve/CurveDefinition.h"
+#include "dialog/CurveEdit.h"
+
+namespace {
+
+constexpr char kEditNote[] = "Editing the selected formula curve: OK replaces it.";
+
+class EditCurve : public AddInTest {
+ protected:
+  /// A spring of radius r and pitch 2, one turn, created with OK; its sketch's name.
+  std::string createSpring(fsim::SketchPlane plane = fsim::SketchPlane::XY) {
+    host.addUserParameter("r", 5.0);
+    host.addUserParameter("unused", 7.0);
+    const std::string sketch = host.addSketch(plane);
+    host.editSketch(sketch);
+    startAndOpenDialog();
+    host.setInputText(kXFunctionInputId, "r * cos(2 * pi * t)");
+    host.setInputText(kYFunctionInputId, "r * sin(2 * pi * t)");
+    host.setInputText(kZFunctionInputId, "2 * t");
+    host.setInputValue(kMaxTValueInputId, 1.0);
+    host.confirm();
+    host.finishSketchEdit();
+    return sketch;
+  }
+  fsim::SketchInfo sketch(std::size_t index = 0) const { return host.sketches().at(index); }
+  std::string storedDefinition() const {
+    const std::vector<fsim::AttributeInfo> attributes = sketch().splineAttributes.at(0);
+    for (const auto& a : attributes) {
+      if (a.group == kDefinitionGroup && a.name == kDefinitionName) return a.value;
+    }
+    return "";
+  }
+  std::string inputText(const std::string& id) const {
+    for (const auto& input : host.inputs()) {
+      if (input.id == id) return input.text;
+    }
+    return "";
+  }
+  HeldReferences heldWhileEditing() const {
+    HeldReferences held = heldBetweenEvents(true);
+    held["adsk::fusion::SketchFixedSpline"] = 1;
+    return held;
+  }
+};
+
+TEST_F(EditCurve, OkStoresTheDefinitionWithTheNamedParameters) {
+  createSpring();
+  const CurveDefinition stored = readCurveDefinition(storedDefinition());
+  EXPECT_EQ(stored.request.xExpression, "r * cos(2 * pi * t)");
+  EXPECT_EQ(stored.request.zExpression, "2 * t");
+  EXPECT_EQ(stored.request.tStart, 0.0);
+  EXPECT_EQ(stored.request.tEnd, 1.0);
+  EXPECT_EQ(stored.parameters, (ParameterTable{{"r", 5.0}}));  // "unused" is not named
+}
+
+TEST_F(EditCurve, SelectingTheCurveReopensItAndOkReplacesTheSameSpline) {
+  const std::string name = createSpring();
+  const fsim::NurbsData before = sketch().splines.at(0);
+  host.selectSpline(name, 0);
+  click();
+  EXPECT_EQ(inputText(kXFunctionInputId), "r * cos(2 * pi * t)");
+  EXPECT_EQ(inputText(kMaxTValueInputId), "1");
+  EXPECT_NE(status().find(kEditNote), std::string::npos) << status();
+  EXPECT_NE(status().find(" spline controls"), std::string::npos) << status();
+  EXPECT_EQ(held(), heldWhileEditing());
+
+  host.setInputText(kZFunctionInputId, "4 * t");
+  host.confirm();
+  ASSERT_EQ(host.sketches().size(), 1u);
+  ASSERT_EQ(sketch().splines.size(), 1u);
+  const fsim::NurbsData after = sketch().splines[0];
+  EXPECT_EQ(after.controlPoints.back()[2], 4.0);  // z(1) = 4, the end control is the end sample
+  EXPECT_NE(after.controlPoints, before.controlPoints);
+  EXPECT_EQ(readCurveDefinition(storedDefinition()).request.zExpression, "4 * t");
+  EXPECT_EQ(held(), heldBetweenEvents(false));
+  EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+TEST_F(EditCurve, CancelLeavesTheCurveAsItWas) {
+  const std::string name = createSpring();
+  const fsim::SketchInfo before = sketch();
+  host.selectSpline(name, 0);
+  click();
+  host.setInputText(kZFunctionInputId, "4 * t");
+  host.cancel();
+  EXPECT_EQ(sketch().splines.at(0).controlPoints, before.splines.at(0).controlPoints);
+  EXPECT_EQ(storedDefinition(), before.splineAttributes.at(0).at(0).value);
+  EXPECT_EQ(held(), heldBetweenEvents(false));
+}
+
+// The formulas are in the spline's own sketch: the preview lies where the replaced spline does.
+TEST_F(EditCurve, ACurveOnAnotherPlaneIsPreviewedWhereItLands) {
+  const std::string name = createSpring(fsim::SketchPlane::Tilted);
+  host.selectSpline(name, 0);
+  click();
+  host.setInputText(kZFunctionInputId, "4 * t");
+  const fsim::NurbsData previewed = previewGroups().at(0).curves.at(0).curve;
+  host.confirm();
+  const fsim::NurbsData world = sketch().worldSplines.at(0);
+  ASSERT_EQ(previewed.controlPoints.size(), world.controlPoints.size());
+  for (std::size_t i = 0; i < world.controlPoints.size(); ++i) {
+    for (int c = 0; c < 3; ++c) {
+      EXPECT_NEAR(previewed.controlPoints[i][c], world.controlPoints[i][c], 1e-9) << i;
+    }
+  }
+}
+
+TEST_F(EditCurve, AnythingElseSelectedOpensANewCurve) {
+  const std::string name = createSpring();
+  host.addSpline(name, {1, false, false, {{0, 0, 0}, {1, 0, 0}}, {0, 0, 1, 1}});  // not ours
+  const std::vector<std::function<void()>> selections = {
+      [&] { host.clearSelection(); },
+      [&] { host.selectSketch(name); },
+      [&] { host.selectSpline(name, 1); },
+      [&] {
+        host.breakSplineLink(name, 0);  // a broken link is no longer ours to edit
+        host.selectSpline(name, 0);
+      },
+  };
+  for (const auto& select : selections) {
+    select();
+    click();
+    EXPECT_EQ(inputText(kXFunctionInputId), kDefaultXFunction);
+    EXPECT_EQ(status(), "32 spline controls");
+    host.confirm();
+  }
+  EXPECT_EQ(host.sketches().size(), 1u + selections.size());  // each OK drew a new curve
+}
+
+TEST_F(EditCurve, ADamagedDefinitionOpensTheDefaultsAndSaysWhy) {
+  const std::string name = createSpring();
+  struct Case {
+    std::string value, reason;
+  };
+  const std::vector<Case> cases = {
+      {"not json", "not JSON"},
+      {R"({"format":7})", "format 7 is unknown"},
+      {R"({"format":1,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})", "missing \"x\""},
+      {R"({"format":1,"x":[],"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})",
+       "\"x\" is not a text"},
+  };
+  for (const Case& c : cases) {
+    host.setSplineAttribute(name, 0, {kDefinitionGroup, kDefinitionName, c.value});
+    const fsim::NurbsData before = sketch().splines.at(0);
+    host.selectSpline(name, 0);
+    click();
+    EXPECT_EQ(inputText(kXFunctionInputId), kDefaultXFunction);
+    EXPECT_NE(status().find("The selected curve's formula cannot be read: " + c.reason +
+                            ". Pressing OK draws a new curve."),
+              std::string::npos)
+        << status();
+    host.cancel();
+    EXPECT_EQ(sketch().splines.at(0).controlPoints, before.controlPoints);
+    EXPECT_EQ(storedDefinition(), c.value);
+  }
+}
+
+// Expressions that no longer parse open as stored and say what is wrong, as any typing error.
+TEST_F(EditCurve, AStoredFormulaThatNoLongerWorksShowsItsError) {
+  const std::string name = createSpring();
+  host.deleteParameter("r");
+  host.selectSpline(name, 0);
+  click();
+  EXPECT_EQ(status().rfind("x(t): ", 0), 0u) << status();
+  EXPECT_NE(status().find(kEditNote), std::string::npos);
+  EXPECT_TRUE(previewGroups().empty());
+  host.cancel();
+}
+
+TEST_F(EditCurve, ARefusedReplacementKeepsTheOldShapeAndDefinition) {
+  for (const char* refused : {"SketchFixedSpline.replaceGeometry", "Attributes.add"}) {
+    const std::string name = createSpring();
+    const fsim::SketchInfo before = sketch(host.sketches().size() - 1);
+    host.selectSpline(name, 0);
+    click();
+    host.setInputText(kZFunctionInputId, "4 * t");
+    host.failOperation(refused, fsim::FaultMode::Always);
+    host.confirm();
+    host.clearFaults();
+    const fsim::SketchInfo after = sketch(host.sketches().size() - 1);
+    EXPECT_EQ(after.splines.at(0).controlPoints, before.splines.at(0).controlPoints) << refused;
+    EXPECT_EQ(after.splineAttributes.at(0).at(0).value, before.splineAttributes.at(0).at(0).value)
+        << refused;
+    ASSERT_FALSE(host.messageBoxes().empty()) << refused;
+    EXPECT_NE(host.messageBoxes().back().text.find("It is unchanged."), std::string::npos)
+        << host.messageBoxes().back().text;
+  }
+}
+
+}  // namespace
