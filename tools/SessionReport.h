@@ -80,7 +80,9 @@ struct SessionReport {
   /// The names and values the expressions could use ("pi" and the design's parameters), in
   /// ascending byte-wise name order.
   std::vector<std::pair<std::string, double>> parameters;
-  std::string status;  ///< the dialog's status text just before OK or Cancel
+  /// The dialog's status text just before OK or Cancel; a note about the curve the dialog edits
+  /// may follow on a line of its own.
+  std::string status;
   bool statusIsError = false;
   std::vector<PreviewGroup> preview;   ///< custom graphics just before OK or Cancel
   std::vector<SketchRecord> sketches;  ///< the design's sketches after the dialog closed

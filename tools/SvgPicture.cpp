@@ -418,9 +418,13 @@ double drawCaption(std::ostream& svg, const SessionReport& report, double top) {
     y += kCaptionLine;
   }
   const char* const colour = report.statusIsError ? kErrorColour : kTextColour;
-  for (const std::string& line : wrapped("status: " + report.status, kWrapColumns)) {
-    drawText(svg, kMargin + 4, y, line, "font-size=\"14\" font-weight=\"bold\"", colour);
-    y += kCaptionLine;
+  // The status, then the dialog's note about the curve it edits, each on lines of its own.
+  std::istringstream status("status: " + report.status);
+  for (std::string paragraph; std::getline(status, paragraph);) {
+    for (const std::string& line : wrapped(paragraph, kWrapColumns)) {
+      drawText(svg, kMargin + 4, y, line, "font-size=\"14\" font-weight=\"bold\"", colour);
+      y += kCaptionLine;
+    }
   }
   drawText(svg, kWidth - kMargin - 4, y - kCaptionLine,
            report.statusIsError ? "" : "lengths in model units",

@@ -227,6 +227,50 @@ TEST(Sorvane, SelectMustNameASplineOfTheDesign) {
   std::remove(path.c_str());
 }
 
+// The README's spring: radius r = 5, pitch 2, five turns.
+const std::vector<std::string> kSpring = {"--param", "r=5",
+                                          "--param", "pitch=2",
+                                          "--x",     "r * cos(2 * pi * t)",
+                                          "--y",     "r * sin(2 * pi * t)",
+                                          "--z",     "pitch * t",
+                                          "--t-end", "5"};
+
+bool endsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST(Sorvane, SelectedCurveIsReplacedInPlace) {
+  for (const auto& [plane, name] : {std::pair{"xy", "XY"}, {"xz", "XZ"}, {"tilted", "Tilted"}}) {
+    const std::string path = scratchPath(std::string("edit_") + plane + ".json");
+    std::remove(path.c_str());
+    ASSERT_EQ(sorvane(with(kSpring, {"--design", path, "--edit-sketch", plane})).status, 0);
+    const std::string created = contents(path);
+    // Only z is typed: the dialog starts from the stored x, y and t range, so the count stays.
+    const Outcome edit = sorvane({"--design", path, "--select", "Sketch1:1", "--z", "4 * t"});
+    EXPECT_EQ(edit.status, 0) << edit.err;
+    EXPECT_EQ(edit.out.rfind("64 spline controls\n", 0), 0u) << edit.out;
+    EXPECT_TRUE(endsWith(edit.out, std::string("\nSketch1:1 replaced (") + name +
+                                       " plane): spline of degree 3, 64 control points\n"))
+        << edit.out;
+    EXPECT_EQ(edit.err, "");
+    const std::string edited = contents(path);
+    EXPECT_NE(edited, created);
+    EXPECT_NE(edited.find(R"(\"z\":\"4 * t\")"), std::string::npos) << edited;
+    EXPECT_EQ(edited.find("Sketch2"), std::string::npos);  // no new sketch
+    // Cancel leaves the curve as it was; OK on its own inputs leaves it too, and says so.
+    const Outcome cancel = sorvane({"--design", path, "--select", "Sketch1:1", "--cancel"});
+    EXPECT_EQ(cancel.status, 0) << cancel.err;
+    EXPECT_TRUE(endsWith(cancel.out, "\ncancelled: nothing created\n")) << cancel.out;
+    const Outcome again = sorvane({"--design", path, "--select", "Sketch1:1"});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_TRUE(endsWith(again.out, std::string("\nSketch1:1 unchanged (") + name +
+                                        " plane): spline of degree 3, 64 control points\n"))
+        << again.out;
+    EXPECT_EQ(contents(path), edited);
+    std::remove(path.c_str());
+  }
+}
+
 TEST(Sorvane, HelpExitsZero) {
   const Outcome run = sorvane({"--help"});
   EXPECT_EQ(run.status, 0);

@@ -28,6 +28,14 @@ TEST(SvgPicture, DrawsFourViewsWithCurveAxesAndScaleBars) {
   EXPECT_NE(svg.find("parameters r = 2.5"), std::string::npos);  // pi unchanged: not listed
 }
 
+TEST(SvgPicture, NoteAfterTheStatusGetsALineOfItsOwn) {
+  SessionReport report = testing::segmentSession();
+  report.status = "4 spline controls\nEditing the selected formula curve: OK replaces it.";
+  const std::string svg = drawSvgPicture(report);
+  EXPECT_NE(svg.find(">status: 4 spline controls<"), std::string::npos);
+  EXPECT_NE(svg.find(">Editing the selected formula curve: OK replaces it.<"), std::string::npos);
+}
+
 TEST(SvgPicture, ShowsTheMessageInsteadOfACurve) {
   const std::string svg = drawSvgPicture(testing::errorSession());
   EXPECT_EQ(svg.find("<polyline"), std::string::npos);

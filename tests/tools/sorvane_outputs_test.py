@@ -189,6 +189,67 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(self.design()["parameters"][0], {"name": "r", "kind": "user", "value": 3})
         self.assertEqual(self.design()["sketches"], design["sketches"])
 
+    SPRING = ["--param", "r=5", "--param", "pitch=2", "--x", "r * cos(2 * pi * t)",
+              "--y", "r * sin(2 * pi * t)", "--z", "pitch * t", "--t-end", "5"]
+
+    def save_design(self, design):
+        with open(self.path("d.json"), "w", encoding="utf-8") as file:
+            json.dump(design, file)
+
+    def definition(self, spline):
+        [attribute] = spline["attributes"]
+        self.assertEqual(attribute["group"], "Vintrel")
+        return json.loads(attribute["value"])
+
+    def test_create_then_edit_replaces_the_spline_and_its_definition(self):
+        created = self.session("--design", self.path("d.json"), *self.SPRING)
+        [before] = created["sketches"][0]["splines"]
+        self.assertEqual(self.definition(before)["z"], "pitch * t")
+        edited = self.session("--design", self.path("d.json"), "--select", "Sketch1:1",
+                              "--z", "4 * t", "--dxf", self.path("e.dxf"))
+        # The dialog started from the stored inputs: only z was typed.
+        self.assertEqual(edited["inputs"], {"x": "r * cos(2 * pi * t)", "y": "r * sin(2 * pi * t)",
+                                            "z": "4 * t", "tStart": 0, "tEnd": 5})
+        [sketch] = edited["sketches"]
+        self.assertFalse(sketch["new"])
+        [after] = sketch["splines"]
+        self.assertEqual(len(after["controlPoints"]), len(before["controlPoints"]))
+        self.assertNotEqual(after["controlPoints"], before["controlPoints"])
+        # Both springs start at (r, 0, 0); five turns end 5 pitch high: 10 before, 20 after.
+        for spline, top in ((before, 10), (after, 20)):
+            for got, want in zip(spline["controlPoints"][0] + spline["controlPoints"][-1],
+                                 [5, 0, 0, 5, 0, top]):
+                self.assertAlmostEqual(got, want, places=9)
+        definition = self.definition(after)
+        self.assertEqual((definition["x"], definition["z"]), ("r * cos(2 * pi * t)", "4 * t"))
+        [spline] = self.design()["sketches"][0]["splines"]
+        self.assertEqual(spline["controlPoints"], after["controlPoints"])
+        self.assertEqual(spline["attributes"], after["attributes"])
+        [entity] = ezdxf.readfile(self.path("e.dxf")).modelspace()
+        self.assertEqual([list(p) for p in entity.control_points], after["controlPoints"])
+
+    def test_selected_curve_that_is_not_editable_is_left_alone(self):
+        self.sorvane("--design", self.path("d.json"), *self.SPRING)
+        design = self.design()
+        unlinked = json.loads(json.dumps(design))
+        unlinked["sketches"][0]["splines"][0]["linked"] = False
+        damaged = json.loads(json.dumps(design))
+        damaged["sketches"][0]["splines"][0]["attributes"][0]["value"] = "{"
+        for changed, note in ((unlinked, None), (damaged, "formula cannot be read")):
+            with self.subTest(note=note):
+                self.save_design(changed)
+                data = self.session("--design", self.path("d.json"), "--select", "Sketch1:1",
+                                    "--param", "pitch=2", *self.SPRING[4:])
+                status = data["status"].split("\n")
+                self.assertEqual(status[0], "64 spline controls")
+                if note:
+                    self.assertIn(note, status[1])
+                else:
+                    self.assertEqual(len(status), 1)
+                # OK drew a new curve in a new sketch; the selected one is as it was.
+                self.assertEqual([s["new"] for s in data["sketches"]], [False, True])
+                self.assertEqual(self.design()["sketches"][0], changed["sketches"][0])
+
     def test_json_on_standard_output(self):
         run = self.sorvane("--json", "-", *SEGMENT)
         self.assertEqual(json.loads(run.stdout)["status"], "4 spline controls")
