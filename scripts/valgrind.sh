@@ -23,6 +23,8 @@ runs=(
   "--json $scratch/helix.json --svg $scratch/helix.svg --dxf $scratch/helix.dxf"
   "--x cos(3*t)*(2+cos(2*t)) --y sin(3*t)*(2+cos(2*t)) --z sin(4*t) --t-end 6.283 --edit-sketch tilted"
   "--x r*t --param r=2 --cancel"
+  "--design $scratch/spring.json --param r=5 --x r*cos(t) --y r*sin(t) --edit-sketch xz"
+  "--design $scratch/spring.json --select Sketch1:1 --z 2*t --svg $scratch/edited.svg"
 )
 for args in "${runs[@]}"; do
   echo "memcheck: sorvane $args"
