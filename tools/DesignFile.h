@@ -53,13 +53,14 @@ class DesignFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-/// The design in `text`, checked throughout. Throws DesignFileError when the text is not JSON,
-/// has no or another format number, lacks a member or has one of the wrong type, or holds a design
-/// the host cannot have: a parameter name that is empty or given twice, a sketch not named
-/// Sketch1, Sketch2, ... in order, an unknown plane, a number that is not finite, a spline whose
-/// degree is below 1, whose control points are fewer than degree + 1 or not three numbers each,
-/// whose knot count is not control points + degree + 1 or whose knots decrease, an attribute
-/// given twice (same group and name) on a spline. Members the format does not know are ignored.
+/// The design in `text`, checked throughout. Throws DesignFileError when the text is not JSON
+/// (a number beyond a double's range included), has no or another format number, lacks a member
+/// or has one of the wrong type, or holds a design the host cannot have: a parameter name that is
+/// empty or given twice, a sketch not named Sketch1, Sketch2, ... in order, an unknown plane, a
+/// spline whose degree is below 1, whose control points are fewer than degree + 1 or not three
+/// numbers each, whose knot count is not control points + degree + 1 or whose knots decrease, an
+/// attribute given twice (same group and name) on a spline. Members the format does not know are
+/// ignored.
 DesignFile readDesignFile(std::string_view text);
 
 /// What --param does to a loaded design: each value replaces that of the design's parameter of the

@@ -109,6 +109,9 @@ TEST(DesignFile, DamagedTextsAreRefusedWithTheirPlace) {
       {"", "not JSON: "},
       {"{\"sorvaneDesign\": 1,", "not JSON: "},
       {"\xFF", "not JSON: "},
+      // JSON allows 1e400; a double does not hold it, and nlohmann/json refuses to read it.
+      {R"({"sorvaneDesign": 1, "parameters": [{"value": 1e400}]})",
+       "not JSON: number overflow parsing '1e400'"},
       {"null", "not a sorvane design (no \"sorvaneDesign\" format number)"},
       {"[1, 2]", "not a sorvane design (no \"sorvaneDesign\" format number)"},
       {R"({"inputs": {}, "sketches": []})",
@@ -212,20 +215,6 @@ TEST(DesignFile, ParametersGivenOverrideOrAreAdded) {
     EXPECT_EQ(design.parameters[i].kind, kind) << name;
     EXPECT_EQ(design.parameters[i].value, value) << name;
     EXPECT_EQ(design.parameters[i].text, "") << name;
-  }
-}
-
-TEST(DesignFile, NumbersBeyondADoubleAreRefused) {
-  // JSON allows 1e400; a double does not hold it, and nlohmann/json refuses to read it.
-  Json file = validFile();
-  file["sketches"][0]["splines"][0]["knots"][7] = "huge";
-  std::string text = file.dump();
-  text.replace(text.find("\"huge\""), 6, "1e400");
-  try {
-    readDesignFile(text);
-    FAIL();
-  } catch (const DesignFileError& error) {
-    EXPECT_EQ(std::string(error.what()), "not JSON: number overflow parsing '1e400'");
   }
 }
 
