@@ -68,6 +68,20 @@ void tell(const Ptr<Application>& application, const std::vector<std::string>& f
 
 }  // namespace
 
+const std::optional<CurveDefinition>& ParameterFollower::definitionOf(const std::string& text) {
+  constexpr std::size_t kMostRemembered = 4096;
+  const auto found = definitions_.find(text);
+  if (found != definitions_.end()) return found->second;
+  if (definitions_.size() >= kMostRemembered) definitions_.clear();
+  std::optional<CurveDefinition> definition;
+  try {
+    definition = readCurveDefinition(text);
+  } catch (const CurveDefinitionError&) {
+    // The edit command is where a damaged definition is explained.
+  }
+  return definitions_.emplace(text, std::move(definition)).first->second;
+}
+
 FollowReport ParameterFollower::check(const Ptr<Application>& application) {
   FollowReport report;
   std::map<std::string, std::string> failures;
@@ -83,13 +97,8 @@ FollowReport ParameterFollower::check(const Ptr<Application>& application) {
     for (const Ptr<Attribute>& attribute : attributes) {
       if (!attribute) continue;
       const std::string text = attribute->value();
-      std::optional<CurveDefinition> definition;
-      try {
-        definition = readCurveDefinition(text);
-      } catch (const CurveDefinitionError&) {
-        continue;  // the edit command is where a damaged definition is explained
-      }
-      if (!parametersChanged(definition->parameters, current)) continue;
+      const std::optional<CurveDefinition> definition = definitionOf(text);
+      if (!definition || !parametersChanged(definition->parameters, current)) continue;
       Ptr<SketchFixedSpline> spline = attribute->parent();
       if (!spline || !spline->isLinked()) continue;
       const std::string sketch = sketchName(spline);

@@ -7,8 +7,12 @@
 #include <Core/CoreAll.h>
 
 #include <map>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "curve/CurveDefinition.h"
 
 /// One curve the check refitted.
 struct FollowedCurve {
@@ -41,6 +45,11 @@ class ParameterFollower {
   FollowReport check(const adsk::core::Ptr<adsk::core::Application>& application);
 
  private:
+  // The definition a stored text holds (none: it cannot be read). The check runs after every
+  // command, so each text is parsed once, not every time.
+  const std::optional<CurveDefinition>& definitionOf(const std::string& text);
+
   // Failure key (sketch name and definition) -> the message told.
   std::map<std::string, std::string> told_;
+  std::unordered_map<std::string, std::optional<CurveDefinition>> definitions_;
 };
