@@ -5,6 +5,7 @@
 #include "addin/ModuleState.h"
 
 #include "addin/CommandCreatedOnPanelHandler.h"
+#include "addin/CommandTerminatedHandler.h"
 #include "dialog/CommandTexts.h"
 #include "numerics/ReportRegistry.h"
 
@@ -13,10 +14,12 @@ const std::string commandId = kCommandId;
 const std::string statusDisplayId = kStatusDisplayId;
 CurvePreview curvePreview;
 CurveEdit curveEdit;
+ParameterFollower parameterFollower;
 adsk::core::Ptr<adsk::core::Application> application;
 adsk::core::Ptr<adsk::core::UserInterface> userInterface;
 
 CommandCreatedOnPanelHandler commandCreatedHandler;
+CommandTerminatedHandler commandTerminatedHandler;
 
 namespace {
 

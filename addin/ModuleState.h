@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dialog/CurveEdit.h"
+#include "dialog/ParameterFollower.h"
 #include "graphics/CurvePreview.h"
 
 /// "SketchPanel": the panel that carries the command's button.
@@ -22,6 +23,8 @@ extern const std::string statusDisplayId;
 extern CurvePreview curvePreview;
 /// The formula curve the open dialog edits; empty between dialogs.
 extern CurveEdit curveEdit;
+/// What the formula curves' check has told the user; kept while the library is loaded.
+extern ParameterFollower parameterFollower;
 /// Held from run to stop; empty otherwise.
 extern adsk::core::Ptr<adsk::core::Application> application;
 /// Held from run to stop; empty otherwise.

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "addin/CommandCreatedOnPanelHandler.h"
+#include "addin/CommandTerminatedHandler.h"
 #include "addin/EntryPoints.h"
 #include "addin/ModuleState.h"
 #include "addin/sketchPanelControls.h"
@@ -50,6 +51,7 @@ void registerCommand(const char* context) {
   Ptr<CommandCreatedEvent> commandCreated = definition->commandCreated();
   throwIfNull(commandCreated);
   commandCreated->add(&commandCreatedHandler);
+  commandTerminatedHandler.attachTo(userInterface);
   Ptr<CommandControl> control = controls->addCommand(definition, "", true);
   throwIfNull(control);
   // Promoted, the button shows in the panel itself, as the start-up message says, and not only

@@ -1,5 +1,6 @@
 #include <exception>
 
+#include "addin/CommandTerminatedHandler.h"
 #include "addin/EntryPoints.h"
 #include "addin/ModuleState.h"
 #include "addin/sketchPanelControls.h"
@@ -9,14 +10,15 @@ using namespace adsk::core;
 
 namespace {
 
-// False when the panel cannot be found or the host refuses to delete the control or the
-// definition: the host objects then stay held, so that a later stop can remove what is left. A
-// refused control does not keep the definition: a definition left behind after the library is
-// unloaded would keep the address of its command-created handler, while a control left behind is
-// only a button that does nothing.
+// False when the panel cannot be found, the host refuses to detach the parameter follower or to
+// delete the control or the definition: the host objects then stay held, so that a later stop can
+// remove what is left. A refused control does not keep the definition: a definition left behind
+// after the library is unloaded would keep the address of its command-created handler, while a
+// control left behind is only a button that does nothing.
 bool unregisterCommand() {
   curvePreview.clear();
   curveEdit = CurveEdit{};
+  const bool followerDetached = commandTerminatedHandler.detachFrom(userInterface);
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
   if (!controls) return false;
   Ptr<CommandDefinitions> definitions = userInterface->commandDefinitions();
@@ -25,7 +27,7 @@ bool unregisterCommand() {
   Ptr<CommandDefinition> definition = definitions->itemById(commandId);
   const bool controlDeleted = !control || control->deleteMe();
   const bool definitionDeleted = !definition || definition->deleteMe();
-  if (!controlDeleted || !definitionDeleted) return false;
+  if (!followerDetached || !controlDeleted || !definitionDeleted) return false;
   userInterface = nullptr;
   return true;
 }

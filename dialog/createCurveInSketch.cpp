@@ -14,6 +14,7 @@
 #include "curvehost/readDesignParameters.h"
 #include "curvehost/toNurbsCurve.h"
 #include "dialog/readCurveRequest.h"
+#include "dialog/replaceFormulaCurve.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
@@ -28,10 +29,8 @@ constexpr char kNotStoredMessage[] =
     "The curve was drawn, but its formula could not be stored on it: it cannot be edited or "
     "follow the design's parameters.";
 constexpr char kNotReplacedMessage[] =
-    "The selected curve could not be replaced: the host refused its new shape. It is unchanged.";
-constexpr char kDefinitionNotUpdatedMessage[] =
-    "The selected curve could not be replaced: its new formula could not be stored. It is "
-    "unchanged.";
+    "The selected curve could not be replaced: the host refused its new shape or its new formula. "
+    "It is unchanged.";
 constexpr char kHalfReplacedMessage[] =
     "The selected curve has its new shape, but its new formula could not be stored and its old "
     "shape could not be restored: edit it again, or undo.";
@@ -64,23 +63,18 @@ void tellUser(const Ptr<Application>& application, const std::string& text) {
   if (ui) ui->messageBox(text);
 }
 
-bool storeDefinition(const Ptr<SketchFixedSpline>& spline, const std::string& definition) {
-  Ptr<Attributes> attributes = spline->attributes();
-  return attributes && attributes->add(kDefinitionGroup, kDefinitionName, definition);
-}
-
-// The old shape with the old definition, or the new shape with the new one: a definition that
-// cannot be written takes the shape back.
 void replaceCurve(const Ptr<Application>& application, const Ptr<SketchFixedSpline>& spline,
                   const Ptr<NurbsCurve3D>& curve, const std::string& definition) {
-  Ptr<NurbsCurve3D> oldShape = spline->geometry();
-  if (!spline->replaceGeometry(curve)) {
-    tellUser(application, kNotReplacedMessage);
-    return;
+  switch (replaceFormulaCurve(spline, curve, definition)) {
+    case Replacement::Done:
+      return;
+    case Replacement::Unchanged:
+      tellUser(application, kNotReplacedMessage);
+      return;
+    case Replacement::HalfReplaced:
+      tellUser(application, kHalfReplacedMessage);
+      return;
   }
-  if (storeDefinition(spline, definition)) return;
-  const bool restored = oldShape && spline->replaceGeometry(oldShape);
-  tellUser(application, restored ? kDefinitionNotUpdatedMessage : kHalfReplacedMessage);
 }
 
 void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& curve,
@@ -90,7 +84,9 @@ void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& c
   throwIfNull(sketch);
   Ptr<SketchFixedSpline> spline = addSpline(sketch, curve);
   // A spline the host refused is, as ever, not reported; one it made carries its formula.
-  if (spline && !storeDefinition(spline, definition)) tellUser(application, kNotStoredMessage);
+  if (spline && !storeCurveDefinition(spline, definition)) {
+    tellUser(application, kNotStoredMessage);
+  }
 }
 
 }  // namespace

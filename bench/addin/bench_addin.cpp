@@ -78,6 +78,76 @@ void BM_InputChangeToStatus(benchmark::State& state) {
 }
 BENCHMARK(BM_InputChangeToStatus)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// Opening the dialog, from the click to the first status, and closing it again: on nothing
+// selected (a new curve with the default helix) and on a selected formula curve holding the same
+// helix, whose definition is read and whose sketch's transform maps the preview.
+void BM_OpenDialog(benchmark::State& state) {
+  const bool onSelectedCurve = state.range(0) == 1;
+  fsim::HostSession host;
+  fsim::AddInLibrary addIn(VINTREL_ADDIN_PATH);
+  addIn.run("");
+  host.click(kWorkspaceId, kPanelId, kCommandId);
+  host.confirm();  // Sketch1 holds the default helix with its definition
+  std::string status;
+  for (auto _ : state) {
+    if (onSelectedCurve) host.selectSpline("Sketch1", 0);
+    host.click(kWorkspaceId, kPanelId, kCommandId);
+    status = host.textBoxText(kStatusDisplayId);
+    benchmark::DoNotOptimize(status.data());
+    host.cancel();
+  }
+  addIn.stop("");
+  state.SetLabel(onSelectedCurve ? "on a selected formula curve" : "new curve");
+}
+BENCHMARK(BM_OpenDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+constexpr int kFollowedCurves = 200;
+constexpr int kCurvesOnA = 20;
+
+// 200 formula curves as a design file would hold them: the first 20 name the parameter "a", the
+// others "b"; each is a helix of radius a or b.
+void addFormulaCurves(fsim::HostSession& host) {
+  host.addUserParameter("a", 1.0);
+  host.addUserParameter("b", 2.0);
+  const std::string sketch = host.addSketch(fsim::SketchPlane::XY);
+  const fsim::NurbsData shape{1, false, false, {{0, 0, 0}, {1, 0, 0}}, {0, 0, 1, 1}};
+  for (int i = 0; i < kFollowedCurves; ++i) {
+    const std::string p = i < kCurvesOnA ? "a" : "b";
+    const std::string value = i < kCurvesOnA ? "1" : "2";
+    const std::string definition = "{\"format\":1,\"x\":\"" + p + " * cos(2 * pi * t)\",\"y\":\"" +
+                                   p + " * sin(2 * pi * t)\",\"z\":\"t\",\"tStart\":0," +
+                                   "\"tEnd\":1,\"parameters\":{\"" + p + "\":" + value + "}}";
+    const std::size_t index = host.addSpline(sketch, shape);
+    host.setSplineAttribute(sketch, index, {"Vintrel", "formulaCurve", definition});
+  }
+}
+
+// The check after a command that changed no parameter: every definition read and compared.
+void BM_FollowCheckNothingChanged(benchmark::State& state) {
+  fsim::HostSession host;
+  addFormulaCurves(host);
+  fsim::AddInLibrary addIn(VINTREL_ADDIN_PATH);
+  addIn.run("");
+  host.changeParameters({{"a", 1.5}});  // the shapes now follow a and b once
+  for (auto _ : state) host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  addIn.stop("");
+  state.counters["curves"] = kFollowedCurves;
+}
+BENCHMARK(BM_FollowCheckNothingChanged)->Unit(benchmark::kMillisecond);
+
+// The check after the Parameters dialog changed "a": 20 curves refitted and replaced.
+void BM_FollowUpdateOfTwentyCurves(benchmark::State& state) {
+  fsim::HostSession host;
+  addFormulaCurves(host);
+  fsim::AddInLibrary addIn(VINTREL_ADDIN_PATH);
+  addIn.run("");
+  int round = 0;
+  for (auto _ : state) host.changeParameters({{"a", (round++ & 1) ? 1.0 : 1.5}});
+  addIn.stop("");
+  state.counters["updated"] = kCurvesOnA;
+}
+BENCHMARK(BM_FollowUpdateOfTwentyCurves)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

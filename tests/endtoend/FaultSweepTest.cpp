@@ -61,6 +61,7 @@ struct Outcome {
   bool control = false, definition = false;
   bool registered = false;  ///< control or definition still there
   std::size_t createdHandlers = 0;
+  std::size_t terminatedHandlers = 0;  ///< the parameter follower, while attached
 };
 
 Outcome observe(const Session& session, bool result) {
@@ -82,6 +83,7 @@ Outcome observe(const Session& session, bool result) {
   outcome.definition = host.hasCommandDefinition(kCommandId);
   outcome.registered = outcome.control || outcome.definition;
   outcome.createdHandlers = host.handlerCount(kCommandCreated);
+  outcome.terminatedHandlers = host.handlerCount("commandTerminated");
   return outcome;
 }
 
@@ -250,10 +252,12 @@ void checkCancel(const Outcome& outcome, const Fault& fault) {
 void checkStop(const Outcome& outcome, const Fault& fault) {
   if (outcome.result) {
     EXPECT_FALSE(outcome.registered && !fault.is(kRegistrationLookUps));
+    EXPECT_EQ(outcome.terminatedHandlers, 0u);
     EXPECT_EQ(outcome.held, HeldReferences());
   } else {
     EXPECT_EQ(outcome.held, heldBetweenEvents(false));
-    EXPECT_TRUE(outcome.registered);
+    // Something the library's unloading would leave calling into it stays for a later stop.
+    EXPECT_TRUE(outcome.registered || outcome.terminatedHandlers > 0);
     // A refused control never keeps the definition, whose handler would outlive the library.
     EXPECT_FALSE(outcome.definition && fault.is({"ToolbarControl.deleteMe"}));
   }
@@ -319,6 +323,22 @@ void checkReplace(const Outcome& outcome, const Fault& fault) {
   EXPECT_TRUE((oldShape && oldDefinition) || (newShape && newDefinition));
 }
 
+// Following a parameter change: the spline keeps shape and definition together (old with old,
+// new with new), the handler lets nothing out, and at most one message tells of a failure.
+void checkFollow(const Outcome& outcome, const Fault& fault) {
+  EXPECT_TRUE(outcome.handlerErrors.empty());
+  EXPECT_EQ(outcome.held, heldBetweenEvents(false));
+  EXPECT_LE(outcome.messages.size(), fault.before.messages.size() + 1);
+  ASSERT_EQ(outcome.sketches.size(), 1u);
+  ASSERT_EQ(outcome.sketches[0].splines.size(), 1u);
+  const bool oldShape = sameCurve(editedSpline(outcome), editedSpline(fault.before));
+  const bool oldDefinition = editedDefinition(outcome) == editedDefinition(fault.before);
+  EXPECT_EQ(oldShape, oldDefinition);
+  if (editedDefinition(outcome) == editedDefinition(fault.faultFree)) {
+    EXPECT_TRUE(sameCurve(editedSpline(outcome), editedSpline(fault.faultFree)));
+  }
+}
+
 struct Scenario {
   const char* name;
   std::function<void(Session&)> setUp;  ///< brings the host, fault-free, to just before the move
@@ -356,6 +376,15 @@ void openDialogOnFormulaCurve(Session& session) {
   session.host.setInputText(kZFunctionInputId, "0.5 * t");
 }
 
+// A spring on the parameter r, created with OK, the dialog closed.
+void createCurveOnParameter(Session& session) {
+  session.host.addUserParameter("r", 5.0);
+  openDialog(session);
+  session.host.setInputText(kXFunctionInputId, "r * cos(2 * pi * t)");
+  session.host.setInputText(kYFunctionInputId, "r * sin(2 * pi * t)");
+  session.host.confirm();
+}
+
 const Scenario kRun{"run", [](Session&) {}, [](Session& s) { return s.addIn.run("false"); },
                     checkRun};
 const Scenario kClick{"click", [](Session& s) { ASSERT_TRUE(s.addIn.run("")); },
@@ -381,6 +410,11 @@ const Scenario kOpenOnCurve{"open on a selected formula curve", createAndSelectF
                             [](Session& s) { return s.click(), true; }, checkOpenOnCurve};
 const Scenario kConfirmReplacing{"OK replacing the edited curve", openDialogOnFormulaCurve,
                                  [](Session& s) { return s.host.confirm(), true; }, checkReplace};
+const Scenario kFollow{"a parameter change followed", createCurveOnParameter,
+                       [](Session& s) {
+                         return s.host.changeParameters({{"r", 8.0}}), true;
+                       },
+                       checkFollow};
 const Scenario kUnload{"unload with a preview shown", openDialog,
                        [](Session& s) { return s.addIn.unload(), true; }, checkUnload};
 
@@ -581,5 +615,6 @@ TEST(FaultSweep, Stop) { sweep(kStop); }
 TEST(FaultSweep, UnloadWithPreviewShown) { sweep(kUnload); }
 TEST(FaultSweep, OpenOnASelectedFormulaCurve) { sweep(kOpenOnCurve); }
 TEST(FaultSweep, ConfirmReplacingTheEditedCurve) { sweep(kConfirmReplacing); }
+TEST(FaultSweep, FollowAParameterChange) { sweep(kFollow); }
 
 }  // namespace

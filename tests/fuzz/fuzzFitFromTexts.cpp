@@ -1,10 +1,12 @@
 #include "tests/fuzz/fuzzFitFromTexts.h"
 
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "curve/CurveDefinition.h"
 #include "curve/FitStatus.h"
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
@@ -112,10 +114,41 @@ void checkFit(const SplineFit& fit, const SamplePoints& samples) {
               "status text \"" + text + "\" does not report the fit");
 }
 
+// The stored definition of the same curve reads back as written (texts byte for byte where they
+// are UTF-8, numbers bit for bit), and the raw input, read as a stored definition, is either
+// read or refused with a reason.
+void checkDefinition(const FitRequest& request, const std::uint8_t* data, std::size_t size) {
+  try {
+    readCurveDefinition(std::string(reinterpret_cast<const char*>(data), size));
+  } catch (const CurveDefinitionError& error) {
+    requireThat(*error.what() != '\0', "a definition refused without a reason");
+  }
+  const CurveDefinition written{
+      {request.tStart, request.tEnd, request.x, request.y, request.z},
+      namedParameters({0, 0, request.x, request.y, request.z}, request.parameters)};
+  bool finite = std::isfinite(request.tStart) && std::isfinite(request.tEnd);
+  for (const auto& [name, value] : written.parameters) finite = finite && std::isfinite(value);
+  std::string text;
+  try {
+    text = writeCurveDefinition(written);
+  } catch (const CurveDefinitionError&) {
+    // JSON has no number for them; the inputs are a few kilobytes, far from the 2 MB limit.
+    requireThat(!finite, "a finite definition could not be written");
+    return;
+  }
+  const CurveDefinition read = readCurveDefinition(text);
+  requireThat(std::memcmp(&read.request.tStart, &written.request.tStart, sizeof(double)) == 0 &&
+                  std::memcmp(&read.request.tEnd, &written.request.tEnd, sizeof(double)) == 0,
+              "the t range did not read back bit for bit");
+  requireThat(read.parameters.size() == written.parameters.size(),
+              "the named parameters did not read back");
+}
+
 }  // namespace
 
 void fuzzFitFromTexts(const std::uint8_t* data, std::size_t size) {
   const FitRequest request = decode(fuzzInputLines(data, size));
+  checkDefinition(request, data, size);
   SamplePoints samples;
   try {
     samples = sampleCurve({request.tStart, request.tEnd, request.x, request.y, request.z},

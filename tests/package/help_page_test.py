@@ -48,6 +48,16 @@ OTHER_MESSAGES = [
     "Unknown exception",
     "Invalid variable index: ",
     "The 'Sorvane' command has been added to the Sketch panel in the Modeling workspace.",
+    "Editing the selected formula curve: OK replaces it.",
+    "The selected curve's formula cannot be read: ",
+    "Pressing OK draws a new curve.",
+    "The curve was drawn, but its formula could not be stored on it: it cannot be edited or "
+    "follow the design's parameters.",
+    "The selected curve could not be replaced: the host refused its new shape or its new "
+    "formula. It is unchanged.",
+    "The selected curve has its new shape, but its new formula could not be stored and its old "
+    "shape could not be restored: edit it again, or undo.",
+    "These formula curves could not follow the design's parameters and keep their shape:",
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
     "screenshot of this message and contact us at ",
 ]
@@ -170,8 +180,8 @@ class HelpPage(unittest.TestCase):
         self.assertTrue(missed in self.text, f"the page lacks {missed!r}")
 
     def test_page_explains_the_parts_a_designer_needs(self):
-        for anchor in ("placement", "inputs", "syntax", "parameters", "fit", "messages",
-                       "library"):
+        for anchor in ("placement", "inputs", "syntax", "parameters", "edit", "follow", "fit",
+                       "messages", "library"):
             self.assertIn(anchor, self.page.ids)
         for phrase in ("? a : b", "pi", "centimetres", "radians", "spline controls", "0.002",
                        "coordinates of the sketch being edited"):

@@ -1,0 +1,147 @@
+// Formula curves follow the design's parameters: after a completed command, exactly the curves
+// whose named parameters changed are refitted in place; failures are told once; nothing else is
+// touched.
+#include <string>
+#include <vector>
+
+#include "AddInTest.h"
+#include "curve/CurveDefinition.h"
+#include "dialog/CurveEdit.h"
+
+namespace {
+
+using adsk::core::Application;
+using adsk::core::Ptr;
+
+class FollowParameters : public AddInTest {
+ protected:
+  void SetUp() override {
+    host.addUserParameter("r", 5.0);
+    host.addUserParameter("pitch", 2.0);
+    ASSERT_TRUE(addIn.run(""));
+  }
+  /// A curve created with OK in a new sketch (the sketch in edit is left first).
+  void create(const std::string& x, const std::string& y, const std::string& z) {
+    click();
+    host.setInputText(kXFunctionInputId, x);
+    host.setInputText(kYFunctionInputId, y);
+    host.setInputText(kZFunctionInputId, z);
+    host.setInputValue(kMaxTValueInputId, 1.0);
+    host.confirm();
+  }
+  /// A spring on r, a line on pitch, a circle on nothing: Sketch1, Sketch2, Sketch3.
+  void createThree() {
+    create("r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "t");
+    create("t", "pitch * t", "0");
+    create("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  }
+  std::vector<fsim::NurbsData> shapes() const {
+    std::vector<fsim::NurbsData> out;
+    for (const auto& sketch : host.sketches()) out.push_back(sketch.splines.at(0));
+    return out;
+  }
+  CurveDefinition definition(std::size_t sketch) const {
+    return readCurveDefinition(host.sketches().at(sketch).splineAttributes.at(0).at(0).value);
+  }
+  int writes() const {
+    const auto calls = host.operationCalls();
+    int total = 0;
+    for (const char* write : {"SketchFixedSpline.replaceGeometry", "Attributes.add"}) {
+      const auto found = calls.find(write);
+      if (found != calls.end()) total += found->second;
+    }
+    return total;
+  }
+  /// A script's change: no command ends with it.
+  void setByScript(const std::string& name, double value) {
+    Ptr<adsk::fusion::Design> design = Application::get()->activeProduct();
+    ASSERT_TRUE(design->allParameters()->itemByName(name)->value(value));
+  }
+};
+
+TEST_F(FollowParameters, AChangeUpdatesExactlyTheCurvesThatNameIt) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  host.resetOperationCalls();
+  host.changeParameters({{"r", 8.0}});
+  const std::vector<fsim::NurbsData> after = shapes();
+  EXPECT_EQ(after[0].controlPoints.front()[0], 8.0);  // x(0) = r, the first control
+  EXPECT_EQ(after[1].controlPoints, before[1].controlPoints);
+  EXPECT_EQ(after[2].controlPoints, before[2].controlPoints);
+  EXPECT_EQ(writes(), 2);  // one shape and one definition, for the spring alone
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 8.0}}));
+  EXPECT_EQ(host.sketches().size(), 3u);
+  EXPECT_TRUE(host.messageBoxes().empty());
+
+  host.resetOperationCalls();
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);  // nothing changed since
+  EXPECT_EQ(writes(), 0);
+  EXPECT_EQ(held(), heldBetweenEvents(false));
+}
+
+TEST_F(FollowParameters, ADeletedParameterIsToldOnceAndFixingItUpdates) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  const std::string stored = host.sketches()[0].splineAttributes[0][0].value;
+  host.deleteParameter("r");
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(host.sketches()[0].splineAttributes[0][0].value, stored);
+  ASSERT_EQ(host.messageBoxes().size(), 1u);
+  const std::string told = host.messageBoxes()[0].text;
+  EXPECT_NE(told.find("Sketch1: x(t): "), std::string::npos) << told;
+  EXPECT_EQ(told.find("Sketch2"), std::string::npos) << told;
+
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  host.changeParameters({{"pitch", 3.0}});  // updates the line, says nothing more of the spring
+  EXPECT_EQ(host.messageBoxes().size(), 1u);
+  EXPECT_EQ(shapes()[1].controlPoints.back()[1], 3.0);
+
+  host.addUserParameter("r", 6.0);
+  host.playCommand("ChangeParameterCommand", fsim::CommandEnd::Completed);
+  EXPECT_EQ(host.messageBoxes().size(), 1u);
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 6.0);
+}
+
+TEST_F(FollowParameters, CancelledAndAbortedCommandsChangeNothing) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  setByScript("r", 9.0);
+  host.playCommand("ChangeParameterCommand", fsim::CommandEnd::Cancelled);
+  host.playCommand("ExtrudeCommand", fsim::CommandEnd::Aborted);
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  host.playCommand("ExtrudeCommand", fsim::CommandEnd::Completed);  // the script's change is seen
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 9.0);
+}
+
+TEST_F(FollowParameters, SorvanesOwnOkRefitsNoOtherCurve) {
+  create("r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "t");
+  const fsim::NurbsData spring = shapes()[0];
+  setByScript("r", 9.0);
+  host.resetOperationCalls();
+  create("t", "0", "0");
+  EXPECT_EQ(host.operationCalls().count("SketchFixedSpline.replaceGeometry"), 0u);
+  EXPECT_EQ(shapes()[0].controlPoints, spring.controlPoints);
+}
+
+TEST_F(FollowParameters, StopLeavesNoHandlerAndNothingHeld) {
+  createThree();
+  EXPECT_EQ(host.handlerCount("commandTerminated"), 1u);
+  EXPECT_TRUE(addIn.stop(""));
+  EXPECT_EQ(host.handlerCount("commandTerminated"), 0u);
+  EXPECT_EQ(held(), HeldReferences());
+  host.changeParameters({{"r", 8.0}});  // no add-in follows any more
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 5.0}}));
+}
+
+TEST_F(FollowParameters, BrokenLinksAndDamagedDefinitionsAreLeftAlone) {
+  createThree();
+  host.breakSplineLink("Sketch1", 0);
+  host.setSplineAttribute("Sketch2", 0, {kDefinitionGroup, kDefinitionName, "damaged"});
+  const std::vector<fsim::NurbsData> before = shapes();
+  host.changeParameters({{"r", 8.0}, {"pitch", 3.0}});
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(shapes()[1].controlPoints, before[1].controlPoints);
+  EXPECT_TRUE(host.messageBoxes().empty());
+}
+
+}  // namespace
