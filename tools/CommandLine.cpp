@@ -29,6 +29,9 @@ const OptionSpec kOptions[] = {
     {"--t-start", "NUM", "start value of t, default 0", "--t-start -1.5"},
     {"--t-end", "NUM", "end value of t, default 3", "--t-end 6.2832"},
     {"--param", "NAME=VALUE", "user parameter of the design (repeatable)", "--param r=2.5"},
+    {"--set-param", "NAME=VALUE",
+     "change a parameter in the Parameters dialog instead of using Sorvane (repeatable)",
+     "--set-param r=8"},
     {"--design", "FILE", "keep the design in FILE between runs", "--design spring.json"},
     {"--select", "SKETCH:N", "select the N-th spline of SKETCH to edit it", "--select Sketch1:1"},
     {"--edit-sketch", "PLANE", "put the spline into a new sketch on PLANE, in edit",
@@ -68,20 +71,33 @@ bool isIdentifier(const std::string& name) {
   return true;
 }
 
-void addParameter(Options& options, const std::string& text) {
+void addParameter(std::vector<std::pair<std::string, double>>& parameters,
+                  const std::string& option, const std::string& text) {
   const std::size_t equals = text.find('=');
   if (equals == std::string::npos) {
-    throw UsageError("--param needs NAME=VALUE, not \"" + text + "\"");
+    throw UsageError(option + " needs NAME=VALUE, not \"" + text + "\"");
   }
   const std::string name = text.substr(0, equals);
   if (!isIdentifier(name)) {
-    throw UsageError("--param name \"" + name +
+    throw UsageError(option + " name \"" + name +
                      "\" is not a name (letters, digits, _; not starting with a digit)");
   }
-  for (const auto& [existing, value] : options.parameters) {
-    if (existing == name) throw UsageError("--param " + name + " given twice");
+  for (const auto& [existing, value] : parameters) {
+    if (existing == name) throw UsageError(option + " " + name + " given twice");
   }
-  options.parameters.emplace_back(name, parseNumber("--param " + name, text.substr(equals + 1)));
+  parameters.emplace_back(name, parseNumber(option + " " + name, text.substr(equals + 1)));
+}
+
+// The Parameters dialog replaces Sorvane's in that run: nothing is typed into Sorvane's.
+void checkParameterChange(const Options& options) {
+  if (options.setParameters.empty()) return;
+  const bool usesSorvane = options.x || options.y || options.z || options.tStart || options.tEnd ||
+                           options.select || options.editSketch || options.cancel;
+  if (usesSorvane) {
+    throw UsageError(
+        "--set-param plays the Parameters dialog instead of Sorvane; give Sorvane's inputs, "
+        "--select, --edit-sketch and --cancel in another run");
+  }
 }
 
 SketchPlane parsePlane(const std::string& text) {
@@ -168,7 +184,12 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
        {std::pair{"--t-start", &options.tStart}, {"--t-end", &options.tEnd}}) {
     if (const std::string* value = last(name)) *number = parseNumber(name, *value);
   }
-  for (const std::string& parameter : given.at("--param")) addParameter(options, parameter);
+  for (const std::string& parameter : given.at("--param")) {
+    addParameter(options.parameters, "--param", parameter);
+  }
+  for (const std::string& parameter : given.at("--set-param")) {
+    addParameter(options.setParameters, "--set-param", parameter);
+  }
   if (const std::string* plane = last("--edit-sketch")) {
     options.editSketch = parsePlane(plane->empty() ? "xy" : *plane);
   }
@@ -184,6 +205,7 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   options.quiet = used("--quiet");
   options.help = used("--help");
   checkOutputs(options);
+  checkParameterChange(options);
   return options;
 }
 
@@ -213,7 +235,9 @@ std::string helpText() {
           "add-in runs, and saved to it after the session. --param then sets the value of the\n"
           "design's parameter of that name, or adds a user parameter. --select Sketch1:1 selects\n"
           "the first spline of Sketch1 before Sorvane is clicked: the dialog opens on that\n"
-          "curve's stored formulas, and OK replaces it in place.\n";
+          "curve's stored formulas, and OK replaces it in place. --set-param r=8 changes the\n"
+          "parameter r in the Parameters dialog instead: the add-in updates every formula curve\n"
+          "that uses r, sorvane prints each one updated and saves the design.\n";
   text << "\nexit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in\n"
           "reported an error or failed, 2 usage error (a --select that names no spline of the\n"
           "design included), 3 the design file cannot be read, is damaged or cannot be saved.\n";

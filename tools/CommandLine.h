@@ -27,8 +27,10 @@ struct Options {
   std::optional<std::string> x, y, z;                      ///< --x, --y, --z
   std::optional<double> tStart, tEnd;                      ///< --t-start, --t-end
   std::vector<std::pair<std::string, double>> parameters;  ///< --param, in the order given
-  std::optional<SketchPlane> editSketch;                   ///< --edit-sketch [PLANE]: XY if none
-  std::optional<SplineReference> select;                   ///< --select SKETCH:N
+  /// --set-param, in the order given: played as the Parameters dialog instead of Sorvane.
+  std::vector<std::pair<std::string, double>> setParameters;
+  std::optional<SketchPlane> editSketch;  ///< --edit-sketch [PLANE]: XY if none
+  std::optional<SplineReference> select;  ///< --select SKETCH:N
   bool cancel = false;
   bool quiet = false;
   bool help = false;

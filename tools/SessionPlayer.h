@@ -49,9 +49,12 @@ bool isFitStatus(const std::string& status);
 /// whose design is `design` (its parameters, then its sketches with their splines, attributes and
 /// links); options.parameters are not used, the caller has set them in `design`. --edit-sketch
 /// adds a sketch after the design's, and --select selects a spline of `design` before the button
-/// is clicked. Throws DesignFileError when the host refuses the design, and SessionFailure when the
-/// session cannot be played (a selection the design lacks included); exceptions that the add-in
-/// lets out of an event reach the caller as they are.
+/// is clicked. With options.setParameters the session plays the Parameters dialog instead of
+/// Sorvane's: the values are set as one confirmed command, the changes list each spline the
+/// add-in updated ("Sketch1:1 updated: 64 spline controls"), the problems hold the messages the
+/// add-in showed, and the saved design has the new values. Throws DesignFileError when the host
+/// refuses the design, and SessionFailure when the session cannot be played (a selection the design
+/// lacks included); exceptions that the add-in lets out of an event reach the caller as they are.
 SessionResult playSession(const Options& options, const std::string& addInPath,
                           const DesignFile& design);
 

@@ -137,6 +137,28 @@ TEST(CommandLine, RejectsBadParameters) {
   EXPECT_NO_THROW(parseCommandLine({"--param", "_R2=1", "--param", "pi=3"}));
 }
 
+// --set-param plays the Parameters dialog in place of Sorvane's, so nothing of Sorvane's may come
+// with it; --param only sets up the design and may.
+TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
+  const Options options =
+      parseCommandLine({"--set-param", "r=8", "--set-param=pitch=+3", "--param", "r=5"});
+  EXPECT_EQ(options.setParameters,
+            (std::vector<std::pair<std::string, double>>{{"r", 8.0}, {"pitch", 3.0}}));
+  EXPECT_EQ(options.parameters, (std::vector<std::pair<std::string, double>>{{"r", 5.0}}));
+  for (const std::vector<std::string>& sorvanes :
+       std::vector<std::vector<std::string>>{{"--x", "t"},
+                                             {"--t-end", "2"},
+                                             {"--select", "Sketch1:1"},
+                                             {"--edit-sketch"},
+                                             {"--cancel"}}) {
+    std::vector<std::string> arguments = {"--set-param", "r=8"};
+    arguments.insert(arguments.end(), sorvanes.begin(), sorvanes.end());
+    EXPECT_THROW(parseCommandLine(arguments), UsageError) << sorvanes[0];
+  }
+  EXPECT_THROW(parseCommandLine({"--set-param", "r=8", "--set-param", "r=9"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"--set-param", "r"}), UsageError);
+}
+
 TEST(CommandLine, RejectsWhatIsNotAnOption) {
   EXPECT_THROW(parseCommandLine({"--frobnicate"}), UsageError);
   EXPECT_THROW(parseCommandLine({"-x", "t"}), UsageError);

@@ -271,6 +271,32 @@ TEST(Sorvane, SelectedCurveIsReplacedInPlace) {
   }
 }
 
+// The Parameters dialog played after run: the curves that use the parameter follow it.
+TEST(Sorvane, SetParamUpdatesTheCurvesThatUseIt) {
+  const std::string path = scratchPath("follow.json");
+  std::remove(path.c_str());
+  ASSERT_EQ(sorvane(with(kSpring, {"--design", path})).status, 0);
+  ASSERT_EQ(sorvane(with(kSegment, {"--design", path})).status, 0);  // Sketch2 uses no parameter
+  const std::string created = contents(path);
+  const Outcome change = sorvane({"--design", path, "--set-param", "r=8"});
+  EXPECT_EQ(change.status, 0) << change.err;
+  EXPECT_EQ(change.out, "Parameters changed: r = 8\nSketch1:1 updated: 64 spline controls\n");
+  const std::string changed = contents(path);
+  EXPECT_NE(changed.find(R"(\"r\":8.0)"), std::string::npos) << changed;  // the new definition
+  // Setting r to the value it has already changes no curve.
+  const Outcome same = sorvane({"--design", path, "--set-param", "r=8"});
+  EXPECT_EQ(same.out, "Parameters changed: r = 8\nno formula curve uses them\n");
+  EXPECT_NE(changed, created);
+
+  const Outcome unknown = sorvane({"--design", path, "--set-param", "radius=8"});
+  EXPECT_EQ(unknown.status, 1);
+  EXPECT_EQ(unknown.err, "sorvane: --set-param: no parameter named radius\n");
+  const Outcome mixed = sorvane({"--design", path, "--set-param", "r=8", "--z", "t"});
+  EXPECT_EQ(mixed.status, 2);
+  EXPECT_EQ(contents(path), changed);
+  std::remove(path.c_str());
+}
+
 TEST(Sorvane, HelpExitsZero) {
   const Outcome run = sorvane({"--help"});
   EXPECT_EQ(run.status, 0);
