@@ -2,7 +2,6 @@
 
 #include <Fusion/FusionAll.h>
 
-#include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
 #include "curvehost/toNurbsCurve.h"
 #include "dialog/sampleDialogCurve.h"
@@ -52,8 +51,9 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
   Ptr<Command> command = event->sender();
   throwIfNull(command);
   Ptr<CommandInputs> inputs = command->commandInputs();
-  const SamplePoints samples = sampleDialogCurve(inputs, application);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(samples, kSplineTolerance).curve);
+  const DialogCurve dialogCurve = sampleDialogCurve(inputs, application);
+  Ptr<NurbsCurve3D> curve =
+      toNurbsCurve(*fitSplineToSamples(dialogCurve.sampled, kSplineTolerance).curve);
   // The host refuses a spline without a curve; checked before any sketch is made, a refused
   // curve cannot leave an empty new sketch behind.
   throwIfNull(curve);

@@ -9,8 +9,8 @@
 /// design.
 /// Throws hv::f360::NullObjectError for missing event arguments, event, command, inputs, fitted
 /// curve, application, design, root component, sketch collection, sketch or curve collections,
-/// and sampleCurve's std::runtime_error for an expression that fails; both leave before any
-/// sketch is found or made, except that a sketch made before a later failure stays. The host's
-/// answer to the added spline is not checked.
+/// and sampleCurve's std::runtime_error for an expression that fails, a single point or a jump;
+/// both leave before any sketch is found or made, except that a sketch made before a later
+/// failure stays. The host's answer to the added spline is not checked.
 void createCurveInSketch(const adsk::core::Ptr<adsk::core::CommandEventArgs>& eventArgs,
                          const adsk::core::Ptr<adsk::core::Application>& application);

@@ -176,7 +176,7 @@ void stopAddIn(fsim::HostSession& session, fsim::AddInLibrary& addIn, SessionRes
 bool isFitStatus(const std::string& status) {
   static const std::regex kFit(
       "[1-9][0-9]* spline controls( \\(tolerance [^)]* not met: [^)]*\\))?");
-  return std::regex_match(status, kFit);
+  return std::regex_match(status.substr(0, status.find('\n')), kFit);
 }
 
 SessionResult playSession(const Options& options, const std::string& addInPath) {

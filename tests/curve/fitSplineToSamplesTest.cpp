@@ -24,10 +24,16 @@ struct Curve {
 const Curve kHelix{"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0};
 const Curve kCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 1.0};
 const Curve kSegment{"t", "0", "0", 1.0};
+const Curve kWave{"t", "0.1 * sin(60 * t)", "0", 1.0};
 const Curve kFastWave{"t", "0.1 * sin(140 * t)", "0", 1.0};
 const Curve kTrefoil{"sin(t) + 2 * sin(2 * t)", "cos(t) - 2 * cos(2 * t)", "-sin(3 * t)", 6.3};
+// Every sample falls on a zero of the sine, every midpoint on a crest: the samples alone are a
+// straight line.
+const Curve kAliasedWave{"t", "0.5 * sin(2 * pi * 1024 * t)", "0", 1.0};
+// 2048 turns, one per sample: the samples alone climb straight up the line x = 1, y = 0.
+const Curve kAliasedCoil{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 2048.0};
 
-SamplePoints sampled(const Curve& curve) {
+SampledCurve sampled(const Curve& curve) {
   return curve_testing::sampled(curve.x, curve.y, curve.z, curve.tEnd);
 }
 
@@ -94,16 +100,21 @@ double searchDistance(num_testing::LiteralBSplineCurveFit& curve, const Position
   return distance(point, p);
 }
 
-// Each sample's distance: the smaller of the search's and its own point's.
-double largestSampleDistance(num_testing::LiteralBSplineCurveFit& curve,
-                             const SamplePoints& samples) {
+// Each point's distance: the smaller of the search's and its own point's, sample k's own point
+// at k / 2048 and midpoint k's at (k + 0.5) / 2048.
+double largestPointDistance(num_testing::LiteralBSplineCurveFit& curve,
+                            const SampledCurve& sampled) {
   const PositionTable table = positionTable(curve);
+  const double step = 1.0 / (sampled.samples.size() - 1);
   double largest = 0.0;
-  for (std::size_t k = 0; k < samples.size(); ++k) {
+  const auto measure = [&](const SamplePoint& p, double u) {
     double own[3];
-    curve.EvaluatePoint(k * (1.0 / (samples.size() - 1)), own);
-    largest = std::max(
-        largest, std::min(distance(own, samples[k]), searchDistance(curve, table, samples[k])));
+    curve.EvaluatePoint(u, own);
+    largest = std::max(largest, std::min(distance(own, p), searchDistance(curve, table, p)));
+  };
+  for (std::size_t k = 0; k < sampled.samples.size(); ++k) measure(sampled.samples[k], k * step);
+  for (std::size_t k = 0; k < sampled.midpoints.size(); ++k) {
+    measure(sampled.midpoints[k], (k + 0.5) * step);
   }
   return largest;
 }
@@ -113,11 +124,13 @@ struct PlainFit {
   std::vector<double> controls;
 };
 
-PlainFit plainAdaptiveFit(const SamplePoints& samples, double tolerance) {
+// The fit comes from the samples alone; the midpoints only judge it.
+PlainFit plainAdaptiveFit(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
   for (int n = 4;; n *= 2) {
     num_testing::LiteralBSplineCurveFit curve(3, static_cast<int>(samples.size()),
                                               flatCoordinates(samples), 3, n);
-    if (n == 128 || largestSampleDistance(curve, samples) <= tolerance) {
+    if (n == 128 || largestPointDistance(curve, sampled) <= tolerance) {
       return {n, curve.ControlCoordinates()};
     }
   }
@@ -130,22 +143,39 @@ TEST(fitSplineToSamples, NeedsAsManyControlsAsTheCurveAsks) {
     const Curve& curve;
     int controls;
   };
-  // The helix and the circle need 16 controls a turn; the wave all six attempts.
-  for (const Case& c :
-       {Case{kSegment, 4}, Case{kCircle, 16}, Case{kHelix, 32}, Case{kFastWave, 128}}) {
+  // The helix and the circle need 16 controls a turn; the fast wave all six attempts. The
+  // midpoints, which lie farther from the fit than the samples it was fitted to, change none of
+  // these counts.
+  for (const Case& c : {Case{kSegment, 4}, Case{kCircle, 16}, Case{kHelix, 32}, Case{kTrefoil, 32},
+                        Case{kWave, 64}, Case{kFastWave, 128}}) {
     const SplineFit fit = fitSplineToSamples(sampled(c.curve), 0.002);
-    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.x;
-    EXPECT_TRUE(fit.toleranceMet) << c.curve.x;
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.y;
+    EXPECT_TRUE(fit.toleranceMet) << c.curve.y;
+  }
+}
+
+// Fitted to their samples alone, both curves would pass with 4 controls: the samples are a line.
+// Their midpoints lie 0.5 (the wave's crests) and 2 (the far side of each turn) away from it.
+TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
+  for (const Curve& c : {kAliasedWave, kAliasedCoil}) {
+    const SampledCurve curve = sampled(c);
+    SampledCurve samplesAlone = curve;
+    samplesAlone.midpoints = {curve.samples.begin() + 1, curve.samples.end()};
+    EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), 128) << c.x;
+    EXPECT_FALSE(fit.toleranceMet) << c.x;
   }
 }
 
 TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
-  const SamplePoints segment = sampled(kSegment);
+  const SampledCurve segment = sampled(kSegment);
   EXPECT_EQ(fitSplineToSamples(segment, 0.002).curve->Basis().KnotVector(),
             (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
 
-  const SamplePoints helix = sampled(kHelix);
-  const SplineFit fit = fitSplineToSamples(helix, 0.002);
+  const SampledCurve helixCurve = sampled(kHelix);
+  const SamplePoints& helix = helixCurve.samples;
+  const SplineFit fit = fitSplineToSamples(helixCurve, 0.002);
   const std::vector<double>& knots = fit.curve->Basis().KnotVector();
   ASSERT_EQ(knots.size(), 32u + 4u);
   for (int i = 0; i < 4; ++i) {
@@ -163,12 +193,12 @@ TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
 // accepted 16-control fit beyond the tolerance; their own points on the curve show they are
 // within it.
 TEST(fitSplineToSamples, OwnPointsSpareAClosedCurveTheSearchsWrongArc) {
-  const SamplePoints circle = sampled(kCircle);
+  const SampledCurve circle = sampled(kCircle);
   const SplineFit fit = fitSplineToSamples(circle, 0.002);
   ASSERT_EQ(controlCount(fit), 16);
   ClosestPointFinder finder(*fit.curve);
   const bool searchMissesASample =
-      std::any_of(circle.begin(), circle.end(), [&](const SamplePoint& sample) {
+      std::any_of(circle.samples.begin(), circle.samples.end(), [&](const SamplePoint& sample) {
         return distance(finder.findClosestPoint(sample).point.data(), sample) > 0.002;
       });
   EXPECT_TRUE(searchMissesASample);
@@ -180,20 +210,20 @@ TEST(fitSplineToSamples, KeepsTheLastFitWhenNoneMeetsTheTolerance) {
   EXPECT_FALSE(fit.toleranceMet);
 }
 
-// T is the largest sample distance of the 32-control helix: with tolerance T it passes, with the
+// T is the largest point distance of the 32-control helix: with tolerance T it passes, with the
 // next double below it fails and the count doubles.
-TEST(fitSplineToSamples, PassesASampleExactlyAtTheTolerance) {
-  const SamplePoints helix = sampled(kHelix);
-  num_testing::LiteralBSplineCurveFit curve(3, static_cast<int>(helix.size()),
-                                            flatCoordinates(helix), 3, 32);
-  const double t = largestSampleDistance(curve, helix);
+TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
+  const SampledCurve helix = sampled(kHelix);
+  num_testing::LiteralBSplineCurveFit curve(3, static_cast<int>(helix.samples.size()),
+                                            flatCoordinates(helix.samples), 3, 32);
+  const double t = largestPointDistance(curve, helix);
   EXPECT_EQ(controlCount(fitSplineToSamples(helix, t)), 32);
   EXPECT_EQ(controlCount(fitSplineToSamples(helix, std::nextafter(t, 0.0))), 64);
 }
 
 TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
-  for (const Curve& c : {kSegment, kCircle, kHelix, kFastWave, kTrefoil}) {
-    const SamplePoints samples = sampled(c);
+  for (const Curve& c : {kSegment, kCircle, kHelix, kFastWave, kTrefoil, kAliasedWave}) {
+    const SampledCurve samples = sampled(c);
     const SplineFit fit = fitSplineToSamples(samples, 0.002);
     const PlainFit plain = plainAdaptiveFit(samples, 0.002);
     EXPECT_EQ(controlCount(fit), plain.controlCount) << c.x;
@@ -201,8 +231,11 @@ TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
   }
 }
 
-TEST(fitSplineToSamples, RefusesNoSamples) {
+TEST(fitSplineToSamples, RefusesNoSamplesAndMidpointsThatDoNotFitBetweenThem) {
   EXPECT_THROW(fitSplineToSamples({}, 0.002), std::invalid_argument);
+  SampledCurve segment = sampled(kSegment);
+  segment.midpoints.pop_back();
+  EXPECT_THROW(fitSplineToSamples(segment, 0.002), std::invalid_argument);
 }
 
 // A constant 1e308 beside a parabola: the fit's sums of 2049 such samples overflow and its

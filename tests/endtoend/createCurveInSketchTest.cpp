@@ -52,9 +52,10 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   const fsim::NurbsData& spline = sketches[0].splines[0];
 
   // The dialog's defaults, computed here without the host.
-  const SamplePoints samples =
+  const SampledCurve curve =
       curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0);
-  const SplineFit fit = fitSplineToSamples(samples, 0.002);
+  const SamplePoints& samples = curve.samples;
+  const SplineFit fit = fitSplineToSamples(curve, 0.002);
   const int count = fit.curve->ControlPointCount();
   ASSERT_EQ(count, 32);
 

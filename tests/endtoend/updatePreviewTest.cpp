@@ -14,9 +14,9 @@ namespace {
 
 class Preview : public AddInTest {
  protected:
-  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples,
-  /// taken here without the host.
-  SamplePoints enterWave(const std::string& y) {
+  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples
+  /// and midpoints, taken here without the host.
+  SampledCurve enterWave(const std::string& y) {
     host.setInputText(kXFunctionInputId, "t");
     host.setInputText(kYFunctionInputId, y);
     host.setInputText(kZFunctionInputId, "0");
@@ -153,14 +153,14 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
 TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
   startAndOpenDialog();
   // 64 periods over t in [0, 1] are far too many for 128 cubic controls.
-  const SamplePoints samples = enterWave("0.1 * sin(400 * t)");
+  const SampledCurve samples = enterWave("0.1 * sin(400 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   const double deviation = largestDeviation(*fit.curve, samples);
   ASSERT_GT(deviation, 0.002);
   EXPECT_EQ(status(), statusText(FitStatus{128, deviation}, 0.002));
-  EXPECT_EQ(status().rfind("128 spline controls (tolerance 0.002 not met: largest deviation ", 0),
-            0u);
+  EXPECT_EQ(
+      status().rfind("128 spline controls (tolerance 0.002 cm not met: largest deviation ", 0), 0u);
   // The curve is drawn all the same: users want a curve.
   ASSERT_EQ(previewGroups().size(), 1u);
   EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
@@ -170,7 +170,7 @@ TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
 TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {
   startAndOpenDialog();
   // The fit's own check finds a sample beyond 0.002 at 128 controls, the accurate measure none.
-  const SamplePoints samples = enterWave("0.1 * sin(208 * t)");
+  const SampledCurve samples = enterWave("0.1 * sin(208 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   ASSERT_LE(largestDeviation(*fit.curve, samples), 0.002);
