@@ -53,12 +53,11 @@ bool quotesOnlyShortTokens(int code) {
   }
 }
 
-
 }  // namespace
 
 // muparser's pending error, with an empty message when there is none. Reading the flag resets it.
-ExpressionEvaluator::Complaint ExpressionEvaluator::pendingComplaint(
-    ParserHandle parser, std::size_t expressionLength) {
+ExpressionEvaluator::Complaint ExpressionEvaluator::pendingComplaint(ParserHandle parser,
+                                                                     std::size_t expressionLength) {
   Complaint complaint;
   if (!mupError(parser)) return complaint;
   complaint.code = static_cast<int>(mupGetErrorCode(parser));

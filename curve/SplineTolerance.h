@@ -1,5 +1,5 @@
-// The one distance that decides whether a spline follows its formulas: sampling refuses jumps and
-// single points by it, the adaptive fit accepts a spline by it, and the status reports a miss of it.
+// The one distance that decides whether a spline follows its formulas: sampling refuses jumps
+// and single points by it, the adaptive fit accepts a spline by it, the status reports its miss.
 #pragma once
 
 /// The largest distance of the formula's curve from the spline that the preview and the curve

@@ -49,15 +49,13 @@ constexpr std::array<LookAlike, 28> kLookAlikes = {{
 
 // muparser 2.3's own functions.
 constexpr std::array<const char*, 26> kFunctions = {
-    "sin",  "cos",  "tan",  "asin",  "acos", "atan", "sinh", "cosh", "tanh",
+    "sin",   "cos",   "tan",   "asin", "acos",  "atan", "sinh", "cosh", "tanh",
     "asinh", "acosh", "atanh", "log2", "log10", "log",  "ln",   "exp",  "sqrt",
-    "sign", "rint", "abs",  "sum",   "avg",  "min",  "max",  "atan2"};
+    "sign",  "rint",  "abs",   "sum",  "avg",   "min",  "max",  "atan2"};
 
 constexpr char kVariable[] = "t";
 
-bool isNameByte(unsigned char c) {
-  return std::isalnum(c) != 0 || c == '_' || c >= 0x80;
-}
+bool isNameByte(unsigned char c) { return std::isalnum(c) != 0 || c == '_' || c >= 0x80; }
 
 // The name muparser stumbled on: the run of name characters (UTF-8 sequences included) at its
 // position; empty when none stands there.
@@ -104,9 +102,20 @@ std::string lowerCase(std::string text) {
   return text;
 }
 
-// Optimal string alignment distance, stopping early: true when one insertion, deletion,
-// substitution or swap of neighbours turns a into b.
-bool oneEditApart(const std::string& a, const std::string& b) {
+// The characters of a UTF-8 text, each as its bytes, so that a typo is one character, not one
+// byte of one.
+std::vector<std::string> charactersOf(const std::string& text) {
+  std::vector<std::string> characters;
+  for (unsigned char c : text) {
+    if ((c & 0xC0) != 0x80 || characters.empty()) characters.emplace_back();
+    characters.back().push_back(static_cast<char>(c));
+  }
+  return characters;
+}
+
+// True when one insertion, deletion, substitution or swap of neighbouring characters turns a into
+// b (optimal string alignment distance 1).
+bool oneEditApart(const std::vector<std::string>& a, const std::vector<std::string>& b) {
   if (a == b) return false;
   const std::size_t m = a.size();
   const std::size_t n = b.size();
@@ -114,7 +123,8 @@ bool oneEditApart(const std::string& a, const std::string& b) {
   std::size_t prefix = 0;
   while (prefix < std::min(m, n) && a[prefix] == b[prefix]) ++prefix;
   const auto sameFrom = [&](std::size_t i, std::size_t j) {
-    return a.compare(i, std::string::npos, b, j, std::string::npos) == 0;
+    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(std::min(i, m)), a.end(),
+                      b.begin() + static_cast<std::ptrdiff_t>(std::min(j, n)), b.end());
   };
   if (m == n) {
     return sameFrom(prefix + 1, prefix + 1) ||
@@ -135,9 +145,11 @@ std::string likelyMeant(const std::string& name, const ParameterTable& constants
   for (const std::string& candidate : candidates) {
     if (candidate != name && lowerCase(candidate) == lower) return candidate;
   }
-  if (name.size() < 2) return std::string();
+  const std::vector<std::string> typed = charactersOf(lower);
+  if (typed.size() < 2) return std::string();
   for (const std::string& candidate : candidates) {
-    if (candidate.size() >= 2 && oneEditApart(lower, lowerCase(candidate))) return candidate;
+    const std::vector<std::string> known = charactersOf(lowerCase(candidate));
+    if (known.size() >= 2 && oneEditApart(typed, known)) return candidate;
   }
   return std::string();
 }
@@ -175,9 +187,9 @@ std::string followingArgument(const std::string& expression, std::size_t first) 
     }
   }
   const std::size_t last = expression.find_last_not_of(' ', end - 1);
-  const std::string argument =
-      last == std::string::npos || last < begin || end == begin ? std::string()
-                                                                 : expression.substr(begin, last + 1 - begin);
+  const std::string argument = last == std::string::npos || last < begin || end == begin
+                                   ? std::string()
+                                   : expression.substr(begin, last + 1 - begin);
   return argument.empty() ? kVariable : argument;
 }
 

@@ -3,8 +3,8 @@
 // when no fit met the tolerance, to tell the user the real largest deviation.
 #pragma once
 
-#include "curve/SampledCurve.h"
 #include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "numerics/BSplineCurveFit.h"
 
 /// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`

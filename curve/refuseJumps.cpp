@@ -58,13 +58,13 @@ CurvePoint pointOf(const SampledCurve& curve, std::size_t j) {
     if (std::abs(to[c] - from[c]) > std::abs(to[coordinate] - from[coordinate])) coordinate = c;
   }
   int digits = kFirstDigits;
-  while (digits < kMostDigits && significantText(from[coordinate], digits) ==
-                                     significantText(to[coordinate], digits)) {
+  while (digits < kMostDigits &&
+         significantText(from[coordinate], digits) == significantText(to[coordinate], digits)) {
     ++digits;
   }
-  throw std::runtime_error(std::string(kLabels[coordinate]) + " jumps near t = " +
-                           significantText(before.t, kFirstDigits) + " (from " +
-                           significantText(from[coordinate], digits) + " to " +
+  throw std::runtime_error(std::string(kLabels[coordinate]) +
+                           " jumps near t = " + significantText(before.t, kFirstDigits) +
+                           " (from " + significantText(from[coordinate], digits) + " to " +
                            significantText(to[coordinate], digits) +
                            "): a spline cannot follow a jump; split the range there");
 }

@@ -12,8 +12,8 @@
 /// "vtlStatusDisplayID" to "N spline controls" (see statusText), followed by one line for each
 /// design parameter that the formulas cannot use (hiddenParameterNotes). A standard exception on
 /// the way is shown instead, by its what() text alone, and leaves no preview: what was drawn
-/// before it is taken away again. Throws hv::f360::NullObjectError when `inputs` is null or the text box is
-/// missing (the curve is drawn all the same in that case).
+/// before it is taken away again. Throws hv::f360::NullObjectError when `inputs` is null or the
+/// text box is missing (the curve is drawn all the same in that case).
 void updatePreview(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
                    const adsk::core::Ptr<adsk::core::Application>& application,
                    CurvePreview& preview);

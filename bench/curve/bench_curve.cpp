@@ -81,8 +81,7 @@ BENCHMARK(BM_SingleFit)->RangeMultiplier(2)->Range(4, 128)->Unit(benchmark::kMil
 // The accurate deviation the add-in computes when 128 controls still miss: a wave too fast for
 // 128 controls.
 void BM_LargestDeviationUnmetTolerance(benchmark::State& state) {
-  const SampledCurve samples =
-      sampleCurve({0.0, 1.0, "t", "0.1 * sin(300 * t)", "0"}, kParameters);
+  const SampledCurve samples = sampleCurve({0.0, 1.0, "t", "0.1 * sin(300 * t)", "0"}, kParameters);
   const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
   for (auto _ : state) {
     benchmark::DoNotOptimize(largestDeviation(*fit.curve, samples));

@@ -61,8 +61,7 @@ TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
       std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
   const std::string text = statusText(FitStatus{1280, 0.0125}, 0.002);
   std::locale::global(previous);
-  EXPECT_EQ(text,
-            "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
+  EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
 }
 
 }  // namespace

@@ -9,12 +9,13 @@
 
 namespace {
 
-const ParameterTable kConstants{{"Radius", 5.0}, {"pi", 3.141592653589793}, {"pitch", 2.0}};
+const ParameterTable kConstants{
+    {"Radius", 5.0}, {"lange", 1.0}, {"pi", 3.141592653589793}, {"pitch", 2.0}, {"\xC3\x98", 0.5}};
 
 ExpressionError unassignable(const std::string& token, int position) {
-  return ExpressionError(0, "Unexpected token \"" + token + "\" found at position " +
-                                std::to_string(position) + ".",
-                         ExpressionError::kUnassignableToken, position);
+  return ExpressionError(
+      0, "Unexpected token \"" + token + "\" found at position " + std::to_string(position) + ".",
+      ExpressionError::kUnassignableToken, position);
 }
 
 struct Case {
@@ -41,10 +42,13 @@ TEST(explainExpressionError, SuggestsANameThatDiffersInCaseOrByOneLetter) {
       {"ptich * t", "ptich", 0, "\"ptich\"" + unknown + "; did you mean \"pitch\"?"},  // swapped
       {"pich * t", "pich", 0, "\"pich\"" + unknown + "; did you mean \"pitch\"?"},     // left out
       {"son(t)", "son", 0, "\"son\"" + unknown + "; did you mean \"sin\"?"},
-      {"2 * r", "r", 4, "\"r\"" + unknown},           // one letter: too short to guess a typo
-      {"tt", "tt", 0, "\"tt\"" + unknown},            // t is one letter
+      {"2 * r", "r", 4, "\"r\"" + unknown},          // one letter: too short to guess a typo
+      {"tt", "tt", 0, "\"tt\"" + unknown},           // t is one letter
       {"width", "width", 0, "\"width\"" + unknown},  // nothing near
-      {"l\xC3\xA4nge", "l\xC3\xA4nge", 0, "\"l\xC3\xA4nge\"" + unknown},
+      // a typo is one character, however many bytes: "ä" for "a", but "Ä" is no typo of "Ø"
+      {"l\xC3\xA4nge", "l\xC3\xA4nge", 0,
+       "\"l\xC3\xA4nge\"" + unknown + "; did you mean \"lange\"?"},
+      {"\xC3\x84", "\xC3\x84", 0, "\"\xC3\x84\"" + unknown},
   });
 }
 
@@ -68,15 +72,18 @@ TEST(explainExpressionError, NamesCharactersPastedFromDocuments) {
        "\"\xE2\x88\x92\" at position 2 is a Unicode minus sign (U+2212); write -" + instead},
       {"2\xE2\x80\x93t", "\xE2\x80\x93t", 1,
        "\"\xE2\x80\x93\" at position 1 is an en dash (U+2013); write -" + instead},
-      {"2\xCF\x80*t", "\xCF\x80", 1, "\"\xCF\x80\" at position 1 is the Greek letter pi; write pi" + instead},
+      {"2\xCF\x80*t", "\xCF\x80", 1,
+       "\"\xCF\x80\" at position 1 is the Greek letter pi; write pi" + instead},
       {"sin(30\xC2\xB0)", "\xC2\xB0", 6,
        "\"\xC2\xB0\" at position 6 is a degree sign; write * pi / 180" + instead},
       {"\xCF\x80 * 2\xC3\x97t", "\xC3\x97t", 6,
        "\"\xC3\x97\" at position 5 is a multiplication sign (U+00D7); write *" + instead},
-      {"2\xC2\xB7t", "\xC2\xB7t", 1, "\"\xC2\xB7\" at position 1 is a middle dot (U+00B7); write *" + instead},
+      {"2\xC2\xB7t", "\xC2\xB7t", 1,
+       "\"\xC2\xB7\" at position 1 is a middle dot (U+00B7); write *" + instead},
       {"2 *\xC2\xA0t", "\xC2\xA0t", 3,
        "position 3 holds a no-break space (U+00A0), which looks like a space; write an ordinary "
-       "space" + instead},
+       "space" +
+           instead},
       {"t\xE2\x80\x8B", "\xE2\x80\x8B", 1,
        "position 1 holds a zero width space (U+200B), which looks like a space; write nothing" +
            instead},

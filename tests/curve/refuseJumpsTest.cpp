@@ -66,7 +66,8 @@ TEST(refuseJumps, NamesTheCoordinateThatChangesMostWithEnoughDigits) {
   };
   EXPECT_EQ(search(both).message, "z(t) jumps near t = 0.5 (from 1 to 3)" + kAdvice);
   const auto small = [](double t) { return SamplePoint{t, 1e6 + (t < 0.5 ? 0.0 : 0.01), 0.0}; };
-  EXPECT_EQ(search(small).message, "y(t) jumps near t = 0.5 (from 1000000 to 1000000.01)" + kAdvice);
+  EXPECT_EQ(search(small).message,
+            "y(t) jumps near t = 0.5 (from 1000000 to 1000000.01)" + kAdvice);
 }
 
 // A step no larger than the tolerance is within what the spline may miss anyway.
@@ -79,9 +80,15 @@ TEST(refuseJumps, TakesAStepWithinTheTolerance) {
 TEST(refuseJumps, LeavesSmoothCurvesAloneWithoutEvaluating) {
   const double turn = 2 * 3.141592653589793;
   const CurvePointAt curves[] = {
-      [&](double t) { return SamplePoint{std::cos(turn * t), std::sin(turn * t), t}; },
-      [&](double t) { return SamplePoint{std::cos(turn * t), std::sin(turn * t), 0.01 * t}; },
-      [](double t) { return SamplePoint{t, 1 / (1 + std::exp(-2000 * (t - 0.5))), 0.0}; },
+      [&](double t) {
+        return SamplePoint{std::cos(turn * t), std::sin(turn * t), t};
+      },
+      [&](double t) {
+        return SamplePoint{std::cos(turn * t), std::sin(turn * t), 0.01 * t};
+      },
+      [](double t) {
+        return SamplePoint{t, 1 / (1 + std::exp(-2000 * (t - 0.5))), 0.0};
+      },
   };
   const double ends[] = {3.0, 2048.0, 1.0};
   for (int i = 0; i < 3; ++i) {

@@ -118,10 +118,12 @@ TEST(sampleCurve, ExplainsWhatMuparserCannotPlace) {
        "x(t): \"r\" is not a parameter of this design (nor t, pi or a function); did you mean "
        "\"R\"?"},
       {"sin t", "x(t): \"sin\" is a function without parentheses: write sin(t)"},
-      {"2 \xE2\x88\x92 t", "x(t): \"\xE2\x88\x92\" at position 2 is a Unicode minus sign (U+2212); "
-                          "write - instead"},
-      {"2 *\xC2\xA0t", "x(t): position 3 holds a no-break space (U+00A0), which looks like a space; "
-                      "write an ordinary space instead"},
+      {"2 \xE2\x88\x92 t",
+       "x(t): \"\xE2\x88\x92\" at position 2 is a Unicode minus sign (U+2212); "
+       "write - instead"},
+      {"2 *\xC2\xA0t",
+       "x(t): position 3 holds a no-break space (U+00A0), which looks like a space; "
+       "write an ordinary space instead"},
       {"t\n+ q", "x(t): \"q\" is not a parameter of this design (nor t, pi or a function)"},
       // muparser quotes the rest of the formula after a stray character
       {"t + $\nq", "x(t): Unexpected token \"$ q \" found at position 4."},
@@ -133,9 +135,9 @@ TEST(sampleCurve, ExplainsWhatMuparserCannotPlace) {
 
 TEST(sampleCurve, ARefusedParameterNameBlocksOnlyCurvesThatUseIt) {
   const ParameterTable parameters{{"pi", 3.141592653589793}, {"wall thickness", 2.0}};
-  EXPECT_EQ(sampleCurve({0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, parameters)
-                .samples.size(),
-            2049u);
+  EXPECT_EQ(
+      sampleCurve({0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, parameters).samples.size(),
+      2049u);
   EXPECT_THROW(sampleCurve({0.0, 1.0, "wall thickness", "0", "0"}, parameters), std::runtime_error);
 }
 

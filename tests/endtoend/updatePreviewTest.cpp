@@ -76,15 +76,28 @@ TEST_P(PreviewError, ShowsTheMessageAndDrawsNothing) {
   expectHeldBetweenEvents(false);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, PreviewError,
-                         ::testing::Values(FailingInput{kXFunctionInputId, "cos(", "x(t): "},
-                                           FailingInput{kYFunctionInputId, "2 * * t", "y(t): "},
-                                           FailingInput{kZFunctionInputId, "radius * t", "z(t): "},
-                                           // 1 / (t - 1) is infinite at the end of t's range.
-                                           FailingInput{kYFunctionInputId, "1 / (t - 1)",
-                                                        "y(t) is not a finite number at t = 1"},
-                                           FailingInput{kXFunctionInputId, "sqrt(t - 0.5)",
-                                                        "x(t) is not a finite number at t = 0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PreviewError,
+    ::testing::Values(
+        FailingInput{kXFunctionInputId, "cos(", "x(t): "},
+        FailingInput{kYFunctionInputId, "2 * * t", "y(t): "},
+        FailingInput{kZFunctionInputId, "radius * t",
+                     "z(t): \"radius\" is not a parameter of this design "
+                     "(nor t, pi or a function)"},
+        FailingInput{kXFunctionInputId, "sin t",
+                     "x(t): \"sin\" is a function without parentheses: "
+                     "write sin(t)"},
+        FailingInput{kYFunctionInputId, "2 \xC3\x97 t",
+                     "y(t): \"\xC3\x97\" at position 2 is a multiplication "
+                     "sign (U+00D7); write * instead"},
+        // 1 / (t - 1) is infinite at the end of t's range.
+        FailingInput{kYFunctionInputId, "1 / (t - 1)", "y(t) is not a finite number at t = 1"},
+        FailingInput{kXFunctionInputId, "sqrt(t - 0.5)", "x(t) is not a finite number at t = 0"},
+        // The pole at 0.3 lies between samples; the search for jumps meets it.
+        FailingInput{kYFunctionInputId, "1 / (t - 0.3)", "y(t) is not a finite number at t = 0.3"},
+        FailingInput{kXFunctionInputId, "t < 0.5 ? t : t + 1",
+                     "x(t) jumps near t = 0.5 (from 0.5 to 1.5): a spline "
+                     "cannot follow a jump; split the range there"}));
 
 TEST_F(Preview, AFixedExpressionBringsThePreviewBack) {
   startAndOpenDialog();
@@ -118,7 +131,9 @@ TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
   host.addUserParameter("pi", 0.0);
   startAndOpenDialog();
   // With pi = 0 the default helix is the segment x = 1, y = 0, z = t: four controls suffice.
-  EXPECT_EQ(status(), "4 spline controls");
+  EXPECT_EQ(status(),
+            "4 spline controls\nThe design parameter \"pi\" (0) replaces the constant pi in the "
+            "formulas; rename it to keep pi = 3.141593.");
   expectHeldBetweenEvents(true);
 }
 
@@ -126,7 +141,9 @@ TEST_F(Preview, ADesignParameterNamedTIsHiddenByTheVariable) {
   host.addUserParameter("t", 1.0);
   startAndOpenDialog();
   // Were t the constant 1, the helix would collapse to one point; as the variable it is the helix.
-  EXPECT_EQ(status(), "32 spline controls");
+  EXPECT_EQ(status(),
+            "32 spline controls\nThe design parameter \"t\" is hidden by the curve's t; rename it "
+            "to use it in a formula.");
   EXPECT_EQ(previewGroups().size(), 1u);
   expectHeldBetweenEvents(true);
 }
@@ -165,6 +182,17 @@ TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
   ASSERT_EQ(previewGroups().size(), 1u);
   EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
   expectHeldBetweenEvents(true);
+}
+
+// Every sample of these waves falls on a zero of the sine and every midpoint on a crest 0.5 away:
+// the samples alone are a line that 4 controls would meet.
+TEST_F(Preview, AnAliasedWaveRunsTo128ControlsAndSaysItMisses) {
+  startAndOpenDialog();
+  enterWave("0.5 * sin(2 * pi * 1024 * t)");
+  EXPECT_EQ(status(),
+            "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.500 cm)");
+  ASSERT_EQ(previewGroups().size(), 1u);
+  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
 }
 
 TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {

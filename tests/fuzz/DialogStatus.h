@@ -20,8 +20,9 @@ struct DialogStatus {
     Unclear,          ///< anything else
   };
   Kind kind = Kind::Unclear;
-  int controlCount = 0;         ///< Fit only
-  bool toleranceNote = false;  ///< Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)"
+  int controlCount = 0;  ///< Fit only
+  bool toleranceNote =
+      false;  ///< Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)"
   double largestDeviation = 0;  ///< Fit with the note only: D, finite and above 0.002
   int parameterNotes = 0;       ///< Fit only: lines below the count about hidden parameters
 };

@@ -27,8 +27,8 @@ TEST(DialogStatus, FitCountsArePowersOfTwoFromFourTo128) {
 }
 
 TEST(DialogStatus, ToleranceNoteOnlyAfter128ControlsWithAFiniteDeviationAboveTheTolerance) {
-  const DialogStatus status =
-      classifyStatus("128 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)");
+  const DialogStatus status = classifyStatus(
+      "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)");
   EXPECT_EQ(status.kind, Kind::Fit);
   EXPECT_TRUE(status.toleranceNote);
   EXPECT_DOUBLE_EQ(status.largestDeviation, 0.00512);

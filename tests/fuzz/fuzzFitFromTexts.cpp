@@ -67,9 +67,9 @@ void checkSamples(const SampledCurve& sampled) {
   const SamplePoints& samples = sampled.samples;
   requireThat(samples.size() == static_cast<std::size_t>(kSampleCount),
               "sampling returned " + std::to_string(samples.size()) + " points, not 2049");
-  requireThat(sampled.midpoints.size() == samples.size() - 1,
-              "sampling returned " + std::to_string(sampled.midpoints.size()) +
-                  " midpoints, not 2048");
+  requireThat(
+      sampled.midpoints.size() == samples.size() - 1,
+      "sampling returned " + std::to_string(sampled.midpoints.size()) + " midpoints, not 2048");
   bool leavesTheFirstPoint = false;
   for (const SamplePoints* points : {&samples, &sampled.midpoints}) {
     for (const SamplePoint& p : *points) {

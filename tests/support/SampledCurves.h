@@ -5,8 +5,8 @@
 #include <string>
 
 #include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
 #include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"
 
