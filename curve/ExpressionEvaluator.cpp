@@ -137,6 +137,28 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
   return values_;
 }
 
+const std::vector<double>& ExpressionEvaluator::evaluateSeries(int index,
+                                                               const std::vector<double>& values) {
+  series_.clear();
+  if (values.empty()) return series_;
+  setVariable(index, values.front());
+  const std::size_t count = values.size();
+  series_.resize(parsers_.size() * count);
+  // The first value goes through evaluate, which binds and checks on the evaluator's first call.
+  evaluate();
+  for (std::size_t p = 0; p < parsers_.size(); ++p) {
+    double* results = &series_[p * count];
+    results[0] = values_[p];
+    for (std::size_t k = 1; k < count; ++k) {
+      variableValues_[static_cast<std::size_t>(index)] = values[k];
+      refreshBoundValues(p);
+      results[k] = mupEval(parsers_[p]);
+    }
+  }
+  variableValues_[static_cast<std::size_t>(index)] = values.back();
+  return series_;
+}
+
 // muparser parses an expression at its first evaluation; a parse error, and the number of values
 // the expression gives, then stay the same for every later one.
 double ExpressionEvaluator::firstValue(std::size_t parser) {

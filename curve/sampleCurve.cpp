@@ -53,11 +53,13 @@ std::string onOneLine(std::string text) {
   return text;
 }
 
-const std::vector<double>& evaluateNamingTheCoordinate(ExpressionEvaluator& evaluator,
+// Runs `evaluation`, turning an expression's error into the message that names its coordinate.
+template <class Evaluation>
+const std::vector<double>& evaluateNamingTheCoordinate(const Evaluation& evaluation,
                                                        const ParsedCoordinates& parsed,
                                                        const ParameterTable& constants) {
   try {
-    return evaluator.evaluate();
+    return evaluation();
   } catch (const ExpressionError& error) {
     const int index = error.expressionIndex();
     const int coordinate = parsed.coordinates[index];
@@ -135,11 +137,23 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   curve.step = (request.tEnd - request.tStart) * kStepFactor;
   checkRange(curve.tStart, request.tEnd, curve.step);
 
-  const auto pointAt = [&](double tValue) {
-    evaluator.setVariable(t, tValue);
-    const std::vector<double>& values = evaluateNamingTheCoordinate(evaluator, parsed, constants);
+  // Samples and midpoints in one series, each expression evaluated over all of them in turn.
+  std::vector<double> tValues;
+  tValues.reserve(2 * kSampleCount - 1);
+  for (int i = 0; i < kSampleCount; ++i) tValues.push_back(curve.sampleT(i));
+  for (int k = 0; k + 1 < kSampleCount; ++k) tValues.push_back(curve.midpointT(k));
+  const std::vector<double>& series = evaluateNamingTheCoordinate(
+      [&]() -> const std::vector<double>& { return evaluator.evaluateSeries(t, tValues); }, parsed,
+      constants);
+
+  // In the order of the series, the first value that is not finite is named: samples first.
+  const std::size_t count = tValues.size();
+  const auto pointOf = [&](const std::vector<double>& values, std::size_t stride, std::size_t at,
+                           double tValue) {
     std::array<double, kCoordinateCount> point{};  // a blank expression's coordinate stays 0
-    for (std::size_t p = 0; p < values.size(); ++p) point[parsed.coordinates[p]] = values[p];
+    for (std::size_t p = 0; p < parsed.coordinates.size(); ++p) {
+      point[parsed.coordinates[p]] = values[p * stride + at];
+    }
     for (int c = 0; c < kCoordinateCount; ++c) {
       if (!std::isfinite(point[c])) {
         throw std::runtime_error(std::string(kLabels[c]) +
@@ -148,11 +162,19 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
     }
     return SamplePoint{point[0], point[1], point[2]};
   };
-
   curve.samples.reserve(kSampleCount);
-  for (int i = 0; i < kSampleCount; ++i) curve.samples.push_back(pointAt(curve.sampleT(i)));
   curve.midpoints.reserve(kSampleCount - 1);
-  for (int k = 0; k + 1 < kSampleCount; ++k) curve.midpoints.push_back(pointAt(curve.midpointT(k)));
+  for (std::size_t j = 0; j < count; ++j) {
+    SamplePoints& points =
+        j < static_cast<std::size_t>(kSampleCount) ? curve.samples : curve.midpoints;
+    points.push_back(pointOf(series, count, j, tValues[j]));
+  }
+
+  // The search for jumps evaluates single points between them.
+  const auto pointAt = [&](double tValue) {
+    evaluator.setVariable(t, tValue);
+    return pointOf(evaluator.evaluate(), 1, 0, tValue);
+  };
   refuseSinglePoint(curve, kSplineTolerance);
   refuseJumps(curve, kSplineTolerance, pointAt);
   return curve;
