@@ -9,42 +9,45 @@
 namespace {
 
 // Characters that documents and word processors put where a formula wants an ASCII one.
+enum class Looks { Visible, LikeASpace, LikeNothing };
+
 struct LookAlike {
   const char* utf8;
-  const char* what;  // "is ..." for visible characters, the name of an invisible one
+  const char* what;
   const char* write;
-  bool visible;
+  Looks looks;
 };
 
 constexpr std::array<LookAlike, 28> kLookAlikes = {{
-    {"\xE2\x88\x92", "a Unicode minus sign (U+2212)", "-", true},
-    {"\xE2\x80\x90", "a hyphen (U+2010)", "-", true},
-    {"\xE2\x80\x91", "a non-breaking hyphen (U+2011)", "-", true},
-    {"\xE2\x80\x92", "a figure dash (U+2012)", "-", true},
-    {"\xE2\x80\x93", "an en dash (U+2013)", "-", true},
-    {"\xE2\x80\x94", "an em dash (U+2014)", "-", true},
-    {"\xE2\x80\x95", "a horizontal bar (U+2015)", "-", true},
-    {"\xEF\xB9\xA3", "a small hyphen-minus (U+FE63)", "-", true},
-    {"\xEF\xBC\x8D", "a fullwidth hyphen-minus (U+FF0D)", "-", true},
-    {"\xCF\x80", "the Greek letter pi", "pi", true},
-    {"\xC2\xB0", "a degree sign", "* pi / 180", true},
-    {"\xC3\x97", "a multiplication sign (U+00D7)", "*", true},
-    {"\xC2\xB7", "a middle dot (U+00B7)", "*", true},
-    {"\xE2\x8B\x85", "a dot operator (U+22C5)", "*", true},
-    {"\xE2\x88\x99", "a bullet operator (U+2219)", "*", true},
-    {"\xE2\x88\x97", "an asterisk operator (U+2217)", "*", true},
-    {"\xC2\xA0", "a no-break space (U+00A0)", "an ordinary space", false},
-    {"\xE2\x80\xAF", "a narrow no-break space (U+202F)", "an ordinary space", false},
-    {"\xE2\x80\x82", "an en space (U+2002)", "an ordinary space", false},
-    {"\xE2\x80\x83", "an em space (U+2003)", "an ordinary space", false},
-    {"\xE2\x80\x87", "a figure space (U+2007)", "an ordinary space", false},
-    {"\xE2\x80\x89", "a thin space (U+2009)", "an ordinary space", false},
-    {"\xE2\x80\x8A", "a hair space (U+200A)", "an ordinary space", false},
-    {"\xE2\x80\x8B", "a zero width space (U+200B)", "nothing", false},
-    {"\xE2\x81\xA0", "a word joiner (U+2060)", "nothing", false},
-    {"\xEF\xBB\xBF", "a zero width no-break space (U+FEFF)", "nothing", false},
-    {"\xE3\x80\x80", "an ideographic space (U+3000)", "an ordinary space", false},
-    {"\xE2\x81\x9F", "a medium mathematical space (U+205F)", "an ordinary space", false},
+    {"\xE2\x88\x92", "a Unicode minus sign (U+2212)", "-", Looks::Visible},
+    {"\xE2\x80\x90", "a hyphen (U+2010)", "-", Looks::Visible},
+    {"\xE2\x80\x91", "a non-breaking hyphen (U+2011)", "-", Looks::Visible},
+    {"\xE2\x80\x92", "a figure dash (U+2012)", "-", Looks::Visible},
+    {"\xE2\x80\x93", "an en dash (U+2013)", "-", Looks::Visible},
+    {"\xE2\x80\x94", "an em dash (U+2014)", "-", Looks::Visible},
+    {"\xE2\x80\x95", "a horizontal bar (U+2015)", "-", Looks::Visible},
+    {"\xEF\xB9\xA3", "a small hyphen-minus (U+FE63)", "-", Looks::Visible},
+    {"\xEF\xBC\x8D", "a fullwidth hyphen-minus (U+FF0D)", "-", Looks::Visible},
+    {"\xCF\x80", "the Greek letter pi", "pi", Looks::Visible},
+    {"\xC2\xB0", "a degree sign", "* pi / 180", Looks::Visible},
+    {"\xC3\x97", "a multiplication sign (U+00D7)", "*", Looks::Visible},
+    {"\xC2\xB7", "a middle dot (U+00B7)", "*", Looks::Visible},
+    {"\xE2\x8B\x85", "a dot operator (U+22C5)", "*", Looks::Visible},
+    {"\xE2\x88\x99", "a bullet operator (U+2219)", "*", Looks::Visible},
+    {"\xE2\x88\x97", "an asterisk operator (U+2217)", "*", Looks::Visible},
+    {"\xC2\xA0", "a no-break space (U+00A0)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\xAF", "a narrow no-break space (U+202F)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x82", "an en space (U+2002)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x83", "an em space (U+2003)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x87", "a figure space (U+2007)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x89", "a thin space (U+2009)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x8A", "a hair space (U+200A)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x80\x8B", "a zero width space (U+200B)", "nothing", Looks::LikeNothing},
+    {"\xE2\x81\xA0", "a word joiner (U+2060)", "nothing", Looks::LikeNothing},
+    {"\xEF\xBB\xBF", "a zero width no-break space (U+FEFF)", "nothing", Looks::LikeNothing},
+    {"\xE3\x80\x80", "an ideographic space (U+3000)", "an ordinary space", Looks::LikeASpace},
+    {"\xE2\x81\x9F", "a medium mathematical space (U+205F)", "an ordinary space",
+     Looks::LikeASpace},
 }};
 
 // muparser 2.3's own functions.
@@ -88,10 +91,17 @@ std::string explainLookAlike(const std::string& name, std::size_t nameOffset,
       if (name.compare(i, sequence.size(), sequence) != 0) continue;
       const std::string position = std::to_string(characterIndex(expression, nameOffset + i));
       const std::string instead = std::string("; write ") + lookAlike.write + " instead";
-      return lookAlike.visible
-                 ? '"' + sequence + "\" at position " + position + " is " + lookAlike.what + instead
-                 : "position " + position + " holds " + lookAlike.what +
-                       ", which looks like a space" + instead;
+      switch (lookAlike.looks) {
+        case Looks::Visible:
+          return '"' + sequence + "\" at position " + position + " is " + lookAlike.what + instead;
+        case Looks::LikeASpace:
+          return "position " + position + " holds " + lookAlike.what +
+                 ", which looks like a space" + instead;
+        case Looks::LikeNothing:
+          break;
+      }
+      return "position " + position + " holds " + lookAlike.what + ", which cannot be seen" +
+             instead;
     }
   }
   return std::string();

@@ -16,7 +16,7 @@
 ///    position (in characters from 0) and what to write instead, e.g.
 ///    "\"−\" at position 2 is a Unicode minus sign (U+2212); write - instead" or
 ///    "position 1 holds a no-break space (U+00A0), which looks like a space; write an ordinary
-///    space instead";
+///    space instead" ("..., which cannot be seen; write nothing instead" for a zero width one);
 ///  - being one of muparser's functions: "\"sin\" is a function without parentheses: write sin(t)",
 ///    the argument being what follows the function up to a binary + or -, a comparison, a
 ///    conditional, a comma or the parenthesis closing around it ("sin 2*pi*t" gives

@@ -85,7 +85,7 @@ TEST(explainExpressionError, NamesCharactersPastedFromDocuments) {
        "space" +
            instead},
       {"t\xE2\x80\x8B", "\xE2\x80\x8B", 1,
-       "position 1 holds a zero width space (U+200B), which looks like a space; write nothing" +
+       "position 1 holds a zero width space (U+200B), which cannot be seen; write nothing" +
            instead},
   });
 }
