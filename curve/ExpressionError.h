@@ -1,5 +1,6 @@
-// The failure of one expression of an ExpressionEvaluator, as muparser words it. The sampler
-// catches it to name the coordinate that failed ("x(t): ...").
+// The failure of one expression of an ExpressionEvaluator, as muparser words it, with muparser's
+// error code and where it stumbled. The sampler catches it to name the coordinate that failed
+// ("x(t): ...") and to put muparser's complaint into words a designer can act on.
 #pragma once
 
 #include <stdexcept>
@@ -10,11 +11,27 @@
 /// expression in the list the evaluator was built from.
 class ExpressionError : public std::runtime_error {
  public:
-  ExpressionError(int expressionIndex, const std::string& message)
-      : std::runtime_error(message), expressionIndex_(expressionIndex) {}
+  /// muparser's code for a token it cannot place: a name it does not know, a function without
+  /// its parentheses, a character it has no use for.
+  static constexpr int kUnassignableToken = 1;
+  /// code() of a failure the evaluator found itself rather than muparser.
+  static constexpr int kNotMuparsers = -1;
+
+  ExpressionError(int expressionIndex, const std::string& message, int code = kNotMuparsers,
+                  int position = -1)
+      : std::runtime_error(message),
+        expressionIndex_(expressionIndex),
+        code_(code),
+        position_(position) {}
 
   int expressionIndex() const { return expressionIndex_; }
+  /// muparser's error code (muparser's EErrorCodes), or kNotMuparsers.
+  int code() const { return code_; }
+  /// Where muparser stumbled, in bytes from the start of the expression; -1 when it did not say.
+  int position() const { return position_; }
 
  private:
   int expressionIndex_;
+  int code_;
+  int position_;
 };

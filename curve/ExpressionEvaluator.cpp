@@ -10,12 +10,7 @@ namespace {
 
 constexpr int kFloatingPointParser = 0;
 
-// muparser's pending error message, empty when there is none. Reading the flag resets it.
-std::string errorMessage(void* parser) {
-  if (!mupError(parser)) return std::string();
-  const char* message = mupGetErrorMsg(parser);
-  return message != nullptr && *message != '\0' ? message : "Invalid expression.";
-}
+std::string copyOf(const char* text) { return text != nullptr ? text : ""; }
 
 // muparser's own name characters plus every byte of a multi-byte UTF-8 sequence, so that a
 // design parameter named "länge" or "Ø" is one name to the parser instead of an unknown token
@@ -29,13 +24,64 @@ const std::string& nameCharacters() {
   return characters;
 }
 
+// muparser formats its messages, most of which quote the token it stumbled on, into one buffer of
+// 2048 bytes without checking the length: a long enough token (an unknown name of 2000 letters)
+// would overrun it and end the host. No token of a formula this short can; for longer formulas
+// muparser is asked only for the messages whose token is short by nature (a parenthesis, one of its
+// functions, t) or that quote none, and the others are worded here.
+constexpr std::size_t kLongestQuotableExpression = 1800;
+
+bool quotesOnlyShortTokens(int code) {
+  switch (code) {
+    case 2:   // unexpected end of expression
+    case 3:   // unexpected argument separator
+    case 4:   // unexpected argument
+    case 6:   // unexpected variable: t
+    case 7:   // unexpected parenthesis
+    case 11:  // missing parenthesis
+    case 12:  // unexpected function: one of muparser's
+    case 14:  // too many parameters for a function of muparser's
+    case 15:  // too few parameters
+    case 17:  // a string as the result
+    case 25:  // empty expression
+    case 33:  // if-then-else without else
+    case 34:  // misplaced colon
+    case 37:  // expression too long
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
+
+// muparser's pending error, with an empty message when there is none. Reading the flag resets it.
+ExpressionEvaluator::Complaint ExpressionEvaluator::pendingComplaint(ParserHandle parser,
+                                                                     std::size_t expressionLength) {
+  Complaint complaint;
+  if (!mupError(parser)) return complaint;
+  complaint.code = static_cast<int>(mupGetErrorCode(parser));
+  complaint.position = static_cast<int>(mupGetErrorPos(parser));
+  if (expressionLength <= kLongestQuotableExpression || quotesOnlyShortTokens(complaint.code)) {
+    complaint.message = copyOf(mupGetErrorMsg(parser));
+  } else {
+    complaint.message =
+        "The expression cannot be read at position " + std::to_string(complaint.position) + ".";
+  }
+  if (complaint.message.empty()) complaint.message = "Invalid expression.";
+  return complaint;
+}
+
+ExpressionError ExpressionEvaluator::Complaint::asError(std::size_t parser) const {
+  return ExpressionError(static_cast<int>(parser), message, code, position);
+}
 
 ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& expressions,
                                          const ParameterTable& parameters)
     : values_(expressions.size(), 0.0) {
   parsers_.reserve(expressions.size());
   refusals_.reserve(expressions.size());
+  expressionLengths_.reserve(expressions.size());
   const std::string& nameChars = nameCharacters();
   try {
     for (const std::string& expression : expressions) {
@@ -49,7 +95,8 @@ ExpressionEvaluator::ExpressionEvaluator(const std::vector<std::string>& express
       // that only this expression's own parse or evaluation can raise it again.
       mupError(parser);
       mupSetExpr(parser, expression.c_str());
-      refusals_.emplace_back(errorMessage(parser));
+      expressionLengths_.push_back(expression.size());
+      refusals_.push_back(pendingComplaint(parser, expression.size()));
     }
   } catch (...) {
     // A constructor that throws runs no destructor: the handles made so far are freed here.
@@ -90,15 +137,36 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
   return values_;
 }
 
+const std::vector<double>& ExpressionEvaluator::evaluateSeries(int index,
+                                                               const std::vector<double>& values) {
+  series_.clear();
+  if (values.empty()) return series_;
+  setVariable(index, values.front());
+  const std::size_t count = values.size();
+  series_.resize(parsers_.size() * count);
+  // The first value goes through evaluate, which binds and checks on the evaluator's first call.
+  evaluate();
+  for (std::size_t p = 0; p < parsers_.size(); ++p) {
+    double* results = &series_[p * count];
+    results[0] = values_[p];
+    for (std::size_t k = 1; k < count; ++k) {
+      variableValues_[static_cast<std::size_t>(index)] = values[k];
+      refreshBoundValues(p);
+      results[k] = mupEval(parsers_[p]);
+    }
+  }
+  variableValues_[static_cast<std::size_t>(index)] = values.back();
+  return series_;
+}
+
 // muparser parses an expression at its first evaluation; a parse error, and the number of values
 // the expression gives, then stay the same for every later one.
 double ExpressionEvaluator::firstValue(std::size_t parser) {
-  if (!refusals_[parser].empty())
-    throw ExpressionError(static_cast<int>(parser), refusals_[parser]);
+  if (!refusals_[parser].message.empty()) throw refusals_[parser].asError(parser);
   int count = 0;
   const double* values = mupEvalMulti(parsers_[parser], &count);
-  const std::string message = errorMessage(parsers_[parser]);
-  if (!message.empty()) throw ExpressionError(static_cast<int>(parser), message);
+  const Complaint complaint = pendingComplaint(parsers_[parser], expressionLengths_[parser]);
+  if (!complaint.message.empty()) throw complaint.asError(parser);
   // "1,5" is two values to muparser, of which it would keep the 5: a decimal comma must not
   // silently become another number.
   if (count != 1 || values == nullptr) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "curve/ExpressionError.h"
 #include "curve/ParameterTable.h"
 
 /// Owns one muparser parser per expression. Calling order: construct, addVariable for every
@@ -36,13 +37,35 @@ class ExpressionEvaluator {
   /// expression in construction order; the reference stays valid until the next call. The first
   /// call binds the variables and throws ExpressionError, naming the first expression that
   /// muparser refused (longer than it takes, say), could not parse or could not evaluate, with
-  /// muparser's message, or that gives more than one value ("1,5"). An expression that assigns to a
+  /// muparser's message (for a formula longer than 1800 bytes, one that could quote a long part
+  /// of it is worded here instead: "The expression cannot be read at position <n>."), error code
+  /// and position, or that gives more than one value ("1,5"). An expression that assigns to a
   /// variable ("t = 2 * t") changes only its own copy, for that one evaluation: the other
   /// expressions and later calls see the values set.
   const std::vector<double>& evaluate();
 
+  /// Evaluates every expression with variable `index` set to each of `values` in turn and returns
+  /// values.size() results per expression, expression after expression: the result for
+  /// expression e and values[k] is at e * values.size() + k, and is what evaluate gives for that
+  /// value. Each expression is evaluated for all values before the next, which keeps muparser's
+  /// work on one expression together and is faster than evaluate value by value. Throws as
+  /// setVariable for a bad index and, on the first evaluation of the evaluator, as evaluate.
+  /// Leaves the variable at values.back(); the reference stays valid until the next call.
+  const std::vector<double>& evaluateSeries(int index, const std::vector<double>& values);
+
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
+
+  // What muparser said about an expression; an empty message means it said nothing.
+  struct Complaint {
+    std::string message;
+    int code = ExpressionError::kNotMuparsers;
+    int position = -1;
+
+    ExpressionError asError(std::size_t parser) const;
+  };
+
+  static Complaint pendingComplaint(ParserHandle parser, std::size_t expressionLength);
 
   void releaseParsers();
   void bindVariables();
@@ -59,6 +82,9 @@ class ExpressionEvaluator {
   bool variablesBound_ = false;
   // What muparser said when it was handed each expression (empty: accepted); reported at the
   // first evaluate, in expression order with the parse errors.
-  std::vector<std::string> refusals_;
+  std::vector<Complaint> refusals_;
+  // Decides which of muparser's messages can be asked for safely.
+  std::vector<std::size_t> expressionLengths_;
   std::vector<double> values_;
+  std::vector<double> series_;
 };

@@ -40,13 +40,13 @@ std::string deviationText(double deviation, double tolerance) {
 
 }  // namespace
 
-FitStatus fitStatus(const SplineFit& fit, const SamplePoints& samples, double tolerance) {
+FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance) {
   FitStatus status;
   status.controlCount = fit.curve->ControlPointCount();
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
-  const double deviation = largestDeviation(*fit.curve, samples);
+  const double deviation = largestDeviation(*fit.curve, sampled);
   if (deviation > tolerance) status.largestDeviation = deviation;
   return status;
 }
@@ -57,8 +57,8 @@ std::string statusText(const FitStatus& status, double tolerance) {
   text.imbue(std::locale::classic());
   text << status.controlCount << " spline controls";
   if (status.largestDeviation) {
-    text << " (tolerance " << tolerance << " not met: largest deviation "
-         << deviationText(*status.largestDeviation, tolerance) << ')';
+    text << " (tolerance " << tolerance << " cm not met: largest deviation "
+         << deviationText(*status.largestDeviation, tolerance) << " cm)";
   }
   return text.str();
 }

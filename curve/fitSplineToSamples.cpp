@@ -23,25 +23,49 @@ double distance(const double* point, const SamplePoint& sample) {
 // A distance that is not a number does not fail a sample.
 bool beyond(double distance, double tolerance) { return distance > tolerance; }
 
-bool everySampleWithinTolerance(num::BSplineCurveFit<double>& curve, const SamplePoints& samples,
-                                double tolerance) {
-  // The table behind the search costs 255 curve evaluations: build it only if a sample needs it.
-  std::optional<ClosestPointFinder> finder;
+// Tests points of the sampled curve against one fit, each by the same rule.
+class ToleranceCheck {
+ public:
+  ToleranceCheck(num::BSplineCurveFit<double>& curve, double tolerance)
+      : curve_(curve), tolerance_(tolerance) {}
+
+  /// Whether `point`, which belongs to the curve parameter `ownParameter`, lies within the
+  /// tolerance of the curve.
+  bool within(const SamplePoint& point, double ownParameter) {
+    // The fit placed this point at its own parameter; its distance from the curve is at most its
+    // distance to that curve point, which the search alone could miss by landing on another arc.
+    double ownPoint[kDimension];
+    curve_.EvaluatePoint(ownParameter, ownPoint);
+    if (!beyond(distance(ownPoint, point), tolerance_)) {
+      return true;
+    }
+    // The table behind the search costs 255 curve evaluations: build it only if a point needs it.
+    if (!finder_) {
+      finder_.emplace(curve_);
+    }
+    return !beyond(distance(finder_->findClosestPoint(point).point.data(), point), tolerance_);
+  }
+
+ private:
+  num::BSplineCurveFit<double>& curve_;
+  double tolerance_;
+  std::optional<ClosestPointFinder> finder_;
+};
+
+// In the order of t, so that a fit that misses is given up at the first point it misses.
+bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled,
+                               double tolerance) {
+  ToleranceCheck check(curve, tolerance);
+  const SamplePoints& samples = sampled.samples;
+  const SamplePoints& midpoints = sampled.midpoints;
   const double parameterStep =
       samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
   for (std::size_t k = 0; k < samples.size(); ++k) {
-    const SamplePoint& sample = samples[k];
-    // The fit placed this sample at its own parameter; its distance from the curve is at most
-    // its distance to that point, which the search alone could miss by landing on another arc.
-    double ownPoint[kDimension];
-    curve.EvaluatePoint(static_cast<double>(k) * parameterStep, ownPoint);
-    if (!beyond(distance(ownPoint, sample), tolerance)) {
-      continue;
+    if (!check.within(samples[k], static_cast<double>(k) * parameterStep)) {
+      return false;
     }
-    if (!finder) {
-      finder.emplace(curve);
-    }
-    if (beyond(distance(finder->findClosestPoint(sample).point.data(), sample), tolerance)) {
+    if (k < midpoints.size() &&
+        !check.within(midpoints[k], (static_cast<double>(k) + 0.5) * parameterStep)) {
       return false;
     }
   }
@@ -66,9 +90,13 @@ void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
 
 }  // namespace
 
-SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance) {
+SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
   if (samples.empty()) {
     throw std::invalid_argument("no samples to fit a spline to");
+  }
+  if (sampled.midpoints.size() + 1 != samples.size()) {
+    throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
   }
   refuseCoordinatesTooLargeToFit(samples);
   const int sampleCount = static_cast<int>(samples.size());
@@ -77,7 +105,7 @@ SplineFit fitSplineToSamples(const SamplePoints& samples, double tolerance) {
        controlCount *= 2) {
     fit.curve = std::make_shared<num::BSplineCurveFit<double>>(
         kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
-    fit.toleranceMet = everySampleWithinTolerance(*fit.curve, samples, tolerance);
+    fit.toleranceMet = everyPointWithinTolerance(*fit.curve, sampled, tolerance);
     if (fit.toleranceMet) {
       break;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <stdexcept>
 #include <vector>
 
@@ -254,15 +255,18 @@ class NearestDistanceSearch {
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
 // infinite. Such a curve is measured scaled down by a power of two, which changes no digit of
 // its coordinates; the factor is 1 for every curve of a sensible size.
-double overflowSafeScale(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+double overflowSafeScale(const num::BSplineCurveFit<double>& curve,
+                         std::initializer_list<const SamplePoints*> pointLists) {
   constexpr double kLargestSafe = 1e150;
   double largest = 0.0;
   for (double c : curve.ControlCoordinates()) {
     if (std::isfinite(c)) largest = std::max(largest, std::abs(c));
   }
-  for (const SamplePoint& p : samples) {
-    for (double c : {p.x, p.y, p.z}) {
-      if (std::isfinite(c)) largest = std::max(largest, std::abs(c));
+  for (const SamplePoints* points : pointLists) {
+    for (const SamplePoint& p : *points) {
+      for (double c : {p.x, p.y, p.z}) {
+        if (std::isfinite(c)) largest = std::max(largest, std::abs(c));
+      }
     }
   }
   if (largest <= kLargestSafe) return 1.0;
@@ -271,36 +275,72 @@ double overflowSafeScale(const num::BSplineCurveFit<double>& curve, const Sample
   return std::ldexp(1.0, -exponent);
 }
 
-}  // namespace
-
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+void requireCompleteCubicFit(const num::BSplineCurveFit<double>& curve) {
   if (curve.Degree() != kDegree || curve.Dimension() != 3 ||
       curve.Basis().KnotVector().size() != std::size_t(curve.ControlPointCount()) + kDegree + 1) {
     throw std::invalid_argument(
         "largestDeviation measures complete cubic fits in 3 dimensions only");
   }
+}
+
+// The whole curve at one scale, measured against lists of points whose own curve parameters are
+// known; the largest distance so far lets most points go without a search.
+class DeviationMeasure {
+ public:
+  DeviationMeasure(const num::BSplineCurveFit<double>& curve, double scale)
+      : scale_(scale),
+        pieces_(curve, scale),
+        search_(pieces_, std::max(kRelativeAccuracy * std::max(pieces_.extent(), 1.0),
+                                  kRoundingAccuracy * pieces_.magnitude())) {}
+
+  /// Measures points[k], whose own parameter is (k + offset) * parameterStep.
+  void measure(const SamplePoints& points, double offset, double parameterStep) {
+    for (std::size_t k = 0; k < points.size(); ++k) {
+      const SamplePoint p{points[k].x * scale_, points[k].y * scale_, points[k].z * scale_};
+      // The point's own curve point bounds its distance; a point that cannot beat the largest
+      // distance so far needs no search.
+      const double ownDistance = std::sqrt(
+          squaredDistance(pieces_.at((static_cast<double>(k) + offset) * parameterStep), p));
+      if (ownDistance <= largest_) {
+        continue;
+      }
+      largest_ = std::max(largest_, search_.distance(p, ownDistance, largest_));
+    }
+  }
+
+  double largest() const { return largest_ / scale_; }
+
+ private:
+  double scale_;
+  BezierPieces pieces_;
+  NearestDistanceSearch search_;
+  double largest_ = 0.0;
+};
+
+double parameterStepOf(const SamplePoints& samples) {
+  return samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
+}
+
+}  // namespace
+
+double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+  requireCompleteCubicFit(curve);
   if (samples.empty()) {
     return 0.0;
   }
-  const double scale = overflowSafeScale(curve, samples);
-  const BezierPieces pieces(curve, scale);
-  const double accuracy = std::max(kRelativeAccuracy * std::max(pieces.extent(), 1.0),
-                                   kRoundingAccuracy * pieces.magnitude());
-  NearestDistanceSearch search(pieces, accuracy);
+  DeviationMeasure measure(curve, overflowSafeScale(curve, {&samples}));
+  measure.measure(samples, 0.0, parameterStepOf(samples));
+  return measure.largest();
+}
 
-  const double parameterStep =
-      samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
-  double largest = 0.0;
-  for (std::size_t k = 0; k < samples.size(); ++k) {
-    const SamplePoint p{samples[k].x * scale, samples[k].y * scale, samples[k].z * scale};
-    // The sample's own curve point bounds its distance; a sample that cannot beat the largest
-    // distance so far needs no search.
-    const double ownDistance =
-        std::sqrt(squaredDistance(pieces.at(static_cast<double>(k) * parameterStep), p));
-    if (ownDistance <= largest) {
-      continue;
-    }
-    largest = std::max(largest, search.distance(p, ownDistance, largest));
+double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled) {
+  requireCompleteCubicFit(curve);
+  if (sampled.samples.empty()) {
+    return 0.0;
   }
-  return largest / scale;
+  DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints}));
+  const double parameterStep = parameterStepOf(sampled.samples);
+  measure.measure(sampled.samples, 0.0, parameterStep);
+  measure.measure(sampled.midpoints, 0.5, parameterStep);
+  return measure.largest();
 }

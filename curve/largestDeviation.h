@@ -4,6 +4,7 @@
 #pragma once
 
 #include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "numerics/BSplineCurveFit.h"
 
 /// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`
@@ -15,3 +16,7 @@
 /// full knot vector. Costs a few milliseconds, up to a few tens on curves whose turns lie close
 /// together, for 2049 samples and 128 control points.
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);
+
+/// The same measure over the samples and the midpoints of `sampled` together: the largest distance
+/// of any of them from `curve`. Returns 0 when there are no samples.
+double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled);

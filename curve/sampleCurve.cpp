@@ -9,7 +9,11 @@
 
 #include "curve/ExpressionError.h"
 #include "curve/ExpressionEvaluator.h"
+#include "curve/SplineTolerance.h"
+#include "curve/explainExpressionError.h"
+#include "curve/refuseJumps.h"
 #include "curve/shortestText.h"
+#include "curve/significantText.h"
 
 namespace {
 
@@ -41,13 +45,27 @@ ParsedCoordinates splitOffBlankExpressions(
   return parsed;
 }
 
-const std::vector<double>& evaluateNamingTheCoordinate(ExpressionEvaluator& evaluator,
-                                                       const ParsedCoordinates& parsed) {
+// The notification box shows one line per message; a line break pasted into a formula must not
+// split one.
+std::string onOneLine(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
+  return text;
+}
+
+// Runs `evaluation`, turning an expression's error into the message that names its coordinate.
+template <class Evaluation>
+const std::vector<double>& evaluateNamingTheCoordinate(const Evaluation& evaluation,
+                                                       const ParsedCoordinates& parsed,
+                                                       const ParameterTable& constants) {
   try {
-    return evaluator.evaluate();
+    return evaluation();
   } catch (const ExpressionError& error) {
-    const int coordinate = parsed.coordinates[error.expressionIndex()];
-    throw std::runtime_error(std::string(kLabels[coordinate]) + ": " + error.what());
+    const int index = error.expressionIndex();
+    const int coordinate = parsed.coordinates[index];
+    throw std::runtime_error(
+        onOneLine(std::string(kLabels[coordinate]) + ": " +
+                  explainExpressionError(error, parsed.expressions[index], constants)));
   }
 }
 
@@ -78,36 +96,86 @@ void checkRange(double tStart, double tEnd, double step) {
   }
 }
 
+// Rounding leaves cos(2 * pi) at -2.4e-16 and the like; shown as 0, such residue reads as meant.
+constexpr double kRoundingResidue = 1e-12;
+
+std::string coordinateText(double value) {
+  return significantText(std::abs(value) < kRoundingResidue ? 0.0 : value, 7);
+}
+
+// A spline needs somewhere to go: a curve that never leaves the tolerance around its first point
+// would come out as control points on top of each other, which the host refuses or keeps as junk.
+void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
+  const SamplePoint& first = curve.samples.front();
+  const double limit = tolerance * tolerance;
+  const auto near = [&](const SamplePoint& p) {
+    const double dx = p.x - first.x;
+    const double dy = p.y - first.y;
+    const double dz = p.z - first.z;
+    return !(dx * dx + dy * dy + dz * dz > limit);
+  };
+  if (std::all_of(curve.samples.begin(), curve.samples.end(), near) &&
+      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near)) {
+    throw std::runtime_error("The curve is a single point (" + coordinateText(first.x) + ", " +
+                             coordinateText(first.y) + ", " + coordinateText(first.z) +
+                             "): give x(t), y(t) or z(t) a term in t, or widen the t range");
+  }
+}
+
 }  // namespace
 
-SamplePoints sampleCurve(const CurveRequest& request, const ParameterTable& parameters) {
-  SamplePoints samples;
-  samples.reserve(kSampleCount);
-
+SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& parameters) {
   const ParsedCoordinates parsed =
       splitOffBlankExpressions({&request.xExpression, &request.yExpression, &request.zExpression});
   ParameterTable storage;
-  ExpressionEvaluator evaluator(parsed.expressions,
-                                constantsBesideTheVariable(parameters, storage));
+  const ParameterTable& constants = constantsBesideTheVariable(parameters, storage);
+  ExpressionEvaluator evaluator(parsed.expressions, constants);
   const int t = evaluator.addVariable(kVariableName);
 
-  const double tStart = request.tStart;
-  const double step = (request.tEnd - tStart) * kStepFactor;
-  checkRange(tStart, request.tEnd, step);
-  for (int i = 0; i < kSampleCount; ++i) {
-    const double tValue = static_cast<double>(i) * step + tStart;
-    evaluator.setVariable(t, tValue);
-    const std::vector<double>& values = evaluateNamingTheCoordinate(evaluator, parsed);
+  SampledCurve curve;
+  curve.tStart = request.tStart;
+  curve.step = (request.tEnd - request.tStart) * kStepFactor;
+  checkRange(curve.tStart, request.tEnd, curve.step);
 
+  // Samples and midpoints in one series, each expression evaluated over all of them in turn.
+  std::vector<double> tValues;
+  tValues.reserve(2 * kSampleCount - 1);
+  for (int i = 0; i < kSampleCount; ++i) tValues.push_back(curve.sampleT(i));
+  for (int k = 0; k + 1 < kSampleCount; ++k) tValues.push_back(curve.midpointT(k));
+  const std::vector<double>& series = evaluateNamingTheCoordinate(
+      [&]() -> const std::vector<double>& { return evaluator.evaluateSeries(t, tValues); }, parsed,
+      constants);
+
+  // In the order of the series, the first value that is not finite is named: samples first.
+  const std::size_t count = tValues.size();
+  const auto pointOf = [&](const std::vector<double>& values, std::size_t stride, std::size_t at,
+                           double tValue) {
     std::array<double, kCoordinateCount> point{};  // a blank expression's coordinate stays 0
-    for (std::size_t p = 0; p < values.size(); ++p) point[parsed.coordinates[p]] = values[p];
+    for (std::size_t p = 0; p < parsed.coordinates.size(); ++p) {
+      point[parsed.coordinates[p]] = values[p * stride + at];
+    }
     for (int c = 0; c < kCoordinateCount; ++c) {
       if (!std::isfinite(point[c])) {
         throw std::runtime_error(std::string(kLabels[c]) +
                                  " is not a finite number at t = " + shortestText(tValue));
       }
     }
-    samples.push_back({point[0], point[1], point[2]});
+    return SamplePoint{point[0], point[1], point[2]};
+  };
+  curve.samples.reserve(kSampleCount);
+  curve.midpoints.reserve(kSampleCount - 1);
+  for (std::size_t j = 0; j < count; ++j) {
+    SamplePoints& points =
+        j < static_cast<std::size_t>(kSampleCount) ? curve.samples : curve.midpoints;
+    points.push_back(pointOf(series, count, j, tValues[j]));
   }
-  return samples;
+
+  // The search for jumps evaluates single points between them.
+  const auto pointAt = [&](double tValue) {
+    evaluator.setVariable(t, tValue);
+    return pointOf(evaluator.evaluate(), 1, 0, tValue);
+  };
+  refuseSinglePoint(curve, kSplineTolerance);
+  refuseJumps(curve, kSplineTolerance, pointAt);
+  return curve;
 }

@@ -14,8 +14,6 @@ using hv::f360::throwIfNull;
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 Ptr<ParameterList> designParameters(const Ptr<Design>& design) {
   Ptr<ParameterList> parameters = design->allParameters();
   throwIfNull(parameters);
@@ -29,7 +27,7 @@ ParameterTable readDesignParameters(const Ptr<Application>& application) {
   Ptr<Design> design = application->activeProduct();
   throwIfNull(design);
   const std::size_t count = designParameters(design)->count();
-  ParameterTable table{{"pi", kPi}};
+  ParameterTable table{{"pi", kBuiltInPi}};
   for (std::size_t i = 0; i < count; ++i) {
     Ptr<Parameter> parameter = designParameters(design)->item(i);
     throwIfNull(parameter);

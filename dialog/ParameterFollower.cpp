@@ -7,7 +7,7 @@
 
 #include "curve/CurveDefinition.h"
 #include "curve/ParameterTable.h"
-#include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
@@ -42,8 +42,8 @@ std::string sketchName(const Ptr<SketchFixedSpline>& spline) {
 // Refits one curve with the current values; its new control count, or the reason it failed.
 int refit(const Ptr<SketchFixedSpline>& spline, const CurveRequest& request,
           const ParameterTable& current) {
-  const SamplePoints samples = sampleCurve(request, current);
-  const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
+  const SampledCurve sampled = sampleCurve(request, current);
+  const SplineFit fit = fitSplineToSamples(sampled, kSplineTolerance);
   Ptr<NurbsCurve3D> curve = toNurbsCurve(*fit.curve);
   throwIfNull(curve);
   const std::string definition = writeCurveDefinition({request, namedParameters(request, current)});

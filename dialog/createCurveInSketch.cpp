@@ -8,7 +8,7 @@
 #include "curve/CurveDefinition.h"
 #include "curve/CurveRequest.h"
 #include "curve/ParameterTable.h"
-#include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
@@ -100,8 +100,8 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
   throwIfNull(command);
   const CurveRequest request = readCurveRequest(command->commandInputs());
   const ParameterTable parameters = readDesignParameters(application);
-  const SamplePoints samples = sampleCurve(request, parameters);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(samples, kSplineTolerance).curve);
+  const SampledCurve sampled = sampleCurve(request, parameters);
+  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(sampled, kSplineTolerance).curve);
   // The host refuses a spline without a curve; checked before any sketch is made, a refused
   // curve cannot leave an empty new sketch behind.
   throwIfNull(curve);

@@ -18,7 +18,8 @@
 /// and definition (should restoring the shape fail too, the message says so).
 /// Throws hv::f360::NullObjectError for missing event arguments, event, command, inputs, fitted
 /// curve, application, design, root component, sketch collection, sketch or curve collections,
-/// sampleCurve's std::runtime_error for an expression that fails, and CurveDefinitionError for a
+/// sampleCurve's std::runtime_error for an expression that fails, a single point or a jump, and
+/// CurveDefinitionError for a
 /// definition too long to store; all leave before any sketch is found or made, except that a
 /// sketch made before a later failure stays. The host's answer to an added spline is not checked.
 void createCurveInSketch(const adsk::core::Ptr<adsk::core::CommandEventArgs>& eventArgs,

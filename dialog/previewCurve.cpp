@@ -29,16 +29,16 @@ std::vector<double> controlCoordinatesInModel(const num::BSplineCurveFit<double>
 
 }  // namespace
 
-FitStatus previewCurve(const SamplePoints& samples, const Ptr<Application>& application,
+FitStatus previewCurve(const SampledCurve& sampled, const Ptr<Application>& application,
                        CurvePreview& preview, const CurveEdit& edit) {
   preview.clear();
-  if (samples.empty()) return FitStatus{};
-  const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
+  if (sampled.samples.empty()) return FitStatus{};
+  const SplineFit fit = fitSplineToSamples(sampled, kSplineTolerance);
   Ptr<NurbsCurve3D> curve = toNurbsCurve(controlCoordinatesInModel(*fit.curve, application, edit),
                                          fit.curve->Basis().KnotVector());
   throwIfNull(curve);
   // No curve has zero control points: a zero is the host failing to answer, not a count to show.
   throwIfNull(curve->controlPointCount());
   preview.show(application, curve);
-  return fitStatus(fit, samples, kSplineTolerance);
+  return fitStatus(fit, sampled, kSplineTolerance);
 }

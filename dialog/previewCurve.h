@@ -6,20 +6,20 @@
 #include <Core/CoreAll.h>
 
 #include "curve/FitStatus.h"
-#include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
-/// Takes `preview`'s previous curve away, then, for a non-empty `samples`, fits with the
+/// Takes `preview`'s previous curve away, then, for a curve with samples, fits with the
 /// tolerance 0.002 and shows the fit in `preview` (see CurvePreview::show). The samples are in
 /// the space of the formulas' sketch (formulaSketch: the edited spline's, else the sketch in
 /// edit), if any: the fit's control points are carried into model space by that sketch's
 /// transform (read once), its knots and degree kept. Returns the fit's status
-/// (fitStatus). Empty `samples`: returns a count of 0 and draws nothing.
+/// (fitStatus). No samples: returns a count of 0 and draws nothing.
 /// Throws hv::f360::NullObjectError when `application` is null, the sketch in edit gives no
 /// transform, the host refuses the curve or cannot give its control-point count (0), and what
 /// CurvePreview::show throws; a group already added then stays until the next preview or the
 /// dialog's end.
-FitStatus previewCurve(const SamplePoints& samples,
+FitStatus previewCurve(const SampledCurve& sampled,
                        const adsk::core::Ptr<adsk::core::Application>& application,
                        CurvePreview& preview, const CurveEdit& edit = CurveEdit{});

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "curve/FitStatus.h"
-#include "curve/SamplePoints.h"
 #include "curve/fitSplineToSamples.h"
 #include "dialog/CommandTexts.h"
 #include "dialog/previewCurve.h"
@@ -20,10 +19,14 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Applicati
                            CurvePreview& preview, const CurveEdit& edit) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   preview.clear();
-  const SamplePoints samples = sampleDialogCurve(inputs, application);
+  const DialogCurve curve = sampleDialogCurve(inputs, application);
   FitStatus status;
-  if (!samples.empty()) status = previewCurve(samples, application, preview, edit);
-  return statusText(status, kSplineTolerance);
+  if (!curve.sampled.samples.empty()) {
+    status = previewCurve(curve.sampled, application, preview, edit);
+  }
+  std::string text = statusText(status, kSplineTolerance);
+  for (const std::string& note : curve.notes) text += "\n" + note;
+  return text;
 }
 
 std::string withNote(const std::string& text, const CurveEdit& edit) {

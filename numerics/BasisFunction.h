@@ -75,6 +75,12 @@ class BasisFunction {
   std::vector<Real> knots_;
   // Per distinct knot: its value and the index of the last knot before that value's first copy.
   std::vector<std::pair<Real, int>> spanKeys_;
+  // 1 / (knots[m + j] - knots[m]), or 0 where those knots coincide, at j * knots_.size() + m for
+  // j = 1 ... degree: the inverses the triangle needs, divided out once instead of at every t.
+  std::vector<Real> inverseWidths_;
+  // The span of the last evaluation; the next t, one sample or one step of a search further,
+  // mostly falls into it again.
+  int lastSpan_ = -1;
   // The Cox-de Boor triangle: row r holds the basis functions of degree r. Only order 0 (values,
   // no derivatives) is needed, so no derivative tables are kept.
   RowMajorArray<Real> values_;
@@ -174,6 +180,14 @@ void BasisFunction<Real>::BuildKnotVector() {
     std::fill(knots_.begin() + sum, knots_.begin() + sum + knot.multiplicity, knot.t);
     sum += knot.multiplicity;
   }
+  const std::size_t count = knots_.size();
+  inverseWidths_.assign(static_cast<std::size_t>(degree_ + 1) * count, Real(0));
+  for (std::size_t j = 1; j <= static_cast<std::size_t>(degree_); ++j) {
+    for (std::size_t m = 0; m + j < count; ++m) {
+      const Real width = knots_[m + j] - knots_[m];
+      inverseWidths_[j * count + m] = width > 0 ? Real(1) / width : Real(0);
+    }
+  }
 }
 
 template <typename Real>
@@ -210,15 +224,24 @@ void BasisFunction<Real>::EvaluateBasis(Real t, int& imin, int& imax) {
     imin = imax = -1;
     return;
   }
-  const int i = GetIndex(t);
   const Real* knots = knots_.data();
-  auto inverse = [](Real d) { return d > 0 ? Real(1) / d : Real(0); };
+  // Inside the domain, the span of the last evaluation is the span GetIndex would find for a t
+  // that lies in it: the last knot at or below t.
+  const bool inLastSpan = !periodic_ && lastSpan_ >= 0 && t > domainMin_ && t < domainMax_ &&
+                          knots[lastSpan_] <= t && t < knots[lastSpan_ + 1];
+  const int i = inLastSpan ? lastSpan_ : GetIndex(t);
+  lastSpan_ = i;
+  const std::size_t count = knots_.size();
+  auto inverse = [&](int width, int first) {
+    return inverseWidths_[static_cast<std::size_t>(width) * count +
+                          static_cast<std::size_t>(first)];
+  };
   values_(0, i) = 1;
   const Real left = t - knots[i];
   const Real right = knots[i + 1] - t;
   for (int j = 1; j <= degree_; ++j) {
-    const Real inv0 = inverse(knots[i + j] - knots[i]);
-    const Real inv1 = inverse(knots[i + 1] - knots[i - j + 1]);
+    const Real inv0 = inverse(j, i);          // knots[i + j] - knots[i]
+    const Real inv1 = inverse(j, i - j + 1);  // knots[i + 1] - knots[i - j + 1]
     values_(j, i) = left * values_(j - 1, i) * inv0;
     values_(j, i - j) = right * values_(j - 1, i - j + 1) * inv1;
   }
@@ -228,8 +251,8 @@ void BasisFunction<Real>::EvaluateBasis(Real t, int& imin, int& imax) {
     for (int k = i - j + 1; k <= i - 1; ++k) {
       const Real l = t - knots[k];
       const Real r = knots[k + j + 1] - t;
-      const Real inv0 = inverse(knots[k + j] - knots[k]);
-      const Real inv1 = inverse(knots[k + j + 1] - knots[k + 1]);
+      const Real inv0 = inverse(j, k);      // knots[k + j] - knots[k]
+      const Real inv1 = inverse(j, k + 1);  // knots[k + j + 1] - knots[k + 1]
       row[k] = l * below[k] * inv0 + r * below[k + 1] * inv1;
     }
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -146,7 +147,7 @@ void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Ext
   dxf.text(9, "$HANDSEED");
   dxf.handle(5, kFirstSplineHandle + static_cast<unsigned>(splines.size()));
   dxf.text(9, "$INSUNITS");
-  dxf.integer(70, 0);  // unitless: the host's coordinates are written as they are
+  dxf.integer(70, 5);  // centimetres: the host's model coordinates, written as they are
   dxf.text(9, "$EXTMIN");
   dxf.point(10, box.low[0], box.low[1], box.low[2]);
   dxf.text(9, "$EXTMAX");
@@ -299,19 +300,67 @@ void writeBlocks(GroupWriter& dxf) {
   dxf.text(0, "ENDSEC");
 }
 
-bool isFlatInZ(const Spline& spline) {
-  for (const Point3& p : spline.controlPoints) {
-    if (p[2] != spline.controlPoints.front()[2]) return false;
+Point3 minus(const Point3& a, const Point3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+
+Point3 cross(const Point3& a, const Point3& b) {
+  return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+double dot(const Point3& a, const Point3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+
+double length(const Point3& a) { return std::hypot(a[0], a[1], a[2]); }
+
+// The unit normal, its largest component positive, so that a flat spline in z keeps (0, 0, 1).
+Point3 unitNormal(const Point3& n) {
+  const double size = length(n);
+  std::size_t largest = 2;
+  for (std::size_t c : {1, 0}) {
+    if (std::abs(n[c]) > std::abs(n[largest])) largest = c;
   }
-  return true;
+  const double sign = n[largest] < 0 ? -1.0 : 1.0;
+  return {sign * n[0] / size, sign * n[1] / size, sign * n[2] / size};
+}
+
+// A control point within this share of the spline's size from the plane lies in it: the fit's
+// control points of a flat curve on a tilted plane are coplanar only up to rounding.
+constexpr double kFlatness = 1e-9;
+
+// The plane through the control points, if there is one: spanned by the first point, the point
+// farthest from it and the point farthest from the line through those two. A straight spline lies
+// in many planes; the one whose normal is nearest z is given.
+std::optional<Point3> planeNormal(const Spline& spline) {
+  const std::vector<Point3>& points = spline.controlPoints;
+  const Point3& origin = points.front();
+  Point3 along{0, 0, 0};
+  for (const Point3& p : points) {
+    if (length(minus(p, origin)) > length(along)) along = minus(p, origin);
+  }
+  const double size = length(along);
+  if (size == 0) return Point3{0, 0, 1};
+  Point3 normal{0, 0, 0};
+  for (const Point3& p : points) {
+    const Point3 n = cross(along, minus(p, origin));
+    if (length(n) > length(normal)) normal = n;
+  }
+  if (!(length(normal) > kFlatness * size * size)) {
+    // Straight: the plane through the line and the z axis's perpendicular, or any for a line
+    // along z.
+    normal = cross(cross(along, Point3{0, 0, 1}), along);
+    if (!(length(normal) > 0)) normal = {1, 0, 0};
+  }
+  const Point3 unit = unitNormal(normal);
+  for (const Point3& p : points) {
+    if (!(std::abs(dot(unit, minus(p, origin))) <= kFlatness * size)) return std::nullopt;
+  }
+  return unit;
 }
 
 void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
-  const bool planar = isFlatInZ(spline);
+  const std::optional<Point3> normal = planeNormal(spline);
   beginEntity(dxf, "SPLINE", handle, kModelSpaceRecord, false, "AcDbSpline");
-  if (planar) dxf.point(210, 0, 0, 1);
+  if (normal) dxf.point(210, (*normal)[0], (*normal)[1], (*normal)[2]);
   // Flags: 8 planar, 4 rational; the host's weights are not part of Spline, so never rational.
-  dxf.integer(70, planar ? 8 : 0);
+  dxf.integer(70, normal ? 8 : 0);
   dxf.integer(71, spline.degree);
   dxf.integer(72, static_cast<long>(spline.knots.size()));
   dxf.integer(73, static_cast<long>(spline.controlPoints.size()));

@@ -10,10 +10,13 @@
 
 namespace sorvane {
 
-/// Writes a complete DXF R2000 file with one SPLINE entity per spline on layer "0" of model space:
-/// degree, knots and control points (3D) exactly as given, numbers in the shortest form that
-/// reads back to the same double. A spline whose control points all have one z gets the planar
-/// flag with normal (0, 0, 1), which 2D programs need. Throws std::invalid_argument, writing
+/// Writes a complete DXF R2000 file in centimetres ($INSUNITS 5, the unit of the host's model
+/// coordinates) with one SPLINE entity per spline on layer "0" of model space: degree, knots and
+/// control points (3D) exactly as given, numbers in the shortest form that reads back to the same
+/// double. A spline whose control points lie in one plane (within 1e-9 of the spline's size) gets
+/// the planar flag with that plane's unit normal, its largest component positive: (0, 0, 1) for
+/// control points of one z, which 2D programs need; a straight spline gets the plane through it
+/// whose normal is nearest z. Throws std::invalid_argument, writing
 /// nothing, for a spline whose degree is below 1, that has no more control points than its degree,
 /// whose knot count is not controls + degree + 1 or that has a value that is not finite.
 void writeDxf(const std::vector<Spline>& splines, std::ostream& out);

@@ -41,8 +41,8 @@ struct SessionResult {
 };
 
 /// True when the first line of `status` is a fit's report: "N spline controls", possibly with the
-/// tolerance note "N spline controls (tolerance ... not met: ...)". Anything else is an error
-/// message. Further lines are the dialog's note about the curve it edits.
+/// tolerance note "N spline controls (tolerance ... not met: ...)"; notes may follow on further
+/// lines. Anything else is an error message.
 bool isFitStatus(const std::string& status);
 
 /// Plays the session that `options` describe with the add-in library at `addInPath`, in a host

@@ -106,22 +106,28 @@ std::string escaped(const std::string& text) {
   return result;
 }
 
-// Splits a long line at blanks (or anywhere, for a long word) into lines of at most `columns`
-// bytes; multi-byte characters are never split.
+// Splits a text at its line breaks, and each long line at blanks (or anywhere, for a long word),
+// into lines of at most `columns` bytes; multi-byte characters are never split.
 std::vector<std::string> wrapped(const std::string& text, std::size_t columns) {
   std::vector<std::string> lines;
-  std::string rest = text;
-  while (rest.size() > columns) {
-    std::size_t cut = rest.rfind(' ', columns);
-    if (cut == std::string::npos || cut == 0) {
-      cut = columns;
-      while (cut > 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80) --cut;
+  // A status's own lines (the notes under a count) stay lines of their own.
+  std::size_t begin = 0;
+  for (;;) {
+    const std::size_t end = std::min(text.find('\n', begin), text.size());
+    std::string rest = text.substr(begin, end - begin);
+    while (rest.size() > columns) {
+      std::size_t cut = rest.rfind(' ', columns);
+      if (cut == std::string::npos || cut == 0) {
+        cut = columns;
+        while (cut > 1 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80) --cut;
+      }
+      lines.push_back(rest.substr(0, cut));
+      rest = rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
     }
-    lines.push_back(rest.substr(0, cut));
-    rest = rest.substr(rest[cut] == ' ' ? cut + 1 : cut);
+    lines.push_back(rest);
+    if (end == text.size()) return lines;
+    begin = end + 1;
   }
-  lines.push_back(rest);
-  return lines;
 }
 
 // The sketch of the spline OK gave, when it knows where that spline lies in the model.

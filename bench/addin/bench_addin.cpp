@@ -7,7 +7,7 @@
 #include <string>
 
 #include "curve/ParameterTable.h"
-#include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/sampleCurve.h"
 #include "dialog/CommandTexts.h"
@@ -39,7 +39,7 @@ void setCurveLabel(benchmark::State& state, const Curve& curve) {
 void BM_ComputationAlone(benchmark::State& state) {
   const Curve& curve = kCurves[state.range(0)];
   const ParameterTable parameters{{"pi", 3.141592653589793}};
-  SamplePoints samples;
+  SampledCurve samples;
   int controls = 0;
   for (auto _ : state) {
     samples = sampleCurve({curve.tStart, curve.tEnd, curve.x, curve.y, curve.z}, parameters);

@@ -29,7 +29,7 @@ using curve_testing::sampled;
 // The fit of evenly spaced points of the segment from (0, 0, 0) to (1, 0, 0) is that segment,
 // run through at unit speed: C(u) = (u, 0, 0).
 TEST(ClosestPointFinder, FindsTheFootOfThePerpendicularOnASegment) {
-  const SamplePoints line = sampled("t", "0", "0");
+  const SamplePoints line = sampled("t", "0", "0").samples;
   num::BSplineCurveFit<double> curve = fitted(line, 4);
   ClosestPointFinder finder(curve);
   const ClosestPoint closest = finder.findClosestPoint({0.3, 0.2, 0.0});
@@ -41,7 +41,7 @@ TEST(ClosestPointFinder, FindsTheFootOfThePerpendicularOnASegment) {
 
 // The table stops at 255/256, the bracket reaches the end of the curve.
 TEST(ClosestPointFinder, ReachesTheEndsOfTheCurve) {
-  const SamplePoints line = sampled("t", "0", "0");
+  const SamplePoints line = sampled("t", "0", "0").samples;
   num::BSplineCurveFit<double> curve = fitted(line, 4);
   ClosestPointFinder finder(curve);
   const ClosestPoint beyondEnd = finder.findClosestPoint({1.3, 0.4, 0.0});
@@ -56,7 +56,7 @@ TEST(ClosestPointFinder, ReachesTheEndsOfTheCurve) {
 // just before the seam of a closed curve (angle -0.01, parameter about 0.9984) lies beyond the
 // coarse pass's last entry (249/256), so the search settles on the curve's start, 0.01 away.
 TEST(ClosestPointFinder, SettlesOnTheWrongArcAcrossTheSeamOfAClosedCurve) {
-  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0").samples;
   num::BSplineCurveFit<double> curve = fitted(circle, 16);
   ClosestPointFinder finder(curve);
   const ClosestPoint closest = finder.findClosestPoint({std::cos(-0.01), std::sin(-0.01), 0.0});
@@ -113,7 +113,7 @@ TEST(ClosestPointFinder, FindsAFootBeyondTheTableWithinThreeLevels) {
 }
 
 TEST(ClosestPointFinder, SearchesWithoutAllocating) {
-  const SamplePoints helix = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0", 3.0);
+  const SamplePoints helix = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0", 3.0).samples;
   num::BSplineCurveFit<double> curve = fitted(helix, 32);
   ClosestPointFinder finder(curve);
   const int before = allocationCount;

@@ -57,6 +57,46 @@ TEST(ExpressionEvaluator, NamesTheFirstExpressionMuparserRejects) {
   }
 }
 
+// muparser's message, code and byte position all come along: "π" is two bytes, so the unknown
+// "q" after it stands at byte 5.
+TEST(ExpressionEvaluator, ReportsWhereMuparserStumbled) {
+  ExpressionEvaluator evaluator({"\xCF\x80 + q"}, {{"\xCF\x80", 3.0}});
+  evaluator.addVariable("t");
+  try {
+    evaluator.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unexpected token \"q\" found at position 5.");
+    EXPECT_EQ(error.code(), ExpressionError::kUnassignableToken);
+    EXPECT_EQ(error.position(), 5);
+  }
+}
+
+// muparser would write a message quoting a name of 3000 letters past the end of its buffer: for so
+// long a formula the evaluator words that message itself, and the short ones stay muparser's.
+TEST(ExpressionEvaluator, WordsMessagesThatWouldQuoteALongFormula) {
+  const std::string longName(3000, 'a');
+  ExpressionEvaluator evaluator({"t + " + longName, "(" + longName}, {});
+  evaluator.addVariable("t");
+  try {
+    evaluator.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(std::string(error.what()), "The expression cannot be read at position 4.");
+    EXPECT_EQ(error.code(), ExpressionError::kUnassignableToken);
+  }
+  std::string sum = "(t";
+  while (sum.size() < 3000) sum += " + t";
+  ExpressionEvaluator missing({sum}, {});
+  missing.addVariable("t");
+  try {
+    missing.evaluate();
+    ADD_FAILURE() << "no error";
+  } catch (const ExpressionError& error) {
+    EXPECT_EQ(std::string(error.what()), "Missing parenthesis");
+  }
+}
+
 // muparser refuses a constant named "a b"; its flag must not stick to the parser.
 TEST(ExpressionEvaluator, ARefusedConstantOnlyFailsTheExpressionsThatUseIt) {
   const ParameterTable parameters{{"a b", 1.0}, {"c", 2.0}};

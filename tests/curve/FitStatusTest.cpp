@@ -6,12 +6,29 @@
 
 #include <locale>
 
+#include "tests/support/SampledCurves.h"
+
 namespace {
 
 TEST(FitStatus, StatesTheCountInThePlural) {
   EXPECT_EQ(statusText(FitStatus{32, std::nullopt}, 0.002), "32 spline controls");
   EXPECT_EQ(statusText(FitStatus{1, std::nullopt}, 0.002), "1 spline controls");
   EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
+}
+
+// The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: the miss
+// the status reports is the midpoints'.
+TEST(FitStatus, MeasuresTheMissAtTheMidpointsToo) {
+  const SampledCurve wave = curve_testing::sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
+  const SplineFit fit = fitSplineToSamples(wave, 0.002);
+  ASSERT_FALSE(fit.toleranceMet);
+  const FitStatus status = fitStatus(fit, wave, 0.002);
+  EXPECT_EQ(status.controlCount, 128);
+  ASSERT_TRUE(status.largestDeviation.has_value());
+  EXPECT_NEAR(*status.largestDeviation, 0.5, 1e-3);
+  // A fit that meets the tolerance is not measured at all.
+  const SampledCurve line = curve_testing::sampled("t", "0", "t");
+  EXPECT_FALSE(fitStatus(fitSplineToSamples(line, 0.002), line, 0.002).largestDeviation);
 }
 
 TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
@@ -28,8 +45,8 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
   };
   for (const auto& [deviation, digits] : cases) {
     EXPECT_EQ(statusText(FitStatus{128, deviation}, 0.002),
-              std::string("128 spline controls (tolerance 0.002 not met: largest deviation ") +
-                  digits + ")");
+              std::string("128 spline controls (tolerance 0.002 cm not met: largest deviation ") +
+                  digits + " cm)");
   }
 }
 
@@ -44,7 +61,7 @@ TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
       std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
   const std::string text = statusText(FitStatus{1280, 0.0125}, 0.002);
   std::locale::global(previous);
-  EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 not met: largest deviation 0.0125)");
+  EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
 }
 
 }  // namespace

@@ -22,10 +22,16 @@ struct Curve {
 const Curve kHelix{"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0};
 const Curve kCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 1.0};
 const Curve kSegment{"t", "0", "0", 1.0};
+const Curve kWave{"t", "0.1 * sin(60 * t)", "0", 1.0};
 const Curve kFastWave{"t", "0.1 * sin(140 * t)", "0", 1.0};
 const Curve kTrefoil{"sin(t) + 2 * sin(2 * t)", "cos(t) - 2 * cos(2 * t)", "-sin(3 * t)", 6.3};
+// Every sample falls on a zero of the sine, every midpoint on a crest: the samples alone are a
+// straight line.
+const Curve kAliasedWave{"t", "0.5 * sin(2 * pi * 1024 * t)", "0", 1.0};
+// 2048 turns, one per sample: the samples alone climb straight up the line x = 1, y = 0.
+const Curve kAliasedCoil{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 2048.0};
 
-SamplePoints sampled(const Curve& curve) {
+SampledCurve sampled(const Curve& curve) {
   return curve_testing::sampled(curve.x, curve.y, curve.z, curve.tEnd);
 }
 
@@ -36,16 +42,22 @@ double distance(const double* c, const SamplePoint& p) {
                    (c[2] - p.z) * (c[2] - p.z));
 }
 
-// Each sample's distance as the fit measures it, the smaller of its own point's and the
-// closest-point search's, largest over the samples.
-double largestSampleDistance(num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+// Each point's distance as the fit measures it, the smaller of its own point's and the
+// closest-point search's, largest over the samples and the midpoints: sample k's own point at
+// k / 2048, midpoint k's at (k + 0.5) / 2048.
+double largestPointDistance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled) {
   ClosestPointFinder finder(curve);
+  const double step = 1.0 / (sampled.samples.size() - 1);
   double largest = 0.0;
-  for (std::size_t k = 0; k < samples.size(); ++k) {
+  const auto measure = [&](const SamplePoint& p, double u) {
     double own[3];
-    curve.EvaluatePoint(k * (1.0 / (samples.size() - 1)), own);
-    const double searched = distance(finder.findClosestPoint(samples[k]).point.data(), samples[k]);
-    largest = std::max(largest, std::min(distance(own, samples[k]), searched));
+    curve.EvaluatePoint(u, own);
+    const double searched = distance(finder.findClosestPoint(p).point.data(), p);
+    largest = std::max(largest, std::min(distance(own, p), searched));
+  };
+  for (std::size_t k = 0; k < sampled.samples.size(); ++k) measure(sampled.samples[k], k * step);
+  for (std::size_t k = 0; k < sampled.midpoints.size(); ++k) {
+    measure(sampled.midpoints[k], (k + 0.5) * step);
   }
   return largest;
 }
@@ -56,18 +68,20 @@ struct CountCase {
   int controls;
 };
 
-// The helix and the circle need 16 controls a turn, the trefoil 32, the wave all six attempts.
-// Each count is the smallest whose fit truly lies within the tolerance of every sample, as the
-// accurate measure (largestDeviation) tells: six times within it or better, while half as many
-// controls miss it by 2.7 times or more.
-const CountCase kCounts[] = {
-    {kSegment, 4}, {kCircle, 16}, {kHelix, 32}, {kFastWave, 128}, {kTrefoil, 32}};
+// The helix and the circle need 16 controls a turn, the trefoil 32, the fast wave all six
+// attempts. Each count is the smallest whose fit truly lies within the tolerance of every sample,
+// as the accurate measure (largestDeviation) tells, while half as many controls miss it. The
+// midpoints, which lie farther from the fit than the samples it was fitted to, change none of
+// these counts.
+const CountCase kCounts[] = {{kSegment, 4}, {kCircle, 16},    {kHelix, 32},
+                             {kWave, 64},   {kFastWave, 128}, {kTrefoil, 32}};
 
 TEST(fitSplineToSamples, NeedsAsManyControlsAsTheCurveAsks) {
   for (const CountCase& c : kCounts) {
     SCOPED_TRACE(c.curve.x + ", " + c.curve.y + ", " + c.curve.z);
-    const SamplePoints samples = sampled(c.curve);
-    const SplineFit fit = fitSplineToSamples(samples, 0.002);
+    const SampledCurve curve = sampled(c.curve);
+    const SamplePoints& samples = curve.samples;
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
     EXPECT_EQ(controlCount(fit), c.controls);
     EXPECT_TRUE(fit.toleranceMet);
     EXPECT_LE(largestDeviation(curve_testing::fitted(samples, c.controls), samples), 0.002);
@@ -77,13 +91,27 @@ TEST(fitSplineToSamples, NeedsAsManyControlsAsTheCurveAsks) {
   }
 }
 
+// Fitted to their samples alone, both curves would pass with 4 controls: the samples are a line.
+// Their midpoints lie 0.5 (the wave's crests) and 2 (the far side of each turn) away from it.
+TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
+  for (const Curve& c : {kAliasedWave, kAliasedCoil}) {
+    const SampledCurve curve = sampled(c);
+    SampledCurve samplesAlone = curve;
+    samplesAlone.midpoints = {curve.samples.begin() + 1, curve.samples.end()};
+    EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), 128) << c.x;
+    EXPECT_FALSE(fit.toleranceMet) << c.x;
+  }
+}
+
 TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
-  const SamplePoints segment = sampled(kSegment);
-  EXPECT_EQ(fitSplineToSamples(segment, 0.002).curve->Basis().KnotVector(),
+  EXPECT_EQ(fitSplineToSamples(sampled(kSegment), 0.002).curve->Basis().KnotVector(),
             (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
 
-  const SamplePoints helix = sampled(kHelix);
-  const SplineFit fit = fitSplineToSamples(helix, 0.002);
+  const SampledCurve helixCurve = sampled(kHelix);
+  const SamplePoints& helix = helixCurve.samples;
+  const SplineFit fit = fitSplineToSamples(helixCurve, 0.002);
   const std::vector<double>& knots = fit.curve->Basis().KnotVector();
   ASSERT_EQ(knots.size(), 32u + 4u);
   for (int i = 0; i < 4; ++i) {
@@ -101,12 +129,12 @@ TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
 // accepted 16-control fit beyond the tolerance; their own points on the curve show they are
 // within it.
 TEST(fitSplineToSamples, OwnPointsSpareAClosedCurveTheSearchsWrongArc) {
-  const SamplePoints circle = sampled(kCircle);
+  const SampledCurve circle = sampled(kCircle);
   const SplineFit fit = fitSplineToSamples(circle, 0.002);
   ASSERT_EQ(controlCount(fit), 16);
   ClosestPointFinder finder(*fit.curve);
   const bool searchMissesASample =
-      std::any_of(circle.begin(), circle.end(), [&](const SamplePoint& sample) {
+      std::any_of(circle.samples.begin(), circle.samples.end(), [&](const SamplePoint& sample) {
         return distance(finder.findClosestPoint(sample).point.data(), sample) > 0.002;
       });
   EXPECT_TRUE(searchMissesASample);
@@ -118,12 +146,12 @@ TEST(fitSplineToSamples, KeepsTheLastFitWhenNoneMeetsTheTolerance) {
   EXPECT_FALSE(fit.toleranceMet);
 }
 
-// T is the largest sample distance of the 32-control helix: with tolerance T it passes, with the
+// T is the largest point distance of the 32-control helix: with tolerance T it passes, with the
 // next double below it fails and the count doubles.
-TEST(fitSplineToSamples, PassesASampleExactlyAtTheTolerance) {
-  const SamplePoints helix = sampled(kHelix);
-  num::BSplineCurveFit<double> curve = curve_testing::fitted(helix, 32);
-  const double t = largestSampleDistance(curve, helix);
+TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
+  const SampledCurve helix = sampled(kHelix);
+  num::BSplineCurveFit<double> curve = curve_testing::fitted(helix.samples, 32);
+  const double t = largestPointDistance(curve, helix);
   EXPECT_EQ(controlCount(fitSplineToSamples(helix, t)), 32);
   EXPECT_EQ(controlCount(fitSplineToSamples(helix, std::nextafter(t, 0.0))), 64);
 }
@@ -132,10 +160,11 @@ TEST(fitSplineToSamples, PassesASampleExactlyAtTheTolerance) {
 TEST(fitSplineToSamples, AgreesBitForBitWithThePlainFitter) {
   for (const CountCase& c : kCounts) {
     SCOPED_TRACE(c.curve.x + ", " + c.curve.y + ", " + c.curve.z);
-    const SamplePoints samples = sampled(c.curve);
+    const SampledCurve curve = sampled(c.curve);
+    const SamplePoints& samples = curve.samples;
     const num_testing::LiteralBSplineCurveFit plain(3, static_cast<int>(samples.size()),
                                                     flatCoordinates(samples), 3, c.controls);
-    EXPECT_EQ(fitSplineToSamples(samples, 0.002).curve->ControlCoordinates(),
+    EXPECT_EQ(fitSplineToSamples(curve, 0.002).curve->ControlCoordinates(),
               plain.ControlCoordinates());
   }
 }

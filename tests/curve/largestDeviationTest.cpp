@@ -42,18 +42,28 @@ double bruteForceDistance(num::BSplineCurveFit<double>& curve, const SamplePoint
 
 // C(u) = (u, 0, 0): distances from points beside it and beyond its ends.
 TEST(largestDeviation, MeasuresToTheNearestPointOfASegment) {
-  const SamplePoints line = sampled("t", "0", "0");
+  const SamplePoints line = sampled("t", "0", "0").samples;
   const num::BSplineCurveFit<double> curve = fitted(line, 4);
   EXPECT_NEAR(largestDeviation(curve, {{0.5, 0.3, 0.0}}), 0.3, 1e-12);
   // Beyond the end (1, 0, 0): 0.3² + 0.4² = 0.5²; the other point lies 0.2 beside it.
   EXPECT_NEAR(largestDeviation(curve, {{0.25, 0.0, 0.2}, {1.3, 0.4, 0.0}}), 0.5, 1e-12);
-  EXPECT_EQ(largestDeviation(curve, {}), 0.0);
+  EXPECT_EQ(largestDeviation(curve, SamplePoints{}), 0.0);
+  EXPECT_EQ(largestDeviation(curve, SampledCurve{}), 0.0);
+}
+
+// The aliased wave's samples lie on a line (every one on a zero of the sine), its midpoints on
+// the crests 0.5 beside it: only the measure of the sampled curve sees them.
+TEST(largestDeviation, MeasuresSamplesAndMidpointsTogether) {
+  const SampledCurve wave = sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
+  const num::BSplineCurveFit<double> curve = fitted(wave.samples, 4);
+  EXPECT_LT(largestDeviation(curve, wave.samples), 1e-9);
+  EXPECT_NEAR(largestDeviation(curve, wave), 0.5, 1e-9);
 }
 
 // The 16-control circle is the unit circle within 1e-4; points are measured across the seam and
 // to the far side, where a local search would go wrong.
 TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {
-  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  const SamplePoints circle = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0").samples;
   const num::BSplineCurveFit<double> curve = fitted(circle, 16);
   EXPECT_NEAR(largestDeviation(curve, {{1.2 * std::cos(-0.01), 1.2 * std::sin(-0.01), 0.0}}), 0.2,
               2e-4);
@@ -64,7 +74,7 @@ TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {
 // A wave too fast for 128 controls: the curve misses its samples by more than the tolerance, and
 // the measure agrees with a plain scan on every sample it is given.
 TEST(largestDeviation, AgreesWithADenseScan) {
-  const SamplePoints wave = sampled("t", "0.1 * sin(300 * t)", "0");
+  const SamplePoints wave = sampled("t", "0.1 * sin(300 * t)", "0").samples;
   num::BSplineCurveFit<double> curve = fitted(wave, 128);
   SamplePoints some;
   double expected = 0.0;
@@ -80,7 +90,7 @@ TEST(largestDeviation, AgreesWithADenseScan) {
 // overflow, yet the deviation scales exactly with the curve, since a power of two changes no
 // digit of a coordinate and the fit is linear in its samples.
 TEST(largestDeviation, ScalesWithCurvesTooLargeToSquare) {
-  const SamplePoints wave = sampled("0.9 * t", "0.1 * sin(300 * t)", "0");
+  const SamplePoints wave = sampled("0.9 * t", "0.1 * sin(300 * t)", "0").samples;
   SamplePoints huge = wave;
   for (SamplePoint& p : huge) p = {std::ldexp(p.x, 1000), std::ldexp(p.y, 1000), 0.0};
   const double deviation = largestDeviation(fitted(wave, 128), wave);

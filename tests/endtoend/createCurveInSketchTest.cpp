@@ -52,9 +52,9 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   const fsim::NurbsData& spline = sketches[0].splines[0];
 
   // The dialog's defaults, computed here without the host.
-  const SamplePoints samples =
-      curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0);
-  const SplineFit fit = fitSplineToSamples(samples, 0.002);
+  const SampledCurve curve = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0);
+  const SamplePoints& samples = curve.samples;
+  const SplineFit fit = fitSplineToSamples(curve, 0.002);
   const int count = fit.curve->ControlPointCount();
   ASSERT_EQ(count, 32);
 
@@ -143,13 +143,17 @@ TEST_F(CurveCreation, AnEndBelowTheStartRunsTheCurveBackwards) {
   EXPECT_EQ(points.back(), (std::array<double, 3>{1, 0, 0}));
 }
 
-TEST_F(CurveCreation, EqualStartAndEndStillMakeASpline) {
+// t from 3 to 3 is one point of the helix: its control points would lie on top of each other,
+// which the host refuses or keeps as junk.
+TEST_F(CurveCreation, EqualStartAndEndCreateNothing) {
   startAndOpenDialog();
   host.setInputValue(kMinTValueInputId, 3.0);
+  EXPECT_EQ(status(),
+            "The curve is a single point (1, 0, 3): give x(t), y(t) or z(t) a term in t, or widen "
+            "the t range");
+  EXPECT_TRUE(previewGroups().empty());
   host.confirm();
-  const auto sketches = host.sketches();
-  ASSERT_EQ(sketches.size(), 1u);
-  EXPECT_EQ(sketches[0].splines.size(), 1u);
+  EXPECT_TRUE(host.sketches().empty());
   expectHeldBetweenEvents(false);
 }
 

@@ -14,9 +14,9 @@ namespace {
 
 class Preview : public AddInTest {
  protected:
-  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples,
-  /// taken here without the host.
-  SamplePoints enterWave(const std::string& y) {
+  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples
+  /// and midpoints, taken here without the host.
+  SampledCurve enterWave(const std::string& y) {
     host.setInputText(kXFunctionInputId, "t");
     host.setInputText(kYFunctionInputId, y);
     host.setInputText(kZFunctionInputId, "0");
@@ -76,15 +76,28 @@ TEST_P(PreviewError, ShowsTheMessageAndDrawsNothing) {
   expectHeldBetweenEvents(false);
 }
 
-INSTANTIATE_TEST_SUITE_P(Inputs, PreviewError,
-                         ::testing::Values(FailingInput{kXFunctionInputId, "cos(", "x(t): "},
-                                           FailingInput{kYFunctionInputId, "2 * * t", "y(t): "},
-                                           FailingInput{kZFunctionInputId, "radius * t", "z(t): "},
-                                           // 1 / (t - 1) is infinite at the end of t's range.
-                                           FailingInput{kYFunctionInputId, "1 / (t - 1)",
-                                                        "y(t) is not a finite number at t = 1"},
-                                           FailingInput{kXFunctionInputId, "sqrt(t - 0.5)",
-                                                        "x(t) is not a finite number at t = 0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, PreviewError,
+    ::testing::Values(
+        FailingInput{kXFunctionInputId, "cos(", "x(t): "},
+        FailingInput{kYFunctionInputId, "2 * * t", "y(t): "},
+        FailingInput{kZFunctionInputId, "radius * t",
+                     "z(t): \"radius\" is not a parameter of this design "
+                     "(nor t, pi or a function)"},
+        FailingInput{kXFunctionInputId, "sin t",
+                     "x(t): \"sin\" is a function without parentheses: "
+                     "write sin(t)"},
+        FailingInput{kYFunctionInputId, "2 \xC3\x97 t",
+                     "y(t): \"\xC3\x97\" at position 2 is a multiplication "
+                     "sign (U+00D7); write * instead"},
+        // 1 / (t - 1) is infinite at the end of t's range.
+        FailingInput{kYFunctionInputId, "1 / (t - 1)", "y(t) is not a finite number at t = 1"},
+        FailingInput{kXFunctionInputId, "sqrt(t - 0.5)", "x(t) is not a finite number at t = 0"},
+        // The pole at 0.3 lies between samples; the search for jumps meets it.
+        FailingInput{kYFunctionInputId, "1 / (t - 0.3)", "y(t) is not a finite number at t = 0.3"},
+        FailingInput{kXFunctionInputId, "t < 0.5 ? t : t + 1",
+                     "x(t) jumps near t = 0.5 (from 0.5 to 1.5): a spline "
+                     "cannot follow a jump; split the range there"}));
 
 TEST_F(Preview, AFixedExpressionBringsThePreviewBack) {
   startAndOpenDialog();
@@ -118,7 +131,9 @@ TEST_F(Preview, AParameterNamedPiReplacesTheConstant) {
   host.addUserParameter("pi", 0.0);
   startAndOpenDialog();
   // With pi = 0 the default helix is the segment x = 1, y = 0, z = t: four controls suffice.
-  EXPECT_EQ(status(), "4 spline controls");
+  EXPECT_EQ(status(),
+            "4 spline controls\nThe design parameter \"pi\" (0) replaces the constant pi in the "
+            "formulas; rename it to keep pi = 3.141593.");
   expectHeldBetweenEvents(true);
 }
 
@@ -136,7 +151,8 @@ TEST_F(Preview, TextParametersAreNoNamesOfTheFormulas) {
   // The segment from (0, 0, 0) to (radius, 0, 0): its last control is its end sample.
   EXPECT_EQ(previewGroups().at(0).curves.at(0).curve.controlPoints.back()[0], 2.0);
   host.setInputText("xFunctionInput_", "label * t");
-  EXPECT_EQ(status(), "x(t): Unexpected token \"label\" found at position 0.");
+  EXPECT_EQ(status(),
+            "x(t): \"label\" is not a parameter of this design (nor t, pi or a function)");
   EXPECT_TRUE(previewGroups().empty());
   expectHeldBetweenEvents(false);
 }
@@ -145,7 +161,9 @@ TEST_F(Preview, ADesignParameterNamedTIsHiddenByTheVariable) {
   host.addUserParameter("t", 1.0);
   startAndOpenDialog();
   // Were t the constant 1, the helix would collapse to one point; as the variable it is the helix.
-  EXPECT_EQ(status(), "32 spline controls");
+  EXPECT_EQ(status(),
+            "32 spline controls\nThe design parameter \"t\" is hidden by the curve's t; rename it "
+            "to use it in a formula.");
   EXPECT_EQ(previewGroups().size(), 1u);
   expectHeldBetweenEvents(true);
 }
@@ -172,24 +190,35 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
 TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
   startAndOpenDialog();
   // 64 periods over t in [0, 1] are far too many for 128 cubic controls.
-  const SamplePoints samples = enterWave("0.1 * sin(400 * t)");
+  const SampledCurve samples = enterWave("0.1 * sin(400 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   const double deviation = largestDeviation(*fit.curve, samples);
   ASSERT_GT(deviation, 0.002);
   EXPECT_EQ(status(), statusText(FitStatus{128, deviation}, 0.002));
-  EXPECT_EQ(status().rfind("128 spline controls (tolerance 0.002 not met: largest deviation ", 0),
-            0u);
+  EXPECT_EQ(
+      status().rfind("128 spline controls (tolerance 0.002 cm not met: largest deviation ", 0), 0u);
   // The curve is drawn all the same: users want a curve.
   ASSERT_EQ(previewGroups().size(), 1u);
   EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
   expectHeldBetweenEvents(true);
 }
 
+// Every sample of these waves falls on a zero of the sine and every midpoint on a crest 0.5 away:
+// the samples alone are a line that 4 controls would meet.
+TEST_F(Preview, AnAliasedWaveRunsTo128ControlsAndSaysItMisses) {
+  startAndOpenDialog();
+  enterWave("0.5 * sin(2 * pi * 1024 * t)");
+  EXPECT_EQ(status(),
+            "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.500 cm)");
+  ASSERT_EQ(previewGroups().size(), 1u);
+  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
+}
+
 TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {
   startAndOpenDialog();
   // The fit's own check finds a sample beyond 0.002 at 128 controls, the accurate measure none.
-  const SamplePoints samples = enterWave("0.1 * sin(208 * t)");
+  const SampledCurve samples = enterWave("0.1 * sin(208 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
   ASSERT_LE(largestDeviation(*fit.curve, samples), 0.002);

@@ -1,5 +1,6 @@
 #include "tests/fuzz/DialogStatus.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -28,7 +29,8 @@ bool readWholeNumber(const std::string& text, double& value) {
 
 bool readFit(const std::string& text, DialogStatus& status) {
   static const std::regex fit(
-      R"(([1-9][0-9]{0,3}) spline controls( \(tolerance 0\.002 not met: largest deviation ([^)]*)\))?)");
+      R"(([1-9][0-9]{0,3}) spline controls)"
+      R"(( \(tolerance 0\.002 cm not met: largest deviation ([^ )]*) cm\))?)");
   std::smatch match;
   if (!std::regex_match(text, match, fit)) return false;
   status.controlCount = std::stoi(match[1].str());
@@ -72,6 +74,58 @@ bool readTooLarge(const std::string& text) {
   return std::regex_match(text, match, tooLarge) && readWholeNumber(match[1].str(), value);
 }
 
+bool readJump(const std::string& text) {
+  static const std::regex jump(
+      R"([xyz]\(t\) jumps near t = ([^ ]+) \(from ([^ ]+) to ([^ )]+)\): a spline cannot follow )"
+      R"(a jump; split the range there)");
+  std::smatch match;
+  double value = 0;
+  return std::regex_match(text, match, jump) && readWholeNumber(match[1].str(), value) &&
+         readWholeNumber(match[2].str(), value) && readWholeNumber(match[3].str(), value);
+}
+
+bool readSinglePoint(const std::string& text) {
+  static const std::regex point(
+      R"(The curve is a single point \(([^ ,]+), ([^ ,]+), ([^ )]+)\): give x\(t\), y\(t\) or )"
+      R"(z\(t\) a term in t, or widen the t range)");
+  std::smatch match;
+  double value = 0;
+  return std::regex_match(text, match, point) && readWholeNumber(match[1].str(), value) &&
+         std::isfinite(value) && readWholeNumber(match[2].str(), value) && std::isfinite(value) &&
+         readWholeNumber(match[3].str(), value) && std::isfinite(value);
+}
+
+// The lines a fit's status may carry below the count, each naming a parameter the formulas
+// cannot use as the design means it.
+bool readParameterNotes(const std::string& lines, int& count) {
+  static const std::regex hiddenT(
+      R"(The design parameter "t" is hidden by the curve's t; rename it to use it in a formula\.)");
+  static const std::regex replacedPi(
+      R"(The design parameter "pi" \(([^ )]+)\) replaces the constant pi in the formulas; rename )"
+      R"(it to keep pi = 3\.141593\.)");
+  bool seenT = false;
+  bool seenPi = false;
+  count = 0;
+  std::size_t begin = 0;
+  while (begin <= lines.size()) {
+    const std::size_t end = std::min(lines.find('\n', begin), lines.size());
+    const std::string line = lines.substr(begin, end - begin);
+    std::smatch match;
+    if (!seenPi && !seenT && std::regex_match(line, match, replacedPi)) {
+      double value = 0;
+      if (!readWholeNumber(match[1].str(), value)) return false;
+      seenPi = true;
+    } else if (!seenT && std::regex_match(line, hiddenT)) {
+      seenT = true;
+    } else {
+      return false;
+    }
+    ++count;
+    begin = end + 1;
+  }
+  return true;
+}
+
 bool readExpressionError(const std::string& text) {
   return isCoordinateLabel(text) && text.size() > 6 && text.compare(4, 2, ": ") == 0;
 }
@@ -80,8 +134,25 @@ bool readExpressionError(const std::string& text) {
 
 DialogStatus classifyStatus(const std::string& text) {
   DialogStatus status;
+  const std::size_t lineEnd = text.find('\n');
+  if (lineEnd != std::string::npos) {
+    int notes = 0;
+    if (readFit(text.substr(0, lineEnd), status) &&
+        readParameterNotes(text.substr(lineEnd + 1), notes)) {
+      status.kind = DialogStatus::Kind::Fit;
+      status.parameterNotes = notes;
+      return status;
+    }
+    return DialogStatus{};
+  }
   if (readFit(text, status)) {
     status.kind = DialogStatus::Kind::Fit;
+  } else if (readJump(text)) {
+    status = DialogStatus{};
+    status.kind = DialogStatus::Kind::Jump;
+  } else if (readSinglePoint(text)) {
+    status = DialogStatus{};
+    status.kind = DialogStatus::Kind::SinglePoint;
   } else if (readNotFinite(text)) {
     status = DialogStatus{};
     status.kind = DialogStatus::Kind::NotFinite;
@@ -115,6 +186,10 @@ const char* kindName(DialogStatus::Kind kind) {
       return "bad t range";
     case DialogStatus::Kind::TooLarge:
       return "too large";
+    case DialogStatus::Kind::Jump:
+      return "jump";
+    case DialogStatus::Kind::SinglePoint:
+      return "single point";
     case DialogStatus::Kind::NullObject:
       return "missing host object";
     case DialogStatus::Kind::Unclear:

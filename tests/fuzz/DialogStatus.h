@@ -14,17 +14,23 @@ struct DialogStatus {
     BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending), or
                       ///< "The t range from <number> to <number> is too wide to sample; ..."
     TooLarge,         ///< "The curve is too large to fit: a coordinate reaches <number>; ..."
+    Jump,             ///< "x(t) jumps near t = <number> (from <number> to <number>): ..."
+    SinglePoint,      ///< "The curve is a single point (<x>, <y>, <z>): ..."
     NullObject,       ///< "Unknown exception": a host object the add-in needed was missing
     Unclear,          ///< anything else
   };
   Kind kind = Kind::Unclear;
-  int controlCount = 0;         ///< Fit only
-  bool toleranceNote = false;   ///< Fit only: " (tolerance 0.002 not met: largest deviation D)"
+  int controlCount = 0;  ///< Fit only
+  bool toleranceNote =
+      false;  ///< Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)"
   double largestDeviation = 0;  ///< Fit with the note only: D, finite and above 0.002
+  int parameterNotes = 0;       ///< Fit only: lines below the count about hidden parameters
 };
 
 /// Classifies `text`. The note is accepted only after 128 controls (smaller fits are only
 /// accepted when they meet the tolerance), and only with a finite deviation above the tolerance.
+/// A fit may be followed by lines about the design parameters "pi" and "t", each at most once;
+/// every other kind is one line.
 DialogStatus classifyStatus(const std::string& text);
 
 /// A short name of `kind` for messages.

@@ -27,22 +27,41 @@ TEST(DialogStatus, FitCountsArePowersOfTwoFromFourTo128) {
 }
 
 TEST(DialogStatus, ToleranceNoteOnlyAfter128ControlsWithAFiniteDeviationAboveTheTolerance) {
-  const DialogStatus status =
-      classifyStatus("128 spline controls (tolerance 0.002 not met: largest deviation 0.00512)");
+  const DialogStatus status = classifyStatus(
+      "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)");
   EXPECT_EQ(status.kind, Kind::Fit);
   EXPECT_TRUE(status.toleranceNote);
   EXPECT_DOUBLE_EQ(status.largestDeviation, 0.00512);
-  EXPECT_EQ(classifyStatus("128 spline controls (tolerance 0.002 not met: largest deviation "
-                           "1.23e+03)")
+  EXPECT_EQ(classifyStatus("128 spline controls (tolerance 0.002 cm not met: largest deviation "
+                           "1.23e+03 cm)")
                 .kind,
             Kind::Fit);
   for (const char* text :
-       {"64 spline controls (tolerance 0.002 not met: largest deviation 0.00512)",
+       {"64 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)",
         "128 spline controls (tolerance 0.002 not met: largest deviation 0.00100)",
         "128 spline controls (tolerance 0.002 not met: largest deviation inf)",
         "128 spline controls (tolerance 0.002 not met: largest deviation nan)",
         "128 spline controls (tolerance 0.002 not met: largest deviation )",
-        "128 spline controls (tolerance 0.003 not met: largest deviation 0.00512)"}) {
+        "128 spline controls (tolerance 0.003 cm not met: largest deviation 0.00512 cm)"}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
+  }
+}
+
+TEST(DialogStatus, AFitMayCarryNotesOnHiddenParametersOnly) {
+  const std::string hiddenT =
+      "The design parameter \"t\" is hidden by the curve's t; rename it to use it in a formula.";
+  const std::string replacedPi =
+      "The design parameter \"pi\" (3) replaces the constant pi in the formulas; rename it to "
+      "keep pi = 3.141593.";
+  const DialogStatus both = classifyStatus("32 spline controls\n" + replacedPi + "\n" + hiddenT);
+  EXPECT_EQ(both.kind, Kind::Fit);
+  EXPECT_EQ(both.controlCount, 32);
+  EXPECT_EQ(both.parameterNotes, 2);
+  EXPECT_EQ(classifyStatus("4 spline controls\n" + hiddenT).parameterNotes, 1);
+  for (const std::string& text :
+       {std::string("4 spline controls\n"), "4 spline controls\n" + hiddenT + "\n" + hiddenT,
+        "4 spline controls\n" + hiddenT + "\n" + replacedPi, std::string("4 spline controls\nmore"),
+        "x(t): Missing parenthesis\n" + hiddenT, "12 spline controls\n" + hiddenT}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
   }
 }
@@ -64,11 +83,23 @@ TEST(DialogStatus, ErrorMessagesNameACoordinate) {
                 .kind,
             Kind::TooLarge);
   EXPECT_EQ(classifyStatus("Unknown exception").kind, Kind::NullObject);
+  EXPECT_EQ(classifyStatus("y(t) jumps near t = 3.141593 (from 3.141593 to -3.141593): a spline "
+                           "cannot follow a jump; split the range there")
+                .kind,
+            Kind::Jump);
+  EXPECT_EQ(classifyStatus("The curve is a single point (1, -2.5e-05, 0): give x(t), y(t) or z(t) "
+                           "a term in t, or widen the t range")
+                .kind,
+            Kind::SinglePoint);
   for (const char* text :
        {"x(t): ", "w(t): bad", "x(s): bad", "x(t) is not a finite number at t = ",
         "x(t) is not a finite number at t = 1,5", "", "std::bad_alloc", "Invalid variable index: 1",
         "unknown exception", "Starting t Value is not a finite number: ",
-        "The t range from a to b is too wide to sample; choose closer ends."}) {
+        "The t range from a to b is too wide to sample; choose closer ends.",
+        "x(t) jumps near t = 0.5 (from a to 1): a spline cannot follow a jump; split the range "
+        "there",
+        "The curve is a single point (1, 2): give x(t), y(t) or z(t) a term in t, or widen the t "
+        "range"}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << '"' << text << '"';
   }
 }

@@ -9,7 +9,7 @@
 #include "curve/CurveDefinition.h"
 #include "curve/FitStatus.h"
 #include "curve/ParameterTable.h"
-#include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "curve/sampleCurve.h"
@@ -53,13 +53,33 @@ bool allFinite(const std::vector<double>& values) {
   return true;
 }
 
-void checkSamples(const SamplePoints& samples) {
+bool isFinite(const SamplePoint& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
+// Squares overflow to infinity, which still compares as beyond.
+bool beyondTolerance(const SamplePoint& a, const SamplePoint& b) {
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  const double dz = b.z - a.z;
+  return dx * dx + dy * dy + dz * dz > kSplineTolerance * kSplineTolerance;
+}
+
+void checkSamples(const SampledCurve& sampled) {
+  const SamplePoints& samples = sampled.samples;
   requireThat(samples.size() == static_cast<std::size_t>(kSampleCount),
               "sampling returned " + std::to_string(samples.size()) + " points, not 2049");
-  for (const SamplePoint& p : samples) {
-    requireThat(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z),
-                "sampling returned a point that is not finite without an error");
+  requireThat(
+      sampled.midpoints.size() == samples.size() - 1,
+      "sampling returned " + std::to_string(sampled.midpoints.size()) + " midpoints, not 2048");
+  bool leavesTheFirstPoint = false;
+  for (const SamplePoints* points : {&samples, &sampled.midpoints}) {
+    for (const SamplePoint& p : *points) {
+      requireThat(isFinite(p), "sampling returned a point that is not finite without an error");
+      leavesTheFirstPoint = leavesTheFirstPoint || beyondTolerance(samples.front(), p);
+    }
   }
+  requireThat(leavesTheFirstPoint, "sampling returned a single point without an error");
 }
 
 void checkClampedKnots(const std::vector<double>& knots, int controlCount) {
@@ -91,8 +111,18 @@ double curveSize(const SamplePoints& samples) {
   return largest;
 }
 
+// The midpoints only judge the fit: its controls are those of the samples alone.
+void checkFittedToTheSamplesAlone(const SplineFit& fit, const SamplePoints& samples) {
+  const num::BSplineCurveFit<double> plain(3, static_cast<int>(samples.size()),
+                                           flatCoordinates(samples), 3,
+                                           fit.curve->ControlPointCount());
+  requireThat(plain.ControlCoordinates() == fit.curve->ControlCoordinates(),
+              "the midpoints moved the fit's control points");
+}
+
 // What the dialog would say, checked against the fit it describes.
-void checkFit(const SplineFit& fit, const SamplePoints& samples) {
+void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
+  const SamplePoints& samples = sampled.samples;
   requireThat(fit.curve != nullptr, "no fit returned");
   const int count = fit.curve->ControlPointCount();
   const std::vector<double>& controls = fit.curve->ControlCoordinates();
@@ -101,14 +131,17 @@ void checkFit(const SplineFit& fit, const SamplePoints& samples) {
   checkClampedKnots(fit.curve->Basis().KnotVector(), count);
   checkEnds(controls, samples);
   requireThat(fit.toleranceMet || count == 128, "a fit below 128 controls missed the tolerance");
+  checkFittedToTheSamplesAlone(fit, samples);
 
-  const double deviation = largestDeviation(*fit.curve, samples);
+  // Over the samples and the midpoints: an accepted fit lies within the tolerance between the
+  // samples too.
+  const double deviation = largestDeviation(*fit.curve, sampled);
   requireThat(!std::isnan(deviation), "the largest deviation is not a number");
   const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
   requireThat(!fit.toleranceMet || deviation <= kSplineTolerance + slack,
               "the fit claims the tolerance but misses it by " + std::to_string(deviation));
 
-  const std::string text = statusText(fitStatus(fit, samples, kSplineTolerance), kSplineTolerance);
+  const std::string text = statusText(fitStatus(fit, sampled, kSplineTolerance), kSplineTolerance);
   const DialogStatus read = classifyStatus(text);
   requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count,
               "status text \"" + text + "\" does not report the fit");
@@ -149,25 +182,26 @@ void checkDefinition(const FitRequest& request, const std::uint8_t* data, std::s
 void fuzzFitFromTexts(const std::uint8_t* data, std::size_t size) {
   const FitRequest request = decode(fuzzInputLines(data, size));
   checkDefinition(request, data, size);
-  SamplePoints samples;
+  SampledCurve sampled;
   try {
-    samples = sampleCurve({request.tStart, request.tEnd, request.x, request.y, request.z},
+    sampled = sampleCurve({request.tStart, request.tEnd, request.x, request.y, request.z},
                           request.parameters);
   } catch (const std::runtime_error& error) {
     const DialogStatus::Kind kind = classifyStatus(error.what()).kind;
     requireThat(kind == DialogStatus::Kind::ExpressionError ||
-                    kind == DialogStatus::Kind::NotFinite || kind == DialogStatus::Kind::BadRange,
+                    kind == DialogStatus::Kind::NotFinite || kind == DialogStatus::Kind::BadRange ||
+                    kind == DialogStatus::Kind::Jump || kind == DialogStatus::Kind::SinglePoint,
                 std::string("sampling failed with an unclear message: \"") + error.what() + '"');
     return;
   }
-  checkSamples(samples);
+  checkSamples(sampled);
   SplineFit fit;
   try {
-    fit = fitSplineToSamples(samples, kSplineTolerance);
+    fit = fitSplineToSamples(sampled, kSplineTolerance);
   } catch (const std::runtime_error& error) {
     requireThat(classifyStatus(error.what()).kind == DialogStatus::Kind::TooLarge,
                 std::string("the fit failed with an unclear message: \"") + error.what() + '"');
     return;
   }
-  checkFit(fit, samples);
+  checkFit(fit, sampled);
 }

@@ -73,6 +73,26 @@ TEST(BasisFunction, GivesAKnotValueTheSpanThatStartsThere) {
   EXPECT_EQ(basis.GetIndex(t), 4);
 }
 
+// A basis remembers the span of its last evaluation; what came before must not show in the values.
+// Each t, visited in a scrambled order that steps within spans, across knots, onto knots and out
+// of the domain, gets exactly the values of a fresh basis.
+TEST(BasisFunction, GivesTheSameValuesWhateverWasEvaluatedBefore) {
+  const Knots knots{{0.0, 4}, {0.25, 1}, {0.5, 2}, {0.75, 1}, {1.0, 4}};
+  const std::vector<double> ts = {
+      0.1, 0.2,  0.25, 0.3, 0.5, 0.49999999999999994, 0.6, 0.75, 0.74, 1.0, 1.5, 0.9, -1.0, 0.0,
+      0.1, 0.99, 0.75, 0.5, 0.26};
+  Basis remembering;
+  remembering.Create(MakeSetup(8, 3, knots));
+  for (double t : ts) {
+    Basis fresh;
+    fresh.Create(MakeSetup(8, 3, knots));
+    int imin = -1;
+    int freshImin = -1;
+    EXPECT_EQ(Values(remembering, t, imin), Values(fresh, t, freshImin)) << t;
+    EXPECT_EQ(imin, freshImin) << t;
+  }
+}
+
 TEST(BasisFunction, WrapsPeriodicParametersIntoTheDomain) {
   // Degree 1, 3 controls + 1 wrapped: knots 0 1 2 3 4 5, domain [1, 4].
   Basis basis;

@@ -22,6 +22,14 @@ REQUIRED_CURVES = {"helix", "spring", "conical", "trefoil", "torus", "lissajous"
 # Inputs that make the dialog show a message, and the page must show that message word for word.
 FAILING_INPUTS = [
     ["--x", "R*t"],
+    ["--param", "Radius=2", "--x", "radius * t"],
+    ["--x", "2 \u2212 t"],
+    ["--x", "2\u03c0*t"],
+    ["--x", "sin(30\u00b0)"],
+    ["--x", "2\u00d7t"],
+    ["--x", "2 *\u00a0t"],
+    ["--x", "t + $"],
+    ["--x", "t + $" + "+t" * 1000],
     ["--x", "cos(2*pi*t"],
     ["--x", "sin(t))"],
     ["--x", "2*"],
@@ -39,6 +47,8 @@ FAILING_INPUTS = [
     ["--x", "1 / (t - 1)", "--t-end", "2"],
     ["--t-start", "-1e308", "--t-end", "1e308"],
     ["--x", "1e301 * t", "--t-end", "1"],
+    ["--x", "t < 0.5 ? t : t + 1", "--y", "0", "--z", "0", "--t-end", "1"],
+    ["--x", "1", "--y", "2", "--z", "3"],
 ]
 # Messages that sorvane cannot provoke (its command line takes finite t values only, the host
 # objects are always there), as the code words them.
@@ -178,6 +188,15 @@ class HelpPage(unittest.TestCase):
         met, missed = (json.loads(run.stdout)["status"] for run in statuses)
         self.assertEqual(met, "4 spline controls")
         self.assertTrue(missed in self.text, f"the page lacks {missed!r}")
+
+    def test_page_shows_the_notes_on_hidden_parameters(self):
+        for name, value in (("t", "1"), ("pi", "3")):
+            with self.subTest(name):
+                run = run_sorvane(["--param", f"{name}={value}"])
+                self.assertEqual(run.returncode, 0, run.stderr)
+                count, note = json.loads(run.stdout)["status"].split("\n")
+                self.assertRegex(count, r"^\d+ spline controls$")
+                self.assertTrue(note in self.text, f"the page lacks {note!r}")
 
     def test_page_explains_the_parts_a_designer_needs(self):
         for anchor in ("placement", "inputs", "syntax", "parameters", "edit", "follow", "fit",

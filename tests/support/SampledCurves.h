@@ -1,11 +1,12 @@
-// Curves for the curve library's tests, sampled as the add-in samples them (2049 points, "pi" the
-// only constant) and fitted with a chosen number of controls.
+// Curves for the curve library's tests, sampled as the add-in samples them (2049 points and the
+// midpoints between them, "pi" the only constant) and fitted with a chosen number of controls.
 #pragma once
 
 #include <string>
 
 #include "curve/ParameterTable.h"
 #include "curve/SamplePoints.h"
+#include "curve/SampledCurve.h"
 #include "curve/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"
 
@@ -14,8 +15,8 @@ namespace curve_testing {
 /// The constants of a design without parameters.
 inline const ParameterTable kPi{{"pi", 3.141592653589793}};
 
-/// The samples of (x(t), y(t), z(t)) for t from 0 to tEnd.
-inline SamplePoints sampled(const std::string& x, const std::string& y, const std::string& z,
+/// The samples and midpoints of (x(t), y(t), z(t)) for t from 0 to tEnd.
+inline SampledCurve sampled(const std::string& x, const std::string& y, const std::string& z,
                             double tEnd = 1.0) {
   return sampleCurve({0.0, tEnd, x, y, z}, kPi);
 }

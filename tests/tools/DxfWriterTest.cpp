@@ -55,7 +55,8 @@ std::string first(const std::vector<Group>& groups, int code) {
 
 TEST(DxfWriter, WritesTheSplineExactly) {
   Spline spline = testing::straightSegment();
-  spline.controlPoints[1][2] = 0.1 + 0.2;  // not planar; needs all 17 digits to read back
+  spline.controlPoints[1][2] = 0.1 + 0.2;  // needs all 17 digits to read back
+  spline.controlPoints[2][1] = 0.25;       // not planar any more
   std::ostringstream out;
   writeDxf({spline}, out);
   const std::vector<Group> groups = groupsOf(out.str());
@@ -77,12 +78,57 @@ TEST(DxfWriter, WritesTheSplineExactly) {
   EXPECT_EQ(groups.back().value, "EOF");
 }
 
-TEST(DxfWriter, MarksAFlatSplinePlanar) {
+TEST(DxfWriter, SaysItsUnitIsTheCentimetre) {
   std::ostringstream out;
   writeDxf({testing::straightSegment()}, out);
+  const std::vector<Group> groups = groupsOf(out.str());
+  for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
+    if (groups[i].code == 9 && groups[i].value == "$INSUNITS") {
+      EXPECT_EQ(groups[i + 1].code, 70);
+      EXPECT_EQ(groups[i + 1].value, "5");  // 5: centimetres
+      return;
+    }
+  }
+  ADD_FAILURE() << "no $INSUNITS";
+}
+
+// The planar flag (8) and the plane's unit normal (groups 210, 220, 230), its largest component
+// positive.
+TEST(DxfWriter, MarksASplineInOnePlanePlanar) {
+  const double h = std::sqrt(0.5);
+  struct Case {
+    std::vector<Point3> controls;
+    Point3 normal;
+  };
+  const std::vector<Case> cases = {
+      // the segment along x in z = 0: of its planes, the one normal to z
+      {testing::straightSegment().controlPoints, {0, 0, 1}},
+      // a bend in the plane x + z = 1
+      {{{1, 0, 0}, {0.5, 2, 0.5}, {0, 1, 1}, {0.25, 3, 0.75}}, {h, 0, h}},
+      // a bend in y = 2, its normal pointing down y before the sign is chosen
+      {{{0, 2, 0}, {1, 2, 0}, {1, 2, 1}, {3, 2, 5}}, {0, 1, 0}},
+      // straight along z: no plane is nearer z than another
+      {{{0, 0, 0}, {0, 0, 1}, {0, 0, 2}, {0, 0, 3}}, {1, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    Spline spline = testing::straightSegment();
+    spline.controlPoints = c.controls;
+    std::ostringstream out;
+    writeDxf({spline}, out);
+    const std::vector<Group> entry = entity(groupsOf(out.str()), "SPLINE");
+    EXPECT_EQ(first(entry, 70), "8");
+    const std::vector<double> normal = {reals(entry, 210).at(0), reals(entry, 220).at(0),
+                                        reals(entry, 230).at(0)};
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(normal[i], c.normal[i], 1e-15) << i;
+  }
+  // A point 1e-6 off the plane x + z = 1 of a spline of size 3 is off it.
+  Spline bent = testing::straightSegment();
+  bent.controlPoints = {{1, 0, 0}, {0.5, 2, 0.5 + 1e-6}, {0, 1, 1}, {0.25, 3, 0.75}};
+  std::ostringstream out;
+  writeDxf({bent}, out);
   const std::vector<Group> entry = entity(groupsOf(out.str()), "SPLINE");
-  EXPECT_EQ(first(entry, 70), "8");
-  EXPECT_EQ(reals(entry, 230), std::vector<double>{1.0});
+  EXPECT_EQ(first(entry, 70), "0");
+  EXPECT_TRUE(reals(entry, 210).empty());
 }
 
 TEST(DxfWriter, GivesEveryObjectItsOwnHandleBelowTheSeed) {

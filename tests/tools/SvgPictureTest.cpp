@@ -45,6 +45,16 @@ TEST(SvgPicture, ShowsTheMessageInsteadOfACurve) {
   EXPECT_NE(svg.find(">x(t) = t &lt;<"), std::string::npos);  // markup in expressions escaped
 }
 
+// The note under the count is a line of its own, not run on after the count.
+TEST(SvgPicture, ShowsEachLineOfTheStatusOnItsOwn) {
+  SessionReport report = testing::segmentSession();
+  report.status = "4 spline controls\nThe design parameter \"t\" is hidden by the curve's t.";
+  const std::string svg = drawSvgPicture(report);
+  EXPECT_NE(svg.find(">status: 4 spline controls<"), std::string::npos);
+  EXPECT_NE(svg.find(">The design parameter &quot;t&quot; is hidden by the curve's t.<"),
+            std::string::npos);
+}
+
 TEST(SvgPicture, DrawsThePreviewWhenNothingWasCreated) {
   SessionReport cancelled = testing::segmentSession();
   cancelled.result.reset();

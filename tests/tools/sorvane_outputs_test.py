@@ -286,6 +286,24 @@ class SorvaneOutputs(unittest.TestCase):
             self.assertEqual([list(p) for p in entity.control_points], spline["controlPoints"])
             self.assertEqual(len(entity.control_points), controls)
 
+    def test_dxf_says_centimetres_and_marks_planar_splines(self):
+        # The segment lies in the plane z = 0 (among others); a circle with z = x in the plane
+        # x = z, whose unit normal has its largest component (z, on a tie) positive; the helix in
+        # none.
+        half = math.sqrt(0.5)
+        tilted = ("--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z", "cos(2 * pi * t)",
+                  "--t-end", "1")
+        for arguments, normal in ((SEGMENT, (0, 0, 1)), (tilted, (-half, 0, half)), ((), None)):
+            with self.subTest(arguments):
+                self.session("--dxf", self.path("p.dxf"), *arguments)
+                doc = ezdxf.readfile(self.path("p.dxf"))
+                self.assertEqual(doc.header["$INSUNITS"], 5)
+                [entity] = doc.modelspace()
+                self.assertEqual(entity.dxf.flags & 8, 0 if normal is None else 8)
+                if normal is not None:
+                    for got, expected in zip(entity.dxf.extrusion, normal):
+                        self.assertAlmostEqual(got, expected, places=12)
+
 
 if __name__ == "__main__":
     SORVANE = os.path.abspath(sys.argv.pop(1))
