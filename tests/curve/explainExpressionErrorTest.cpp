@@ -70,16 +70,10 @@ TEST(explainExpressionError, NamesCharactersPastedFromDocuments) {
   expectMessages({
       {"2 \xE2\x88\x92 t", "\xE2\x88\x92", 2,
        "\"\xE2\x88\x92\" at position 2 is a Unicode minus sign (U+2212); write -" + instead},
-      {"2\xE2\x80\x93t", "\xE2\x80\x93t", 1,
-       "\"\xE2\x80\x93\" at position 1 is an en dash (U+2013); write -" + instead},
-      {"2\xCF\x80*t", "\xCF\x80", 1,
-       "\"\xCF\x80\" at position 1 is the Greek letter pi; write pi" + instead},
       {"sin(30\xC2\xB0)", "\xC2\xB0", 6,
        "\"\xC2\xB0\" at position 6 is a degree sign; write * pi / 180" + instead},
       {"\xCF\x80 * 2\xC3\x97t", "\xC3\x97t", 6,
        "\"\xC3\x97\" at position 5 is a multiplication sign (U+00D7); write *" + instead},
-      {"2\xC2\xB7t", "\xC2\xB7t", 1,
-       "\"\xC2\xB7\" at position 1 is a middle dot (U+00B7); write *" + instead},
       {"2 *\xC2\xA0t", "\xC2\xA0t", 3,
        "position 3 holds a no-break space (U+00A0), which looks like a space; write an ordinary "
        "space" +
