@@ -20,9 +20,11 @@ void SimSelections::clearAll() {
   selections_.clear();
 }
 
+// The host marks every object deleted in one pass over all of them when it ends, so the
+// selections are only marked here: destroying them now would pull them out of that pass.
 void SimSelections::markDeleted() {
   SimObject::markDeleted();
-  clearAll();
+  for (auto& selection : selections_) selection->markDeleted();
 }
 
 adsk::core::Selection* SimSelections::item_raw(size_t index) const {
