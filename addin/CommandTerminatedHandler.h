@@ -15,7 +15,7 @@ class CommandTerminatedHandler : public adsk::core::ApplicationCommandEventHandl
   /// Attaches to `ui`'s commandTerminated event unless attached already; a refusal of the host
   /// leaves the curves not following, and the command itself working.
   void attachTo(const adsk::core::Ptr<adsk::core::UserInterface>& ui);
-  /// Detaches when attached; true when no longer attached, false when the host refused (the
+  /// Detaches when attached; true when not attached afterwards, false when the host refused (the
   /// host would otherwise keep calling a handler whose library may be unloaded).
   bool detachFrom(const adsk::core::Ptr<adsk::core::UserInterface>& ui);
 

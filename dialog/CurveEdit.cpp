@@ -24,7 +24,7 @@ Ptr<SketchFixedSpline> onlySelectedSpline(const Ptr<Application>& application) {
   return selection->entity();
 }
 
-// A spline whose link the user broke is no longer the add-in's to edit.
+// A spline whose link the user broke is the user's own geometry, not the add-in's to edit.
 Ptr<Attribute> definitionAttribute(const Ptr<SketchFixedSpline>& spline) {
   if (!spline || !spline->isLinked()) return nullptr;
   Ptr<Attributes> attributes = spline->attributes();

@@ -25,7 +25,7 @@ namespace {
 constexpr char kFailuresHeading[] =
     "These formula curves could not follow the design's parameters and keep their shape:";
 
-// A name the design no longer has counts as changed: the refit then says what is wrong.
+// A stored name the design lacks counts as changed: the refit then says what is wrong.
 bool parametersChanged(const ParameterTable& stored, const ParameterTable& current) {
   for (const auto& [name, value] : stored) {
     const auto found = current.find(name);

@@ -39,7 +39,7 @@ class ParameterFollower {
   /// sampled and fitted with the current values and its spline replaced in place with the new
   /// definition (replaceFormulaCurve); when that fails (a parameter gone, a value that breaks the
   /// formula, a refusal of the host) the curve keeps its shape and definition. Definitions that
-  /// cannot be read and splines no longer linked are passed over silently. Failures not told
+  /// cannot be read and unlinked splines are passed over silently. Failures not told
   /// before, or told with another message, are told in one message box listing them. Never
   /// throws a standard exception: a host that refuses to list the curves ends the check.
   FollowReport check(const adsk::core::Ptr<adsk::core::Application>& application);

@@ -120,7 +120,7 @@ TEST_F(EditCurve, AnythingElseSelectedOpensANewCurve) {
       [&] { host.selectSketch(name); },
       [&] { host.selectSpline(name, 1); },
       [&] {
-        host.breakSplineLink(name, 0);  // a broken link is no longer ours to edit
+        host.breakSplineLink(name, 0);  // an unlinked spline is not ours to edit
         host.selectSpline(name, 0);
       },
   };
@@ -162,7 +162,7 @@ TEST_F(EditCurve, ADamagedDefinitionOpensTheDefaultsAndSaysWhy) {
   }
 }
 
-// Expressions that no longer parse open as stored and say what is wrong, as any typing error.
+// Stored expressions that fail to parse open as stored and say what is wrong, as any typing error.
 TEST_F(EditCurve, AStoredFormulaThatNoLongerWorksShowsItsError) {
   const std::string name = createSpring();
   host.deleteParameter("r");
