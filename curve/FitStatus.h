@@ -12,15 +12,15 @@
 /// The outcome of one preview fit.
 struct FitStatus {
   int controlCount = 0;  ///< control points of the drawn curve; 0 when nothing was fitted
-  /// Set only when the tolerance was not met: the largest distance of a sample or a midpoint
+  /// Set only when the tolerance was not met: the largest distance of a sample, midpoint or probe
   /// from the curve, which then exceeds the tolerance.
   std::optional<double> largestDeviation;
 };
 
 /// The status of `fit`, made from `sampled` with `tolerance`: its control count, and the accurately
-/// measured largest deviation of the samples and midpoints (largestDeviation) when the fit did not
-/// meet the tolerance and the measure confirms the miss. The measure costs far more than the fit's
-/// own check, so it runs only then.
+/// measured largest deviation of the samples, midpoints and probes (largestDeviation) when the fit
+/// did not meet the tolerance and the measure confirms the miss. The measure costs far more than
+/// the fit's own check, so it runs only then.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 
 /// "<controlCount> spline controls" (always plural), or, with a largest deviation D,

@@ -52,10 +52,16 @@ class ToleranceCheck {
   std::optional<ClosestPointFinder> finder_;
 };
 
-// In the order of t, so that a fit that misses is given up at the first point it misses.
+// The probes first, spread over the whole curve, then the rest in the order of t, so that a fit
+// that misses is given up soon after the first point it misses.
 bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled,
                                double tolerance) {
   ToleranceCheck check(curve, tolerance);
+  for (std::size_t j = 0; j < sampled.probes.size(); ++j) {
+    if (!check.within(sampled.probes[j], probeFraction(j))) {
+      return false;
+    }
+  }
   const SamplePoints& samples = sampled.samples;
   const SamplePoints& midpoints = sampled.midpoints;
   const double parameterStep =

@@ -297,21 +297,29 @@ class DeviationMeasure {
   /// Measures points[k], whose own parameter is (k + offset) * parameterStep.
   void measure(const SamplePoints& points, double offset, double parameterStep) {
     for (std::size_t k = 0; k < points.size(); ++k) {
-      const SamplePoint p{points[k].x * scale_, points[k].y * scale_, points[k].z * scale_};
-      // The point's own curve point bounds its distance; a point that cannot beat the largest
-      // distance so far needs no search.
-      const double ownDistance = std::sqrt(
-          squaredDistance(pieces_.at((static_cast<double>(k) + offset) * parameterStep), p));
-      if (ownDistance <= largest_) {
-        continue;
-      }
-      largest_ = std::max(largest_, search_.distance(p, ownDistance, largest_));
+      measurePoint(points[k], (static_cast<double>(k) + offset) * parameterStep);
     }
+  }
+
+  /// Measures the probes, probe j's own parameter being probeFraction(j).
+  void measureProbes(const SamplePoints& probes) {
+    for (std::size_t j = 0; j < probes.size(); ++j) measurePoint(probes[j], probeFraction(j));
   }
 
   double largest() const { return largest_ / scale_; }
 
  private:
+  void measurePoint(const SamplePoint& point, double ownParameter) {
+    const SamplePoint p{point.x * scale_, point.y * scale_, point.z * scale_};
+    // The point's own curve point bounds its distance; a point that cannot beat the largest
+    // distance so far needs no search.
+    const double ownDistance = std::sqrt(squaredDistance(pieces_.at(ownParameter), p));
+    if (ownDistance <= largest_) {
+      return;
+    }
+    largest_ = std::max(largest_, search_.distance(p, ownDistance, largest_));
+  }
+
   double scale_;
   BezierPieces pieces_;
   NearestDistanceSearch search_;
@@ -339,9 +347,11 @@ double largestDeviation(const num::BSplineCurveFit<double>& curve, const Sampled
   if (sampled.samples.empty()) {
     return 0.0;
   }
-  DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints}));
+  DeviationMeasure measure(
+      curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints, &sampled.probes}));
   const double parameterStep = parameterStepOf(sampled.samples);
   measure.measure(sampled.samples, 0.0, parameterStep);
   measure.measure(sampled.midpoints, 0.5, parameterStep);
+  measure.measureProbes(sampled.probes);
   return measure.largest();
 }

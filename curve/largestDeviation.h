@@ -17,6 +17,6 @@
 /// together, for 2049 samples and 128 control points.
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);
 
-/// The same measure over the samples and the midpoints of `sampled` together: the largest distance
-/// of any of them from `curve`. Returns 0 when there are no samples.
+/// The same measure over the samples, the midpoints and the probes of `sampled` together: the
+/// largest distance of any of them from `curve`. Returns 0 when there are no samples.
 double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled);

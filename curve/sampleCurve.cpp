@@ -113,7 +113,8 @@ void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
     return !(dx * dx + dy * dy + dz * dz > limit);
   };
   if (std::all_of(curve.samples.begin(), curve.samples.end(), near) &&
-      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near)) {
+      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near) &&
+      std::all_of(curve.probes.begin(), curve.probes.end(), near)) {
     throw std::runtime_error("The curve is a single point (" + coordinateText(first.x) + ", " +
                              coordinateText(first.y) + ", " + coordinateText(first.z) +
                              "): give x(t), y(t) or z(t) a term in t, or widen the t range");
@@ -132,6 +133,7 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
 
   SampledCurve curve;
   curve.tStart = request.tStart;
+  curve.tEnd = request.tEnd;
   curve.step = (request.tEnd - request.tStart) * kStepFactor;
   checkRange(curve.tStart, request.tEnd, curve.step);
 
@@ -153,6 +155,8 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   for (int i = 0; i < kSampleCount; ++i) curve.samples.push_back(pointAt(curve.sampleT(i)));
   curve.midpoints.reserve(kSampleCount - 1);
   for (int k = 0; k + 1 < kSampleCount; ++k) curve.midpoints.push_back(pointAt(curve.midpointT(k)));
+  curve.probes.reserve(kProbeCount);
+  for (int j = 0; j < kProbeCount; ++j) curve.probes.push_back(pointAt(curve.probeT(j)));
   refuseSinglePoint(curve, kSplineTolerance);
   refuseJumps(curve, kSplineTolerance, pointAt);
   return curve;

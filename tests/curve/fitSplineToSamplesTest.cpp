@@ -32,6 +32,7 @@ const Curve kTrefoil{"sin(t) + 2 * sin(2 * t)", "cos(t) - 2 * cos(2 * t)", "-sin
 const Curve kAliasedWave{"t", "0.5 * sin(2 * pi * 1024 * t)", "0", 1.0};
 // 2048 turns, one per sample: the samples alone climb straight up the line x = 1, y = 0.
 const Curve kAliasedCoil{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 2048.0};
+const Curve kCoilAliasedAtMidpoints{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 4096.0};
 
 SampledCurve sampled(const Curve& curve) {
   return curve_testing::sampled(curve.x, curve.y, curve.z, curve.tEnd);
@@ -161,11 +162,24 @@ TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
     const SampledCurve curve = sampled(c);
     SampledCurve samplesAlone = curve;
     samplesAlone.midpoints = {curve.samples.begin() + 1, curve.samples.end()};
+    samplesAlone.probes.clear();
     EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
     const SplineFit fit = fitSplineToSamples(curve, 0.002);
     EXPECT_EQ(controlCount(fit), 128) << c.x;
     EXPECT_FALSE(fit.toleranceMet) << c.x;
   }
+}
+
+// 4096 turns, two a sample: samples and midpoints alike climb straight up the line x = 1, y = 0,
+// and only the probes, at t = 4096 frac(0.5 + 0.618... j), see the coil.
+TEST(fitSplineToSamples, ProbesRejectAFitThatMeetsItsSamplesAndMidpoints) {
+  const SampledCurve coil = sampled(kCoilAliasedAtMidpoints);
+  SampledCurve withoutProbes = coil;
+  withoutProbes.probes.clear();
+  EXPECT_EQ(controlCount(fitSplineToSamples(withoutProbes, 0.002)), 4);
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  EXPECT_EQ(controlCount(fit), 128);
+  EXPECT_FALSE(fit.toleranceMet);
 }
 
 TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {

@@ -70,8 +70,10 @@ void checkSamples(const SampledCurve& sampled) {
   requireThat(
       sampled.midpoints.size() == samples.size() - 1,
       "sampling returned " + std::to_string(sampled.midpoints.size()) + " midpoints, not 2048");
+  requireThat(sampled.probes.size() == static_cast<std::size_t>(kProbeCount),
+              "sampling returned " + std::to_string(sampled.probes.size()) + " probes, not 256");
   bool leavesTheFirstPoint = false;
-  for (const SamplePoints* points : {&samples, &sampled.midpoints}) {
+  for (const SamplePoints* points : {&samples, &sampled.midpoints, &sampled.probes}) {
     for (const SamplePoint& p : *points) {
       requireThat(isFinite(p), "sampling returned a point that is not finite without an error");
       leavesTheFirstPoint = leavesTheFirstPoint || beyondTolerance(samples.front(), p);
@@ -109,7 +111,7 @@ double curveSize(const SamplePoints& samples) {
   return largest;
 }
 
-// The midpoints only judge the fit: its controls are those of the samples alone.
+// The midpoints and probes only judge the fit: its controls are those of the samples alone.
 void checkFittedToTheSamplesAlone(const SplineFit& fit, const SamplePoints& samples) {
   const num::BSplineCurveFit<double> plain(3, static_cast<int>(samples.size()),
                                            flatCoordinates(samples), 3,
@@ -131,8 +133,8 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
   requireThat(fit.toleranceMet || count == 128, "a fit below 128 controls missed the tolerance");
   checkFittedToTheSamplesAlone(fit, samples);
 
-  // Over the samples and the midpoints: an accepted fit lies within the tolerance between the
-  // samples too.
+  // Over the samples, the midpoints and the probes: an accepted fit lies within the tolerance
+  // between the samples too.
   const double deviation = largestDeviation(*fit.curve, sampled);
   requireThat(!std::isnan(deviation), "the largest deviation is not a number");
   const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
