@@ -46,7 +46,8 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
-  const double deviation = largestDeviation(*fit.curve, sampled);
+  const double deviation =
+      largestDeviation(*fit.curve, fit.finerPoints ? *fit.finerPoints : sampled);
   if (deviation > tolerance) status.largestDeviation = deviation;
   return status;
 }

@@ -18,8 +18,9 @@ struct FitStatus {
 };
 
 /// The status of `fit`, made from `sampled` with `tolerance`: its control count, and the accurately
-/// measured largest deviation of the samples, midpoints and probes (largestDeviation) when the fit
-/// did not meet the tolerance and the measure confirms the miss. The measure costs far more than
+/// measured largest deviation of the samples, midpoints and probes that judged the fit (those of
+/// fit.finerPoints when set, else `sampled`'s; largestDeviation) when the fit did not meet the
+/// tolerance and the measure confirms the miss. The measure costs far more than
 /// the fit's own check, so it runs only then.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 

@@ -5,8 +5,11 @@
 
 #include <cmath>
 #include <cstddef>
+#include <memory>
 
 #include "curve/SamplePoints.h"
+
+class CurveFormula;
 
 /// Number of probe points sampling takes besides its samples and midpoints.
 constexpr int kProbeCount = 256;
@@ -25,14 +28,17 @@ inline double probeFraction(std::size_t j) {
 /// as its flat array; a curve parameter u = k / (n - 1) belongs to sample k,
 /// u = (k + 0.5) / (n - 1) to midpoint k and u = probeFraction(j) to probe j. Holds n - 1
 /// midpoints for n samples (none for none or one) and kProbeCount probes when it comes from
-/// sampleCurve; a curve put together otherwise may have no probes.
+/// sampleCurve or refineSampling; a curve put together otherwise may have no probes.
 struct SampledCurve {
   SamplePoints samples;
   SamplePoints midpoints;
   SamplePoints probes;
   double tStart = 0.0;
   double tEnd = 0.0;
-  double step = 0.0;  ///< (tEnd - tStart) / 2048, negative for a downward range
+  double step = 0.0;  ///< (tEnd - tStart) / (n - 1), negative for a downward range
+  /// The formulas the points come from, shared by every copy and every finer sampling of the
+  /// curve, for sampling it more finely; null for a curve put together otherwise.
+  std::shared_ptr<CurveFormula> formula;
 
   /// The t of sample k, exactly as sampling computed it.
   double sampleT(std::size_t k) const { return static_cast<double>(k) * step + tStart; }

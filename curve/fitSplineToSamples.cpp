@@ -7,14 +7,20 @@
 #include <string>
 
 #include "curve/ClosestPointFinder.h"
+#include "curve/refineSampling.h"
 #include "curve/shortestText.h"
+#include "curve/spansMeetTolerance.h"
+#include "numerics/BSplineCurveFit.h"
+#include "numerics/BandedCurveFit.h"
+#include "numerics/CubicSpans.h"
 
 namespace {
 
 constexpr int kDimension = 3;
 constexpr int kDegree = 3;
 constexpr int kFirstControlCount = 4;
-constexpr int kLastControlCount = 128;
+// The last count the block solve of BSplineCurveFit takes; past it the banded fit goes on.
+constexpr int kLastBlockSolvedCount = 128;
 
 double distance(const double* point, const SamplePoint& sample) {
   return std::sqrt(squaredDistance(point, sample));
@@ -94,6 +100,45 @@ void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
   }
 }
 
+// The attempts up to 128 controls, each fitted to the 2049 samples by the block solve.
+SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  const int sampleCount = static_cast<int>(samples.size());
+  SplineFit fit;
+  for (int controlCount = kFirstControlCount; controlCount <= kLastBlockSolvedCount;
+       controlCount *= 2) {
+    auto curve = std::make_shared<num::BSplineCurveFit<double>>(
+        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
+    fit.curve = curve;
+    fit.toleranceMet = everyPointWithinTolerance(*curve, sampled, tolerance);
+    if (fit.toleranceMet) {
+      break;
+    }
+  }
+  return fit;
+}
+
+// The attempts past 128 controls, each on samples twice as dense as the last.
+SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  SampledCurve finer = refineSampling(sampled);
+  for (int controlCount = 2 * kLastBlockSolvedCount;; controlCount *= 2) {
+    refuseCoordinatesTooLargeToFit(finer.samples);
+    auto curve = std::make_shared<num::BandedCurveFit<double>>(
+        kDimension, static_cast<int>(finer.samples.size()), flatCoordinates(finer.samples),
+        controlCount);
+    fit.curve = curve;
+    fit.toleranceMet =
+        spansMeetTolerance(num::CubicSpans<double>::FromClamped(*curve), finer, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+    finer = refineSampling(finer);
+  }
+  fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  return fit;
+}
+
 }  // namespace
 
 SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
@@ -105,16 +150,9 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
     throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
   }
   refuseCoordinatesTooLargeToFit(samples);
-  const int sampleCount = static_cast<int>(samples.size());
-  SplineFit fit{nullptr, false};
-  for (int controlCount = kFirstControlCount; controlCount <= kLastControlCount;
-       controlCount *= 2) {
-    fit.curve = std::make_shared<num::BSplineCurveFit<double>>(
-        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
-    fit.toleranceMet = everyPointWithinTolerance(*fit.curve, sampled, tolerance);
-    if (fit.toleranceMet) {
-      break;
-    }
+  SplineFit fit = fitToTheSamples(sampled, tolerance);
+  if (fit.toleranceMet || !sampled.formula) {
+    return fit;
   }
-  return fit;
+  return fitToFinerSamples(sampled, tolerance);
 }

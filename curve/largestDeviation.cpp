@@ -44,6 +44,33 @@ class BezierSegment {
     return lerp(lerp(a, b, s), lerp(b, c, s), s);
   }
 
+  /// The smallest squared distance from p found on the segment by a scan of five parameters and
+  /// Newton steps from the best of them: at least the true smallest, and equal to it to rounding
+  /// where the steps converge, in about twenty evaluations.
+  double squaredDistanceNearby(const SamplePoint& p) const {
+    double bestS = 0.0;
+    double best = squaredDistance(at(0.0), p);
+    for (int i = 1; i <= kScanSteps; ++i) {
+      const double s = static_cast<double>(i) / kScanSteps;
+      const double d = squaredDistance(at(s), p);
+      if (d < best) best = d, bestS = s;
+    }
+    double s = bestS;
+    for (int i = 0; i < kNewtonSteps; ++i) {
+      const Point offset = minus(at(s), p);
+      const Point first = firstDerivative(s);
+      const Point second = secondDerivative(s);
+      const double slope = dot(offset, first);
+      const double bend = dot(first, first) + dot(offset, second);
+      if (!(bend > 0.0)) break;
+      const double next = std::clamp(s - slope / bend, 0.0, 1.0);
+      if (next == s) break;
+      s = next;
+      best = std::min(best, squaredDistance(at(s), p));
+    }
+    return best;
+  }
+
   void splitInHalf(BezierSegment& left, BezierSegment& right) const {
     const Point a = lerp(points[0], points[1], 0.5);
     const Point b = lerp(points[1], points[2], 0.5);
@@ -82,6 +109,31 @@ class BezierSegment {
     return gx * gx + gy * gy + gz * gz;
   }
 
+  static constexpr int kScanSteps = 4;
+  static constexpr int kNewtonSteps = 8;
+
+  static Point minus(const Point& a, const SamplePoint& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+  }
+  static double dot(const Point& a, const Point& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+  Point firstDerivative(double s) const {
+    const double r = 1.0 - s;
+    const double w0 = 3.0 * r * r, w1 = 6.0 * s * r, w2 = 3.0 * s * s;
+    const auto& q = points;
+    return {w0 * (q[1].x - q[0].x) + w1 * (q[2].x - q[1].x) + w2 * (q[3].x - q[2].x),
+            w0 * (q[1].y - q[0].y) + w1 * (q[2].y - q[1].y) + w2 * (q[3].y - q[2].y),
+            w0 * (q[1].z - q[0].z) + w1 * (q[2].z - q[1].z) + w2 * (q[3].z - q[2].z)};
+  }
+
+  Point secondDerivative(double s) const {
+    const double w0 = 6.0 * (1.0 - s), w1 = 6.0 * s;
+    const auto& q = points;
+    return {w0 * (q[2].x - 2.0 * q[1].x + q[0].x) + w1 * (q[3].x - 2.0 * q[2].x + q[1].x),
+            w0 * (q[2].y - 2.0 * q[1].y + q[0].y) + w1 * (q[3].y - 2.0 * q[2].y + q[1].y),
+            w0 * (q[2].z - 2.0 * q[1].z + q[0].z) + w1 * (q[3].z - 2.0 * q[2].z + q[1].z)};
+  }
+
   static double distanceToChord(const Point& p, const Point& a, const Point& b) {
     const Point ab{b.x - a.x, b.y - a.y, b.z - a.z};
     const Point ap{p.x - a.x, p.y - a.y, p.z - a.z};
@@ -97,7 +149,7 @@ class BezierSegment {
 class BezierPieces {
  public:
   /// The pieces of `curve` with every coordinate multiplied by `scale`, a power of two.
-  BezierPieces(const num::BSplineCurveFit<double>& curve, double scale)
+  BezierPieces(const num::BSplineCurve<double>& curve, double scale)
       : knots_(curve.Basis().KnotVector()) {
     const std::vector<double>& coordinates = curve.ControlCoordinates();
     const int controlCount = curve.ControlPointCount();
@@ -119,12 +171,24 @@ class BezierPieces {
 
   const std::vector<BezierSegment>& segments() const { return segments_; }
 
-  /// The curve's point at parameter u in [0, 1].
-  Point at(double u) const {
+  /// The index of the piece that holds parameter u in [0, 1]; `hint`, a piece at or before it,
+  /// saves the search when u is a little larger than the last one asked for.
+  std::size_t pieceAt(double u, std::size_t hint = 0) const {
+    std::size_t index = std::min(hint, spans_.size() - 1);
+    if (!(knots_[spans_[index]] <= u)) index = 0;
+    // Points come in the order of u, a piece or so apart: a few steps beat a bisection.
+    for (int step = 0; step < 4; ++step) {
+      if (index + 1 >= spans_.size() || !(knots_[spans_[index + 1]] <= u)) return index;
+      ++index;
+    }
     const auto after = std::upper_bound(knots_.begin(), knots_.end(), u);
     const int span = static_cast<int>(after - knots_.begin()) - 1;
     const auto piece = std::upper_bound(spans_.begin(), spans_.end(), span);
-    const std::size_t index = piece == spans_.begin() ? 0 : (piece - spans_.begin()) - 1;
+    return piece == spans_.begin() ? 0 : (piece - spans_.begin()) - 1;
+  }
+
+  /// The curve's point at parameter u, which piece `index` holds.
+  Point at(std::size_t index, double u) const {
     const double a = knots_[spans_[index]];
     const double b = knots_[spans_[index] + 1];
     return segments_[index].at(std::clamp((u - a) / (b - a), 0.0, 1.0));
@@ -176,32 +240,127 @@ class BezierPieces {
   std::vector<BezierSegment> segments_;
 };
 
-// Branch and bound over the pieces: a piece (or half, quarter ... of one) is split further only
-// while its lower bound leaves room for a point nearer than the nearest curve point seen so far.
+// Boxes around runs of consecutive pieces, halved down to a few pieces each: a run whose box lies
+// farther from a point than the nearest curve point found so far holds no nearer one.
+class PieceTree {
+ public:
+  struct Node {
+    Point low, high;
+    std::size_t first, last;  // pieces first ... last - 1
+    int children[2];          // -1 for a leaf
+  };
+
+  explicit PieceTree(const std::vector<BezierSegment>& segments) {
+    if (!segments.empty()) build(segments, 0, segments.size());
+  }
+
+  const std::vector<Node>& nodes() const { return nodes_; }
+
+  static double squaredDistanceToBox(const Node& node, const SamplePoint& p) {
+    const auto gap = [](double value, double low, double high) {
+      return value < low ? low - value : (value > high ? value - high : 0.0);
+    };
+    const double gx = gap(p.x, node.low.x, node.high.x);
+    const double gy = gap(p.y, node.low.y, node.high.y);
+    const double gz = gap(p.z, node.low.z, node.high.z);
+    return gx * gx + gy * gy + gz * gz;
+  }
+
+ private:
+  static constexpr std::size_t kLeafPieces = 4;
+
+  int build(const std::vector<BezierSegment>& segments, std::size_t first, std::size_t last) {
+    const int index = static_cast<int>(nodes_.size());
+    nodes_.push_back({segments[first].points[0], segments[first].points[0], first, last, {-1, -1}});
+    if (last - first > kLeafPieces) {
+      const std::size_t middle = first + (last - first) / 2;
+      const int left = build(segments, first, middle);
+      const int right = build(segments, middle, last);
+      nodes_[index].children[0] = left;
+      nodes_[index].children[1] = right;
+      widen(nodes_[index], nodes_[left].low, nodes_[left].high);
+      widen(nodes_[index], nodes_[right].low, nodes_[right].high);
+    } else {
+      for (std::size_t i = first; i < last; ++i) {
+        for (const Point& q : segments[i].points) widen(nodes_[index], q, q);
+      }
+    }
+    return index;
+  }
+
+  static void widen(Node& node, const Point& low, const Point& high) {
+    node.low = {std::min(node.low.x, low.x), std::min(node.low.y, low.y),
+                std::min(node.low.z, low.z)};
+    node.high = {std::max(node.high.x, high.x), std::max(node.high.y, high.y),
+                 std::max(node.high.z, high.z)};
+  }
+
+  std::vector<Node> nodes_;
+};
+
+// Branch and bound over the pieces: a run of pieces is opened, and a piece (or half, quarter ...
+// of one) split further, only while its lower bound leaves room for a point nearer than the
+// nearest curve point seen so far.
 class NearestDistanceSearch {
  public:
   NearestDistanceSearch(const BezierPieces& pieces, double accuracy)
-      : pieces_(pieces), accuracy_(accuracy) {
+      : pieces_(pieces), tree_(pieces.segments()), accuracy_(accuracy) {
     stack_.reserve(4 * kDeepestSplit);
   }
 
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
   /// the distance is not above `enough`.
   double distance(const SamplePoint& p, double upperBound, double enough) {
-    best_ = upperBound * upperBound;
-    enoughSquared_ = enough * enough;
-    updateGoal();
-    for (const BezierSegment& segment : pieces_.segments()) {
-      consider(segment.points[0], p);
-      consider(segment.points[3], p);
-    }
-    for (const BezierSegment& segment : pieces_.segments()) {
-      if (best_ <= enoughSquared_) {
-        break;
+    start(upperBound, enough);
+    const std::vector<PieceTree::Node>& nodes = tree_.nodes();
+    if (nodes.empty()) return std::sqrt(best_);
+    nodeStack_.clear();
+    nodeStack_.push_back({0, PieceTree::squaredDistanceToBox(nodes[0], p)});
+    while (!nodeStack_.empty() && best_ > enoughSquared_) {
+      const PendingNode pending = nodeStack_.back();
+      nodeStack_.pop_back();
+      if (!(pending.lowerBound < goal_)) continue;
+      const PieceTree::Node& node = nodes[pending.node];
+      if (node.children[0] < 0) {
+        searchPieces(p, node.first, node.last);
+        continue;
       }
-      refine(segment, p);
+      const int a = node.children[0];
+      const int b = node.children[1];
+      const double boundA = PieceTree::squaredDistanceToBox(nodes[a], p);
+      const double boundB = PieceTree::squaredDistanceToBox(nodes[b], p);
+      // The nearer run goes on top, so it is searched first and tightens the bound soonest.
+      if (boundA < boundB) {
+        nodeStack_.push_back({b, boundB});
+        nodeStack_.push_back({a, boundA});
+      } else {
+        nodeStack_.push_back({a, boundA});
+        nodeStack_.push_back({b, boundB});
+      }
     }
     return std::sqrt(best_);
+  }
+
+  /// The distance from p to the piece `index` and its two neighbours, or some value not above
+  /// `enough` once it is clear that that distance is not above `enough`: at least the true
+  /// distance to the curve, found at a cost that does not grow with the number of pieces.
+  double localDistance(const SamplePoint& p, std::size_t index, double upperBound, double enough) {
+    start(upperBound, enough);
+    const std::size_t count = pieces_.segments().size();
+    searchPieces(p, index > 0 ? index - 1 : 0, std::min(index + 2, count));
+    return std::sqrt(best_);
+  }
+
+  /// A distance from p to the piece `index` and its two neighbours, at least the true distance
+  /// to the curve and often equal to it, found in a fixed number of curve evaluations.
+  double nearbyDistance(const SamplePoint& p, std::size_t index, double upperBound) const {
+    const std::vector<BezierSegment>& segments = pieces_.segments();
+    const std::size_t last = std::min(index + 2, segments.size());
+    double best = upperBound * upperBound;
+    for (std::size_t i = index > 0 ? index - 1 : 0; i < last; ++i) {
+      best = std::min(best, segments[i].squaredDistanceNearby(p));
+    }
+    return std::sqrt(best);
   }
 
  private:
@@ -209,6 +368,25 @@ class NearestDistanceSearch {
     BezierSegment segment;
     int depth;
   };
+  struct PendingNode {
+    int node;
+    double lowerBound;
+  };
+
+  void searchPieces(const SamplePoint& p, std::size_t first, std::size_t last) {
+    const std::vector<BezierSegment>& segments = pieces_.segments();
+    for (std::size_t i = first; i < last; ++i) {
+      consider(segments[i].points[0], p);
+      consider(segments[i].points[3], p);
+    }
+    for (std::size_t i = first; i < last && best_ > enoughSquared_; ++i) refine(segments[i], p);
+  }
+
+  void start(double upperBound, double enough) {
+    best_ = upperBound * upperBound;
+    enoughSquared_ = enough * enough;
+    updateGoal();
+  }
 
   void consider(const Point& curvePoint, const SamplePoint& p) {
     const double d = squaredDistance(curvePoint, p);
@@ -246,17 +424,19 @@ class NearestDistanceSearch {
   }
 
   const BezierPieces& pieces_;
+  PieceTree tree_;
   double accuracy_;
   double best_ = 0.0;
   double goal_ = 0.0;
   double enoughSquared_ = 0.0;
   std::vector<Pending> stack_;
+  std::vector<PendingNode> nodeStack_;
 };
 
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
 // infinite. Such a curve is measured scaled down by a power of two, which changes no digit of
 // its coordinates; the factor is 1 for every curve of a sensible size.
-double overflowSafeScale(const num::BSplineCurveFit<double>& curve,
+double overflowSafeScale(const num::BSplineCurve<double>& curve,
                          std::initializer_list<const SamplePoints*> pointLists) {
   constexpr double kLargestSafe = 1e150;
   double largest = 0.0;
@@ -276,7 +456,7 @@ double overflowSafeScale(const num::BSplineCurveFit<double>& curve,
   return std::ldexp(1.0, -exponent);
 }
 
-void requireCompleteCubicFit(const num::BSplineCurveFit<double>& curve) {
+void requireCompleteCubicFit(const num::BSplineCurve<double>& curve) {
   if (curve.Degree() != kDegree || curve.Dimension() != 3 ||
       curve.Basis().KnotVector().size() != std::size_t(curve.ControlPointCount()) + kDegree + 1) {
     throw std::invalid_argument(
@@ -285,45 +465,81 @@ void requireCompleteCubicFit(const num::BSplineCurveFit<double>& curve) {
 }
 
 // The whole curve at one scale, measured against lists of points whose own curve parameters are
-// known; the largest distance so far lets most points go without a search.
+// known. A point's own curve point bounds its distance from above, so the points go in the order
+// of that bound, largest first: once the bound falls to the largest distance found, no point left
+// can change it. A quick look at the point's own piece and its neighbours, else a thorough search
+// of them, usually settles the rest without a search of the whole curve.
 class DeviationMeasure {
  public:
-  DeviationMeasure(const num::BSplineCurveFit<double>& curve, double scale)
+  DeviationMeasure(const num::BSplineCurve<double>& curve, double scale)
       : scale_(scale),
         pieces_(curve, scale),
         search_(pieces_, std::max(kRelativeAccuracy * std::max(pieces_.extent(), 1.0),
                                   kRoundingAccuracy * pieces_.magnitude())) {}
 
-  /// Measures points[k], whose own parameter is (k + offset) * parameterStep.
-  void measure(const SamplePoints& points, double offset, double parameterStep) {
+  /// Makes room for `count` points.
+  void reserve(std::size_t count) { candidates_.reserve(count); }
+
+  /// Adds points[k], whose own parameter is (k + offset) * parameterStep.
+  void add(const SamplePoints& points, double offset, double parameterStep) {
+    std::size_t piece = 0;
     for (std::size_t k = 0; k < points.size(); ++k) {
-      measurePoint(points[k], (static_cast<double>(k) + offset) * parameterStep);
+      piece = addPoint(points[k], (static_cast<double>(k) + offset) * parameterStep, piece);
     }
   }
 
-  /// Measures the probes, probe j's own parameter being probeFraction(j).
-  void measureProbes(const SamplePoints& probes) {
-    for (std::size_t j = 0; j < probes.size(); ++j) measurePoint(probes[j], probeFraction(j));
+  /// Adds the probes, probe j's own parameter being probeFraction(j).
+  void addProbes(const SamplePoints& probes) {
+    for (std::size_t j = 0; j < probes.size(); ++j) addPoint(probes[j], probeFraction(j), 0);
   }
 
-  double largest() const { return largest_ / scale_; }
+  /// The largest distance of the points added.
+  double largest() {
+    const auto smallerBound = [](const Candidate& a, const Candidate& b) {
+      return a.ownDistance < b.ownDistance;
+    };
+    std::make_heap(candidates_.begin(), candidates_.end(), smallerBound);
+    double largest = 0.0;
+    while (!candidates_.empty()) {
+      std::pop_heap(candidates_.begin(), candidates_.end(), smallerBound);
+      const Candidate c = candidates_.back();
+      candidates_.pop_back();
+      if (c.ownDistance <= largest) {
+        break;
+      }
+      const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance);
+      if (nearby <= largest) {
+        continue;
+      }
+      const double local = search_.localDistance(c.point, c.piece, nearby, largest);
+      if (local <= largest) {
+        continue;
+      }
+      largest = std::max(largest, search_.distance(c.point, local, largest));
+    }
+    return largest / scale_;
+  }
 
  private:
-  void measurePoint(const SamplePoint& point, double ownParameter) {
+  struct Candidate {
+    double ownDistance;
+    SamplePoint point;  // scaled
+    std::size_t piece;
+  };
+
+  // A point that is not finite has no distance and is passed over. Returns the point's piece.
+  std::size_t addPoint(const SamplePoint& point, double ownParameter, std::size_t hint) {
     const SamplePoint p{point.x * scale_, point.y * scale_, point.z * scale_};
-    // The point's own curve point bounds its distance; a point that cannot beat the largest
-    // distance so far needs no search.
-    const double ownDistance = std::sqrt(squaredDistance(pieces_.at(ownParameter), p));
-    if (ownDistance <= largest_) {
-      return;
-    }
-    largest_ = std::max(largest_, search_.distance(p, ownDistance, largest_));
+    const std::size_t piece = pieces_.pieceAt(ownParameter, hint);
+    const double ownDistance = std::sqrt(squaredDistance(pieces_.at(piece, ownParameter), p));
+    if (!std::isnan(ownDistance)) candidates_.push_back({ownDistance, p, piece});
+    return piece;
   }
 
   double scale_;
   BezierPieces pieces_;
   NearestDistanceSearch search_;
-  double largest_ = 0.0;
+  std::vector<Candidate> candidates_;
 };
 
 double parameterStepOf(const SamplePoints& samples) {
@@ -332,17 +548,17 @@ double parameterStepOf(const SamplePoints& samples) {
 
 }  // namespace
 
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoints& samples) {
   requireCompleteCubicFit(curve);
   if (samples.empty()) {
     return 0.0;
   }
   DeviationMeasure measure(curve, overflowSafeScale(curve, {&samples}));
-  measure.measure(samples, 0.0, parameterStepOf(samples));
+  measure.add(samples, 0.0, parameterStepOf(samples));
   return measure.largest();
 }
 
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled) {
+double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
   requireCompleteCubicFit(curve);
   if (sampled.samples.empty()) {
     return 0.0;
@@ -350,8 +566,9 @@ double largestDeviation(const num::BSplineCurveFit<double>& curve, const Sampled
   DeviationMeasure measure(
       curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints, &sampled.probes}));
   const double parameterStep = parameterStepOf(sampled.samples);
-  measure.measure(sampled.samples, 0.0, parameterStep);
-  measure.measure(sampled.midpoints, 0.5, parameterStep);
-  measure.measureProbes(sampled.probes);
+  measure.reserve(sampled.samples.size() + sampled.midpoints.size() + sampled.probes.size());
+  measure.add(sampled.samples, 0.0, parameterStep);
+  measure.add(sampled.midpoints, 0.5, parameterStep);
+  measure.addProbes(sampled.probes);
   return measure.largest();
 }

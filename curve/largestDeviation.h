@@ -5,7 +5,7 @@
 
 #include "curve/SamplePoints.h"
 #include "curve/SampledCurve.h"
-#include "numerics/BSplineCurveFit.h"
+#include "numerics/BSplineCurve.h"
 
 /// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`
 /// (a cubic fit, 3 coordinates), accurate to about 1e-12 times the size of the curve (at least
@@ -15,8 +15,8 @@
 /// accurately. Throws std::invalid_argument unless `curve` is a cubic fit of 3 coordinates with its
 /// full knot vector. Costs a few milliseconds, up to a few tens on curves whose turns lie close
 /// together, for 2049 samples and 128 control points.
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples);
+double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoints& samples);
 
 /// The same measure over the samples, the midpoints and the probes of `sampled` together: the
 /// largest distance of any of them from `curve`. Returns 0 when there are no samples.
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled);
+double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled);

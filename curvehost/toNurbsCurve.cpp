@@ -10,7 +10,7 @@ constexpr int kDegree = 3;
 
 }  // namespace
 
-Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
+Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& fit) {
   const int count = fit.ControlPointCount();
   const auto& coordinates = fit.ControlCoordinates();
   std::vector<Ptr<Point3D>> controlPoints;

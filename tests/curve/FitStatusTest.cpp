@@ -6,6 +6,7 @@
 
 #include <locale>
 
+#include "curve/largestDeviation.h"
 #include "tests/support/SampledCurves.h"
 
 namespace {
@@ -16,16 +17,28 @@ TEST(FitStatus, StatesTheCountInThePlural) {
   EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
 }
 
-// The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: the miss
-// the status reports is the midpoints'.
-TEST(FitStatus, MeasuresTheMissAtTheMidpointsToo) {
-  const SampledCurve wave = curve_testing::sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
+// The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: put
+// together without its formulas, the curve stops at 128 controls and the miss the status reports
+// is the midpoints'. With its formulas the ladder runs to the cap, four controls a period, and the
+// miss is measured over the finer points that judged that fit (which hold the first ones).
+TEST(FitStatus, MeasuresTheMissAtThePointsThatJudgedTheFit) {
+  SampledCurve wave = curve_testing::sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
   const SplineFit fit = fitSplineToSamples(wave, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
+  ASSERT_TRUE(fit.finerPoints);
   const FitStatus status = fitStatus(fit, wave, 0.002);
-  EXPECT_EQ(status.controlCount, 128);
+  EXPECT_EQ(status.controlCount, kMostControls);
   ASSERT_TRUE(status.largestDeviation.has_value());
-  EXPECT_NEAR(*status.largestDeviation, 0.5, 1e-3);
+  EXPECT_EQ(*status.largestDeviation, largestDeviation(*fit.curve, *fit.finerPoints));
+  EXPECT_GT(*status.largestDeviation, 0.002);
+  EXPECT_LT(*status.largestDeviation, 0.01);
+
+  wave.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(wave, 0.002);
+  const FitStatus aloneStatus = fitStatus(alone, wave, 0.002);
+  EXPECT_EQ(aloneStatus.controlCount, 128);
+  ASSERT_TRUE(aloneStatus.largestDeviation.has_value());
+  EXPECT_NEAR(*aloneStatus.largestDeviation, 0.5, 1e-3);
   // A fit that meets the tolerance is not measured at all.
   const SampledCurve line = curve_testing::sampled("t", "0", "t");
   EXPECT_FALSE(fitStatus(fitSplineToSamples(line, 0.002), line, 0.002).largestDeviation);

@@ -13,6 +13,7 @@
 #include "numerics/Minimize1.h"
 #include "tests/support/LiteralBSplineCurveFit.h"
 #include "tests/support/SampledCurves.h"
+#include "tests/support/TwoWayDeviation.h"
 
 namespace {
 
@@ -165,20 +166,21 @@ TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
     samplesAlone.probes.clear();
     EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
     const SplineFit fit = fitSplineToSamples(curve, 0.002);
-    EXPECT_EQ(controlCount(fit), 128) << c.x;
+    EXPECT_EQ(controlCount(fit), kMostControls) << c.x;
     EXPECT_FALSE(fit.toleranceMet) << c.x;
   }
 }
 
 // 4096 turns, two a sample: samples and midpoints alike climb straight up the line x = 1, y = 0,
-// and only the probes, at t = 4096 frac(0.5 + 0.618... j), see the coil.
+// and only the probes, at t = 4096 frac(0.5 + 0.618... j), see the coil, which even the cap
+// cannot follow with one control a turn.
 TEST(fitSplineToSamples, ProbesRejectAFitThatMeetsItsSamplesAndMidpoints) {
   const SampledCurve coil = sampled(kCoilAliasedAtMidpoints);
   SampledCurve withoutProbes = coil;
   withoutProbes.probes.clear();
   EXPECT_EQ(controlCount(fitSplineToSamples(withoutProbes, 0.002)), 4);
   const SplineFit fit = fitSplineToSamples(coil, 0.002);
-  EXPECT_EQ(controlCount(fit), 128);
+  EXPECT_EQ(controlCount(fit), kMostControls);
   EXPECT_FALSE(fit.toleranceMet);
 }
 
@@ -218,10 +220,18 @@ TEST(fitSplineToSamples, OwnPointsSpareAClosedCurveTheSearchsWrongArc) {
   EXPECT_TRUE(searchMissesASample);
 }
 
+// Rounding alone keeps the helix 1e-16 or so from any fit. Without its formulas the curve cannot
+// be sampled more finely and the ladder stops at 128.
 TEST(fitSplineToSamples, KeepsTheLastFitWhenNoneMeetsTheTolerance) {
-  const SplineFit fit = fitSplineToSamples(sampled(kHelix), 1e-9);
-  EXPECT_EQ(controlCount(fit), 128);
+  SampledCurve helix = sampled(kHelix);
+  const SplineFit fit = fitSplineToSamples(helix, 1e-18);
+  EXPECT_EQ(controlCount(fit), kMostControls);
   EXPECT_FALSE(fit.toleranceMet);
+  helix.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(helix, 1e-18);
+  EXPECT_EQ(controlCount(alone), 128);
+  EXPECT_FALSE(alone.toleranceMet);
+  EXPECT_FALSE(alone.finerPoints);
 }
 
 // T is the largest point distance of the 32-control helix: with tolerance T it passes, with the
@@ -235,14 +245,71 @@ TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
   EXPECT_EQ(controlCount(fitSplineToSamples(helix, std::nextafter(t, 0.0))), 64);
 }
 
+// Up to 128 controls the fit is the plain algorithm's, bit for bit, for the counts each curve
+// reaches and for the 128-control fit of a curve that misses (the aliased wave, put together
+// without its formulas so that its ladder ends there).
 TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
-  for (const Curve& c : {kSegment, kCircle, kHelix, kFastWave, kTrefoil, kAliasedWave}) {
-    const SampledCurve samples = sampled(c);
+  for (const Curve& c : {kSegment, kCircle, kHelix, kWave, kFastWave, kTrefoil, kAliasedWave}) {
+    SampledCurve samples = sampled(c);
+    samples.formula = nullptr;
     const SplineFit fit = fitSplineToSamples(samples, 0.002);
     const PlainFit plain = plainAdaptiveFit(samples, 0.002);
     EXPECT_EQ(controlCount(fit), plain.controlCount) << c.x;
     EXPECT_EQ(fit.curve->ControlCoordinates(), plain.controls) << c.x;
   }
+}
+
+// Coils of radius 1 and pitch 0.1 and a 10 cm M10 thread (radius 0.5, pitch 0.15): the counts
+// an independent prototype of the ladder reached, each fit within the tolerance of its formulas
+// both ways, between the points that judged it too.
+TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
+  struct Case {
+    Curve curve;
+    int controls;
+  };
+  const std::string coilX = "cos(2 * pi * t)", coilY = "sin(2 * pi * t)", coilZ = "0.1 * t";
+  const Case cases[] = {
+      {{coilX, coilY, coilZ, 20.0}, 128},
+      {{coilX, coilY, coilZ, 50.0}, 512},
+      {{coilX, coilY, coilZ, 100.0}, 1024},
+      {{coilX, coilY, coilZ, 200.0}, 2048},
+      {{coilX, coilY, coilZ, 500.0}, 4096},
+      {{"0.5 * cos(2 * pi * t)", "0.5 * sin(2 * pi * t)", "0.15 * t", 10.0 / 0.15}, 512},
+  };
+  for (const Case& c : cases) {
+    const SampledCurve curve = sampled(c.curve);
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.tEnd;
+    EXPECT_TRUE(fit.toleranceMet) << c.curve.tEnd;
+    const double window = 2.0 / (c.controls - 3);
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, c.curve.tEnd,
+                                             8 * c.controls, window),
+              0.002)
+        << c.curve.tEnd;
+  }
+}
+
+// Past 128 the fit is made from 16 · count + 1 samples, the last attempt's samples and midpoints,
+// which judge it together with their own midpoints; its ends are the curve's ends.
+TEST(fitSplineToSamples, SamplesLongCurvesMoreFinelyForEachAttempt) {
+  const SampledCurve coil = sampled({"cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t", 50.0});
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  ASSERT_EQ(controlCount(fit), 512);
+  ASSERT_TRUE(fit.finerPoints);
+  const SampledCurve& finer = *fit.finerPoints;
+  ASSERT_EQ(finer.samples.size(), 16u * 512 + 1);
+  ASSERT_EQ(finer.midpoints.size(), 16u * 512);
+  EXPECT_EQ(finer.step, coil.step / 4);
+  for (std::size_t k = 0; k < coil.samples.size(); ++k) {
+    ASSERT_EQ(finer.samples[4 * k].x, coil.samples[k].x) << k;
+    if (k < coil.midpoints.size()) {
+      ASSERT_EQ(finer.samples[4 * k + 2].y, coil.midpoints[k].y) << k;
+    }
+  }
+  const std::vector<double>& controls = fit.curve->ControlCoordinates();
+  EXPECT_EQ(controls[0], coil.samples.front().x);
+  EXPECT_EQ(controls[controls.size() - 1], coil.samples.back().z);
+  EXPECT_EQ(fit.curve->Basis().KnotVector().size(), 512u + 4);
 }
 
 TEST(fitSplineToSamples, RefusesNoSamplesAndMidpointsThatDoNotFitBetweenThem) {

@@ -11,6 +11,8 @@
 #include "curve/fitSplineToSamples.h"
 #include "curve/largestDeviation.h"
 #include "curve/sampleCurve.h"
+#include "numerics/BSplineCurveFit.h"
+#include "numerics/BandedCurveFit.h"
 #include "tests/fuzz/DialogStatus.h"
 #include "tests/fuzz/FuzzInvariant.h"
 #include "tests/fuzz/fuzzInputLines.h"
@@ -111,11 +113,23 @@ double curveSize(const SamplePoints& samples) {
   return largest;
 }
 
-// The midpoints and probes only judge the fit: its controls are those of the samples alone.
+// The midpoints and probes only judge the fit: its controls are those of the samples alone (up to
+// 128 controls the 2049 samples, past that the finer samples that judged it).
 void checkFittedToTheSamplesAlone(const SplineFit& fit, const SamplePoints& samples) {
+  const int count = fit.curve->ControlPointCount();
+  if (fit.finerPoints) {
+    const SamplePoints& finer = fit.finerPoints->samples;
+    requireThat(finer.size() == 16 * static_cast<std::size_t>(count) + 1,
+                "a fit of " + std::to_string(count) + " controls judged on " +
+                    std::to_string(finer.size()) + " samples");
+    const num::BandedCurveFit<double> banded(3, static_cast<int>(finer.size()),
+                                             flatCoordinates(finer), count);
+    requireThat(banded.ControlCoordinates() == fit.curve->ControlCoordinates(),
+                "the midpoints moved the fit's control points");
+    return;
+  }
   const num::BSplineCurveFit<double> plain(3, static_cast<int>(samples.size()),
-                                           flatCoordinates(samples), 3,
-                                           fit.curve->ControlPointCount());
+                                           flatCoordinates(samples), 3, count);
   requireThat(plain.ControlCoordinates() == fit.curve->ControlCoordinates(),
               "the midpoints moved the fit's control points");
 }
@@ -130,12 +144,16 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
   requireThat(allFinite(controls), "a control point of the fit is not finite");
   checkClampedKnots(fit.curve->Basis().KnotVector(), count);
   checkEnds(controls, samples);
-  requireThat(fit.toleranceMet || count == 128, "a fit below 128 controls missed the tolerance");
+  requireThat(fit.toleranceMet || count == kMostControls,
+              "a fit below the cap of controls missed the tolerance");
+  requireThat((count > 128) == (fit.finerPoints != nullptr),
+              "a fit of " + std::to_string(count) + " controls judged on the wrong points");
   checkFittedToTheSamplesAlone(fit, samples);
 
   // Over the samples, the midpoints and the probes: an accepted fit lies within the tolerance
   // between the samples too.
-  const double deviation = largestDeviation(*fit.curve, sampled);
+  const SampledCurve& judged = fit.finerPoints ? *fit.finerPoints : sampled;
+  const double deviation = largestDeviation(*fit.curve, judged);
   requireThat(!std::isnan(deviation), "the largest deviation is not a number");
   const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
   requireThat(!fit.toleranceMet || deviation <= kSplineTolerance + slack,

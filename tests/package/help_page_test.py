@@ -172,7 +172,7 @@ class HelpPage(unittest.TestCase):
 
     def test_page_shows_both_kinds_of_status(self):
         statuses = [run_sorvane(["--x", "t", "--y", y, "--z", "0", "--t-end", "1"])
-                    for y in ("0", "0.1 * sin(400 * t)")]
+                    for y in ("0", "0.1 * sin(20000 * t)")]
         for run in statuses:
             self.assertEqual(run.returncode, 0, run.stderr)
         met, missed = (json.loads(run.stdout)["status"] for run in statuses)
