@@ -7,12 +7,14 @@
 #include <string>
 
 #include "curve/ClosestPointFinder.h"
+#include "curve/isClosedCurve.h"
 #include "curve/refineSampling.h"
 #include "curve/shortestText.h"
 #include "curve/spansMeetTolerance.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 #include "numerics/CubicSpans.h"
+#include "numerics/PeriodicCurveFit.h"
 
 namespace {
 
@@ -139,6 +141,36 @@ SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
   return fit;
 }
 
+// A curve that closes smoothly gets periodic fits: 4 ... 128 controls on the 2048 samples once
+// round (the last sample is the first again), then on ever finer samples as an open curve does.
+SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  fit.closed = true;
+  SampledCurve finer;
+  const SampledCurve* points = &sampled;
+  for (int controlCount = kFirstControlCount;; controlCount *= 2) {
+    if (controlCount > kLastBlockSolvedCount) {
+      if (!sampled.formula) break;
+      finer = refineSampling(*points);
+      points = &finer;
+      refuseCoordinatesTooLargeToFit(finer.samples);
+    }
+    const SamplePoints& samples = points->samples;
+    const num::PeriodicCurveFit<double> periodic(kDimension, static_cast<int>(samples.size()) - 1,
+                                                 flatCoordinates(samples), controlCount);
+    fit.curve = std::make_shared<num::BSplineCurve<double>>(periodic.ClampedCurve());
+    fit.toleranceMet = spansMeetTolerance(
+        num::CubicSpans<double>::FromPeriodic(periodic.ControlCoordinates()), *points, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+  }
+  if (points == &finer) {
+    fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  }
+  return fit;
+}
+
 }  // namespace
 
 SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
@@ -150,6 +182,9 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
     throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
   }
   refuseCoordinatesTooLargeToFit(samples);
+  if (isClosedCurve(samples, tolerance)) {
+    return fitClosedCurve(sampled, tolerance);
+  }
   SplineFit fit = fitToTheSamples(sampled, tolerance);
   if (fit.toleranceMet || !sampled.formula) {
     return fit;

@@ -175,7 +175,7 @@ void stopAddIn(fsim::HostSession& session, fsim::AddInLibrary& addIn, SessionRes
 
 bool isFitStatus(const std::string& status) {
   static const std::regex kFit(
-      "[1-9][0-9]* spline controls( \\(tolerance [^)]* not met: [^)]*\\))?");
+      "[1-9][0-9]* spline controls(, closed)?( \\(tolerance [^)]* not met: [^)]*\\))?");
   return std::regex_match(status.substr(0, status.find('\n')), kFit);
 }
 

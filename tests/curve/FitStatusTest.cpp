@@ -12,9 +12,23 @@
 namespace {
 
 TEST(FitStatus, StatesTheCountInThePlural) {
-  EXPECT_EQ(statusText(FitStatus{32, std::nullopt}, 0.002), "32 spline controls");
-  EXPECT_EQ(statusText(FitStatus{1, std::nullopt}, 0.002), "1 spline controls");
+  EXPECT_EQ(statusText(FitStatus{32, std::nullopt, false}, 0.002), "32 spline controls");
+  EXPECT_EQ(statusText(FitStatus{1, std::nullopt, false}, 0.002), "1 spline controls");
   EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
+}
+
+// A closed curve says so after its count, before any note.
+TEST(FitStatus, SaysWhenTheCurveIsClosed) {
+  EXPECT_EQ(statusText(FitStatus{11, std::nullopt, true}, 0.002), "11 spline controls, closed");
+  EXPECT_EQ(statusText(FitStatus{4099, 0.0125, true}, 0.002),
+            "4099 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.0125 "
+            "cm)");
+  const SampledCurve circle = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  const FitStatus status = fitStatus(fitSplineToSamples(circle, 0.002), circle, 0.002);
+  EXPECT_EQ(status.controlCount, 11);
+  EXPECT_TRUE(status.closed);
+  const SampledCurve arc = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0", 0.5);
+  EXPECT_FALSE(fitStatus(fitSplineToSamples(arc, 0.002), arc, 0.002).closed);
 }
 
 // The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: put
@@ -57,7 +71,7 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
       {0.00200000001, "0.00200000001"},
   };
   for (const auto& [deviation, digits] : cases) {
-    EXPECT_EQ(statusText(FitStatus{128, deviation}, 0.002),
+    EXPECT_EQ(statusText(FitStatus{128, deviation, false}, 0.002),
               std::string("128 spline controls (tolerance 0.002 cm not met: largest deviation ") +
                   digits + " cm)");
   }
@@ -72,7 +86,7 @@ struct CommaDecimal : std::numpunct<char> {
 TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
   const std::locale previous =
       std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
-  const std::string text = statusText(FitStatus{1280, 0.0125}, 0.002);
+  const std::string text = statusText(FitStatus{1280, 0.0125, false}, 0.002);
   std::locale::global(previous);
   EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
 }

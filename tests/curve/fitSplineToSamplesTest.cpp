@@ -13,6 +13,7 @@
 #include "numerics/Minimize1.h"
 #include "tests/support/LiteralBSplineCurveFit.h"
 #include "tests/support/SampledCurves.h"
+#include "tests/support/SplineEnds.h"
 #include "tests/support/TwoWayDeviation.h"
 
 namespace {
@@ -24,6 +25,8 @@ struct Curve {
 
 const Curve kHelix{"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0};
 const Curve kCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 1.0};
+// Stops 0.0063 short of closing: an open curve.
+const Curve kNearlyClosedCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 0.999};
 const Curve kSegment{"t", "0", "0", 1.0};
 const Curve kWave{"t", "0.1 * sin(60 * t)", "0", 1.0};
 const Curve kFastWave{"t", "0.1 * sin(140 * t)", "0", 1.0};
@@ -145,14 +148,16 @@ TEST(fitSplineToSamples, NeedsAsManyControlsAsTheCurveAsks) {
     const Curve& curve;
     int controls;
   };
-  // The helix and the circle need 16 controls a turn; the fast wave all six attempts. The
-  // midpoints, which lie farther from the fit than the samples it was fitted to, change none of
-  // these counts.
-  for (const Case& c : {Case{kSegment, 4}, Case{kCircle, 16}, Case{kHelix, 32}, Case{kTrefoil, 32},
-                        Case{kWave, 64}, Case{kFastWave, 128}}) {
+  // The helix and an open circle need 16 controls a turn; the fast wave all six attempts. The
+  // midpoints and probes, which lie farther from the fit than the samples it was fitted to,
+  // change none of these counts. The whole circle closes: 8 periodic controls, 11 for the host.
+  for (const Case& c :
+       {Case{kSegment, 4}, Case{kNearlyClosedCircle, 16}, Case{kHelix, 32}, Case{kTrefoil, 32},
+        Case{kWave, 64}, Case{kFastWave, 128}, Case{kCircle, 11}}) {
     const SplineFit fit = fitSplineToSamples(sampled(c.curve), 0.002);
-    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.y;
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.y << " " << c.curve.tEnd;
     EXPECT_TRUE(fit.toleranceMet) << c.curve.y;
+    EXPECT_EQ(fit.closed, &c.curve == &kCircle) << c.curve.y;
   }
 }
 
@@ -205,11 +210,11 @@ TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
             (std::vector<double>{helix.back().x, helix.back().y, helix.back().z}));
 }
 
-// Near the circle's seam the search alone lands on the wrong arc and finds samples of the
-// accepted 16-control fit beyond the tolerance; their own points on the curve show they are
-// within it.
-TEST(fitSplineToSamples, OwnPointsSpareAClosedCurveTheSearchsWrongArc) {
-  const SampledCurve circle = sampled(kCircle);
+// Near the nearly closed circle's gap the search alone lands on the wrong arc and finds samples
+// of the accepted 16-control fit beyond the tolerance; their own points on the curve show they
+// are within it.
+TEST(fitSplineToSamples, OwnPointsSpareANearlyClosedCurveTheSearchsWrongArc) {
+  const SampledCurve circle = sampled(kNearlyClosedCircle);
   const SplineFit fit = fitSplineToSamples(circle, 0.002);
   ASSERT_EQ(controlCount(fit), 16);
   ClosestPointFinder finder(*fit.curve);
@@ -249,7 +254,8 @@ TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
 // reaches and for the 128-control fit of a curve that misses (the aliased wave, put together
 // without its formulas so that its ladder ends there).
 TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
-  for (const Curve& c : {kSegment, kCircle, kHelix, kWave, kFastWave, kTrefoil, kAliasedWave}) {
+  for (const Curve& c :
+       {kSegment, kNearlyClosedCircle, kHelix, kWave, kFastWave, kTrefoil, kAliasedWave}) {
     SampledCurve samples = sampled(c);
     samples.formula = nullptr;
     const SplineFit fit = fitSplineToSamples(samples, 0.002);
@@ -287,6 +293,74 @@ TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
               0.002)
         << c.curve.tEnd;
   }
+}
+
+// Curves whose ends meet smoothly: the counts of an independent prototype (periodic controls
+// and 3 more for the host: circles of radius 1 and 0.02, an ellipse 3 by 1.5, the (3, 7) torus
+// knot, Viviani's curve, a cardioid run round its far side, a toroidal coil of 100 windings),
+// each within the tolerance of its formulas both ways, its host spline starting and ending at one
+// control point and leaving its end as it entered its start.
+TEST(fitSplineToSamples, FitsClosedCurvesWithoutASeam) {
+  struct Case {
+    Curve curve;
+    double tStart;
+    int controls;
+  };
+  const double pi = 3.141592653589793;
+  const Case cases[] = {
+      {{"cos(t)", "sin(t)", "0", 2 * pi}, 0.0, 11},
+      {{"0.02 * cos(t)", "0.02 * sin(t)", "0", 2 * pi}, 0.0, 7},
+      {{"3 * cos(t)", "1.5 * sin(t)", "0", 2 * pi}, 0.0, 11},
+      {{"(2 + cos(7 * t)) * cos(3 * t)", "(2 + cos(7 * t)) * sin(3 * t)", "sin(7 * t)", 2 * pi},
+       0.0,
+       67},
+      {{"1 + cos(t)", "sin(t)", "2 * sin(t / 2)", 2 * pi}, -2 * pi, 19},
+      {{"(1 - cos(t)) * cos(t)", "(1 - cos(t)) * sin(t)", "0", pi}, -pi, 19},
+      {{"(3 + cos(100 * t)) * cos(t)", "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)", 2 * pi},
+       0.0,
+       1027},
+  };
+  for (const Case& c : cases) {
+    const SampledCurve curve =
+        sampleCurve({c.tStart, c.curve.tEnd, c.curve.x, c.curve.y, c.curve.z}, curve_testing::kPi);
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.x;
+    EXPECT_TRUE(fit.closed) << c.curve.x;
+    EXPECT_TRUE(fit.toleranceMet) << c.curve.x;
+    const int spans = c.controls - 3;
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, c.tStart, c.curve.tEnd,
+                                             8 * c.controls, 2.0 / spans),
+              0.002)
+        << c.curve.x;
+    const std::vector<double>& q = fit.curve->ControlCoordinates();
+    EXPECT_EQ(std::vector<double>(q.begin(), q.begin() + 3),
+              std::vector<double>(q.end() - 3, q.end()))
+        << c.curve.x;
+    for (int order : {1, 2}) {
+      const auto [start, end] = curve_testing::endDerivatives(*fit.curve, order);
+      for (int j = 0; j < 3; ++j) {
+        EXPECT_NEAR(start[j], end[j], 1e-9 * std::max(1.0, std::abs(start[j])))
+            << c.curve.x << " " << order;
+      }
+    }
+  }
+}
+
+// A closed curve past 128 periodic controls is judged on finer samples, once round and back to
+// the first; without its formulas it stops at 128 (131 for the host).
+TEST(fitSplineToSamples, SamplesLongClosedCurvesMoreFinely) {
+  SampledCurve coil = sampleCurve({0.0, 6.283185307179586, "(3 + cos(100 * t)) * cos(t)",
+                                   "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)"},
+                                  curve_testing::kPi);
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  ASSERT_EQ(controlCount(fit), 1027);
+  ASSERT_TRUE(fit.finerPoints);
+  EXPECT_EQ(fit.finerPoints->samples.size(), 16u * 1024 + 1);
+  coil.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(coil, 0.002);
+  EXPECT_EQ(controlCount(alone), 131);
+  EXPECT_TRUE(alone.closed);
+  EXPECT_FALSE(alone.toleranceMet);
 }
 
 // Past 128 the fit is made from 16 · count + 1 samples, the last attempt's samples and midpoints,

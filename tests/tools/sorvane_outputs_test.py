@@ -89,8 +89,10 @@ class SorvaneOutputs(unittest.TestCase):
             self.assertAlmostEqual(point[0], x, places=9)
             self.assertAlmostEqual(point[1], 0, places=12)
         circle = self.session(*CIRCLE)
-        self.assertEqual(circle["status"], "16 spline controls")
-        self.assert_clamped_cubic(circle["sketches"][0]["splines"][0], 16)
+        self.assertEqual(circle["status"], "11 spline controls, closed")
+        spline = circle["sketches"][0]["splines"][0]
+        self.assert_clamped_cubic(spline, 11)
+        self.assertEqual(spline["controlPoints"][0], spline["controlPoints"][-1])
 
     def test_parameters_by_name_and_pi_replaced(self):
         data = self.session("--param", "r=2", "--param", "lead=0.5",
@@ -178,6 +180,8 @@ class SorvaneOutputs(unittest.TestCase):
                 self.assertEqual(doc.header["$INSUNITS"], 5)
                 [entity] = doc.modelspace()
                 self.assertEqual(entity.dxf.flags & 8, 0 if normal is None else 8)
+                # The tilted circle closes: its spline ends where it starts.
+                self.assertEqual(entity.dxf.flags & 1, 1 if arguments is tilted else 0)
                 if normal is not None:
                     for got, expected in zip(entity.dxf.extrusion, normal):
                         self.assertAlmostEqual(got, expected, places=12)
