@@ -61,23 +61,35 @@ CurveFormula::CurveFormula(const CurveRequest& request, const ParameterTable& pa
       variable_(evaluator_.addVariable(kVariableName)) {}
 
 SamplePoint CurveFormula::pointAt(double t) {
-  evaluator_.setVariable(variable_, t);
-  const std::vector<double>* values = nullptr;
+  single_.clear();
+  oneT_.assign(1, t);
+  appendPointsAt(oneT_, single_);
+  return single_.front();
+}
+
+void CurveFormula::appendPointsAt(const std::vector<double>& t, SamplePoints& points) {
+  const std::size_t expressions = expressions_.size();
+  values_.resize(t.size() * expressions);
   try {
-    values = &evaluator_.evaluate();
+    evaluator_.evaluateAt(variable_, t.data(), t.size(), values_.data());
   } catch (const ExpressionError& error) {
     const int index = error.expressionIndex();
     throw std::runtime_error(
         onOneLine(std::string(kLabels[coordinates_[index]]) + ": " +
                   explainExpressionError(error, expressions_[index], constants_)));
   }
-  std::array<double, kCoordinateCount> point{};  // a blank formula's coordinate stays 0
-  for (std::size_t p = 0; p < values->size(); ++p) point[coordinates_[p]] = (*values)[p];
-  for (int c = 0; c < kCoordinateCount; ++c) {
-    if (!std::isfinite(point[c])) {
-      throw std::runtime_error(std::string(kLabels[c]) +
-                               " is not a finite number at t = " + shortestText(t));
+  points.reserve(points.size() + t.size());
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    std::array<double, kCoordinateCount> point{};  // a blank formula's coordinate stays 0
+    for (std::size_t p = 0; p < expressions; ++p) {
+      point[coordinates_[p]] = values_[k * expressions + p];
     }
+    for (int c = 0; c < kCoordinateCount; ++c) {
+      if (!std::isfinite(point[c])) {
+        throw std::runtime_error(std::string(kLabels[c]) +
+                                 " is not a finite number at t = " + shortestText(t[k]));
+      }
+    }
+    points.push_back(SamplePoint{point[0], point[1], point[2]});
   }
-  return SamplePoint{point[0], point[1], point[2]};
 }

@@ -2,6 +2,7 @@
 
 #include <muParserDLL.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "curve/ExpressionError.h"
@@ -135,6 +136,25 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
     values_[i] = firstEvaluation ? firstValue(i) : mupEval(parsers_[i]);
   }
   return values_;
+}
+
+void ExpressionEvaluator::evaluateAt(int index, const double* values, std::size_t count,
+                                     double* results) {
+  if (count == 0) return;
+  setVariable(index, values[0]);
+  const std::vector<double>& first = evaluate();
+  std::copy(first.begin(), first.end(), results);
+  const std::size_t expressions = parsers_.size();
+  for (std::size_t p = 0; p < expressions; ++p) {
+    double* bound = boundValues_.data() + p * boundVariableCount_;
+    for (std::size_t k = 1; k < count; ++k) {
+      variableValues_[index] = values[k];
+      // An assignment inside the expression may have changed its copies of the variables.
+      for (std::size_t v = 0; v < boundVariableCount_; ++v) bound[v] = variableValues_[v];
+      results[k * expressions + p] = mupEval(parsers_[p]);
+    }
+  }
+  variableValues_[index] = values[count - 1];
 }
 
 // muparser parses an expression at its first evaluation; a parse error, and the number of values

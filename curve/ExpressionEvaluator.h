@@ -44,6 +44,13 @@ class ExpressionEvaluator {
   /// expressions and later calls see the values set.
   const std::vector<double>& evaluate();
 
+  /// The same as setVariable(index, values[k]) and evaluate() for k = 0 ... count - 1, writing
+  /// expression e's value for values[k] to results[k · expressions + e]; variable `index` keeps
+  /// values[count - 1]. Evaluates one expression at all the values before the next, which keeps
+  /// each parser hot, and throws what evaluate throws, at the first value, before writing any
+  /// result. Throws std::runtime_error "Invalid variable index: <index>" as setVariable does.
+  void evaluateAt(int index, const double* values, std::size_t count, double* results);
+
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
 

@@ -8,6 +8,7 @@
 
 #include "curve/ClosestPointFinder.h"
 #include "curve/isClosedCurve.h"
+#include "curve/largestDeviation.h"
 #include "curve/refineSampling.h"
 #include "curve/shortestText.h"
 #include "curve/spansMeetTolerance.h"
@@ -102,13 +103,49 @@ void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
   }
 }
 
-// The attempts up to 128 controls, each fitted to the 2049 samples by the block solve.
+// The block solve and the banded one reach the same curve up to rounding, a few units in the
+// 14th digit of the coordinates; this margin lies far beyond that.
+constexpr double kScreenMargin = 1e-9;
+// Below this count the block solve costs little more than the screen, and curves met early (the
+// default helix at 32) would pay for screens that spare nothing.
+constexpr int kSmallestScreenedCount = 64;
+
+double largestCoordinate(const SamplePoints& samples) {
+  double largest = 0.0;
+  for (const SamplePoint& p : samples) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  }
+  return largest;
+}
+
+// Whether the block solve's fit of `controlCount` controls is sure to fail its check: the same
+// least squares through the banded equations leaves a probe farther from the whole curve than
+// the tolerance and the margin. A point that far fails by any distance, its own or a search's, so
+// the costly block solve can be spared; long curves fail their first attempts by far.
+bool certainToMiss(const SampledCurve& sampled, int controlCount, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  if (controlCount < kSmallestScreenedCount || sampled.probes.empty()) {
+    return false;
+  }
+  const num::BandedCurveFit<double> screen(kDimension, static_cast<int>(samples.size()),
+                                           flatCoordinates(samples), controlCount,
+                                           num::BandedCurveFit<double>::Ends::Replaced);
+  const double margin = kScreenMargin * std::max(1.0, largestCoordinate(samples));
+  return anyProbeFartherThan(screen, sampled, tolerance + margin);
+}
+
+// The attempts up to 128 controls, each fitted to the 2049 samples by the block solve, unless it
+// is sure to fail and the ladder goes on past it.
 SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
   const SamplePoints& samples = sampled.samples;
   const int sampleCount = static_cast<int>(samples.size());
   SplineFit fit;
   for (int controlCount = kFirstControlCount; controlCount <= kLastBlockSolvedCount;
        controlCount *= 2) {
+    const bool lastAttempt = controlCount == kLastBlockSolvedCount && !sampled.formula;
+    if (!lastAttempt && certainToMiss(sampled, controlCount, tolerance)) {
+      continue;
+    }
     auto curve = std::make_shared<num::BSplineCurveFit<double>>(
         kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
     fit.curve = curve;
@@ -120,12 +157,18 @@ SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
   return fit;
 }
 
+// The curve sampled twice as densely. The new samples are the old ones, already refused if too
+// large, and the old midpoints, which are checked here.
+SampledCurve refineCheckedSampling(const SampledCurve& curve) {
+  refuseCoordinatesTooLargeToFit(curve.midpoints);
+  return refineSampling(curve);
+}
+
 // The attempts past 128 controls, each on samples twice as dense as the last.
 SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
   SplineFit fit;
-  SampledCurve finer = refineSampling(sampled);
+  SampledCurve finer = refineCheckedSampling(sampled);
   for (int controlCount = 2 * kLastBlockSolvedCount;; controlCount *= 2) {
-    refuseCoordinatesTooLargeToFit(finer.samples);
     auto curve = std::make_shared<num::BandedCurveFit<double>>(
         kDimension, static_cast<int>(finer.samples.size()), flatCoordinates(finer.samples),
         controlCount);
@@ -135,7 +178,7 @@ SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
     if (fit.toleranceMet || controlCount >= kMostControls) {
       break;
     }
-    finer = refineSampling(finer);
+    finer = refineCheckedSampling(finer);
   }
   fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
   return fit;
@@ -151,9 +194,8 @@ SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
   for (int controlCount = kFirstControlCount;; controlCount *= 2) {
     if (controlCount > kLastBlockSolvedCount) {
       if (!sampled.formula) break;
-      finer = refineSampling(*points);
+      finer = refineCheckedSampling(*points);
       points = &finer;
-      refuseCoordinatesTooLargeToFit(finer.samples);
     }
     const SamplePoints& samples = points->samples;
     const num::PeriodicCurveFit<double> periodic(kDimension, static_cast<int>(samples.size()) - 1,

@@ -308,6 +308,9 @@ class NearestDistanceSearch {
     stack_.reserve(4 * kDeepestSplit);
   }
 
+  /// How close to the true distance the search comes.
+  double accuracy() const { return accuracy_; }
+
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
   /// the distance is not above `enough`.
   double distance(const SamplePoint& p, double upperBound, double enough) {
@@ -493,6 +496,21 @@ class DeviationMeasure {
     for (std::size_t j = 0; j < probes.size(); ++j) addPoint(probes[j], probeFraction(j), 0);
   }
 
+  /// Whether a probe lies farther than `distance` from the whole curve, beyond the measure's
+  /// accuracy. A probe whose own curve point lies within the distance is settled by it; the
+  /// others get a search bounded by the distance, which gives up as soon as it finds a curve
+  /// point within it.
+  bool anyProbeFartherThan(const SamplePoints& probes, double distance) {
+    const double limit = distance * scale_;
+    for (std::size_t j = 0; j < probes.size(); ++j) {
+      const SamplePoint p{probes[j].x * scale_, probes[j].y * scale_, probes[j].z * scale_};
+      const double own = probeFraction(j);
+      if (!(squaredDistance(pieces_.at(pieces_.pieceAt(own), own), p) > limit * limit)) continue;
+      if (search_.distance(p, 2 * limit, limit) > limit + search_.accuracy()) return true;
+    }
+    return false;
+  }
+
   /// The largest distance of the points added.
   double largest() {
     const auto smallerBound = [](const Candidate& a, const Candidate& b) {
@@ -556,6 +574,16 @@ double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoin
   DeviationMeasure measure(curve, overflowSafeScale(curve, {&samples}));
   measure.add(samples, 0.0, parameterStepOf(samples));
   return measure.largest();
+}
+
+bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
+                         double distance) {
+  requireCompleteCubicFit(curve);
+  if (sampled.probes.empty()) {
+    return false;
+  }
+  DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.probes}));
+  return measure.anyProbeFartherThan(sampled.probes, distance);
 }
 
 double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {

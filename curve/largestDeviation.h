@@ -20,3 +20,12 @@ double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoin
 /// The same measure over the samples, the midpoints and the probes of `sampled` together: the
 /// largest distance of any of them from `curve`. Returns 0 when there are no samples.
 double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled);
+
+/// Whether some probe of `sampled` lies farther than `distance` from the whole of `curve`, by more
+/// than the measure's accuracy (so its true distance surely exceeds `distance`); false for no
+/// probes. A probe whose own curve point (at probeFraction(j)) lies within `distance` is settled
+/// by it, the others by a search that stops at the first curve point within `distance`: far
+/// cheaper than largestDeviation. Probes that are not finite are passed over. Throws as
+/// largestDeviation does.
+bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
+                         double distance);

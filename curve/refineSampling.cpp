@@ -1,6 +1,7 @@
 #include "curve/refineSampling.h"
 
 #include <stdexcept>
+#include <vector>
 
 #include "curve/CurveFormula.h"
 
@@ -25,11 +26,8 @@ SampledCurve refineSampling(const SampledCurve& curve) {
     finer.samples.push_back(curve.midpoints[k]);
   }
   finer.samples.push_back(curve.samples.back());
-  const std::size_t midpointCount = finer.samples.size() - 1;
-  finer.midpoints.reserve(midpointCount);
-  CurveFormula& formula = *curve.formula;
-  for (std::size_t k = 0; k < midpointCount; ++k) {
-    finer.midpoints.push_back(formula.pointAt(finer.midpointT(k)));
-  }
+  std::vector<double> t(finer.samples.size() - 1);
+  for (std::size_t k = 0; k < t.size(); ++k) t[k] = finer.midpointT(k);
+  curve.formula->appendPointsAt(t, finer.midpoints);
   return finer;
 }

@@ -69,14 +69,15 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   checkRange(curve.tStart, request.tEnd, curve.step);
 
   CurveFormula& points = *formula;
-  curve.samples.reserve(kSampleCount);
-  for (int i = 0; i < kSampleCount; ++i) curve.samples.push_back(points.pointAt(curve.sampleT(i)));
-  curve.midpoints.reserve(kSampleCount - 1);
-  for (int k = 0; k + 1 < kSampleCount; ++k) {
-    curve.midpoints.push_back(points.pointAt(curve.midpointT(k)));
-  }
-  curve.probes.reserve(kProbeCount);
-  for (int j = 0; j < kProbeCount; ++j) curve.probes.push_back(points.pointAt(curve.probeT(j)));
+  std::vector<double> t(kSampleCount);
+  for (int i = 0; i < kSampleCount; ++i) t[i] = curve.sampleT(i);
+  points.appendPointsAt(t, curve.samples);
+  t.resize(kSampleCount - 1);
+  for (int k = 0; k + 1 < kSampleCount; ++k) t[k] = curve.midpointT(k);
+  points.appendPointsAt(t, curve.midpoints);
+  t.resize(kProbeCount);
+  for (int j = 0; j < kProbeCount; ++j) t[j] = curve.probeT(j);
+  points.appendPointsAt(t, curve.probes);
   refuseSinglePoint(curve, kSplineTolerance);
   refuseJumps(curve, kSplineTolerance, [&points](double t) { return points.pointAt(t); });
   curve.formula = std::move(formula);

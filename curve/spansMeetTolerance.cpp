@@ -7,7 +7,9 @@ namespace {
 class SpanCheck {
  public:
   SpanCheck(const num::CubicSpans<double>& curve, double tolerance)
-      : curve_(curve), tolerance_(tolerance) {}
+      : curve_(curve),
+        tolerance_(tolerance),
+        surelyWithin_(tolerance * tolerance * (1 - kSquareRounding)) {}
 
   bool within(const SamplePoint& point, double ownParameter) const {
     const double target[3] = {point.x, point.y, point.z};
@@ -18,11 +20,17 @@ class SpanCheck {
   }
 
  private:
+  // Squares far enough below the tolerance's square pass without their root being taken.
+  static constexpr double kSquareRounding = 1e-12;
+
   // A distance that is not a number does not fail a point.
-  bool beyond(double squared) const { return std::sqrt(squared) > tolerance_; }
+  bool beyond(double squared) const {
+    return !(squared <= surelyWithin_) && std::sqrt(squared) > tolerance_;
+  }
 
   const num::CubicSpans<double>& curve_;
   double tolerance_;
+  double surelyWithin_;
 };
 
 }  // namespace

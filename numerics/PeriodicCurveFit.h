@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
-#include "numerics/BandMatrix.h"
+#include "numerics/BandCholesky.h"
 #include "numerics/DiagnosticReport.h"
 #include "numerics/UniformCubicBasis.h"
 
@@ -26,8 +26,8 @@ class PeriodicCurveFit {
   /// (i - 3) / n; the controls minimise the sum of squared distances to the samples. The result
   /// depends on nothing but the arguments. Broken preconditions (dimension < 1, no sample data,
   /// fewer than 4 controls, more controls than samples) are the assertion report "Invalid fit
-  /// input." and leave zero control points; a failed solve is reported as "Failed to solve linear
-  /// system." with the control points from the partly solved system.
+  /// input." and leave zero control points; a failed factorisation is reported as "Failed to
+  /// solve linear system."
   PeriodicCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates,
                    int controlPointCount);
 
@@ -149,7 +149,10 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
   const int n = controlPointCount_;
   const int m = n - kDegree;
   const int columns = kDegree + dimension_;
-  BandMatrix<Real> band(m, kDegree, kDegree);
+  // B's band is the first m rows of the cyclic one, less the entries that reach round the circle
+  // (before column 0), which the factorisation does not read.
+  std::vector<Real> band(lowerBand_.begin(),
+                         lowerBand_.begin() + static_cast<std::ptrdiff_t>(m) * kBandWidth);
   std::vector<Real> block(static_cast<std::size_t>(m) * columns, Real(0));
   // Only the first and the last three rows of B reach the corner's columns.
   std::vector<int> couplingRows;
@@ -157,9 +160,6 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
     if (r < kDegree || r >= m - kDegree) couplingRows.push_back(r);
   }
   for (int r = 0; r < m; ++r) {
-    for (int c = std::max(0, r - kDegree); c <= r; ++c) {
-      band(r, c) = lowerBand_[static_cast<std::size_t>(r) * kBandWidth + (r - c)];
-    }
     Real* row = block.data() + static_cast<std::size_t>(r) * columns;
     for (int j = 0; j < dimension_; ++j) {
       row[kDegree + j] = rightSide_[static_cast<std::size_t>(r) * dimension_ + j];
@@ -170,9 +170,8 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
       block[static_cast<std::size_t>(r) * columns + b] = Entry(r, m + b);
     }
   }
-  const bool bandSolved = band.DecomposeCholesky() &&
-                          band.ForwardSubstitute(block.data(), columns) &&
-                          band.BackSubstitute(block.data(), columns);
+  const bool bandSolved = BandCholesky<Real>::Factor(band, m, kDegree);
+  if (bandSolved) BandCholesky<Real>::Solve(band, m, kDegree, block.data(), columns);
   // The corner: D - CᵀY, and r_bottom - Cᵀz beside it.
   std::vector<Real> corner(kDegree * kDegree);
   std::vector<Real> last(static_cast<std::size_t>(kDegree) * dimension_);

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +42,31 @@ TEST(CurveFormula, NamesTheCoordinateOfAnError) {
   EXPECT_EQ(errorAt(pole, 0.25), "z(t) is not a finite number at t = 0.25");
   CurveFormula twoLines({0.0, 1.0, "(t\n", "0", "0"}, kConstants);
   EXPECT_EQ(errorAt(twoLines, 0.0).find('\n'), std::string::npos);
+}
+
+// Many points at once are the points one at a time; the first t (in the given order) where a
+// value is not finite is named, as pointAt names it.
+TEST(CurveFormula, GivesManyPointsAsOneAtATime) {
+  CurveFormula formula({0.0, 1.0, "cos(t)", "", "r * t"}, kConstants);
+  const std::vector<double> t = {0.0, 0.25, -3.0, 1e6};
+  SamplePoints points{{9.0, 9.0, 9.0}};
+  formula.appendPointsAt(t, points);
+  ASSERT_EQ(points.size(), 5u);
+  EXPECT_EQ(points[0].x, 9.0);  // appended behind what was there
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    const SamplePoint one = formula.pointAt(t[k]);
+    EXPECT_EQ(points[k + 1].x, one.x);
+    EXPECT_EQ(points[k + 1].y, 0.0);
+    EXPECT_EQ(points[k + 1].z, one.z);
+  }
+  CurveFormula pole({0.0, 1.0, "1 / (t - 0.5)", "1 / (t - 0.25)", "0"}, kConstants);
+  SamplePoints none;
+  try {
+    pole.appendPointsAt({0.0, 0.5, 0.25}, none);
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(), "x(t) is not a finite number at t = 0.5");
+  }
 }
 
 }  // namespace

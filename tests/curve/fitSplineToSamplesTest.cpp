@@ -251,13 +251,14 @@ TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
 }
 
 // Up to 128 controls the fit is the plain algorithm's, bit for bit, for the counts each curve
-// reaches and for the 128-control fit of a curve that misses (the aliased wave, put together
-// without its formulas so that its ladder ends there).
+// reaches (attempts that are sure to miss being spared the block solve) and for the 128-control
+// fit of a curve that misses (the aliased wave, put together without its formulas so that its
+// ladder ends there).
 TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
   for (const Curve& c :
        {kSegment, kNearlyClosedCircle, kHelix, kWave, kFastWave, kTrefoil, kAliasedWave}) {
     SampledCurve samples = sampled(c);
-    samples.formula = nullptr;
+    if (c.y == kAliasedWave.y) samples.formula = nullptr;
     const SplineFit fit = fitSplineToSamples(samples, 0.002);
     const PlainFit plain = plainAdaptiveFit(samples, 0.002);
     EXPECT_EQ(controlCount(fit), plain.controlCount) << c.x;

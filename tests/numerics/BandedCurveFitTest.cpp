@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
+#include "numerics/BSplineCurveFit.h"
 #include "tests/support/RecordingListener.h"
 
 namespace {
@@ -91,6 +92,23 @@ TEST(BandedCurveFit, PinsTheEndsAndMinimisesTheRest) {
                                         num::BSplineCurve<double>::ClampedUniformSetup(n, 3));
         EXPECT_GT(SumOfSquares(other, samples), best) << i << " " << j << " " << delta;
       }
+    }
+  }
+}
+
+// With the ends replaced after the fit, the curve is BSplineCurveFit's: the same least squares
+// through the banded equations instead of its block solve, equal to rounding.
+TEST(BandedCurveFit, ReplacingTheEndsGivesTheBlockSolvesCurve) {
+  const std::vector<double> samples = Sample(2049, [](double u, double* p) {
+    p[0] = std::cos(9 * u);
+    p[1] = std::sin(13 * u) + u;
+    p[2] = 0.5 * u * u;
+  });
+  for (int n : {8, 32, 128}) {
+    const Fit banded(3, 2049, samples.data(), n, Fit::Ends::Replaced);
+    const num::BSplineCurveFit<double> block(3, 2049, samples.data(), 3, n);
+    for (int i = 0; i < 3 * n; ++i) {
+      ASSERT_NEAR(banded.ControlCoordinates()[i], block.ControlCoordinates()[i], 1e-12) << n;
     }
   }
 }

@@ -186,6 +186,19 @@ class SorvaneOutputs(unittest.TestCase):
                     for got, expected in zip(entity.dxf.extrusion, normal):
                         self.assertAlmostEqual(got, expected, places=12)
 
+    def test_dxf_holds_a_spline_of_thousands_of_controls(self):
+        # 500 turns of a coil: the cap of 4096 controls, in one SPLINE that reads back whole.
+        data = self.session("--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z", "0.1 * t",
+                            "--t-end", "500", "--dxf", self.path("coil.dxf"))
+        self.assertEqual(data["status"], "4096 spline controls")
+        [entity] = ezdxf.readfile(self.path("coil.dxf")).modelspace()
+        self.assertEqual(len(entity.control_points), 4096)
+        self.assertEqual(len(entity.knots), 4100)
+        self.assertEqual(entity.dxf.flags & 1, 0)
+        spline = data["sketches"][0]["splines"][0]
+        for got, want in zip(entity.control_points[-1], spline["controlPoints"][-1]):
+            self.assertEqual(got, want)
+
 
 if __name__ == "__main__":
     SORVANE = os.path.abspath(sys.argv.pop(1))
