@@ -266,9 +266,9 @@ TEST(fitSplineToSamples, AgreesBitForBitWithThePlainAlgorithm) {
   }
 }
 
-// Coils of radius 1 and pitch 0.1 and a 10 cm M10 thread (radius 0.5, pitch 0.15): the counts
-// an independent prototype of the ladder reached, each fit within the tolerance of its formulas
-// both ways, between the points that judged it too.
+// Coils of radius 1 and pitch 0.1 and a 10 cm M10 thread (radius 0.5, pitch 0.15): the counts an
+// independent implementation of the ladder reaches, each fit within the tolerance of its
+// formulas both ways, between the points that judged it too.
 TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
   struct Case {
     Curve curve;
@@ -296,9 +296,9 @@ TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
   }
 }
 
-// Curves whose ends meet smoothly: the counts of an independent prototype (periodic controls
-// and 3 more for the host: circles of radius 1 and 0.02, an ellipse 3 by 1.5, the (3, 7) torus
-// knot, Viviani's curve, a cardioid run round its far side, a toroidal coil of 100 windings),
+// Curves whose ends meet smoothly: the counts of an independent implementation (periodic
+// controls and 3 more for the host: circles of radius 1 and 0.02, an ellipse 3 by 1.5, the (3, 7)
+// torus knot, Viviani's curve, a cardioid run round its far side, a toroidal coil of 100 windings),
 // each within the tolerance of its formulas both ways, its host spline starting and ending at one
 // control point and leaving its end as it entered its start.
 TEST(fitSplineToSamples, FitsClosedCurvesWithoutASeam) {
