@@ -305,11 +305,15 @@ class NearestDistanceSearch {
  public:
   NearestDistanceSearch(const BezierPieces& pieces, double accuracy)
       : pieces_(pieces), tree_(pieces.segments()), accuracy_(accuracy) {
-    stack_.reserve(4 * kDeepestSplit);
+    open_.reserve(16 * kDeepestSplit);
   }
 
   /// How close to the true distance the search comes.
   double accuracy() const { return accuracy_; }
+
+  /// The curve point nearest to the last point searched for that the search met (farther than
+  /// the upper bound it was given when it met none nearer).
+  const Point& lastFound() const { return bestPoint_; }
 
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
   /// the distance is not above `enough`.
@@ -317,40 +321,47 @@ class NearestDistanceSearch {
     start(upperBound, enough);
     const std::vector<PieceTree::Node>& nodes = tree_.nodes();
     if (nodes.empty()) return std::sqrt(best_);
-    nodeStack_.clear();
-    nodeStack_.push_back({0, PieceTree::squaredDistanceToBox(nodes[0], p)});
-    while (!nodeStack_.empty() && best_ > enoughSquared_) {
-      const PendingNode pending = nodeStack_.back();
-      nodeStack_.pop_back();
-      if (!(pending.lowerBound < goal_)) continue;
-      const PieceTree::Node& node = nodes[pending.node];
-      if (node.children[0] < 0) {
-        searchPieces(p, node.first, node.last);
+    // Best first: whichever run or part of a piece might come nearest is opened next, so that a
+    // curve point within `enough` turns up early, and the search ends once nothing open can beat
+    // the nearest point found.
+    const auto later = [](const Open& a, const Open& b) { return a.lowerBound > b.lowerBound; };
+    open_.clear();
+    open_.push_back({PieceTree::squaredDistanceToBox(nodes[0], p), 0, {}, 0});
+    while (!open_.empty() && best_ > enoughSquared_) {
+      std::pop_heap(open_.begin(), open_.end(), later);
+      const Open next = open_.back();
+      open_.pop_back();
+      if (!(next.lowerBound < goal_)) break;
+      const auto push = [&](const Open& entry) {
+        if (!(entry.lowerBound < goal_)) return;
+        open_.push_back(entry);
+        std::push_heap(open_.begin(), open_.end(), later);
+      };
+      if (next.node < 0) {  // a part of a piece
+        if (next.depth == kDeepestSplit) continue;
+        BezierSegment left, right;
+        next.segment.splitInHalf(left, right);
+        consider(left.points[3], p);
+        push({left.squaredDistanceLowerBound(p), -1, left, next.depth + 1});
+        push({right.squaredDistanceLowerBound(p), -1, right, next.depth + 1});
         continue;
       }
-      const int a = node.children[0];
-      const int b = node.children[1];
-      const double boundA = PieceTree::squaredDistanceToBox(nodes[a], p);
-      const double boundB = PieceTree::squaredDistanceToBox(nodes[b], p);
-      // The nearer run goes on top, so it is searched first and tightens the bound soonest.
-      if (boundA < boundB) {
-        nodeStack_.push_back({b, boundB});
-        nodeStack_.push_back({a, boundA});
-      } else {
-        nodeStack_.push_back({a, boundA});
-        nodeStack_.push_back({b, boundB});
+      const PieceTree::Node& node = nodes[next.node];
+      if (node.children[0] < 0) {
+        const std::vector<BezierSegment>& segments = pieces_.segments();
+        for (std::size_t i = node.first; i < node.last; ++i) {
+          consider(segments[i].points[0], p);
+          consider(segments[i].points[3], p);
+        }
+        for (std::size_t i = node.first; i < node.last; ++i) {
+          push({segments[i].squaredDistanceLowerBound(p), -1, segments[i], 0});
+        }
+        continue;
+      }
+      for (int child : node.children) {
+        push({PieceTree::squaredDistanceToBox(nodes[child], p), child, {}, 0});
       }
     }
-    return std::sqrt(best_);
-  }
-
-  /// The distance from p to the piece `index` and its two neighbours, or some value not above
-  /// `enough` once it is clear that that distance is not above `enough`: at least the true
-  /// distance to the curve, found at a cost that does not grow with the number of pieces.
-  double localDistance(const SamplePoint& p, std::size_t index, double upperBound, double enough) {
-    start(upperBound, enough);
-    const std::size_t count = pieces_.segments().size();
-    searchPieces(p, index > 0 ? index - 1 : 0, std::min(index + 2, count));
     return std::sqrt(best_);
   }
 
@@ -367,25 +378,17 @@ class NearestDistanceSearch {
   }
 
  private:
-  struct Pending {
+  // A run of pieces (node >= 0) or a part of a piece, with the smallest squared distance it
+  // might hold.
+  struct Open {
+    double lowerBound;
+    int node;
     BezierSegment segment;
     int depth;
   };
-  struct PendingNode {
-    int node;
-    double lowerBound;
-  };
-
-  void searchPieces(const SamplePoint& p, std::size_t first, std::size_t last) {
-    const std::vector<BezierSegment>& segments = pieces_.segments();
-    for (std::size_t i = first; i < last; ++i) {
-      consider(segments[i].points[0], p);
-      consider(segments[i].points[3], p);
-    }
-    for (std::size_t i = first; i < last && best_ > enoughSquared_; ++i) refine(segments[i], p);
-  }
 
   void start(double upperBound, double enough) {
+    bestPoint_ = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
     best_ = upperBound * upperBound;
     enoughSquared_ = enough * enough;
     updateGoal();
@@ -395,6 +398,7 @@ class NearestDistanceSearch {
     const double d = squaredDistance(curvePoint, p);
     if (d < best_) {
       best_ = d;
+      bestPoint_ = curvePoint;
       updateGoal();
     }
   }
@@ -405,35 +409,14 @@ class NearestDistanceSearch {
     goal_ = reach * reach;
   }
 
-  void refine(const BezierSegment& piece, const SamplePoint& p) {
-    stack_.clear();
-    stack_.push_back({piece, 0});
-    while (!stack_.empty() && best_ > enoughSquared_) {
-      const Pending pending = stack_.back();
-      stack_.pop_back();
-      if (!(pending.segment.squaredDistanceLowerBound(p) < goal_) ||
-          pending.depth == kDeepestSplit) {
-        continue;
-      }
-      BezierSegment left, right;
-      pending.segment.splitInHalf(left, right);
-      consider(left.points[3], p);
-      // The nearer half goes on top, so it is searched first and tightens the bound soonest.
-      const bool leftNearer =
-          left.squaredDistanceLowerBound(p) < right.squaredDistanceLowerBound(p);
-      stack_.push_back({leftNearer ? right : left, pending.depth + 1});
-      stack_.push_back({leftNearer ? left : right, pending.depth + 1});
-    }
-  }
-
   const BezierPieces& pieces_;
   PieceTree tree_;
   double accuracy_;
   double best_ = 0.0;
   double goal_ = 0.0;
   double enoughSquared_ = 0.0;
-  std::vector<Pending> stack_;
-  std::vector<PendingNode> nodeStack_;
+  std::vector<Open> open_;
+  Point bestPoint_{HUGE_VAL, HUGE_VAL, HUGE_VAL};
 };
 
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
@@ -468,10 +451,9 @@ void requireCompleteCubicFit(const num::BSplineCurve<double>& curve) {
 }
 
 // The whole curve at one scale, measured against lists of points whose own curve parameters are
-// known. A point's own curve point bounds its distance from above, so the points go in the order
-// of that bound, largest first: once the bound falls to the largest distance found, no point left
-// can change it. A quick look at the point's own piece and its neighbours, else a thorough search
-// of them, usually settles the rest without a search of the whole curve.
+// known. Each point's distance is bounded from above by cheap means first; a point whose bound
+// does not exceed the largest distance found so far cannot change it, so most points are settled
+// without a search of the whole curve.
 class DeviationMeasure {
  public:
   DeviationMeasure(const num::BSplineCurve<double>& curve, double scale)
@@ -513,37 +495,42 @@ class DeviationMeasure {
 
   /// The largest distance of the points added.
   double largest() {
-    const auto smallerBound = [](const Candidate& a, const Candidate& b) {
-      return a.ownDistance < b.ownDistance;
-    };
-    std::make_heap(candidates_.begin(), candidates_.end(), smallerBound);
+    // The points whose own curve points lie farthest go first, which sets the largest distance
+    // near its end early; then every point in the order added.
+    std::vector<std::size_t> order(candidates_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    const std::size_t first = std::min(kFirstMeasured, order.size());
+    std::partial_sort(order.begin(), order.begin() + first, order.end(),
+                      [&](std::size_t a, std::size_t b) {
+                        return candidates_[a].ownDistance > candidates_[b].ownDistance;
+                      });
     double largest = 0.0;
-    while (!candidates_.empty()) {
-      std::pop_heap(candidates_.begin(), candidates_.end(), smallerBound);
-      const Candidate c = candidates_.back();
-      candidates_.pop_back();
-      if (c.ownDistance <= largest) {
-        break;
-      }
-      const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance);
-      if (nearby <= largest) {
-        continue;
-      }
-      const double local = search_.localDistance(c.point, c.piece, nearby, largest);
-      if (local <= largest) {
-        continue;
-      }
-      largest = std::max(largest, search_.distance(c.point, local, largest));
-    }
+    for (std::size_t i = 0; i < first; ++i) largest = measure(candidates_[order[i]], largest);
+    for (const Candidate& c : candidates_) largest = measure(c, largest);
     return largest / scale_;
   }
 
  private:
+  // Enough of the farthest own points to find a largest distance that most points stay within.
+  static constexpr std::size_t kFirstMeasured = 64;
+
   struct Candidate {
     double ownDistance;
     SamplePoint point;  // scaled
     std::size_t piece;
   };
+
+  // The larger of `largest` and the candidate's distance. The candidate's own curve point, the
+  // curve point last found near the point before it (the points lie in the order of t, so that
+  // one is usually near), and a look at its own piece and its neighbours bound its distance from
+  // above; only a point that none of them settles is searched for over the whole curve.
+  double measure(const Candidate& c, double largest) {
+    if (c.ownDistance <= largest) return largest;
+    if (std::sqrt(squaredDistance(search_.lastFound(), c.point)) <= largest) return largest;
+    const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance);
+    if (nearby <= largest) return largest;
+    return std::max(largest, search_.distance(c.point, nearby, largest));
+  }
 
   // A point that is not finite has no distance and is passed over. Returns the point's piece.
   std::size_t addPoint(const SamplePoint& point, double ownParameter, std::size_t hint) {
