@@ -267,7 +267,7 @@ class PieceTree {
   }
 
  private:
-  static constexpr std::size_t kLeafPieces = 4;
+  static constexpr std::size_t kLeafPieces = 1;
 
   int build(const std::vector<BezierSegment>& segments, std::size_t first, std::size_t last) {
     const int index = static_cast<int>(nodes_.size());
@@ -304,16 +304,17 @@ class PieceTree {
 class NearestDistanceSearch {
  public:
   NearestDistanceSearch(const BezierPieces& pieces, double accuracy)
-      : pieces_(pieces), tree_(pieces.segments()), accuracy_(accuracy) {
+      : pieces_(pieces), leaves_(quarters(pieces.segments())), tree_(leaves_), accuracy_(accuracy) {
     open_.reserve(16 * kDeepestSplit);
+    parts_.reserve(16 * kDeepestSplit);
   }
 
   /// How close to the true distance the search comes.
   double accuracy() const { return accuracy_; }
 
-  /// The curve point nearest to the last point searched for that the search met (farther than
-  /// the upper bound it was given when it met none nearer).
-  const Point& lastFound() const { return bestPoint_; }
+  /// The piece of the nearest curve point the last search met, if it met one within the upper
+  /// bound it was given (else the one before).
+  std::size_t lastPiece() const { return bestPiece_; }
 
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
   /// the distance is not above `enough`.
@@ -326,79 +327,119 @@ class NearestDistanceSearch {
     // the nearest point found.
     const auto later = [](const Open& a, const Open& b) { return a.lowerBound > b.lowerBound; };
     open_.clear();
-    open_.push_back({PieceTree::squaredDistanceToBox(nodes[0], p), 0, {}, 0});
+    parts_.clear();
+    const auto push = [&](double lowerBound, int index) {
+      if (!(lowerBound < goal_)) return;
+      open_.push_back({lowerBound, index});
+      std::push_heap(open_.begin(), open_.end(), later);
+    };
+    const auto pushPart = [&](const Part& part) {
+      const double lowerBound = part.segment.squaredDistanceLowerBound(p);
+      if (!(lowerBound < goal_)) return;
+      parts_.push_back(part);
+      push(lowerBound, -static_cast<int>(parts_.size()));
+    };
+    push(PieceTree::squaredDistanceToBox(nodes[0], p), 0);
     while (!open_.empty() && best_ > enoughSquared_) {
       std::pop_heap(open_.begin(), open_.end(), later);
       const Open next = open_.back();
       open_.pop_back();
       if (!(next.lowerBound < goal_)) break;
-      const auto push = [&](const Open& entry) {
-        if (!(entry.lowerBound < goal_)) return;
-        open_.push_back(entry);
-        std::push_heap(open_.begin(), open_.end(), later);
-      };
-      if (next.node < 0) {  // a part of a piece
-        if (next.depth == kDeepestSplit) continue;
+      if (next.index < 0) {
+        const Part part = parts_[static_cast<std::size_t>(-next.index - 1)];
+        // A leaf first gets a few Newton steps, which land on its nearest point where it is
+        // smooth and so settle most searches that only need a point within `enough`.
+        if (part.depth == kLeafDepth) {
+          considerSquared(part.segment.squaredDistanceNearby(p), part.piece);
+        }
+        if (part.depth == kDeepestSplit || !(best_ > enoughSquared_)) continue;
         BezierSegment left, right;
-        next.segment.splitInHalf(left, right);
-        consider(left.points[3], p);
-        push({left.squaredDistanceLowerBound(p), -1, left, next.depth + 1});
-        push({right.squaredDistanceLowerBound(p), -1, right, next.depth + 1});
+        part.segment.splitInHalf(left, right);
+        consider(left.points[3], p, part.piece);
+        pushPart({left, part.depth + 1, part.piece});
+        pushPart({right, part.depth + 1, part.piece});
         continue;
       }
-      const PieceTree::Node& node = nodes[next.node];
+      const PieceTree::Node& node = nodes[next.index];
       if (node.children[0] < 0) {
-        const std::vector<BezierSegment>& segments = pieces_.segments();
         for (std::size_t i = node.first; i < node.last; ++i) {
-          consider(segments[i].points[0], p);
-          consider(segments[i].points[3], p);
+          const std::size_t piece = i / kLeavesPerPiece;
+          consider(leaves_[i].points[0], p, piece);
+          consider(leaves_[i].points[3], p, piece);
         }
         for (std::size_t i = node.first; i < node.last; ++i) {
-          push({segments[i].squaredDistanceLowerBound(p), -1, segments[i], 0});
+          pushPart({leaves_[i], kLeafDepth, i / kLeavesPerPiece});
         }
         continue;
       }
-      for (int child : node.children) {
-        push({PieceTree::squaredDistanceToBox(nodes[child], p), child, {}, 0});
-      }
+      for (int child : node.children) push(PieceTree::squaredDistanceToBox(nodes[child], p), child);
     }
     return std::sqrt(best_);
   }
 
   /// A distance from p to the piece `index` and its two neighbours, at least the true distance
-  /// to the curve and often equal to it, found in a fixed number of curve evaluations.
-  double nearbyDistance(const SamplePoint& p, std::size_t index, double upperBound) const {
+  /// to the curve and often equal to it, found in a fixed number of curve evaluations; `nearest`
+  /// becomes the piece of the nearest point found, when one is nearer than `upperBound`.
+  double nearbyDistance(const SamplePoint& p, std::size_t index, double upperBound,
+                        std::size_t& nearest) const {
     const std::vector<BezierSegment>& segments = pieces_.segments();
     const std::size_t last = std::min(index + 2, segments.size());
     double best = upperBound * upperBound;
     for (std::size_t i = index > 0 ? index - 1 : 0; i < last; ++i) {
-      best = std::min(best, segments[i].squaredDistanceNearby(p));
+      const double d = segments[i].squaredDistanceNearby(p);
+      if (d < best) best = d, nearest = i;
     }
     return std::sqrt(best);
   }
 
  private:
-  // A run of pieces (node >= 0) or a part of a piece, with the smallest squared distance it
-  // might hold.
+  // The tree's leaves are the pieces' quarters: boxes around a quarter hug a curved piece far
+  // closer than boxes around the whole, so that fewer of them seem near a point.
+  static constexpr int kLeafDepth = 2;
+  static constexpr std::size_t kLeavesPerPiece = std::size_t(1) << kLeafDepth;
+
+  static std::vector<BezierSegment> quarters(const std::vector<BezierSegment>& pieces) {
+    std::vector<BezierSegment> leaves;
+    leaves.reserve(pieces.size() * kLeavesPerPiece);
+    for (const BezierSegment& piece : pieces) {
+      BezierSegment halves[2], quarter[2];
+      piece.splitInHalf(halves[0], halves[1]);
+      for (const BezierSegment& half : halves) {
+        half.splitInHalf(quarter[0], quarter[1]);
+        leaves.push_back(quarter[0]);
+        leaves.push_back(quarter[1]);
+      }
+    }
+    return leaves;
+  }
+
+  // A run of pieces (index >= 0, a node of the tree) or a part of a piece (index -1 - k for
+  // part k), with the smallest squared distance it might hold.
   struct Open {
     double lowerBound;
-    int node;
+    int index;
+  };
+  // A half, quarter ... of a piece.
+  struct Part {
     BezierSegment segment;
     int depth;
+    std::size_t piece;
   };
 
   void start(double upperBound, double enough) {
-    bestPoint_ = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
     best_ = upperBound * upperBound;
     enoughSquared_ = enough * enough;
     updateGoal();
   }
 
-  void consider(const Point& curvePoint, const SamplePoint& p) {
-    const double d = squaredDistance(curvePoint, p);
-    if (d < best_) {
-      best_ = d;
-      bestPoint_ = curvePoint;
+  void consider(const Point& curvePoint, const SamplePoint& p, std::size_t piece) {
+    considerSquared(squaredDistance(curvePoint, p), piece);
+  }
+
+  void considerSquared(double squared, std::size_t piece) {
+    if (squared < best_) {
+      best_ = squared;
+      bestPiece_ = piece;
       updateGoal();
     }
   }
@@ -410,13 +451,15 @@ class NearestDistanceSearch {
   }
 
   const BezierPieces& pieces_;
+  std::vector<BezierSegment> leaves_;
   PieceTree tree_;
   double accuracy_;
   double best_ = 0.0;
   double goal_ = 0.0;
   double enoughSquared_ = 0.0;
   std::vector<Open> open_;
-  Point bestPoint_{HUGE_VAL, HUGE_VAL, HUGE_VAL};
+  std::vector<Part> parts_;
+  std::size_t bestPiece_ = 0;
 };
 
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
@@ -513,6 +556,7 @@ class DeviationMeasure {
  private:
   // Enough of the farthest own points to find a largest distance that most points stay within.
   static constexpr std::size_t kFirstMeasured = 64;
+  static constexpr std::size_t kTrackedPieces = 8;
 
   struct Candidate {
     double ownDistance;
@@ -520,16 +564,26 @@ class DeviationMeasure {
     std::size_t piece;
   };
 
-  // The larger of `largest` and the candidate's distance. The candidate's own curve point, the
-  // curve point last found near the point before it (the points lie in the order of t, so that
-  // one is usually near), and a look at its own piece and its neighbours bound its distance from
-  // above; only a point that none of them settles is searched for over the whole curve.
+  // The larger of `largest` and the candidate's distance. The candidate's own curve point, a look
+  // at the pieces where the points before it found their nearest curve points and at those
+  // pieces' neighbours (the points lie in the order of t, so the nearest parts of the curve move
+  // on slowly, even where they are not the point's own, on a curve that runs past itself), and a
+  // look at the point's own piece and its neighbours bound its distance from above; only a point
+  // that none of them settles is searched for over the whole curve.
   double measure(const Candidate& c, double largest) {
     if (c.ownDistance <= largest) return largest;
-    if (std::sqrt(squaredDistance(search_.lastFound(), c.point)) <= largest) return largest;
-    const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance);
+    for (std::size_t& piece : nearestPieces_) {
+      if (search_.nearbyDistance(c.point, piece, c.ownDistance, piece) <= largest) return largest;
+    }
+    std::size_t ownNearest = c.piece;
+    const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance, ownNearest);
     if (nearby <= largest) return largest;
-    return std::max(largest, search_.distance(c.point, nearby, largest));
+    const double distance = search_.distance(c.point, nearby, largest);
+    if (distance < nearby) {
+      nearestPieces_[nextNearest_] = search_.lastPiece();
+      nextNearest_ = (nextNearest_ + 1) % nearestPieces_.size();
+    }
+    return std::max(largest, distance);
   }
 
   // A point that is not finite has no distance and is passed over. Returns the point's piece.
@@ -545,6 +599,10 @@ class DeviationMeasure {
   BezierPieces pieces_;
   NearestDistanceSearch search_;
   std::vector<Candidate> candidates_;
+  // Where the last few searches of the whole curve found their nearest points, oldest replaced
+  // first: a curve that runs past itself several times has as many places to look.
+  std::array<std::size_t, kTrackedPieces> nearestPieces_{};
+  std::size_t nextNearest_ = 0;
 };
 
 double parameterStepOf(const SamplePoints& samples) {
