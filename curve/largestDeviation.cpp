@@ -240,13 +240,13 @@ class BezierPieces {
   std::vector<BezierSegment> segments_;
 };
 
-// Boxes around runs of consecutive pieces, halved down to a few pieces each: a run whose box lies
-// farther from a point than the nearest curve point found so far holds no nearer one.
+// Boxes around runs of consecutive segments, halved down to one segment each: a run whose box
+// lies farther from a point than the nearest curve point found so far holds no nearer one.
 class PieceTree {
  public:
   struct Node {
     Point low, high;
-    std::size_t first, last;  // pieces first ... last - 1
+    std::size_t first, last;  // segments first ... last - 1
     int children[2];          // -1 for a leaf
   };
 
@@ -267,12 +267,12 @@ class PieceTree {
   }
 
  private:
-  static constexpr std::size_t kLeafPieces = 1;
+  static constexpr std::size_t kLeafSegments = 1;
 
   int build(const std::vector<BezierSegment>& segments, std::size_t first, std::size_t last) {
     const int index = static_cast<int>(nodes_.size());
     nodes_.push_back({segments[first].points[0], segments[first].points[0], first, last, {-1, -1}});
-    if (last - first > kLeafPieces) {
+    if (last - first > kLeafSegments) {
       const std::size_t middle = first + (last - first) / 2;
       const int left = build(segments, first, middle);
       const int right = build(segments, middle, last);
