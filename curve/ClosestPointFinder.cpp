@@ -7,7 +7,7 @@ namespace {
 constexpr double kLargest = std::numeric_limits<double>::max();
 }
 
-ClosestPointFinder::ClosestPointFinder(num::BSplineCurveFit<double>& curve)
+ClosestPointFinder::ClosestPointFinder(num::BSplineCurve<double>& curve)
     : curve_(curve),
       // Capturing only `this` keeps the callable inside std::function's own storage, so neither
       // building the finder nor searching allocates.

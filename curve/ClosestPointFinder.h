@@ -6,7 +6,7 @@
 #include <array>
 
 #include "curve/SamplePoint.h"
-#include "numerics/BSplineCurveFit.h"
+#include "numerics/BSplineCurve.h"
 #include "numerics/Minimize1.h"
 
 /// The result of one search.
@@ -23,7 +23,7 @@ struct ClosestPoint {
 /// nor movable (the minimiser's objective refers to the finder).
 class ClosestPointFinder {
  public:
-  explicit ClosestPointFinder(num::BSplineCurveFit<double>& curve);
+  explicit ClosestPointFinder(num::BSplineCurve<double>& curve);
   ClosestPointFinder(const ClosestPointFinder&) = delete;
   ClosestPointFinder& operator=(const ClosestPointFinder&) = delete;
 
@@ -42,7 +42,7 @@ class ClosestPointFinder {
   double squaredDistanceToEntry(int index) const;
   double squaredDistanceAt(double u);
 
-  num::BSplineCurveFit<double>& curve_;
+  num::BSplineCurve<double>& curve_;
   // x y z of curve positions at index * kParameterStep; entry 0 is never searched.
   std::array<double, 3 * kTableSize> positionTable_;
   SamplePoint target_{};

@@ -2,6 +2,7 @@
 
 #include <muParserDLL.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "curve/ExpressionError.h"
@@ -137,26 +138,23 @@ const std::vector<double>& ExpressionEvaluator::evaluate() {
   return values_;
 }
 
-const std::vector<double>& ExpressionEvaluator::evaluateSeries(int index,
-                                                               const std::vector<double>& values) {
-  series_.clear();
-  if (values.empty()) return series_;
-  setVariable(index, values.front());
-  const std::size_t count = values.size();
-  series_.resize(parsers_.size() * count);
+void ExpressionEvaluator::evaluateAt(int index, const double* values, std::size_t count,
+                                     double* results) {
+  if (count == 0) return;
+  setVariable(index, values[0]);
   // The first value goes through evaluate, which binds and checks on the evaluator's first call.
-  evaluate();
-  for (std::size_t p = 0; p < parsers_.size(); ++p) {
-    double* results = &series_[p * count];
-    results[0] = values_[p];
+  const std::vector<double>& first = evaluate();
+  std::copy(first.begin(), first.end(), results);
+  const std::size_t expressions = parsers_.size();
+  for (std::size_t p = 0; p < expressions; ++p) {
     for (std::size_t k = 1; k < count; ++k) {
       variableValues_[static_cast<std::size_t>(index)] = values[k];
+      // An assignment inside the expression may have changed its copies of the variables.
       refreshBoundValues(p);
-      results[k] = mupEval(parsers_[p]);
+      results[k * expressions + p] = mupEval(parsers_[p]);
     }
   }
-  variableValues_[static_cast<std::size_t>(index)] = values.back();
-  return series_;
+  variableValues_[static_cast<std::size_t>(index)] = values[count - 1];
 }
 
 // muparser parses an expression at its first evaluation; a parse error, and the number of values

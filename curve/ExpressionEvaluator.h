@@ -44,14 +44,12 @@ class ExpressionEvaluator {
   /// expressions and later calls see the values set.
   const std::vector<double>& evaluate();
 
-  /// Evaluates every expression with variable `index` set to each of `values` in turn and returns
-  /// values.size() results per expression, expression after expression: the result for
-  /// expression e and values[k] is at e * values.size() + k, and is what evaluate gives for that
-  /// value. Each expression is evaluated for all values before the next, which keeps muparser's
-  /// work on one expression together and is faster than evaluate value by value. Throws as
-  /// setVariable for a bad index and, on the first evaluation of the evaluator, as evaluate.
-  /// Leaves the variable at values.back(); the reference stays valid until the next call.
-  const std::vector<double>& evaluateSeries(int index, const std::vector<double>& values);
+  /// The same as setVariable(index, values[k]) and evaluate() for k = 0 ... count - 1, writing
+  /// expression e's value for values[k] to results[k · expressions + e]; variable `index` keeps
+  /// values[count - 1]. Evaluates one expression at all the values before the next, which keeps
+  /// each parser hot, and throws what evaluate throws, at the first value, before writing any
+  /// result. Throws std::runtime_error "Invalid variable index: <index>" as setVariable does.
+  void evaluateAt(int index, const double* values, std::size_t count, double* results);
 
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
@@ -86,5 +84,4 @@ class ExpressionEvaluator {
   // Decides which of muparser's messages can be asked for safely.
   std::vector<std::size_t> expressionLengths_;
   std::vector<double> values_;
-  std::vector<double> series_;
 };

@@ -43,10 +43,12 @@ std::string deviationText(double deviation, double tolerance) {
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance) {
   FitStatus status;
   status.controlCount = fit.curve->ControlPointCount();
+  status.closed = fit.closed;
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
-  const double deviation = largestDeviation(*fit.curve, sampled);
+  const double deviation =
+      largestDeviation(*fit.curve, fit.finerPoints ? *fit.finerPoints : sampled);
   if (deviation > tolerance) status.largestDeviation = deviation;
   return status;
 }
@@ -56,6 +58,7 @@ std::string statusText(const FitStatus& status, double tolerance) {
   // The host may run under a locale with a decimal comma; the status keeps the point.
   text.imbue(std::locale::classic());
   text << status.controlCount << " spline controls";
+  if (status.closed) text << ", closed";
   if (status.largestDeviation) {
     text << " (tolerance " << tolerance << " cm not met: largest deviation "
          << deviationText(*status.largestDeviation, tolerance) << " cm)";

@@ -12,21 +12,23 @@
 /// The outcome of one preview fit.
 struct FitStatus {
   int controlCount = 0;  ///< control points of the drawn curve; 0 when nothing was fitted
-  /// Set only when the tolerance was not met: the largest distance of a sample or a midpoint
+  /// Set only when the tolerance was not met: the largest distance of a sample, midpoint or probe
   /// from the curve, which then exceeds the tolerance.
   std::optional<double> largestDeviation;
+  bool closed = false;  ///< the curve closes smoothly and its spline has no seam
 };
 
-/// The status of `fit`, made from `sampled` with `tolerance`: its control count, and the accurately
-/// measured largest deviation of the samples and midpoints (largestDeviation) when the fit did not
-/// meet the tolerance and the measure confirms the miss. The measure costs far more than the fit's
-/// own check, so it runs only then.
+/// The status of `fit`, made from `sampled` with `tolerance`: its control count, whether it is
+/// closed, and the accurately measured largest deviation of the samples, midpoints and probes
+/// that judged the fit (those of fit.finerPoints when set, else `sampled`'s; largestDeviation)
+/// when the fit did not meet the tolerance and the measure confirms the miss. The measure costs
+/// far more than the fit's own check, so it runs only then.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 
-/// "<controlCount> spline controls" (always plural), or, with a largest deviation D,
-/// "<controlCount> spline controls (tolerance <tolerance> cm not met: largest deviation <D> cm)"
-/// with the tolerance in its shortest form (0.002) and D to three significant digits (0.00512,
-/// 0.0150, 1.23e+03), or more where three would not read above the tolerance (0.0020004). The
-/// unit is that of the host's model coordinates, centimetres. Independent of the process's
-/// locale.
+/// "<controlCount> spline controls" (always plural), "<controlCount> spline controls, closed" for
+/// a closed curve, either followed, with a largest deviation D, by " (tolerance <tolerance> cm not
+/// met: largest deviation <D> cm)" with the tolerance in its shortest form (0.002) and D to three
+/// significant digits (0.00512, 0.0150, 1.23e+03), or more where three would not read above the
+/// tolerance (0.0020004). The unit is that of the host's model coordinates, centimetres.
+/// Independent of the process's locale.
 std::string statusText(const FitStatus& status, double tolerance);

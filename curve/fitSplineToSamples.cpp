@@ -7,14 +7,23 @@
 #include <string>
 
 #include "curve/ClosestPointFinder.h"
+#include "curve/isClosedCurve.h"
+#include "curve/largestDeviation.h"
+#include "curve/refineSampling.h"
 #include "curve/shortestText.h"
+#include "curve/spansMeetTolerance.h"
+#include "numerics/BSplineCurveFit.h"
+#include "numerics/BandedCurveFit.h"
+#include "numerics/CubicSpans.h"
+#include "numerics/PeriodicCurveFit.h"
 
 namespace {
 
 constexpr int kDimension = 3;
 constexpr int kDegree = 3;
 constexpr int kFirstControlCount = 4;
-constexpr int kLastControlCount = 128;
+// The last count the block solve of BSplineCurveFit takes; past it the banded fit goes on.
+constexpr int kLastBlockSolvedCount = 128;
 
 double distance(const double* point, const SamplePoint& sample) {
   return std::sqrt(squaredDistance(point, sample));
@@ -52,10 +61,16 @@ class ToleranceCheck {
   std::optional<ClosestPointFinder> finder_;
 };
 
-// In the order of t, so that a fit that misses is given up at the first point it misses.
+// The probes first, spread over the whole curve, then the rest in the order of t, so that a fit
+// that misses is given up soon after the first point it misses.
 bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled,
                                double tolerance) {
   ToleranceCheck check(curve, tolerance);
+  for (std::size_t j = 0; j < sampled.probes.size(); ++j) {
+    if (!check.within(sampled.probes[j], probeFraction(j))) {
+      return false;
+    }
+  }
   const SamplePoints& samples = sampled.samples;
   const SamplePoints& midpoints = sampled.midpoints;
   const double parameterStep =
@@ -88,6 +103,116 @@ void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
   }
 }
 
+// The block solve and the banded one reach the same curve up to rounding, a few units in the
+// 14th digit of the coordinates; this margin lies far beyond that.
+constexpr double kScreenMargin = 1e-9;
+// Below this count the block solve costs little more than the screen, and curves met early (the
+// default helix at 32) would pay for screens that spare nothing.
+constexpr int kSmallestScreenedCount = 64;
+
+double largestCoordinate(const SamplePoints& samples) {
+  double largest = 0.0;
+  for (const SamplePoint& p : samples) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  }
+  return largest;
+}
+
+// Whether the block solve's fit of `controlCount` controls is sure to fail its check: the same
+// least squares through the banded equations leaves a probe farther from the whole curve than
+// the tolerance and the margin. A point that far fails by any distance, its own or a search's, so
+// the costly block solve can be spared; long curves fail their first attempts by far.
+bool certainToMiss(const SampledCurve& sampled, int controlCount, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  if (controlCount < kSmallestScreenedCount || sampled.probes.empty()) {
+    return false;
+  }
+  const num::BandedCurveFit<double> screen(kDimension, static_cast<int>(samples.size()),
+                                           flatCoordinates(samples), controlCount,
+                                           num::BandedCurveFit<double>::Ends::Replaced);
+  const double margin = kScreenMargin * std::max(1.0, largestCoordinate(samples));
+  return anyProbeFartherThan(screen, sampled, tolerance + margin);
+}
+
+// The attempts up to 128 controls, each fitted to the 2049 samples by the block solve, unless it
+// is sure to fail and the ladder goes on past it.
+SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  const int sampleCount = static_cast<int>(samples.size());
+  SplineFit fit;
+  for (int controlCount = kFirstControlCount; controlCount <= kLastBlockSolvedCount;
+       controlCount *= 2) {
+    const bool lastAttempt = controlCount == kLastBlockSolvedCount && !sampled.formula;
+    if (!lastAttempt && certainToMiss(sampled, controlCount, tolerance)) {
+      continue;
+    }
+    auto curve = std::make_shared<num::BSplineCurveFit<double>>(
+        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
+    fit.curve = curve;
+    fit.toleranceMet = everyPointWithinTolerance(*curve, sampled, tolerance);
+    if (fit.toleranceMet) {
+      break;
+    }
+  }
+  return fit;
+}
+
+// The curve sampled twice as densely. The new samples are the old ones, already refused if too
+// large, and the old midpoints, which are checked here.
+SampledCurve refineCheckedSampling(const SampledCurve& curve) {
+  refuseCoordinatesTooLargeToFit(curve.midpoints);
+  return refineSampling(curve);
+}
+
+// The attempts past 128 controls, each on samples twice as dense as the last.
+SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  SampledCurve finer = refineCheckedSampling(sampled);
+  for (int controlCount = 2 * kLastBlockSolvedCount;; controlCount *= 2) {
+    auto curve = std::make_shared<num::BandedCurveFit<double>>(
+        kDimension, static_cast<int>(finer.samples.size()), flatCoordinates(finer.samples),
+        controlCount);
+    fit.curve = curve;
+    fit.toleranceMet =
+        spansMeetTolerance(num::CubicSpans<double>::FromClamped(*curve), finer, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+    finer = refineCheckedSampling(finer);
+  }
+  fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  return fit;
+}
+
+// A curve that closes smoothly gets periodic fits: 4 ... 128 controls on the 2048 samples once
+// round (the last sample is the first again), then on ever finer samples as an open curve does.
+SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  fit.closed = true;
+  SampledCurve finer;
+  const SampledCurve* points = &sampled;
+  for (int controlCount = kFirstControlCount;; controlCount *= 2) {
+    if (controlCount > kLastBlockSolvedCount) {
+      if (!sampled.formula) break;
+      finer = refineCheckedSampling(*points);
+      points = &finer;
+    }
+    const SamplePoints& samples = points->samples;
+    const num::PeriodicCurveFit<double> periodic(kDimension, static_cast<int>(samples.size()) - 1,
+                                                 flatCoordinates(samples), controlCount);
+    fit.curve = std::make_shared<num::BSplineCurve<double>>(periodic.ClampedCurve());
+    fit.toleranceMet = spansMeetTolerance(
+        num::CubicSpans<double>::FromPeriodic(periodic.ControlCoordinates()), *points, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+  }
+  if (points == &finer) {
+    fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  }
+  return fit;
+}
+
 }  // namespace
 
 SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
@@ -99,16 +224,12 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
     throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
   }
   refuseCoordinatesTooLargeToFit(samples);
-  const int sampleCount = static_cast<int>(samples.size());
-  SplineFit fit{nullptr, false};
-  for (int controlCount = kFirstControlCount; controlCount <= kLastControlCount;
-       controlCount *= 2) {
-    fit.curve = std::make_shared<num::BSplineCurveFit<double>>(
-        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
-    fit.toleranceMet = everyPointWithinTolerance(*fit.curve, sampled, tolerance);
-    if (fit.toleranceMet) {
-      break;
-    }
+  if (isClosedCurve(samples, tolerance)) {
+    return fitClosedCurve(sampled, tolerance);
   }
-  return fit;
+  SplineFit fit = fitToTheSamples(sampled, tolerance);
+  if (fit.toleranceMet || !sampled.formula) {
+    return fit;
+  }
+  return fitToFinerSamples(sampled, tolerance);
 }

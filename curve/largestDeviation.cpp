@@ -43,6 +43,33 @@ class BezierSegment {
     return lerp(lerp(a, b, s), lerp(b, c, s), s);
   }
 
+  /// The smallest squared distance from p found on the segment by a scan of five parameters and
+  /// Newton steps from the best of them: at least the true smallest, and equal to it to rounding
+  /// where the steps converge, in about twenty evaluations.
+  double squaredDistanceNearby(const SamplePoint& p) const {
+    double bestS = 0.0;
+    double best = squaredDistance(at(0.0), p);
+    for (int i = 1; i <= kScanSteps; ++i) {
+      const double s = static_cast<double>(i) / kScanSteps;
+      const double d = squaredDistance(at(s), p);
+      if (d < best) best = d, bestS = s;
+    }
+    double s = bestS;
+    for (int i = 0; i < kNewtonSteps; ++i) {
+      const Point offset = minus(at(s), p);
+      const Point first = firstDerivative(s);
+      const Point second = secondDerivative(s);
+      const double slope = dot(offset, first);
+      const double bend = dot(first, first) + dot(offset, second);
+      if (!(bend > 0.0)) break;
+      const double next = std::clamp(s - slope / bend, 0.0, 1.0);
+      if (next == s) break;
+      s = next;
+      best = std::min(best, squaredDistance(at(s), p));
+    }
+    return best;
+  }
+
   void splitInHalf(BezierSegment& left, BezierSegment& right) const {
     const Point a = lerp(points[0], points[1], 0.5);
     const Point b = lerp(points[1], points[2], 0.5);
@@ -81,6 +108,31 @@ class BezierSegment {
     return gx * gx + gy * gy + gz * gz;
   }
 
+  static constexpr int kScanSteps = 4;
+  static constexpr int kNewtonSteps = 8;
+
+  static Point minus(const Point& a, const SamplePoint& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+  }
+  static double dot(const Point& a, const Point& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+  Point firstDerivative(double s) const {
+    const double r = 1.0 - s;
+    const double w0 = 3.0 * r * r, w1 = 6.0 * s * r, w2 = 3.0 * s * s;
+    const auto& q = points;
+    return {w0 * (q[1].x - q[0].x) + w1 * (q[2].x - q[1].x) + w2 * (q[3].x - q[2].x),
+            w0 * (q[1].y - q[0].y) + w1 * (q[2].y - q[1].y) + w2 * (q[3].y - q[2].y),
+            w0 * (q[1].z - q[0].z) + w1 * (q[2].z - q[1].z) + w2 * (q[3].z - q[2].z)};
+  }
+
+  Point secondDerivative(double s) const {
+    const double w0 = 6.0 * (1.0 - s), w1 = 6.0 * s;
+    const auto& q = points;
+    return {w0 * (q[2].x - 2.0 * q[1].x + q[0].x) + w1 * (q[3].x - 2.0 * q[2].x + q[1].x),
+            w0 * (q[2].y - 2.0 * q[1].y + q[0].y) + w1 * (q[3].y - 2.0 * q[2].y + q[1].y),
+            w0 * (q[2].z - 2.0 * q[1].z + q[0].z) + w1 * (q[3].z - 2.0 * q[2].z + q[1].z)};
+  }
+
   static double distanceToChord(const Point& p, const Point& a, const Point& b) {
     const Point ab{b.x - a.x, b.y - a.y, b.z - a.z};
     const Point ap{p.x - a.x, p.y - a.y, p.z - a.z};
@@ -96,7 +148,7 @@ class BezierSegment {
 class BezierPieces {
  public:
   /// The pieces of `curve` with every coordinate multiplied by `scale`, a power of two.
-  BezierPieces(const num::BSplineCurveFit<double>& curve, double scale)
+  BezierPieces(const num::BSplineCurve<double>& curve, double scale)
       : knots_(curve.Basis().KnotVector()) {
     const std::vector<double>& coordinates = curve.ControlCoordinates();
     const int controlCount = curve.ControlPointCount();
@@ -118,12 +170,24 @@ class BezierPieces {
 
   const std::vector<BezierSegment>& segments() const { return segments_; }
 
-  /// The curve's point at parameter u in [0, 1].
-  Point at(double u) const {
+  /// The index of the piece that holds parameter u in [0, 1]; `hint`, a piece at or before it,
+  /// saves the search when u is a little larger than the last one asked for.
+  std::size_t pieceAt(double u, std::size_t hint = 0) const {
+    std::size_t index = std::min(hint, spans_.size() - 1);
+    if (!(knots_[spans_[index]] <= u)) index = 0;
+    // Points come in the order of u, a piece or so apart: a few steps beat a bisection.
+    for (int step = 0; step < 4; ++step) {
+      if (index + 1 >= spans_.size() || !(knots_[spans_[index + 1]] <= u)) return index;
+      ++index;
+    }
     const auto after = std::upper_bound(knots_.begin(), knots_.end(), u);
     const int span = static_cast<int>(after - knots_.begin()) - 1;
     const auto piece = std::upper_bound(spans_.begin(), spans_.end(), span);
-    const std::size_t index = piece == spans_.begin() ? 0 : (piece - spans_.begin()) - 1;
+    return piece == spans_.begin() ? 0 : (piece - spans_.begin()) - 1;
+  }
+
+  /// The curve's point at parameter u, which piece `index` holds.
+  Point at(std::size_t index, double u) const {
     const double a = knots_[spans_[index]];
     const double b = knots_[spans_[index] + 1];
     return segments_[index].at(std::clamp((u - a) / (b - a), 0.0, 1.0));
@@ -175,44 +239,206 @@ class BezierPieces {
   std::vector<BezierSegment> segments_;
 };
 
-// Branch and bound over the pieces: a piece (or half, quarter ... of one) is split further only
-// while its lower bound leaves room for a point nearer than the nearest curve point seen so far.
+// Boxes around runs of consecutive segments, halved down to one segment each: a run whose box
+// lies farther from a point than the nearest curve point found so far holds no nearer one.
+class PieceTree {
+ public:
+  struct Node {
+    Point low, high;
+    std::size_t first, last;  // segments first ... last - 1
+    int children[2];          // -1 for a leaf
+  };
+
+  explicit PieceTree(const std::vector<BezierSegment>& segments) {
+    if (!segments.empty()) build(segments, 0, segments.size());
+  }
+
+  const std::vector<Node>& nodes() const { return nodes_; }
+
+  static double squaredDistanceToBox(const Node& node, const SamplePoint& p) {
+    const auto gap = [](double value, double low, double high) {
+      return value < low ? low - value : (value > high ? value - high : 0.0);
+    };
+    const double gx = gap(p.x, node.low.x, node.high.x);
+    const double gy = gap(p.y, node.low.y, node.high.y);
+    const double gz = gap(p.z, node.low.z, node.high.z);
+    return gx * gx + gy * gy + gz * gz;
+  }
+
+ private:
+  static constexpr std::size_t kLeafSegments = 1;
+
+  int build(const std::vector<BezierSegment>& segments, std::size_t first, std::size_t last) {
+    const int index = static_cast<int>(nodes_.size());
+    nodes_.push_back({segments[first].points[0], segments[first].points[0], first, last, {-1, -1}});
+    if (last - first > kLeafSegments) {
+      const std::size_t middle = first + (last - first) / 2;
+      const int left = build(segments, first, middle);
+      const int right = build(segments, middle, last);
+      nodes_[index].children[0] = left;
+      nodes_[index].children[1] = right;
+      widen(nodes_[index], nodes_[left].low, nodes_[left].high);
+      widen(nodes_[index], nodes_[right].low, nodes_[right].high);
+    } else {
+      for (std::size_t i = first; i < last; ++i) {
+        for (const Point& q : segments[i].points) widen(nodes_[index], q, q);
+      }
+    }
+    return index;
+  }
+
+  static void widen(Node& node, const Point& low, const Point& high) {
+    node.low = {std::min(node.low.x, low.x), std::min(node.low.y, low.y),
+                std::min(node.low.z, low.z)};
+    node.high = {std::max(node.high.x, high.x), std::max(node.high.y, high.y),
+                 std::max(node.high.z, high.z)};
+  }
+
+  std::vector<Node> nodes_;
+};
+
+// Branch and bound over the pieces: a run of pieces is opened, and a piece (or half, quarter ...
+// of one) split further, only while its lower bound leaves room for a point nearer than the
+// nearest curve point seen so far.
 class NearestDistanceSearch {
  public:
   NearestDistanceSearch(const BezierPieces& pieces, double accuracy)
-      : pieces_(pieces), accuracy_(accuracy) {
-    stack_.reserve(4 * kDeepestSplit);
+      : pieces_(pieces), leaves_(quarters(pieces.segments())), tree_(leaves_), accuracy_(accuracy) {
+    open_.reserve(16 * kDeepestSplit);
+    parts_.reserve(16 * kDeepestSplit);
   }
+
+  /// How close to the true distance the search comes.
+  double accuracy() const { return accuracy_; }
+
+  /// The piece of the nearest curve point the last search met, if it met one within the upper
+  /// bound it was given (else the one before).
+  std::size_t lastPiece() const { return bestPiece_; }
 
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
   /// the distance is not above `enough`.
   double distance(const SamplePoint& p, double upperBound, double enough) {
-    best_ = upperBound * upperBound;
-    enoughSquared_ = enough * enough;
-    updateGoal();
-    for (const BezierSegment& segment : pieces_.segments()) {
-      consider(segment.points[0], p);
-      consider(segment.points[3], p);
-    }
-    for (const BezierSegment& segment : pieces_.segments()) {
-      if (best_ <= enoughSquared_) {
-        break;
+    start(upperBound, enough);
+    const std::vector<PieceTree::Node>& nodes = tree_.nodes();
+    if (nodes.empty()) return std::sqrt(best_);
+    // Best first: whichever run or part of a piece might come nearest is opened next, so that a
+    // curve point within `enough` turns up early, and the search ends once nothing open can beat
+    // the nearest point found.
+    const auto later = [](const Open& a, const Open& b) { return a.lowerBound > b.lowerBound; };
+    open_.clear();
+    parts_.clear();
+    const auto push = [&](double lowerBound, int index) {
+      if (!(lowerBound < goal_)) return;
+      open_.push_back({lowerBound, index});
+      std::push_heap(open_.begin(), open_.end(), later);
+    };
+    const auto pushPart = [&](const Part& part) {
+      const double lowerBound = part.segment.squaredDistanceLowerBound(p);
+      if (!(lowerBound < goal_)) return;
+      parts_.push_back(part);
+      push(lowerBound, -static_cast<int>(parts_.size()));
+    };
+    push(PieceTree::squaredDistanceToBox(nodes[0], p), 0);
+    while (!open_.empty() && best_ > enoughSquared_) {
+      std::pop_heap(open_.begin(), open_.end(), later);
+      const Open next = open_.back();
+      open_.pop_back();
+      if (!(next.lowerBound < goal_)) break;
+      if (next.index < 0) {
+        const Part part = parts_[static_cast<std::size_t>(-next.index - 1)];
+        // A leaf first gets a few Newton steps, which land on its nearest point where it is
+        // smooth and so settle most searches that only need a point within `enough`.
+        if (part.depth == kLeafDepth) {
+          considerSquared(part.segment.squaredDistanceNearby(p), part.piece);
+        }
+        if (part.depth == kDeepestSplit || !(best_ > enoughSquared_)) continue;
+        BezierSegment left, right;
+        part.segment.splitInHalf(left, right);
+        consider(left.points[3], p, part.piece);
+        pushPart({left, part.depth + 1, part.piece});
+        pushPart({right, part.depth + 1, part.piece});
+        continue;
       }
-      refine(segment, p);
+      const PieceTree::Node& node = nodes[next.index];
+      if (node.children[0] < 0) {
+        for (std::size_t i = node.first; i < node.last; ++i) {
+          const std::size_t piece = i / kLeavesPerPiece;
+          consider(leaves_[i].points[0], p, piece);
+          consider(leaves_[i].points[3], p, piece);
+        }
+        for (std::size_t i = node.first; i < node.last; ++i) {
+          pushPart({leaves_[i], kLeafDepth, i / kLeavesPerPiece});
+        }
+        continue;
+      }
+      for (int child : node.children) push(PieceTree::squaredDistanceToBox(nodes[child], p), child);
     }
     return std::sqrt(best_);
   }
 
+  /// A distance from p to the piece `index` and its two neighbours, at least the true distance
+  /// to the curve and often equal to it, found in a fixed number of curve evaluations; `nearest`
+  /// becomes the piece of the nearest point found, when one is nearer than `upperBound`.
+  double nearbyDistance(const SamplePoint& p, std::size_t index, double upperBound,
+                        std::size_t& nearest) const {
+    const std::vector<BezierSegment>& segments = pieces_.segments();
+    const std::size_t last = std::min(index + 2, segments.size());
+    double best = upperBound * upperBound;
+    for (std::size_t i = index > 0 ? index - 1 : 0; i < last; ++i) {
+      const double d = segments[i].squaredDistanceNearby(p);
+      if (d < best) best = d, nearest = i;
+    }
+    return std::sqrt(best);
+  }
+
  private:
-  struct Pending {
+  // The tree's leaves are the pieces' quarters: boxes around a quarter hug a curved piece far
+  // closer than boxes around the whole, so that fewer of them seem near a point.
+  static constexpr int kLeafDepth = 2;
+  static constexpr std::size_t kLeavesPerPiece = std::size_t(1) << kLeafDepth;
+
+  static std::vector<BezierSegment> quarters(const std::vector<BezierSegment>& pieces) {
+    std::vector<BezierSegment> leaves;
+    leaves.reserve(pieces.size() * kLeavesPerPiece);
+    for (const BezierSegment& piece : pieces) {
+      BezierSegment halves[2], quarter[2];
+      piece.splitInHalf(halves[0], halves[1]);
+      for (const BezierSegment& half : halves) {
+        half.splitInHalf(quarter[0], quarter[1]);
+        leaves.push_back(quarter[0]);
+        leaves.push_back(quarter[1]);
+      }
+    }
+    return leaves;
+  }
+
+  // A run of pieces (index >= 0, a node of the tree) or a part of a piece (index -1 - k for
+  // part k), with the smallest squared distance it might hold.
+  struct Open {
+    double lowerBound;
+    int index;
+  };
+  // A half, quarter ... of a piece.
+  struct Part {
     BezierSegment segment;
     int depth;
+    std::size_t piece;
   };
 
-  void consider(const Point& curvePoint, const SamplePoint& p) {
-    const double d = squaredDistance(curvePoint, p);
-    if (d < best_) {
-      best_ = d;
+  void start(double upperBound, double enough) {
+    best_ = upperBound * upperBound;
+    enoughSquared_ = enough * enough;
+    updateGoal();
+  }
+
+  void consider(const Point& curvePoint, const SamplePoint& p, std::size_t piece) {
+    considerSquared(squaredDistance(curvePoint, p), piece);
+  }
+
+  void considerSquared(double squared, std::size_t piece) {
+    if (squared < best_) {
+      best_ = squared;
+      bestPiece_ = piece;
       updateGoal();
     }
   }
@@ -223,39 +449,22 @@ class NearestDistanceSearch {
     goal_ = reach * reach;
   }
 
-  void refine(const BezierSegment& piece, const SamplePoint& p) {
-    stack_.clear();
-    stack_.push_back({piece, 0});
-    while (!stack_.empty() && best_ > enoughSquared_) {
-      const Pending pending = stack_.back();
-      stack_.pop_back();
-      if (!(pending.segment.squaredDistanceLowerBound(p) < goal_) ||
-          pending.depth == kDeepestSplit) {
-        continue;
-      }
-      BezierSegment left, right;
-      pending.segment.splitInHalf(left, right);
-      consider(left.points[3], p);
-      // The nearer half goes on top, so it is searched first and tightens the bound soonest.
-      const bool leftNearer =
-          left.squaredDistanceLowerBound(p) < right.squaredDistanceLowerBound(p);
-      stack_.push_back({leftNearer ? right : left, pending.depth + 1});
-      stack_.push_back({leftNearer ? left : right, pending.depth + 1});
-    }
-  }
-
   const BezierPieces& pieces_;
+  std::vector<BezierSegment> leaves_;
+  PieceTree tree_;
   double accuracy_;
   double best_ = 0.0;
   double goal_ = 0.0;
   double enoughSquared_ = 0.0;
-  std::vector<Pending> stack_;
+  std::vector<Open> open_;
+  std::vector<Part> parts_;
+  std::size_t bestPiece_ = 0;
 };
 
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
 // infinite. Such a curve is measured scaled down by a power of two, which changes no digit of
 // its coordinates; the factor is 1 for every curve of a sensible size.
-double overflowSafeScale(const num::BSplineCurveFit<double>& curve,
+double overflowSafeScale(const num::BSplineCurve<double>& curve,
                          std::initializer_list<const SamplePoints*> pointLists) {
   constexpr double kLargestSafe = 1e150;
   double largest = 0.0;
@@ -275,7 +484,7 @@ double overflowSafeScale(const num::BSplineCurveFit<double>& curve,
   return std::ldexp(1.0, -exponent);
 }
 
-void requireCompleteCubicFit(const num::BSplineCurveFit<double>& curve) {
+void requireCompleteCubicFit(const num::BSplineCurve<double>& curve) {
   if (curve.Degree() != kDegree || curve.Dimension() != 3 ||
       curve.Basis().KnotVector().size() != std::size_t(curve.ControlPointCount()) + kDegree + 1) {
     throw std::invalid_argument(
@@ -284,37 +493,115 @@ void requireCompleteCubicFit(const num::BSplineCurveFit<double>& curve) {
 }
 
 // The whole curve at one scale, measured against lists of points whose own curve parameters are
-// known; the largest distance so far lets most points go without a search.
+// known. Each point's distance is bounded from above by cheap means first; a point whose bound
+// does not exceed the largest distance found so far cannot change it, so most points are settled
+// without a search of the whole curve.
 class DeviationMeasure {
  public:
-  DeviationMeasure(const num::BSplineCurveFit<double>& curve, double scale)
+  DeviationMeasure(const num::BSplineCurve<double>& curve, double scale)
       : scale_(scale),
         pieces_(curve, scale),
         search_(pieces_, std::max(kRelativeAccuracy * std::max(pieces_.extent(), 1.0),
                                   kRoundingAccuracy * pieces_.magnitude())) {}
 
-  /// Measures points[k], whose own parameter is (k + offset) * parameterStep.
-  void measure(const SamplePoints& points, double offset, double parameterStep) {
+  /// Makes room for `count` points.
+  void reserve(std::size_t count) { candidates_.reserve(count); }
+
+  /// Adds points[k], whose own parameter is (k + offset) * parameterStep.
+  void add(const SamplePoints& points, double offset, double parameterStep) {
+    std::size_t piece = 0;
     for (std::size_t k = 0; k < points.size(); ++k) {
-      const SamplePoint p{points[k].x * scale_, points[k].y * scale_, points[k].z * scale_};
-      // The point's own curve point bounds its distance; a point that cannot beat the largest
-      // distance so far needs no search.
-      const double ownDistance = std::sqrt(
-          squaredDistance(pieces_.at((static_cast<double>(k) + offset) * parameterStep), p));
-      if (ownDistance <= largest_) {
-        continue;
-      }
-      largest_ = std::max(largest_, search_.distance(p, ownDistance, largest_));
+      piece = addPoint(points[k], (static_cast<double>(k) + offset) * parameterStep, piece);
     }
   }
 
-  double largest() const { return largest_ / scale_; }
+  /// Adds the probes, probe j's own parameter being probeFraction(j).
+  void addProbes(const SamplePoints& probes) {
+    for (std::size_t j = 0; j < probes.size(); ++j) addPoint(probes[j], probeFraction(j), 0);
+  }
+
+  /// Whether a probe lies farther than `distance` from the whole curve, beyond the measure's
+  /// accuracy. A probe whose own curve point lies within the distance is settled by it; the
+  /// others get a search bounded by the distance, which gives up as soon as it finds a curve
+  /// point within it.
+  bool anyProbeFartherThan(const SamplePoints& probes, double distance) {
+    const double limit = distance * scale_;
+    for (std::size_t j = 0; j < probes.size(); ++j) {
+      const SamplePoint p{probes[j].x * scale_, probes[j].y * scale_, probes[j].z * scale_};
+      const double own = probeFraction(j);
+      if (!(squaredDistance(pieces_.at(pieces_.pieceAt(own), own), p) > limit * limit)) continue;
+      if (search_.distance(p, 2 * limit, limit) > limit + search_.accuracy()) return true;
+    }
+    return false;
+  }
+
+  /// The largest distance of the points added.
+  double largest() {
+    // The points whose own curve points lie farthest go first, which sets the largest distance
+    // near its end early; then every point in the order added.
+    std::vector<std::size_t> order(candidates_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    const std::size_t first = std::min(kFirstMeasured, order.size());
+    std::partial_sort(order.begin(), order.begin() + first, order.end(),
+                      [&](std::size_t a, std::size_t b) {
+                        return candidates_[a].ownDistance > candidates_[b].ownDistance;
+                      });
+    double largest = 0.0;
+    for (std::size_t i = 0; i < first; ++i) largest = measure(candidates_[order[i]], largest);
+    for (const Candidate& c : candidates_) largest = measure(c, largest);
+    return largest / scale_;
+  }
 
  private:
+  // Enough of the farthest own points to find a largest distance that most points stay within.
+  static constexpr std::size_t kFirstMeasured = 64;
+  static constexpr std::size_t kTrackedPieces = 8;
+
+  struct Candidate {
+    double ownDistance;
+    SamplePoint point;  // scaled
+    std::size_t piece;
+  };
+
+  // The larger of `largest` and the candidate's distance. The candidate's own curve point, a look
+  // at the pieces where the points before it found their nearest curve points and at those
+  // pieces' neighbours (the points lie in the order of t, so the nearest parts of the curve move
+  // on slowly, even where they are not the point's own, on a curve that runs past itself), and a
+  // look at the point's own piece and its neighbours bound its distance from above; only a point
+  // that none of them settles is searched for over the whole curve.
+  double measure(const Candidate& c, double largest) {
+    if (c.ownDistance <= largest) return largest;
+    for (std::size_t& piece : nearestPieces_) {
+      if (search_.nearbyDistance(c.point, piece, c.ownDistance, piece) <= largest) return largest;
+    }
+    std::size_t ownNearest = c.piece;
+    const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance, ownNearest);
+    if (nearby <= largest) return largest;
+    const double distance = search_.distance(c.point, nearby, largest);
+    if (distance < nearby) {
+      nearestPieces_[nextNearest_] = search_.lastPiece();
+      nextNearest_ = (nextNearest_ + 1) % nearestPieces_.size();
+    }
+    return std::max(largest, distance);
+  }
+
+  // A point that is not finite has no distance and is passed over. Returns the point's piece.
+  std::size_t addPoint(const SamplePoint& point, double ownParameter, std::size_t hint) {
+    const SamplePoint p{point.x * scale_, point.y * scale_, point.z * scale_};
+    const std::size_t piece = pieces_.pieceAt(ownParameter, hint);
+    const double ownDistance = std::sqrt(squaredDistance(pieces_.at(piece, ownParameter), p));
+    if (!std::isnan(ownDistance)) candidates_.push_back({ownDistance, p, piece});
+    return piece;
+  }
+
   double scale_;
   BezierPieces pieces_;
   NearestDistanceSearch search_;
-  double largest_ = 0.0;
+  std::vector<Candidate> candidates_;
+  // Where the last few searches of the whole curve found their nearest points, oldest replaced
+  // first: a curve that runs past itself several times has as many places to look.
+  std::array<std::size_t, kTrackedPieces> nearestPieces_{};
+  std::size_t nextNearest_ = 0;
 };
 
 double parameterStepOf(const SamplePoints& samples) {
@@ -323,24 +610,37 @@ double parameterStepOf(const SamplePoints& samples) {
 
 }  // namespace
 
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SamplePoints& samples) {
+double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoints& samples) {
   requireCompleteCubicFit(curve);
   if (samples.empty()) {
     return 0.0;
   }
   DeviationMeasure measure(curve, overflowSafeScale(curve, {&samples}));
-  measure.measure(samples, 0.0, parameterStepOf(samples));
+  measure.add(samples, 0.0, parameterStepOf(samples));
   return measure.largest();
 }
 
-double largestDeviation(const num::BSplineCurveFit<double>& curve, const SampledCurve& sampled) {
+bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
+                         double distance) {
+  requireCompleteCubicFit(curve);
+  if (sampled.probes.empty()) {
+    return false;
+  }
+  DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.probes}));
+  return measure.anyProbeFartherThan(sampled.probes, distance);
+}
+
+double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
   requireCompleteCubicFit(curve);
   if (sampled.samples.empty()) {
     return 0.0;
   }
-  DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints}));
+  DeviationMeasure measure(
+      curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints, &sampled.probes}));
   const double parameterStep = parameterStepOf(sampled.samples);
-  measure.measure(sampled.samples, 0.0, parameterStep);
-  measure.measure(sampled.midpoints, 0.5, parameterStep);
+  measure.reserve(sampled.samples.size() + sampled.midpoints.size() + sampled.probes.size());
+  measure.add(sampled.samples, 0.0, parameterStep);
+  measure.add(sampled.midpoints, 0.5, parameterStep);
+  measure.addProbes(sampled.probes);
   return measure.largest();
 }

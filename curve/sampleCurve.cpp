@@ -1,16 +1,13 @@
 #include "curve/sampleCurve.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
-#include "curve/ExpressionError.h"
-#include "curve/ExpressionEvaluator.h"
+#include "curve/CurveFormula.h"
 #include "curve/SplineTolerance.h"
-#include "curve/explainExpressionError.h"
 #include "curve/refuseJumps.h"
 #include "curve/shortestText.h"
 #include "curve/significantText.h"
@@ -18,68 +15,6 @@
 namespace {
 
 constexpr double kStepFactor = 0.00048828125;  // 1 / 2048
-constexpr int kCoordinateCount = 3;
-constexpr std::array<const char*, kCoordinateCount> kLabels = {"x(t)", "y(t)", "z(t)"};
-
-bool isBlank(const std::string& text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](unsigned char c) { return std::isspace(c) != 0; });
-}
-
-// Blank expressions get no parser (muparser would call them an error); the rest are parsed in
-// coordinate order, each remembering the coordinate it gives.
-struct ParsedCoordinates {
-  std::vector<std::string> expressions;
-  std::vector<int> coordinates;
-};
-
-ParsedCoordinates splitOffBlankExpressions(
-    const std::array<const std::string*, kCoordinateCount>& expressions) {
-  ParsedCoordinates parsed;
-  for (int c = 0; c < kCoordinateCount; ++c) {
-    if (!isBlank(*expressions[c])) {
-      parsed.expressions.push_back(*expressions[c]);
-      parsed.coordinates.push_back(c);
-    }
-  }
-  return parsed;
-}
-
-// The notification box shows one line per message; a line break pasted into a formula must not
-// split one.
-std::string onOneLine(std::string text) {
-  std::replace_if(
-      text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
-  return text;
-}
-
-// Runs `evaluation`, turning an expression's error into the message that names its coordinate.
-template <class Evaluation>
-const std::vector<double>& evaluateNamingTheCoordinate(const Evaluation& evaluation,
-                                                       const ParsedCoordinates& parsed,
-                                                       const ParameterTable& constants) {
-  try {
-    return evaluation();
-  } catch (const ExpressionError& error) {
-    const int index = error.expressionIndex();
-    const int coordinate = parsed.coordinates[index];
-    throw std::runtime_error(
-        onOneLine(std::string(kLabels[coordinate]) + ": " +
-                  explainExpressionError(error, parsed.expressions[index], constants)));
-  }
-}
-
-// The curve's own variable t hides a design parameter of that name: muparser cannot bind both,
-// and a design with a parameter "t" (a thickness, say) must not block every curve.
-constexpr char kVariableName[] = "t";
-
-const ParameterTable& constantsBesideTheVariable(const ParameterTable& parameters,
-                                                 ParameterTable& storage) {
-  if (parameters.count(kVariableName) == 0) return parameters;
-  storage = parameters;
-  storage.erase(kVariableName);
-  return storage;
-}
 
 // NaN or infinite ends (a value input can hold them) or a span beyond the largest double would
 // make every t a NaN and blame the expressions for it.
@@ -115,7 +50,8 @@ void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
     return !(dx * dx + dy * dy + dz * dz > limit);
   };
   if (std::all_of(curve.samples.begin(), curve.samples.end(), near) &&
-      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near)) {
+      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near) &&
+      std::all_of(curve.probes.begin(), curve.probes.end(), near)) {
     throw std::runtime_error("The curve is a single point (" + coordinateText(first.x) + ", " +
                              coordinateText(first.y) + ", " + coordinateText(first.z) +
                              "): give x(t), y(t) or z(t) a term in t, or widen the t range");
@@ -125,57 +61,25 @@ void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
 }  // namespace
 
 SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& parameters) {
-  const ParsedCoordinates parsed =
-      splitOffBlankExpressions({&request.xExpression, &request.yExpression, &request.zExpression});
-  ParameterTable storage;
-  const ParameterTable& constants = constantsBesideTheVariable(parameters, storage);
-  ExpressionEvaluator evaluator(parsed.expressions, constants);
-  const int t = evaluator.addVariable(kVariableName);
-
+  auto formula = std::make_shared<CurveFormula>(request, parameters);
   SampledCurve curve;
   curve.tStart = request.tStart;
+  curve.tEnd = request.tEnd;
   curve.step = (request.tEnd - request.tStart) * kStepFactor;
   checkRange(curve.tStart, request.tEnd, curve.step);
 
-  // Samples and midpoints in one series, each expression evaluated over all of them in turn.
-  std::vector<double> tValues;
-  tValues.reserve(2 * kSampleCount - 1);
-  for (int i = 0; i < kSampleCount; ++i) tValues.push_back(curve.sampleT(i));
-  for (int k = 0; k + 1 < kSampleCount; ++k) tValues.push_back(curve.midpointT(k));
-  const std::vector<double>& series = evaluateNamingTheCoordinate(
-      [&]() -> const std::vector<double>& { return evaluator.evaluateSeries(t, tValues); }, parsed,
-      constants);
-
-  // In the order of the series, the first value that is not finite is named: samples first.
-  const std::size_t count = tValues.size();
-  const auto pointOf = [&](const std::vector<double>& values, std::size_t stride, std::size_t at,
-                           double tValue) {
-    std::array<double, kCoordinateCount> point{};  // a blank expression's coordinate stays 0
-    for (std::size_t p = 0; p < parsed.coordinates.size(); ++p) {
-      point[parsed.coordinates[p]] = values[p * stride + at];
-    }
-    for (int c = 0; c < kCoordinateCount; ++c) {
-      if (!std::isfinite(point[c])) {
-        throw std::runtime_error(std::string(kLabels[c]) +
-                                 " is not a finite number at t = " + shortestText(tValue));
-      }
-    }
-    return SamplePoint{point[0], point[1], point[2]};
-  };
-  curve.samples.reserve(kSampleCount);
-  curve.midpoints.reserve(kSampleCount - 1);
-  for (std::size_t j = 0; j < count; ++j) {
-    SamplePoints& points =
-        j < static_cast<std::size_t>(kSampleCount) ? curve.samples : curve.midpoints;
-    points.push_back(pointOf(series, count, j, tValues[j]));
-  }
-
-  // The search for jumps evaluates single points between them.
-  const auto pointAt = [&](double tValue) {
-    evaluator.setVariable(t, tValue);
-    return pointOf(evaluator.evaluate(), 1, 0, tValue);
-  };
+  CurveFormula& points = *formula;
+  std::vector<double> t(kSampleCount);
+  for (int i = 0; i < kSampleCount; ++i) t[i] = curve.sampleT(i);
+  points.appendPointsAt(t, curve.samples);
+  t.resize(kSampleCount - 1);
+  for (int k = 0; k + 1 < kSampleCount; ++k) t[k] = curve.midpointT(k);
+  points.appendPointsAt(t, curve.midpoints);
+  t.resize(kProbeCount);
+  for (int j = 0; j < kProbeCount; ++j) t[j] = curve.probeT(j);
+  points.appendPointsAt(t, curve.probes);
   refuseSinglePoint(curve, kSplineTolerance);
-  refuseJumps(curve, kSplineTolerance, pointAt);
+  refuseJumps(curve, kSplineTolerance, [&points](double t) { return points.pointAt(t); });
+  curve.formula = std::move(formula);
   return curve;
 }

@@ -10,8 +10,8 @@ constexpr int kDegree = 3;
 
 }  // namespace
 
-Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit) {
-  return toNurbsCurve(fit.ControlCoordinates(), fit.Basis().KnotVector());
+Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& curve) {
+  return toNurbsCurve(curve.ControlCoordinates(), curve.Basis().KnotVector());
 }
 
 Ptr<NurbsCurve3D> toNurbsCurve(const std::vector<double>& controlCoordinates,

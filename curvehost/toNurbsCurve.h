@@ -6,11 +6,11 @@
 
 #include <vector>
 
-#include "numerics/BSplineCurveFit.h"
+#include "numerics/BSplineCurve.h"
 
-/// A non-rational, non-periodic NurbsCurve3D of degree 3 with `fit`'s control points and its
+/// A non-rational, non-periodic NurbsCurve3D of degree 3 with `curve`'s control points and its
 /// full knot vector (4 more knots than controls, 0 0 0 0 ... 1 1 1 1); see the overload below.
-adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const num::BSplineCurveFit<double>& fit);
+adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& curve);
 
 /// A non-rational, non-periodic NurbsCurve3D of degree 3 whose control points are
 /// `controlCoordinates` read as x0 y0 z0 x1 y1 z1 ... (a trailing partial point is left out) and

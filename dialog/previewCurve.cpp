@@ -19,7 +19,7 @@ namespace {
 // The formulas are in the space of the sketch that OK adds the spline to (or replaces it in),
 // while the preview is drawn in model space: its control points go where that sketch will place
 // them. Without such a sketch OK makes one on the root XY plane, whose space is model space.
-std::vector<double> controlCoordinatesInModel(const num::BSplineCurveFit<double>& fit,
+std::vector<double> controlCoordinatesInModel(const num::BSplineCurve<double>& fit,
                                               const Ptr<Application>& application,
                                               const CurveEdit& edit) {
   Ptr<Sketch> sketch = formulaSketch(application, edit);

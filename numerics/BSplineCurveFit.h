@@ -1,13 +1,14 @@
 // Least-squares fit of a B-spline curve with a clamped uniform knot vector on [0, 1] to sample
-// points at evenly spaced parameters, ends pinned to the first and last sample. The adaptive fit
-// of the curve library builds one per attempt, evaluates it and hands its control points and
-// knots to the host.
+// points at evenly spaced parameters, ends pinned to the first and last sample, by a block solve
+// of the normal equations. The adaptive fit of the curve library builds one per attempt up to 128
+// controls, evaluates it and hands its control points and knots to the host.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
 #include <vector>
 
+#include "numerics/BSplineCurve.h"
 #include "numerics/BandMatrix.h"
 #include "numerics/BasisFunction.h"
 #include "numerics/BasisSetup.h"
@@ -17,7 +18,7 @@
 namespace num {
 
 template <typename Real>
-class BSplineCurveFit {
+class BSplineCurveFit : public BSplineCurve<Real> {
  public:
   /// Fits `controlPointCount` control points of the given degree to `sampleCount` points of
   /// `dimension` coordinates each, read from `sampleCoordinates` (sample k, coordinate j at
@@ -32,27 +33,18 @@ class BSplineCurveFit {
   BSplineCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates, int degree,
                   int controlPointCount);
 
-  int Dimension() const { return dimension_; }
-  int Degree() const { return degree_; }
-  /// The number of control points (0 when the construction stopped early).
-  int ControlPointCount() const { return controlPointCount_; }
-  /// ControlPointCount() · Dimension() values, control point after control point.
-  const std::vector<Real>& ControlCoordinates() const { return controlCoordinates_; }
-  /// The basis, from which the knot vector is read.
-  const BasisFunction<Real>& Basis() const { return basis_; }
-
-  /// Writes the fitted curve's point at t (clamped to [0, 1]) into `position` (Dimension()
-  /// values): zeros when the basis could not be created. Overwrites the basis's scratch table,
-  /// so one thread at a time per object; allocates nothing.
-  void EvaluatePoint(Real t, Real* position);
-
  private:
+  using BSplineCurve<Real>::dimension_;
+  using BSplineCurve<Real>::degree_;
+  using BSplineCurve<Real>::controlPointCount_;
+  using BSplineCurve<Real>::controlCoordinates_;
+  using BSplineCurve<Real>::basis_;
+
   static void ReportAssertionAt(int line, const char* message) {
     DiagnosticReport(__FILE__, "num::BSplineCurveFit<double>::BSplineCurveFit", line, message)
         .ReportAssertion();
   }
   bool PreconditionsAllowFit();
-  BasisSetup<Real> ClampedUniformSetup() const;
   void AccumulateSamples(std::vector<Real>& normalRows, std::vector<int>& usedColumns,
                          RowMajorArray<Real>& block);
   static void AddProducts(const Real* values, int width, Real* normalRows);
@@ -64,13 +56,8 @@ class BSplineCurveFit {
   void CombineControlsOf3(const RowMajorArray<Real>& block, int r);
   void PinEnds();
 
-  int dimension_;
   int sampleCount_;
   const Real* sampleCoordinates_;
-  int degree_;
-  int controlPointCount_;
-  std::vector<Real> controlCoordinates_;
-  BasisFunction<Real> basis_;
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -83,17 +70,15 @@ template <typename Real>
 BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
                                        const Real* sampleCoordinates, int degree,
                                        int controlPointCount)
-    : dimension_(dimension),
+    : BSplineCurve<Real>(dimension, degree, controlPointCount),
       sampleCount_(sampleCount),
-      sampleCoordinates_(sampleCoordinates),
-      degree_(degree),
-      controlPointCount_(controlPointCount) {
+      sampleCoordinates_(sampleCoordinates) {
   if (!PreconditionsAllowFit()) {
     controlPointCount_ = 0;
     return;
   }
   controlCoordinates_.assign(static_cast<std::size_t>(dimension_) * controlPointCount_, Real(0));
-  basis_.Create(ClampedUniformSetup());
+  basis_.Create(BSplineCurve<Real>::ClampedUniformSetup(controlPointCount_, degree_));
 
   std::vector<Real> normalRows;
   std::vector<int> usedColumns;
@@ -117,25 +102,6 @@ bool BSplineCurveFit<Real>::PreconditionsAllowFit() {
   // read when the ends are pinned.
   return dimension_ >= 1 && sampleCoordinates_ != nullptr && degree_ <= controlPointCount_ &&
          controlPointCount_ >= 1 && sampleCount_ >= 1;
-}
-
-template <typename Real>
-BasisSetup<Real> BSplineCurveFit<Real>::ClampedUniformSetup() const {
-  BasisSetup<Real> setup;
-  setup.controlPointCount = controlPointCount_;
-  setup.degree = degree_;
-  setup.uniform = true;
-  setup.periodic = false;
-  const int last = controlPointCount_ - degree_;
-  setup.distinctKnotCount = last + 1;
-  // An invalid degree is refused by the basis before it reads any knot; an empty list then
-  // avoids building a useless (possibly huge) one.
-  if (degree_ < 1 || last < 1) return setup;
-  const Real step = 1 / Real(last);
-  setup.distinctKnots.push_back(DistinctKnot<Real>{Real(0), degree_ + 1});
-  for (int k = 1; k < last; ++k) setup.distinctKnots.push_back(DistinctKnot<Real>{k * step, 1});
-  setup.distinctKnots.push_back(DistinctKnot<Real>{Real(1), degree_ + 1});
-  return setup;
 }
 
 // One pass over the samples, each basis evaluated once. normalRows (controls × width, width =
@@ -276,25 +242,6 @@ void BSplineCurveFit<Real>::PinEnds() {
       controlCoordinates_.data() + static_cast<std::size_t>(controlPointCount_ - 1) * dimension_;
   std::copy(firstSample, firstSample + dimension_, controlCoordinates_.data());
   std::copy(lastSample, lastSample + dimension_, lastControl);
-}
-
-template <typename Real>
-void BSplineCurveFit<Real>::EvaluatePoint(Real t, Real* position) {
-  int imin = -1;
-  int imax = -1;
-  basis_.EvaluateBasis(t, imin, imax);
-  if (imin < 0) {
-    for (int j = 0; j < dimension_; ++j) position[j] = 0;
-    return;
-  }
-  const Real* control = controlCoordinates_.data() + static_cast<std::size_t>(imin) * dimension_;
-  const Real first = basis_.GetValue(imin);
-  for (int j = 0; j < dimension_; ++j) position[j] = first * control[j];
-  for (int i = imin + 1; i <= imax; ++i) {
-    control += dimension_;
-    const Real value = basis_.GetValue(i);
-    for (int j = 0; j < dimension_; ++j) position[j] = value * control[j] + position[j];
-  }
 }
 
 }  // namespace num

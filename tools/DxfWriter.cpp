@@ -359,8 +359,10 @@ void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
   const std::optional<Point3> normal = planeNormal(spline);
   beginEntity(dxf, "SPLINE", handle, kModelSpaceRecord, false, "AcDbSpline");
   if (normal) dxf.point(210, (*normal)[0], (*normal)[1], (*normal)[2]);
-  // Flags: 8 planar, 4 rational; the host's weights are not part of Spline, so never rational.
-  dxf.integer(70, normal ? 8 : 0);
+  // Flags: 8 planar, 4 rational (the host's weights are not part of Spline, so never), 1 closed:
+  // the spline ends at the control point it starts from.
+  const bool closed = spline.controlPoints.front() == spline.controlPoints.back();
+  dxf.integer(70, (normal ? 8 : 0) | (closed ? 1 : 0));
   dxf.integer(71, spline.degree);
   dxf.integer(72, static_cast<long>(spline.knots.size()));
   dxf.integer(73, static_cast<long>(spline.controlPoints.size()));

@@ -40,9 +40,9 @@ struct SessionResult {
   std::vector<std::string> heldAfterStop;
 };
 
-/// True when the first line of `status` is a fit's report: "N spline controls", possibly with the
-/// tolerance note "N spline controls (tolerance ... not met: ...)"; notes may follow on further
-/// lines. Anything else is an error message.
+/// True when the first line of `status` is a fit's report: "N spline controls" or "N spline
+/// controls, closed", possibly with the tolerance note "N spline controls (tolerance ... not met:
+/// ...)"; notes may follow on further lines. Anything else is an error message.
 bool isFitStatus(const std::string& status);
 
 /// Plays the session that `options` describe with the add-in library at `addInPath`, in a host

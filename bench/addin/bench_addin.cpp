@@ -23,13 +23,18 @@ struct Curve {
   double tEnd;
 };
 
-// The dialog's default helix (32 controls), a fast wiggle that needs 128 controls, and one that
-// 128 controls cannot follow, where the preview also measures the true largest deviation.
+// The dialog's default helix (32 controls), a fast wiggle that needs 128 controls, one that 128
+// controls cannot follow, coils of 200 and 500 turns of 1 cm radius (2048 and 4096 controls, on
+// 65537 and 131073 points of the formulas) and the circle of 1 cm radius.
 const Curve kCurves[] = {
     {"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 0.0, 3.0},
     {"t", "0.1 * sin(140 * t)", "0", 0.0, 1.0},
     {"t", "0.1 * sin(400 * t)", "0", 0.0, 1.0},
+    {"cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t", 0.0, 200.0},
+    {"cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t", 0.0, 500.0},
+    {"cos(t)", "sin(t)", "0", 0.0, 6.283185307179586},
 };
+constexpr int kLastCurve = 5;
 
 void setCurveLabel(benchmark::State& state, const Curve& curve) {
   state.SetLabel(std::string("x=") + curve.x + " y=" + curve.y + " z=" + curve.z);
@@ -50,7 +55,7 @@ void BM_ComputationAlone(benchmark::State& state) {
   state.counters["controls"] = controls;
   setCurveLabel(state, curve);
 }
-BENCHMARK(BM_ComputationAlone)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComputationAlone)->DenseRange(0, kLastCurve)->Unit(benchmark::kMillisecond);
 
 // A user's edit of z(t) in the open dialog until the status is readable. The edit alternates
 // between two texts that muparser reads alike, so every round computes the same curve.
@@ -76,7 +81,7 @@ void BM_InputChangeToStatus(benchmark::State& state) {
   addIn.stop("");
   state.SetLabel(status);
 }
-BENCHMARK(BM_InputChangeToStatus)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InputChangeToStatus)->DenseRange(0, kLastCurve)->Unit(benchmark::kMillisecond);
 
 // Opening the dialog, from the click to the first status, and closing it again: on nothing
 // selected (a new curve with the default helix) and on a selected formula curve holding the same

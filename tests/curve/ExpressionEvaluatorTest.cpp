@@ -138,6 +138,37 @@ TEST(ExpressionEvaluator, AnAssignmentToAVariableStaysInsideItsExpression) {
   }
 }
 
+// Many values at once give what one value at a time gives, assignments to t and a second
+// variable included; the first value parses, and an error leaves before any result is written.
+TEST(ExpressionEvaluator, EvaluatesManyValuesAsOneAtATime) {
+  const std::vector<std::string> expressions = {"t = 5", "t * s", "(t = 2 * t) + t", "t"};
+  ExpressionEvaluator many(expressions, {});
+  ExpressionEvaluator single(expressions, {});
+  const int t = many.addVariable("t");
+  const int s = many.addVariable("s");
+  single.addVariable("t");
+  single.addVariable("s");
+  many.setVariable(s, 3.0);
+  single.setVariable(s, 3.0);
+  const std::vector<double> values = {1.0, -2.5, 0.0, 7.0};
+  std::vector<double> results(values.size() * expressions.size());
+  many.evaluateAt(t, values.data(), values.size(), results.data());
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    single.setVariable(t, values[k]);
+    EXPECT_EQ(std::vector<double>(results.begin() + 4 * k, results.begin() + 4 * k + 4),
+              single.evaluate())
+        << values[k];
+  }
+  EXPECT_EQ(many.evaluate(), single.evaluate());  // t kept the last value, 7
+
+  ExpressionEvaluator broken({"t", "(t"}, {});
+  const int u = broken.addVariable("t");
+  std::vector<double> untouched(4, -1.0);
+  EXPECT_THROW(broken.evaluateAt(u, values.data(), 2, untouched.data()), ExpressionError);
+  EXPECT_EQ(untouched, std::vector<double>(4, -1.0));
+  EXPECT_THROW(broken.evaluateAt(2, values.data(), 2, untouched.data()), std::runtime_error);
+}
+
 // A decimal comma: muparser reads "1,5" as the two values 1 and 5 and would keep the 5.
 TEST(ExpressionEvaluator, RefusesAnExpressionThatGivesSeveralValues) {
   for (const char* expression : {"1,5", "t, 1", "sin(t), cos(t), t"}) {

@@ -6,26 +6,53 @@
 
 #include <locale>
 
+#include "curve/largestDeviation.h"
 #include "tests/support/SampledCurves.h"
 
 namespace {
 
 TEST(FitStatus, StatesTheCountInThePlural) {
-  EXPECT_EQ(statusText(FitStatus{32, std::nullopt}, 0.002), "32 spline controls");
-  EXPECT_EQ(statusText(FitStatus{1, std::nullopt}, 0.002), "1 spline controls");
+  EXPECT_EQ(statusText(FitStatus{32, std::nullopt, false}, 0.002), "32 spline controls");
+  EXPECT_EQ(statusText(FitStatus{1, std::nullopt, false}, 0.002), "1 spline controls");
   EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
 }
 
-// The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: the miss
-// the status reports is the midpoints'.
-TEST(FitStatus, MeasuresTheMissAtTheMidpointsToo) {
-  const SampledCurve wave = curve_testing::sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
+// A closed curve says so after its count, before any note.
+TEST(FitStatus, SaysWhenTheCurveIsClosed) {
+  EXPECT_EQ(statusText(FitStatus{11, std::nullopt, true}, 0.002), "11 spline controls, closed");
+  EXPECT_EQ(statusText(FitStatus{4099, 0.0125, true}, 0.002),
+            "4099 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.0125 "
+            "cm)");
+  const SampledCurve circle = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  const FitStatus status = fitStatus(fitSplineToSamples(circle, 0.002), circle, 0.002);
+  EXPECT_EQ(status.controlCount, 11);
+  EXPECT_TRUE(status.closed);
+  const SampledCurve arc = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0", 0.5);
+  EXPECT_FALSE(fitStatus(fitSplineToSamples(arc, 0.002), arc, 0.002).closed);
+}
+
+// The aliased wave's samples lie on a line, its midpoints on the crests 0.5 beside it: put
+// together without its formulas, the curve stops at 128 controls and the miss the status reports
+// is the midpoints'. With its formulas the ladder runs to the cap, four controls a period, and the
+// miss is measured over the finer points that judged that fit (which hold the first ones).
+TEST(FitStatus, MeasuresTheMissAtThePointsThatJudgedTheFit) {
+  SampledCurve wave = curve_testing::sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
   const SplineFit fit = fitSplineToSamples(wave, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
+  ASSERT_TRUE(fit.finerPoints);
   const FitStatus status = fitStatus(fit, wave, 0.002);
-  EXPECT_EQ(status.controlCount, 128);
+  EXPECT_EQ(status.controlCount, kMostControls);
   ASSERT_TRUE(status.largestDeviation.has_value());
-  EXPECT_NEAR(*status.largestDeviation, 0.5, 1e-3);
+  EXPECT_EQ(*status.largestDeviation, largestDeviation(*fit.curve, *fit.finerPoints));
+  EXPECT_GT(*status.largestDeviation, 0.002);
+  EXPECT_LT(*status.largestDeviation, 0.01);
+
+  wave.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(wave, 0.002);
+  const FitStatus aloneStatus = fitStatus(alone, wave, 0.002);
+  EXPECT_EQ(aloneStatus.controlCount, 128);
+  ASSERT_TRUE(aloneStatus.largestDeviation.has_value());
+  EXPECT_NEAR(*aloneStatus.largestDeviation, 0.5, 1e-3);
   // A fit that meets the tolerance is not measured at all.
   const SampledCurve line = curve_testing::sampled("t", "0", "t");
   EXPECT_FALSE(fitStatus(fitSplineToSamples(line, 0.002), line, 0.002).largestDeviation);
@@ -44,7 +71,7 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
       {0.00200000001, "0.00200000001"},
   };
   for (const auto& [deviation, digits] : cases) {
-    EXPECT_EQ(statusText(FitStatus{128, deviation}, 0.002),
+    EXPECT_EQ(statusText(FitStatus{128, deviation, false}, 0.002),
               std::string("128 spline controls (tolerance 0.002 cm not met: largest deviation ") +
                   digits + " cm)");
   }
@@ -59,7 +86,7 @@ struct CommaDecimal : std::numpunct<char> {
 TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
   const std::locale previous =
       std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
-  const std::string text = statusText(FitStatus{1280, 0.0125}, 0.002);
+  const std::string text = statusText(FitStatus{1280, 0.0125, false}, 0.002);
   std::locale::global(previous);
   EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
 }

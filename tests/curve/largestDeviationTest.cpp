@@ -60,6 +60,29 @@ TEST(largestDeviation, MeasuresSamplesAndMidpointsTogether) {
   EXPECT_NEAR(largestDeviation(curve, wave), 0.5, 1e-9);
 }
 
+// 4096 turns of a coil, two a sample: samples and midpoints lie on the line x = 1, y = 0 that the
+// 4-control fit follows, the probes around the turns, up to 2 away from it.
+TEST(largestDeviation, MeasuresTheProbesToo) {
+  SampledCurve coil = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 4096.0);
+  const num::BSplineCurveFit<double> curve = fitted(coil.samples, 4);
+  EXPECT_GT(largestDeviation(curve, coil), 1.9);
+  coil.probes.clear();
+  EXPECT_LT(largestDeviation(curve, coil), 1e-9);
+}
+
+// The same coil asked whether a probe lies farther than a distance: the largest probe distance,
+// just under 2, decides; without probes nothing does.
+TEST(largestDeviation, TellsWhetherAProbeLiesFartherThanADistance) {
+  SampledCurve coil = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 4096.0);
+  const num::BSplineCurveFit<double> curve = fitted(coil.samples, 4);
+  const double largest = largestDeviation(curve, coil);
+  EXPECT_TRUE(anyProbeFartherThan(curve, coil, largest - 1e-6));
+  EXPECT_FALSE(anyProbeFartherThan(curve, coil, largest + 1e-6));
+  EXPECT_TRUE(anyProbeFartherThan(curve, coil, 0.002));
+  coil.probes.clear();
+  EXPECT_FALSE(anyProbeFartherThan(curve, coil, 0.0));
+}
+
 // The 16-control circle is the unit circle within 1e-4; points are measured across the seam and
 // to the far side, where a local search would go wrong.
 TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {

@@ -56,6 +56,26 @@ TEST(sampleCurve, TakesEvenlySpacedTFromStartToEndAndTheMidpointsBetween) {
   EXPECT_EQ(curve.midpoints[1023].x, 0.499755859375);  // 2047 / 4096
 }
 
+// Probe j at frac(0.5 + 0.6180339887498949 j) of the range: 0.5, then 1.118... - 1, 0.736...,
+// 1.354... - 1; t = f for the range 0 ... 1 and 2 + 4f for the range 2 ... 6.
+TEST(sampleCurve, TakesTheProbesAtGoldenRatioSteps) {
+  const SampledCurve curve = sampleCurve({0.0, 1.0, "t", "2 * t", "1"}, kPi);
+  ASSERT_EQ(curve.probes.size(), 256u);
+  EXPECT_EQ(curve.probes[0].x, 0.5);
+  EXPECT_NEAR(curve.probes[1].x, 0.1180339887498949, 1e-15);
+  EXPECT_NEAR(curve.probes[2].x, 0.7360679774997898, 1e-15);
+  EXPECT_NEAR(curve.probes[3].x, 0.3541019662496847, 1e-15);
+  for (int j = 0; j < 256; ++j) {
+    ASSERT_EQ(curve.probes[j].x, probeFraction(j)) << j;
+    ASSERT_EQ(curve.probes[j].y, 2 * probeFraction(j)) << j;
+    ASSERT_GE(probeFraction(j), 0.0);
+    ASSERT_LT(probeFraction(j), 1.0);
+  }
+  const SampledCurve shifted = sampleCurve({2.0, 6.0, "t", "0", "0"}, kPi);
+  EXPECT_EQ(shifted.probes[0].x, 4.0);
+  EXPECT_EQ(shifted.probes[1].x, 2.0 + 4.0 * probeFraction(1));
+}
+
 TEST(sampleCurve, RunsDownwardsWithTheRange) {
   const SampledCurve curve = sampleCurve({1.0, 0.0, "t", "0", "0"}, kPi);
   EXPECT_EQ(curve.samples.front().x, 1.0);
@@ -251,6 +271,10 @@ TEST(sampleCurve, NamesTheCoordinateAndTheFirstTWhereAValueIsNotFinite) {
       // only midpoint 0, at 0.5 / 2048, meets the division by zero
       {"t", "1 / (t - 0.000244140625)", "0", 1.0,
        "y(t) is not a finite number at t = 0.000244140625"},
+      // a NaN only within 1e-5 of probe 1 (0.11803...), whose neighbours among the samples and
+      // midpoints, 483 / 4096 and 484 / 4096, lie 1.1e-4 and 1.3e-4 away
+      {"t", "sqrt((t - 0.1180339887) ^ 2 - 1e-10)", "0", 1.0,
+       "y(t) is not a finite number at t = 0.1180339887498949"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(samplingError(c.x, c.y, c.z, 0.0, c.tEnd), c.message);

@@ -66,7 +66,9 @@ TEST_F(HostileInput, FunctionsAtTheEdgesOfTheirDomainsGiveACountOrNameTheT) {
       {"sqrt(t)", "4 spline controls"},  // sqrt(0) = 0 is fine
       {"sqrt(t - 1e-300)", "x(t) is not a finite number at t = 0"},
       {"ln(t)", "x(t) is not a finite number at t = 0"},
-      {"log10(t + 1e-320)", "128 spline controls"},  // a denormal argument is still finite
+      // a denormal argument is still finite; the line from x = -320 to 0 is run through so
+      // unevenly that no fit's own points follow it, while the spline lies on it
+      {"log10(t + 1e-320)", "4096 spline controls"},
       {"asin(t)", "4 spline controls"},
       {"acos(2 * t - 1)", "4 spline controls"},
       {"atanh(t)", "x(t) is not a finite number at t = 1"},

@@ -1,5 +1,6 @@
 // OK in the dialog: the spline goes into the sketch in edit or a new XY sketch, it is exactly the
 // fitted curve, and failing expressions or a missing design create nothing at all.
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,44 @@ TEST_F(CurveCreation, TheSplineIsTheFittedCurveThroughTheEndSamples) {
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(spline.knots[i], 0.0);
     EXPECT_EQ(spline.knots[count + i], 1.0);
+  }
+}
+
+// A coil of 200 turns becomes one spline of 2048 controls, a circle one that ends at the control
+// point it starts from, each exactly the fitted curve.
+TEST_F(CurveCreation, LongAndClosedCurvesBecomeOneSplineEach) {
+  struct Case {
+    const char* x;
+    const char* y;
+    const char* z;
+    double tEnd;
+    std::size_t controls;
+  };
+  const Case cases[] = {{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t", 200.0, 2048},
+                        {"cos(t)", "sin(t)", "0", 6.283185307179586, 11}};
+  startAndOpenDialog();
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const Case& c = cases[i];
+    if (i > 0) click();
+    host.setInputText(kXFunctionInputId, c.x);
+    host.setInputText(kYFunctionInputId, c.y);
+    host.setInputText(kZFunctionInputId, c.z);
+    host.setInputValue(kMaxTValueInputId, c.tEnd);
+    host.confirm();
+    const auto sketches = host.sketches();
+    ASSERT_EQ(sketches.size(), i + 1) << c.x;
+    ASSERT_EQ(sketches[i].splines.size(), 1u);
+    const fsim::NurbsData& spline = sketches[i].splines[0];
+    const SampledCurve curve = sampleCurve({0.0, c.tEnd, c.x, c.y, c.z}, curve_testing::kPi);
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    ASSERT_EQ(spline.controlPoints.size(), c.controls) << c.x;
+    const std::vector<double>& coordinates = fit.curve->ControlCoordinates();
+    for (std::size_t k = 0; k < c.controls; ++k) {
+      for (int j = 0; j < 3; ++j) ASSERT_EQ(spline.controlPoints[k][j], coordinates[3 * k + j]);
+    }
+    EXPECT_EQ(spline.knots, fit.curve->Basis().KnotVector());
+    EXPECT_EQ(spline.controlPoints.front() == spline.controlPoints.back(), fit.closed) << c.x;
+    expectHeldBetweenEvents(false);
   }
 }
 

@@ -1,6 +1,6 @@
 // The live preview as the user drives it: one preview group per change, the count of spline
 // controls, errors in the text box with nothing drawn, design parameters in expressions, and the
-// truthful status when even 128 controls miss the tolerance.
+// truthful status when even the cap of controls misses the tolerance.
 #include <ostream>
 #include <string>
 
@@ -14,14 +14,17 @@ namespace {
 
 class Preview : public AddInTest {
  protected:
-  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples
-  /// and midpoints, taken here without the host.
-  SampledCurve enterWave(const std::string& y) {
-    host.setInputText(kXFunctionInputId, "t");
+  /// Types x "t", y `y`, z "0", t from 0 to 1 into the dialog and returns that curve's samples,
+  /// midpoints and probes, taken here without the host.
+  SampledCurve enterWave(const std::string& y) { return enterCurve("t", y); }
+
+  /// The same with x `x`.
+  SampledCurve enterCurve(const std::string& x, const std::string& y) {
+    host.setInputText(kXFunctionInputId, x);
     host.setInputText(kYFunctionInputId, y);
     host.setInputText(kZFunctionInputId, "0");
     host.setInputValue(kMaxTValueInputId, 1.0);
-    return curve_testing::sampled("t", y, "0");
+    return curve_testing::sampled(x, y, "0");
   }
 };
 
@@ -184,42 +187,46 @@ TEST_F(Preview, WithoutADesignShowsTheNullObjectErrorAndNoPreview) {
   expectHeldBetweenEvents(true);
 }
 
-TEST_F(Preview, ToleranceMissedAt128ControlsSaysSoWithTheTrueDeviation) {
+TEST_F(Preview, ToleranceMissedAtTheCapSaysSoWithTheTrueDeviation) {
   startAndOpenDialog();
-  // 64 periods over t in [0, 1] are far too many for 128 cubic controls.
-  const SampledCurve samples = enterWave("0.1 * sin(400 * t)");
+  // 3183 periods over t in [0, 1] are far too many even for the cap of controls.
+  const SampledCurve samples = enterWave("0.1 * sin(20000 * t)");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
-  const double deviation = largestDeviation(*fit.curve, samples);
+  const double deviation = largestDeviation(*fit.curve, *fit.finerPoints);
   ASSERT_GT(deviation, 0.002);
-  EXPECT_EQ(status(), statusText(FitStatus{128, deviation}, 0.002));
+  EXPECT_EQ(status(), statusText(FitStatus{kMostControls, deviation, false}, 0.002));
   EXPECT_EQ(
-      status().rfind("128 spline controls (tolerance 0.002 cm not met: largest deviation ", 0), 0u);
+      status().rfind("4096 spline controls (tolerance 0.002 cm not met: largest deviation ", 0),
+      0u);
   // The curve is drawn all the same: users want a curve.
   ASSERT_EQ(previewGroups().size(), 1u);
-  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
+  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 4096u);
   expectHeldBetweenEvents(true);
 }
 
 // Every sample of these waves falls on a zero of the sine and every midpoint on a crest 0.5 away:
-// the samples alone are a line that 4 controls would meet.
-TEST_F(Preview, AnAliasedWaveRunsTo128ControlsAndSaysItMisses) {
+// the samples alone are a line that 4 controls would meet. The finer samples see the wave, 1024
+// periods, which the cap follows with four controls a period, not within the tolerance.
+TEST_F(Preview, AnAliasedWaveRunsToTheCapAndSaysItMisses) {
   startAndOpenDialog();
   enterWave("0.5 * sin(2 * pi * 1024 * t)");
   EXPECT_EQ(status(),
-            "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.500 cm)");
+            "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00683 cm)");
   ASSERT_EQ(previewGroups().size(), 1u);
-  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 128u);
+  EXPECT_EQ(previewGroups()[0].curves[0].curve.controlPoints.size(), 4096u);
 }
 
 TEST_F(Preview, ToleranceMissedOnlyByTheFastCheckKeepsThePlainCount) {
   startAndOpenDialog();
-  // The fit's own check finds a sample beyond 0.002 at 128 controls, the accurate measure none.
-  const SampledCurve samples = enterWave("0.1 * sin(208 * t)");
+  // A line run through from x = -320 to 0 with nearly all of it in the first 1/2048 of t: the
+  // fits' own points and their searches near them miss up to the cap, while every point lies on
+  // the spline's line.
+  const SampledCurve samples = enterCurve("log10(t + 1e-320)", "0");
   const SplineFit fit = fitSplineToSamples(samples, 0.002);
   ASSERT_FALSE(fit.toleranceMet);
-  ASSERT_LE(largestDeviation(*fit.curve, samples), 0.002);
-  EXPECT_EQ(status(), "128 spline controls");
+  ASSERT_LE(largestDeviation(*fit.curve, *fit.finerPoints), 0.002);
+  EXPECT_EQ(status(), "4096 spline controls");
   expectHeldBetweenEvents(true);
 }
 

@@ -6,14 +6,17 @@
 #include <cstdlib>
 #include <regex>
 
+#include "curve/fitSplineToSamples.h"
+
 namespace {
 
 constexpr double kTolerance = 0.002;
-constexpr int kLargestControlCount = 128;
+// A closed curve's spline has the three controls more that close it.
+constexpr int kClosingControls = 3;
 
-bool isFitCount(int count) {
-  for (int n = 4; n <= kLargestControlCount; n *= 2) {
-    if (count == n) return true;
+bool isFitCount(int count, bool closed) {
+  for (int n = 4; n <= kMostControls; n *= 2) {
+    if (count == n + (closed ? kClosingControls : 0)) return true;
   }
   return false;
 }
@@ -29,16 +32,17 @@ bool readWholeNumber(const std::string& text, double& value) {
 
 bool readFit(const std::string& text, DialogStatus& status) {
   static const std::regex fit(
-      R"(([1-9][0-9]{0,3}) spline controls)"
+      R"(([1-9][0-9]{0,3}) spline controls(, closed)?)"
       R"(( \(tolerance 0\.002 cm not met: largest deviation ([^ )]*) cm\))?)");
   std::smatch match;
   if (!std::regex_match(text, match, fit)) return false;
   status.controlCount = std::stoi(match[1].str());
-  if (!isFitCount(status.controlCount)) return false;
-  if (!match[2].matched) return true;
+  status.closed = match[2].matched;
+  if (!isFitCount(status.controlCount, status.closed)) return false;
+  if (!match[3].matched) return true;
   status.toleranceNote = true;
-  return status.controlCount == kLargestControlCount &&
-         readWholeNumber(match[3].str(), status.largestDeviation) &&
+  return status.controlCount == kMostControls + (status.closed ? kClosingControls : 0) &&
+         readWholeNumber(match[4].str(), status.largestDeviation) &&
          std::isfinite(status.largestDeviation) && status.largestDeviation > kTolerance;
 }
 

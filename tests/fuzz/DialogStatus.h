@@ -8,7 +8,8 @@
 /// One notification text, taken apart.
 struct DialogStatus {
   enum class Kind {
-    Fit,              ///< "N spline controls", N one of 4, 8, ..., 128, maybe with the note
+    Fit,              ///< "N spline controls", N one of 4, 8, ..., 4096, or "N spline
+                      ///< controls, closed", N one of 7, 11, ..., 4099; maybe with the note
     ExpressionError,  ///< "x(t): <muparser's message>" (or y, z), the message not empty
     NotFinite,        ///< "x(t) is not a finite number at t = <number>" (or y, z)
     BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending), or
@@ -21,14 +22,16 @@ struct DialogStatus {
   };
   Kind kind = Kind::Unclear;
   int controlCount = 0;  ///< Fit only
+  bool closed = false;   ///< Fit only: ", closed" after the count
   bool toleranceNote =
       false;  ///< Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)"
   double largestDeviation = 0;  ///< Fit with the note only: D, finite and above 0.002
   int parameterNotes = 0;       ///< Fit only: lines below the count about hidden parameters
 };
 
-/// Classifies `text`. The note is accepted only after 128 controls (smaller fits are only
-/// accepted when they meet the tolerance), and only with a finite deviation above the tolerance.
+/// Classifies `text`. The note is accepted only at the cap of controls (kMostControls, and 3 more
+/// for a closed curve; smaller fits are only accepted when they meet the tolerance), and only with
+/// a finite deviation above the tolerance.
 /// A fit may be followed by lines about the design parameters "pi" and "t", each at most once;
 /// every other kind is one line.
 DialogStatus classifyStatus(const std::string& text);

@@ -11,38 +11,52 @@ namespace {
 
 using Kind = DialogStatus::Kind;
 
-TEST(DialogStatus, FitCountsArePowersOfTwoFromFourTo128) {
-  for (int n : {4, 8, 16, 32, 64, 128}) {
+// Open curves get 4, 8, ..., 4096 controls, closed ones 3 more (7, 11, ..., 4099) and say so.
+TEST(DialogStatus, FitCountsArePowersOfTwoFromFourToTheCapAndThreeMoreWhenClosed) {
+  for (int n = 4; n <= 4096; n *= 2) {
     const DialogStatus status = classifyStatus(std::to_string(n) + " spline controls");
     EXPECT_EQ(status.kind, Kind::Fit) << n;
     EXPECT_EQ(status.controlCount, n);
+    EXPECT_FALSE(status.closed);
     EXPECT_FALSE(status.toleranceNote);
+    const DialogStatus closed = classifyStatus(std::to_string(n + 3) + " spline controls, closed");
+    EXPECT_EQ(closed.kind, Kind::Fit) << n + 3;
+    EXPECT_EQ(closed.controlCount, n + 3);
+    EXPECT_TRUE(closed.closed);
   }
   for (const char* text :
        {"0 spline controls", "1 spline controls", "2 spline controls", "12 spline controls",
-        "256 spline controls", "04 spline controls", "-4 spline controls", "4 spline control",
-        "4 spline controls ", " 4 spline controls"}) {
+        "8192 spline controls", "04 spline controls", "-4 spline controls", "4 spline control",
+        "4 spline controls ", " 4 spline controls", "7 spline controls",
+        "8 spline controls, closed", "4100 spline controls, closed", "11 spline controls,closed",
+        "11 spline controls, open"}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
   }
 }
 
-TEST(DialogStatus, ToleranceNoteOnlyAfter128ControlsWithAFiniteDeviationAboveTheTolerance) {
+TEST(DialogStatus, ToleranceNoteOnlyAtTheCapWithAFiniteDeviationAboveTheTolerance) {
   const DialogStatus status = classifyStatus(
-      "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)");
+      "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)");
   EXPECT_EQ(status.kind, Kind::Fit);
   EXPECT_TRUE(status.toleranceNote);
   EXPECT_DOUBLE_EQ(status.largestDeviation, 0.00512);
-  EXPECT_EQ(classifyStatus("128 spline controls (tolerance 0.002 cm not met: largest deviation "
+  EXPECT_EQ(classifyStatus("4096 spline controls (tolerance 0.002 cm not met: largest deviation "
                            "1.23e+03 cm)")
                 .kind,
             Kind::Fit);
+  EXPECT_EQ(classifyStatus("4099 spline controls, closed (tolerance 0.002 cm not met: largest "
+                           "deviation 0.0100 cm)")
+                .kind,
+            Kind::Fit);
   for (const char* text :
-       {"64 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)",
-        "128 spline controls (tolerance 0.002 not met: largest deviation 0.00100)",
-        "128 spline controls (tolerance 0.002 not met: largest deviation inf)",
-        "128 spline controls (tolerance 0.002 not met: largest deviation nan)",
-        "128 spline controls (tolerance 0.002 not met: largest deviation )",
-        "128 spline controls (tolerance 0.003 cm not met: largest deviation 0.00512 cm)"}) {
+       {"128 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)",
+        "4099 spline controls (tolerance 0.002 cm not met: largest deviation 0.00512 cm)",
+        "4096 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.001 cm)",
+        "4096 spline controls (tolerance 0.002 not met: largest deviation 0.00100)",
+        "4096 spline controls (tolerance 0.002 not met: largest deviation inf)",
+        "4096 spline controls (tolerance 0.002 not met: largest deviation nan)",
+        "4096 spline controls (tolerance 0.002 not met: largest deviation )",
+        "4096 spline controls (tolerance 0.003 cm not met: largest deviation 0.00512 cm)"}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
   }
 }

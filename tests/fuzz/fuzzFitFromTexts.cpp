@@ -11,11 +11,16 @@
 #include "curve/ParameterTable.h"
 #include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
+#include "curve/isClosedCurve.h"
 #include "curve/largestDeviation.h"
 #include "curve/sampleCurve.h"
+#include "numerics/BSplineCurveFit.h"
+#include "numerics/BandedCurveFit.h"
+#include "numerics/PeriodicCurveFit.h"
 #include "tests/fuzz/DialogStatus.h"
 #include "tests/fuzz/FuzzInvariant.h"
 #include "tests/fuzz/fuzzInputLines.h"
+#include "tests/support/SplineEnds.h"
 
 namespace {
 
@@ -72,8 +77,10 @@ void checkSamples(const SampledCurve& sampled) {
   requireThat(
       sampled.midpoints.size() == samples.size() - 1,
       "sampling returned " + std::to_string(sampled.midpoints.size()) + " midpoints, not 2048");
+  requireThat(sampled.probes.size() == static_cast<std::size_t>(kProbeCount),
+              "sampling returned " + std::to_string(sampled.probes.size()) + " probes, not 256");
   bool leavesTheFirstPoint = false;
-  for (const SamplePoints* points : {&samples, &sampled.midpoints}) {
+  for (const SamplePoints* points : {&samples, &sampled.midpoints, &sampled.probes}) {
     for (const SamplePoint& p : *points) {
       requireThat(isFinite(p), "sampling returned a point that is not finite without an error");
       leavesTheFirstPoint = leavesTheFirstPoint || beyondTolerance(samples.front(), p);
@@ -103,6 +110,30 @@ void checkEnds(const std::vector<double>& controls, const SamplePoints& samples)
               "last control point is not the last sample");
 }
 
+// A closed curve's spline starts and ends at one control point and leaves its end as it entered
+// its start: first and second derivatives equal up to the rounding of the control points'
+// differences, which the derivatives multiply by (3n)^order.
+void checkSeam(const num::BSplineCurve<double>& curve) {
+  const std::vector<double>& controls = curve.ControlCoordinates();
+  const std::size_t n = controls.size();
+  requireThat(controls[0] == controls[n - 3] && controls[1] == controls[n - 2] &&
+                  controls[2] == controls[n - 1],
+              "a closed curve's spline does not end at its first control point");
+  double largest = 0.0;
+  for (double c : controls) largest = std::max(largest, std::abs(c));
+  const double spanFactor = 3.0 * static_cast<double>(curve.ControlPointCount());
+  for (int order : {1, 2}) {
+    const auto [start, end] = curve_testing::endDerivatives(curve, order);
+    const double allowed = 1e-12 * largest * std::pow(spanFactor, order);
+    for (int j = 0; j < 3; ++j) {
+      requireThat(std::abs(start[j] - end[j]) <= allowed,
+                  "a closed curve's spline has a seam: derivative " + std::to_string(order) +
+                      " is " + std::to_string(start[j]) + " at the start, " +
+                      std::to_string(end[j]) + " at the end");
+    }
+  }
+}
+
 double curveSize(const SamplePoints& samples) {
   double largest = 0.0;
   for (const SamplePoint& p : samples) {
@@ -111,12 +142,28 @@ double curveSize(const SamplePoints& samples) {
   return largest;
 }
 
-// The midpoints only judge the fit: its controls are those of the samples alone.
-void checkFittedToTheSamplesAlone(const SplineFit& fit, const SamplePoints& samples) {
-  const num::BSplineCurveFit<double> plain(3, static_cast<int>(samples.size()),
-                                           flatCoordinates(samples), 3,
-                                           fit.curve->ControlPointCount());
-  requireThat(plain.ControlCoordinates() == fit.curve->ControlCoordinates(),
+// The midpoints and probes only judge the fit: its controls are those of the samples alone (up to
+// 128 controls the 2049 samples, past that the finer samples that judged it; for a closed curve
+// all but the last, which is the first again).
+void checkFittedToTheSamplesAlone(const SplineFit& fit, const SampledCurve& sampled,
+                                  int fittedCount) {
+  const SamplePoints& samples = fit.finerPoints ? fit.finerPoints->samples : sampled.samples;
+  std::vector<double> expected;
+  if (fit.closed) {
+    expected = num::PeriodicCurveFit<double>(3, static_cast<int>(samples.size()) - 1,
+                                             flatCoordinates(samples), fittedCount)
+                   .ClampedCurve()
+                   .ControlCoordinates();
+  } else if (fit.finerPoints) {
+    expected = num::BandedCurveFit<double>(3, static_cast<int>(samples.size()),
+                                           flatCoordinates(samples), fittedCount)
+                   .ControlCoordinates();
+  } else {
+    expected = num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()),
+                                            flatCoordinates(samples), 3, fittedCount)
+                   .ControlCoordinates();
+  }
+  requireThat(expected == fit.curve->ControlCoordinates(),
               "the midpoints moved the fit's control points");
 }
 
@@ -129,21 +176,42 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
   requireThat(controls.size() == 3 * static_cast<std::size_t>(count), "control array size");
   requireThat(allFinite(controls), "a control point of the fit is not finite");
   checkClampedKnots(fit.curve->Basis().KnotVector(), count);
-  checkEnds(controls, samples);
-  requireThat(fit.toleranceMet || count == 128, "a fit below 128 controls missed the tolerance");
-  checkFittedToTheSamplesAlone(fit, samples);
+  requireThat(fit.closed == isClosedCurve(samples, kSplineTolerance),
+              "the fit is closed where the samples are not, or the other way round");
+  // A closed curve's host spline has 3 controls more than its periodic fit.
+  const int fittedCount = fit.closed ? count - 3 : count;
+  if (fit.closed) {
+    checkSeam(*fit.curve);
+  } else {
+    checkEnds(controls, samples);
+  }
+  requireThat(fit.toleranceMet || fittedCount == kMostControls,
+              "a fit below the cap of controls missed the tolerance");
+  requireThat((fittedCount > 128) == (fit.finerPoints != nullptr),
+              "a fit of " + std::to_string(count) + " controls judged on the wrong points");
+  if (fit.finerPoints) {
+    requireThat(fit.finerPoints->samples.size() == 16 * static_cast<std::size_t>(fittedCount) + 1,
+                "a fit of " + std::to_string(count) + " controls judged on " +
+                    std::to_string(fit.finerPoints->samples.size()) + " samples");
+  }
+  checkFittedToTheSamplesAlone(fit, sampled, fittedCount);
 
-  // Over the samples and the midpoints: an accepted fit lies within the tolerance between the
-  // samples too.
-  const double deviation = largestDeviation(*fit.curve, sampled);
-  requireThat(!std::isnan(deviation), "the largest deviation is not a number");
-  const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
-  requireThat(!fit.toleranceMet || deviation <= kSplineTolerance + slack,
-              "the fit claims the tolerance but misses it by " + std::to_string(deviation));
+  // Over the samples, the midpoints and the probes: an accepted fit lies within the tolerance
+  // between the samples too. (A fit that missed is measured by its status below.)
+  const FitStatus status = fitStatus(fit, sampled, kSplineTolerance);
+  if (fit.toleranceMet) {
+    const SampledCurve& judged = fit.finerPoints ? *fit.finerPoints : sampled;
+    const double deviation = largestDeviation(*fit.curve, judged);
+    requireThat(!std::isnan(deviation), "the largest deviation is not a number");
+    const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
+    requireThat(deviation <= kSplineTolerance + slack,
+                "the fit claims the tolerance but misses it by " + std::to_string(deviation));
+  }
 
-  const std::string text = statusText(fitStatus(fit, sampled, kSplineTolerance), kSplineTolerance);
+  const std::string text = statusText(status, kSplineTolerance);
   const DialogStatus read = classifyStatus(text);
-  requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count,
+  requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count &&
+                  read.closed == fit.closed,
               "status text \"" + text + "\" does not report the fit");
 }
 

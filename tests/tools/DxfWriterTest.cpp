@@ -131,6 +131,21 @@ TEST(DxfWriter, MarksASplineInOnePlanePlanar) {
   EXPECT_TRUE(reals(entry, 210).empty());
 }
 
+// A spline ending at its first control point (a closed curve's: a square of four sides in z = 0,
+// seven controls) is closed (1) besides planar (8); with the last point moved 1e-12 it is not.
+TEST(DxfWriter, MarksASplineThatEndsWhereItStartsClosed) {
+  Spline closed = testing::straightSegment();
+  closed.controlPoints = {{0, 0, 0}, {1, 0, 0},      {1, 1, 0}, {0.5, 1.5, 0},
+                          {0, 1, 0}, {-0.5, 0.5, 0}, {0, 0, 0}};
+  closed.knots = {0, 0, 0, 0, 0.25, 0.5, 0.75, 1, 1, 1, 1};
+  for (const auto& [last, flags] : {std::pair{Point3{0, 0, 0}, "9"}, {Point3{1e-12, 0, 0}, "8"}}) {
+    closed.controlPoints.back() = last;
+    std::ostringstream out;
+    writeDxf({closed}, out);
+    EXPECT_EQ(first(entity(groupsOf(out.str()), "SPLINE"), 70), flags) << last[0];
+  }
+}
+
 TEST(DxfWriter, GivesEveryObjectItsOwnHandleBelowTheSeed) {
   std::ostringstream out;
   writeDxf({testing::straightSegment(), testing::straightSegment()}, out);

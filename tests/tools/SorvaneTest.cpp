@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -63,14 +64,16 @@ TEST(Sorvane, DefaultHelixGetsThirtyTwoControlsInANewSketch) {
 }
 
 TEST(Sorvane, ControlCountsOfKnownCurves) {
-  // Segment: met by the first fit of 4; circle: 16 (the mended closest-point distance).
-  const std::pair<std::vector<std::string>, std::string> cases[] = {{kSegment, "4"},
-                                                                    {kCircle, "16"}};
-  for (const auto& [arguments, count] : cases) {
+  // Segment: met by the first fit of 4; circle: closed, 8 periodic controls and the 3 that close
+  // the host's spline.
+  const std::tuple<std::vector<std::string>, std::string, std::string> cases[] = {
+      {kSegment, "4", ""}, {kCircle, "11", ", closed"}};
+  for (const auto& [arguments, count, closed] : cases) {
     const Outcome run = sorvane(arguments);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, count + " spline controls\nSketch1 (new, XY plane): spline of degree 3, " +
-                           count + " control points\n");
+    EXPECT_EQ(run.out, count + " spline controls" + closed +
+                           "\nSketch1 (new, XY plane): spline of degree 3, " + count +
+                           " control points\n");
   }
 }
 

@@ -92,8 +92,10 @@ class SorvaneOutputs(unittest.TestCase):
             self.assertAlmostEqual(point[0], x, places=9)
             self.assertAlmostEqual(point[1], 0, places=12)
         circle = self.session(*CIRCLE)
-        self.assertEqual(circle["status"], "16 spline controls")
-        self.assert_clamped_cubic(circle["sketches"][0]["splines"][0], 16)
+        self.assertEqual(circle["status"], "11 spline controls, closed")
+        spline = circle["sketches"][0]["splines"][0]
+        self.assert_clamped_cubic(spline, 11)
+        self.assertEqual(spline["controlPoints"][0], spline["controlPoints"][-1])
 
     def test_parameters_by_name_and_pi_replaced(self):
         data = self.session("--param", "r=2", "--param", "lead=0.5",
@@ -300,9 +302,24 @@ class SorvaneOutputs(unittest.TestCase):
                 self.assertEqual(doc.header["$INSUNITS"], 5)
                 [entity] = doc.modelspace()
                 self.assertEqual(entity.dxf.flags & 8, 0 if normal is None else 8)
+                # The tilted circle closes: its spline ends where it starts.
+                self.assertEqual(entity.dxf.flags & 1, 1 if arguments is tilted else 0)
                 if normal is not None:
                     for got, expected in zip(entity.dxf.extrusion, normal):
                         self.assertAlmostEqual(got, expected, places=12)
+
+    def test_dxf_holds_a_spline_of_thousands_of_controls(self):
+        # 500 turns of a coil: the cap of 4096 controls, in one SPLINE that reads back whole.
+        data = self.session("--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z", "0.1 * t",
+                            "--t-end", "500", "--dxf", self.path("coil.dxf"))
+        self.assertEqual(data["status"], "4096 spline controls")
+        [entity] = ezdxf.readfile(self.path("coil.dxf")).modelspace()
+        self.assertEqual(len(entity.control_points), 4096)
+        self.assertEqual(len(entity.knots), 4100)
+        self.assertEqual(entity.dxf.flags & 1, 0)
+        spline = data["sketches"][0]["splines"][0]
+        for got, want in zip(entity.control_points[-1], spline["controlPoints"][-1]):
+            self.assertEqual(got, want)
 
 
 if __name__ == "__main__":
