@@ -130,7 +130,6 @@ TEST(fitSplineToSamples, ProbesRejectAFitThatMeetsItsSamplesAndMidpoints) {
   EXPECT_FALSE(fit.toleranceMet);
 }
 
-
 TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
   EXPECT_EQ(fitSplineToSamples(sampled(kSegment), 0.002).curve->Basis().KnotVector(),
             (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
@@ -333,7 +332,6 @@ TEST(fitSplineToSamples, SamplesLongCurvesMoreFinelyForEachAttempt) {
 }
 
 TEST(fitSplineToSamples, RefusesNoSamplesAndMidpointsThatDoNotFitBetweenThem) {
-
   EXPECT_THROW(fitSplineToSamples({}, 0.002), std::invalid_argument);
   SampledCurve segment = sampled(kSegment);
   segment.midpoints.pop_back();
