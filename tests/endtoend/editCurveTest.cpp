@@ -112,6 +112,34 @@ TEST_F(EditCurve, ACurveOnAnotherPlaneIsPreviewedWhereItLands) {
   }
 }
 
+// A closed curve reopens as closed, and OK turns it into a long coil in the same spline: the
+// circle of radius 5 gets 16 periodic controls, 19 for the host, starting and ending on one
+// control point; 40 turns of the coil need 512.
+TEST_F(EditCurve, AClosedCurveBecomesALongOneInTheSameSpline) {
+  const std::string name = createSpring();
+  host.selectSpline(name, 0);
+  click();
+  host.setInputText(kZFunctionInputId, "0");
+  host.confirm();
+  const fsim::NurbsData circle = sketch().splines.at(0);
+  EXPECT_EQ(circle.controlPoints.size(), 19u);
+  EXPECT_EQ(circle.controlPoints.front(), circle.controlPoints.back());
+
+  host.selectSpline(name, 0);
+  click();
+  EXPECT_EQ(status().rfind("19 spline controls, closed\n", 0), 0u) << status();
+  host.setInputText(kXFunctionInputId, "r * cos(2 * pi * 40 * t)");
+  host.setInputText(kYFunctionInputId, "r * sin(2 * pi * 40 * t)");
+  host.setInputText(kZFunctionInputId, "40 * t");
+  EXPECT_EQ(status().rfind("512 spline controls\n", 0), 0u) << status();
+  host.confirm();
+  ASSERT_EQ(sketch().splines.size(), 1u);
+  const fsim::NurbsData coil = sketch().splines.at(0);
+  EXPECT_EQ(coil.controlPoints.size(), 512u);
+  EXPECT_EQ(coil.controlPoints.back()[2], 40.0);  // z(1) = 40, the end control is the end sample
+  EXPECT_EQ(readCurveDefinition(storedDefinition()).request.zExpression, "40 * t");
+}
+
 TEST_F(EditCurve, AnythingElseSelectedOpensANewCurve) {
   const std::string name = createSpring();
   host.addSpline(name, {1, false, false, {{0, 0, 0}, {1, 0, 0}}, {0, 0, 1, 1}});  // not ours

@@ -79,6 +79,23 @@ TEST_F(FollowParameters, AChangeUpdatesExactlyTheCurvesThatNameIt) {
   EXPECT_EQ(held(), heldBetweenEvents(false));
 }
 
+// A parameter that winds a coil of radius 1 40 times makes its spline long (256 controls); one
+// that flattens it closes it.
+TEST_F(FollowParameters, AChangedParameterMayMakeACurveLongOrClosed) {
+  host.addUserParameter("turns", 1.0);
+  create("cos(2 * pi * turns * t)", "sin(2 * pi * turns * t)", "pitch * t");
+  EXPECT_EQ(shapes().at(0).controlPoints.size(), 16u);
+  host.changeParameters({{"turns", 40.0}});
+  EXPECT_EQ(shapes().at(0).controlPoints.size(), 256u);
+  EXPECT_EQ(shapes().at(0).controlPoints.back()[2], 2.0);  // z(1) = pitch, the end sample
+  host.changeParameters({{"turns", 1.0}, {"pitch", 0.0}});
+  const fsim::NurbsData circle = shapes().at(0);
+  EXPECT_EQ(circle.controlPoints.size(), 11u);
+  EXPECT_EQ(circle.controlPoints.front(), circle.controlPoints.back());
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"pitch", 0.0}, {"turns", 1.0}}));
+  EXPECT_TRUE(host.messageBoxes().empty());
+}
+
 TEST_F(FollowParameters, ADeletedParameterIsToldOnceAndFixingItUpdates) {
   createThree();
   const std::vector<fsim::NurbsData> before = shapes();

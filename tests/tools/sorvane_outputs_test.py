@@ -321,6 +321,44 @@ class SorvaneOutputs(unittest.TestCase):
         for got, want in zip(entity.control_points[-1], spline["controlPoints"][-1]):
             self.assertEqual(got, want)
 
+    def test_long_curves_in_one_spline_and_closed_ones_without_a_seam(self):
+        # A 100 mm M10 thread and a 200-turn coil, each one spline within the tolerance.
+        for arguments, status in [
+                (["--param", "r=0.5", "--param", "pitch=0.15", "--x", "r * cos(2 * pi * t)",
+                  "--y", "r * sin(2 * pi * t)", "--z", "pitch * t",
+                  "--t-end", "66.66666666666667"], "512 spline controls"),
+                (["--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z", "0.1 * t",
+                  "--t-end", "200"], "2048 spline controls")]:
+            data = self.session(*arguments)
+            self.assertEqual(data["status"], status)
+            self.assertEqual(len(data["sketches"][0]["splines"]), 1)
+        # A circle and the (3, 7) torus knot: the host's spline starts and ends on one control
+        # point, and its first and second derivatives there agree.
+        for arguments, controls in [
+                (["--x", "cos(t)", "--y", "sin(t)", "--z", "0"], 11),
+                (["--x", "(2 + cos(7 * t)) * cos(3 * t)", "--y", "(2 + cos(7 * t)) * sin(3 * t)",
+                  "--z", "sin(7 * t)"], 67)]:
+            data = self.session(*arguments, "--t-end", repr(2 * math.pi))
+            self.assertEqual(data["status"], f"{controls} spline controls, closed")
+            spline = data["sketches"][0]["splines"][0]
+            self.assert_clamped_cubic(spline, controls)
+            points = spline["controlPoints"]
+            self.assertEqual(points[0], points[-1])
+            knots = spline["knots"]
+            for order in (1, 2):
+                points, knots = derivative_controls(points, knots, 4 - order)
+                start, end = points[0], points[-1]
+                scale = max(1.0, *map(abs, start))
+                for a, b in zip(start, end):
+                    self.assertAlmostEqual(a, b, delta=1e-9 * scale)
+
+
+def derivative_controls(points, knots, degree):
+    """The control points and knots of the derivative of a spline of `degree`."""
+    controls = [[degree * (b - a) / (knots[i + degree + 1] - knots[i + 1])
+                 for a, b in zip(points[i], points[i + 1])] for i in range(len(points) - 1)]
+    return controls, knots[1:-1]
+
 
 if __name__ == "__main__":
     SORVANE = os.path.abspath(sys.argv.pop(1))
