@@ -92,11 +92,16 @@ bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const Sample
 // controls come out infinite or not a number, which the host would refuse without a word.
 constexpr double kLargestFittableCoordinate = 1e300;
 
-void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
+double largestCoordinate(const SamplePoints& samples) {
   double largest = 0.0;
   for (const SamplePoint& p : samples) {
     largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
   }
+  return largest;
+}
+
+void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
+  const double largest = largestCoordinate(samples);
   if (!(largest <= kLargestFittableCoordinate)) {
     throw std::runtime_error("The curve is too large to fit: a coordinate reaches " +
                              shortestText(largest) + "; keep coordinates within 1e300.");
@@ -109,14 +114,6 @@ constexpr double kScreenMargin = 1e-9;
 // Below this count the block solve costs little more than the screen, and curves met early (the
 // default helix at 32) would pay for screens that spare nothing.
 constexpr int kSmallestScreenedCount = 64;
-
-double largestCoordinate(const SamplePoints& samples) {
-  double largest = 0.0;
-  for (const SamplePoint& p : samples) {
-    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
-  }
-  return largest;
-}
 
 // Whether the block solve's fit of `controlCount` controls is sure to fail its check: the same
 // least squares through the banded equations leaves a probe farther from the whole curve than
