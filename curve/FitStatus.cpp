@@ -47,9 +47,11 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
-  const double deviation =
-      largestDeviation(*fit.curve, fit.finerPoints ? *fit.finerPoints : sampled);
-  if (deviation > tolerance) status.largestDeviation = deviation;
+  const DeviationBounds deviation = boundLargestDeviation(
+      *fit.curve, fit.finerPoints ? *fit.finerPoints : sampled, kStatusSearchSteps);
+  if (!(deviation.atMost > tolerance)) return status;
+  status.largestDeviation = deviation.atLeast;
+  if (deviation.atMost > deviation.atLeast) status.deviationUpTo = deviation.atMost;
   return status;
 }
 
@@ -59,9 +61,14 @@ std::string statusText(const FitStatus& status, double tolerance) {
   text.imbue(std::locale::classic());
   text << status.controlCount << " spline controls";
   if (status.closed) text << ", closed";
-  if (status.largestDeviation) {
-    text << " (tolerance " << tolerance << " cm not met: largest deviation "
-         << deviationText(*status.largestDeviation, tolerance) << " cm)";
-  }
+  if (!status.largestDeviation) return text.str();
+  const double deviation = *status.largestDeviation;
+  const bool surelyMissed = deviation > tolerance;
+  text << " (tolerance " << tolerance << " cm " << (surelyMissed ? "" : "perhaps ")
+       << "not met: largest deviation "
+       << (surelyMissed ? deviationText(deviation, tolerance)
+                        : withDigits(deviation, kDeviationDigits));
+  if (status.deviationUpTo) text << " to " << deviationText(*status.deviationUpTo, tolerance);
+  text << " cm)";
   return text.str();
 }

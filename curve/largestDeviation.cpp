@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -315,8 +316,15 @@ class NearestDistanceSearch {
   /// bound it was given (else the one before).
   std::size_t lastPiece() const { return bestPiece_; }
 
+  /// Lets the searches from now on open `steps` runs or parts of pieces between them in all.
+  void limitSteps(long steps) { stepsLeft_ = steps; }
+
+  /// Whether a search stopped for want of steps; every search after it then stops at once.
+  bool ranOut() const { return ranOut_; }
+
   /// The distance from p to the curve, or some value not above `enough` once it is clear that
-  /// the distance is not above `enough`.
+  /// the distance is not above `enough`. When the steps run out (ranOut()), the nearest distance
+  /// found so far instead, which may lie above the true one.
   double distance(const SamplePoint& p, double upperBound, double enough) {
     start(upperBound, enough);
     const std::vector<PieceTree::Node>& nodes = tree_.nodes();
@@ -340,6 +348,11 @@ class NearestDistanceSearch {
     };
     push(PieceTree::squaredDistanceToBox(nodes[0], p), 0);
     while (!open_.empty() && best_ > enoughSquared_) {
+      if (stepsLeft_ <= 0) {
+        ranOut_ = true;
+        break;
+      }
+      --stepsLeft_;
       std::pop_heap(open_.begin(), open_.end(), later);
       const Open next = open_.back();
       open_.pop_back();
@@ -459,6 +472,8 @@ class NearestDistanceSearch {
   std::vector<Open> open_;
   std::vector<Part> parts_;
   std::size_t bestPiece_ = 0;
+  long stepsLeft_ = std::numeric_limits<long>::max();
+  bool ranOut_ = false;
 };
 
 // Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
@@ -504,6 +519,10 @@ class DeviationMeasure {
         search_(pieces_, std::max(kRelativeAccuracy * std::max(pieces_.extent(), 1.0),
                                   kRoundingAccuracy * pieces_.magnitude())) {}
 
+  // The search keeps a reference to the pieces beside it.
+  DeviationMeasure(const DeviationMeasure&) = delete;
+  DeviationMeasure& operator=(const DeviationMeasure&) = delete;
+
   /// Makes room for `count` points.
   void reserve(std::size_t count) { candidates_.reserve(count); }
 
@@ -520,23 +539,27 @@ class DeviationMeasure {
     for (std::size_t j = 0; j < probes.size(); ++j) addPoint(probes[j], probeFraction(j), 0);
   }
 
-  /// Whether a probe lies farther than `distance` from the whole curve, beyond the measure's
-  /// accuracy. A probe whose own curve point lies within the distance is settled by it; the
-  /// others get a search bounded by the distance, which gives up as soon as it finds a curve
-  /// point within it.
-  bool anyProbeFartherThan(const SamplePoints& probes, double distance) {
+  /// Whether a point added lies farther than `distance` from the whole curve, beyond the
+  /// measure's accuracy. A point whose own curve point, or a point of its own piece or their
+  /// neighbours, lies within the distance is settled by it; the others get a search bounded by
+  /// the distance, which gives up as soon as it finds a curve point within it.
+  bool anyFartherThan(double distance) {
     const double limit = distance * scale_;
-    for (std::size_t j = 0; j < probes.size(); ++j) {
-      const SamplePoint p{probes[j].x * scale_, probes[j].y * scale_, probes[j].z * scale_};
-      const double own = probeFraction(j);
-      if (!(squaredDistance(pieces_.at(pieces_.pieceAt(own), own), p) > limit * limit)) continue;
-      if (search_.distance(p, 2 * limit, limit) > limit + search_.accuracy()) return true;
+    for (const Candidate& c : candidates_) {
+      if (!(c.ownDistance > limit)) continue;
+      std::size_t nearest = c.piece;
+      if (search_.nearbyDistance(c.point, c.piece, c.ownDistance, nearest) <= limit) continue;
+      if (search_.distance(c.point, 2 * limit, limit) > limit + search_.accuracy()) return true;
     }
     return false;
   }
 
-  /// The largest distance of the points added.
-  double largest() {
+  /// Lets the searches of the whole curve open `steps` runs or parts of pieces in all.
+  void limitSearch(long steps) { search_.limitSteps(steps); }
+
+  /// The largest distance of the points added: exact unless the search ran out of steps, and
+  /// then bounded by the distances of the points left to their nearest curve points found.
+  DeviationBounds largest() {
     // The points whose own curve points lie farthest go first, which sets the largest distance
     // near its end early; then every point in the order added.
     std::vector<std::size_t> order(candidates_.size());
@@ -549,7 +572,7 @@ class DeviationMeasure {
     double largest = 0.0;
     for (std::size_t i = 0; i < first; ++i) largest = measure(candidates_[order[i]], largest);
     for (const Candidate& c : candidates_) largest = measure(c, largest);
-    return largest / scale_;
+    return {largest / scale_, std::max(largest, unsettled_) / scale_};
   }
 
  private:
@@ -571,13 +594,21 @@ class DeviationMeasure {
   // that none of them settles is searched for over the whole curve.
   double measure(const Candidate& c, double largest) {
     if (c.ownDistance <= largest) return largest;
+    double nearestTracked = c.ownDistance;
     for (std::size_t& piece : nearestPieces_) {
-      if (search_.nearbyDistance(c.point, piece, c.ownDistance, piece) <= largest) return largest;
+      const double d = search_.nearbyDistance(c.point, piece, c.ownDistance, piece);
+      if (d <= largest) return largest;
+      nearestTracked = std::min(nearestTracked, d);
     }
     std::size_t ownNearest = c.piece;
     const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance, ownNearest);
     if (nearby <= largest) return largest;
     const double distance = search_.distance(c.point, nearby, largest);
+    if (search_.ranOut()) {
+      const double bound = std::min(distance, nearestTracked);
+      if (bound > largest) unsettled_ = std::max(unsettled_, bound);
+      return largest;
+    }
     if (distance < nearby) {
       nearestPieces_[nextNearest_] = search_.lastPiece();
       nextNearest_ = (nextNearest_ + 1) % nearestPieces_.size();
@@ -598,6 +629,9 @@ class DeviationMeasure {
   BezierPieces pieces_;
   NearestDistanceSearch search_;
   std::vector<Candidate> candidates_;
+  // The largest distance of a point the search ran out of steps for, to the nearest curve point
+  // found (from above, hence).
+  double unsettled_ = 0.0;
   // Where the last few searches of the whole curve found their nearest points, oldest replaced
   // first: a curve that runs past itself several times has as many places to look.
   std::array<std::size_t, kTrackedPieces> nearestPieces_{};
@@ -617,7 +651,7 @@ double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoin
   }
   DeviationMeasure measure(curve, overflowSafeScale(curve, {&samples}));
   measure.add(samples, 0.0, parameterStepOf(samples));
-  return measure.largest();
+  return measure.largest().atMost;
 }
 
 bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
@@ -627,20 +661,56 @@ bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCu
     return false;
   }
   DeviationMeasure measure(curve, overflowSafeScale(curve, {&sampled.probes}));
-  return measure.anyProbeFartherThan(sampled.probes, distance);
+  measure.addProbes(sampled.probes);
+  return measure.anyFartherThan(distance);
 }
+
+namespace {
+
+// Every sample, midpoint and probe of `sampled`, each with its own curve parameter.
+void addAllPoints(DeviationMeasure& measure, const SampledCurve& sampled) {
+  const double parameterStep = parameterStepOf(sampled.samples);
+  measure.reserve(sampled.samples.size() + sampled.midpoints.size() + sampled.probes.size());
+  measure.add(sampled.samples, 0.0, parameterStep);
+  measure.add(sampled.midpoints, 0.5, parameterStep);
+  measure.addProbes(sampled.probes);
+}
+
+double scaleOfAllPoints(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
+  return overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints, &sampled.probes});
+}
+
+}  // namespace
 
 double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
   requireCompleteCubicFit(curve);
   if (sampled.samples.empty()) {
     return 0.0;
   }
-  DeviationMeasure measure(
-      curve, overflowSafeScale(curve, {&sampled.samples, &sampled.midpoints, &sampled.probes}));
-  const double parameterStep = parameterStepOf(sampled.samples);
-  measure.reserve(sampled.samples.size() + sampled.midpoints.size() + sampled.probes.size());
-  measure.add(sampled.samples, 0.0, parameterStep);
-  measure.add(sampled.midpoints, 0.5, parameterStep);
-  measure.addProbes(sampled.probes);
+  DeviationMeasure measure(curve, scaleOfAllPoints(curve, sampled));
+  addAllPoints(measure, sampled);
+  return measure.largest().atMost;
+}
+
+DeviationBounds boundLargestDeviation(const num::BSplineCurve<double>& curve,
+                                      const SampledCurve& sampled, long searchSteps) {
+  requireCompleteCubicFit(curve);
+  if (sampled.samples.empty()) {
+    return {};
+  }
+  DeviationMeasure measure(curve, scaleOfAllPoints(curve, sampled));
+  addAllPoints(measure, sampled);
+  measure.limitSearch(searchSteps);
   return measure.largest();
+}
+
+bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
+                         double distance) {
+  requireCompleteCubicFit(curve);
+  if (sampled.samples.empty()) {
+    return false;
+  }
+  DeviationMeasure measure(curve, scaleOfAllPoints(curve, sampled));
+  addAllPoints(measure, sampled);
+  return measure.anyFartherThan(distance);
 }

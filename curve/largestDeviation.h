@@ -22,6 +22,31 @@ double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoin
 /// largest distance of any of them from `curve`. Returns 0 when there are no samples.
 double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled);
 
+/// Where a measure cut short leaves the largest deviation: no less than `atLeast`, the largest
+/// distance it measured exactly, and no more than `atMost`. The two are equal when the measure
+/// was not cut short.
+struct DeviationBounds {
+  double atLeast = 0.0;
+  double atMost = 0.0;
+};
+
+/// largestDeviation(curve, sampled) with its search of the whole curve limited to `searchSteps`
+/// steps (a run of pieces or a part of a piece opened, some tens of nanoseconds each): while they
+/// last the result is exact (atLeast == atMost); once they run out, every point left is bounded
+/// by the nearest curve point found for it near its own part of the curve, or by the search so
+/// far, so that on a curve that runs over itself hundreds of times the measure still ends in a
+/// fraction of a second. Returns {0, 0} when there are no samples; throws as largestDeviation.
+DeviationBounds boundLargestDeviation(const num::BSplineCurve<double>& curve,
+                                      const SampledCurve& sampled, long searchSteps);
+
+/// Whether some sample, midpoint or probe of `sampled` lies farther than `distance` from the
+/// whole of `curve`, by more than the measure's accuracy; false when there are no samples. As
+/// anyProbeFartherThan: each point is settled by its own curve point where that lies within
+/// `distance`, else by a search that stops at the first curve point within it, so that a fit
+/// that meets `distance` is confirmed far faster than largestDeviation measures it.
+bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
+                         double distance);
+
 /// Whether some probe of `sampled` lies farther than `distance` from the whole of `curve`, by more
 /// than the measure's accuracy (so its true distance surely exceeds `distance`); false for no
 /// probes. A probe whose own curve point (at probeFraction(j)) lies within `distance` is settled

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "curve/FitStatus.h"
 #include "curve/ParameterTable.h"
 #include "curve/SampledCurve.h"
 #include "curve/fitSplineToSamples.h"
@@ -137,6 +138,19 @@ void BM_LargestDeviationUnmetAtTheCap(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LargestDeviationUnmetAtTheCap)->Unit(benchmark::kMillisecond);
+
+// The status of a missed cap fit whose windings lie over each other (a torus coil wound 132,500
+// times): the exact figure takes seconds, the status's measure is cut short after its steps.
+void BM_StatusOfACurveRunOverItself(benchmark::State& state) {
+  const SampledCurve samples = sampleCurve({8326.0, 0.185307179586, "(3 + cos(100 * t)) * cos(t)",
+                                            "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)"},
+                                           kParameters);
+  const SplineFit fit = fitSplineToSamples(samples, kSplineTolerance);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(fitStatus(fit, samples, kSplineTolerance));
+  }
+}
+BENCHMARK(BM_StatusOfACurveRunOverItself)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

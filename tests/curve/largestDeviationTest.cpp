@@ -83,6 +83,40 @@ TEST(largestDeviation, TellsWhetherAProbeLiesFartherThanADistance) {
   EXPECT_FALSE(anyProbeFartherThan(curve, coil, 0.0));
 }
 
+// The aliased wave again: only its midpoints lie off the line, 0.5 from it, and the question
+// whether any point lies farther than a distance sees them.
+TEST(largestDeviation, TellsWhetherAnyPointLiesFartherThanADistance) {
+  SampledCurve wave = sampled("t", "0.5 * sin(2 * pi * 1024 * t)", "0");
+  const num::BSplineCurveFit<double> curve = fitted(wave.samples, 4);
+  EXPECT_TRUE(anyPointFartherThan(curve, wave, 0.5 - 1e-6));
+  EXPECT_FALSE(anyPointFartherThan(curve, wave, 0.5 + 1e-6));
+  wave.midpoints.clear();
+  wave.probes.clear();
+  EXPECT_FALSE(anyPointFartherThan(curve, wave, 1e-9));
+  EXPECT_FALSE(anyPointFartherThan(curve, SampledCurve{}, 0.0));
+}
+
+// A circle run round eight times, fitted with 32 controls: the spline's turns lie over each other
+// and its nearest point to a sample is often on another turn, which takes a search. However few
+// steps the search may take, the bounds hold the exact figure; with enough they are the figure.
+TEST(largestDeviation, BoundsTheDeviationWhenTheSearchIsCutShort) {
+  const SampledCurve circles = sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0", 8.0);
+  const num::BSplineCurveFit<double> curve = fitted(circles.samples, 32);
+  const double exact = largestDeviation(curve, circles);
+  bool cutShort = false;
+  for (long steps : {0L, 1L, 10L, 100L, 1000L}) {
+    const DeviationBounds bounds = boundLargestDeviation(curve, circles, steps);
+    EXPECT_LE(bounds.atLeast, exact) << steps;
+    EXPECT_GE(bounds.atMost, exact - 1e-12) << steps;
+    cutShort = cutShort || bounds.atLeast < bounds.atMost;
+  }
+  EXPECT_TRUE(cutShort);
+  const DeviationBounds ample = boundLargestDeviation(curve, circles, 1000000L);
+  EXPECT_EQ(ample.atLeast, exact);
+  EXPECT_EQ(ample.atMost, exact);
+  EXPECT_EQ(boundLargestDeviation(curve, SampledCurve{}, 0).atMost, 0.0);
+}
+
 // The 16-control circle is the unit circle within 1e-4; points are measured across the seam and
 // to the far side, where a local search would go wrong.
 TEST(largestDeviation, FindsTheNearestArcOfAClosedCurve) {

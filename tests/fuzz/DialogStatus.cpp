@@ -33,7 +33,7 @@ bool readWholeNumber(const std::string& text, double& value) {
 bool readFit(const std::string& text, DialogStatus& status) {
   static const std::regex fit(
       R"(([1-9][0-9]{0,3}) spline controls(, closed)?)"
-      R"(( \(tolerance 0\.002 cm not met: largest deviation ([^ )]*) cm\))?)");
+      R"(( \(tolerance 0\.002 cm (perhaps )?not met: largest deviation ([^ )]*)( to ([^ )]*))? cm\))?)");
   std::smatch match;
   if (!std::regex_match(text, match, fit)) return false;
   status.controlCount = std::stoi(match[1].str());
@@ -41,9 +41,19 @@ bool readFit(const std::string& text, DialogStatus& status) {
   if (!isFitCount(status.controlCount, status.closed)) return false;
   if (!match[3].matched) return true;
   status.toleranceNote = true;
-  return status.controlCount == kMostControls + (status.closed ? kClosingControls : 0) &&
-         readWholeNumber(match[4].str(), status.largestDeviation) &&
-         std::isfinite(status.largestDeviation) && status.largestDeviation > kTolerance;
+  if (status.controlCount != kMostControls + (status.closed ? kClosingControls : 0) ||
+      !readWholeNumber(match[5].str(), status.largestDeviation) ||
+      !std::isfinite(status.largestDeviation)) {
+    return false;
+  }
+  const bool perhaps = match[4].matched;
+  if (!match[6].matched) return !perhaps && status.largestDeviation > kTolerance;
+  // A measure cut short: the miss is sure only when its lower bound exceeds the tolerance.
+  status.deviationUpTo = 0;
+  return readWholeNumber(match[7].str(), status.deviationUpTo) &&
+         std::isfinite(status.deviationUpTo) && status.deviationUpTo > kTolerance &&
+         status.largestDeviation >= 0 && status.largestDeviation < status.deviationUpTo &&
+         perhaps == !(status.largestDeviation > kTolerance);
 }
 
 bool isCoordinateLabel(const std::string& text) {

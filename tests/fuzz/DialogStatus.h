@@ -23,9 +23,11 @@ struct DialogStatus {
   Kind kind = Kind::Unclear;
   int controlCount = 0;  ///< Fit only
   bool closed = false;   ///< Fit only: ", closed" after the count
-  bool toleranceNote =
-      false;  ///< Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)"
-  double largestDeviation = 0;  ///< Fit with the note only: D, finite and above 0.002
+  /// Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)", or from a measure cut
+  /// short "... largest deviation D to U cm)", "perhaps not met" where D is not above 0.002
+  bool toleranceNote = false;
+  double largestDeviation = 0;  ///< Fit with the note only: D, finite, above 0.002 unless "perhaps"
+  double deviationUpTo = 0;     ///< Fit with a cut-short note only: U, finite, above D and 0.002
   int parameterNotes = 0;       ///< Fit only: lines below the count about hidden parameters
 };
 

@@ -61,6 +61,34 @@ TEST(DialogStatus, ToleranceNoteOnlyAtTheCapWithAFiniteDeviationAboveTheToleranc
   }
 }
 
+// A measure cut short gives bounds; "perhaps" exactly where the lower one does not exceed 0.002.
+TEST(DialogStatus, ToleranceNoteOfAMeasureCutShortGivesBothBounds) {
+  const DialogStatus sure = classifyStatus(
+      "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.357 to 1.58 cm)");
+  EXPECT_EQ(sure.kind, Kind::Fit);
+  EXPECT_DOUBLE_EQ(sure.largestDeviation, 0.357);
+  EXPECT_DOUBLE_EQ(sure.deviationUpTo, 1.58);
+  EXPECT_EQ(classifyStatus("4099 spline controls, closed (tolerance 0.002 cm perhaps not met: "
+                           "largest deviation 3.82e-06 to 0.0108 cm)")
+                .kind,
+            Kind::Fit);
+  for (const char* text : {
+           "4096 spline controls (tolerance 0.002 cm perhaps not met: largest deviation 0.357 cm)",
+           "4096 spline controls (tolerance 0.002 cm perhaps not met: largest deviation 0.357 to "
+           "1.58 cm)",
+           "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00100 to 1.58 "
+           "cm)",
+           "4096 spline controls (tolerance 0.002 cm not met: largest deviation 1.58 to 0.357 cm)",
+           "4096 spline controls (tolerance 0.002 cm perhaps not met: largest deviation 0.00100 to "
+           "0.00150 cm)",
+           "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.357 to inf cm)",
+           "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.357 to cm)",
+           "128 spline controls (tolerance 0.002 cm not met: largest deviation 0.357 to 1.58 cm)",
+       }) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
+  }
+}
+
 TEST(DialogStatus, AFitMayCarryNotesOnHiddenParametersOnly) {
   const std::string hiddenT =
       "The design parameter \"t\" is hidden by the curve's t; rename it to use it in a formula.";

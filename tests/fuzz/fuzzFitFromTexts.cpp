@@ -201,11 +201,12 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
   const FitStatus status = fitStatus(fit, sampled, kSplineTolerance);
   if (fit.toleranceMet) {
     const SampledCurve& judged = fit.finerPoints ? *fit.finerPoints : sampled;
-    const double deviation = largestDeviation(*fit.curve, judged);
-    requireThat(!std::isnan(deviation), "the largest deviation is not a number");
     const double slack = kRelativeSlack * std::max(curveSize(samples), 1.0);
-    requireThat(deviation <= kSplineTolerance + slack,
-                "the fit claims the tolerance but misses it by " + std::to_string(deviation));
+    if (anyPointFartherThan(*fit.curve, judged, kSplineTolerance + slack)) {
+      // The exact figure only for the message: it can take far longer than the question.
+      requireThat(false, "the fit claims the tolerance but misses it by " +
+                             std::to_string(largestDeviation(*fit.curve, judged)));
+    }
   }
 
   const std::string text = statusText(status, kSplineTolerance);
