@@ -593,16 +593,19 @@ class DeviationMeasure {
   // look at the point's own piece and its neighbours bound its distance from above; only a point
   // that none of them settles is searched for over the whole curve.
   double measure(const Candidate& c, double largest) {
-    if (c.ownDistance <= largest) return largest;
+    // Once the search has run out, a point within the bound of those left unsettled cannot
+    // change either figure.
+    const double settled = search_.ranOut() ? std::max(largest, unsettled_) : largest;
+    if (c.ownDistance <= settled) return largest;
     double nearestTracked = c.ownDistance;
     for (std::size_t& piece : nearestPieces_) {
       const double d = search_.nearbyDistance(c.point, piece, c.ownDistance, piece);
-      if (d <= largest) return largest;
+      if (d <= settled) return largest;
       nearestTracked = std::min(nearestTracked, d);
     }
     std::size_t ownNearest = c.piece;
     const double nearby = search_.nearbyDistance(c.point, c.piece, c.ownDistance, ownNearest);
-    if (nearby <= largest) return largest;
+    if (nearby <= settled) return largest;
     const double distance = search_.distance(c.point, nearby, largest);
     if (search_.ranOut()) {
       const double bound = std::min(distance, nearestTracked);
