@@ -64,11 +64,15 @@ std::string statusText(const FitStatus& status, double tolerance) {
   if (!status.largestDeviation) return text.str();
   const double deviation = *status.largestDeviation;
   const bool surelyMissed = deviation > tolerance;
+  const std::string lower =
+      surelyMissed ? deviationText(deviation, tolerance) : withDigits(deviation, kDeviationDigits);
   text << " (tolerance " << tolerance << " cm " << (surelyMissed ? "" : "perhaps ")
-       << "not met: largest deviation "
-       << (surelyMissed ? deviationText(deviation, tolerance)
-                        : withDigits(deviation, kDeviationDigits));
-  if (status.deviationUpTo) text << " to " << deviationText(*status.deviationUpTo, tolerance);
+       << "not met: largest deviation " << lower;
+  if (status.deviationUpTo) {
+    // Bounds that agree to the digits shown are the figure.
+    const std::string upper = deviationText(*status.deviationUpTo, tolerance);
+    if (upper != lower) text << " to " << upper;
+  }
   text << " cm)";
   return text.str();
 }

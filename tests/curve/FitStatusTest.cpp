@@ -109,6 +109,8 @@ TEST(FitStatus, GivesBothBoundsOfAMeasureCutShort) {
       {3.8183e-06, 0.0107678, "perhaps not met: largest deviation 3.82e-06 to 0.0108 cm)"},
       {0.002, 0.0150, "perhaps not met: largest deviation 0.00200 to 0.0150 cm)"},
       {0.0, 0.0150, "perhaps not met: largest deviation 0.00 to 0.0150 cm)"},
+      // bounds that agree to the digits shown read as one figure
+      {0.35694, 0.35696, "not met: largest deviation 0.357 cm)"},
   };
   for (const auto& [atLeast, atMost, note] : cases) {
     EXPECT_EQ(statusText(FitStatus{4096, atLeast, false, atMost}, 0.002),
