@@ -685,16 +685,6 @@ double scaleOfAllPoints(const num::BSplineCurve<double>& curve, const SampledCur
 
 }  // namespace
 
-double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
-  requireCompleteCubicFit(curve);
-  if (sampled.samples.empty()) {
-    return 0.0;
-  }
-  DeviationMeasure measure(curve, scaleOfAllPoints(curve, sampled));
-  addAllPoints(measure, sampled);
-  return measure.largest().atMost;
-}
-
 DeviationBounds boundLargestDeviation(const num::BSplineCurve<double>& curve,
                                       const SampledCurve& sampled, long searchSteps) {
   requireCompleteCubicFit(curve);
@@ -716,4 +706,8 @@ bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCu
   DeviationMeasure measure(curve, scaleOfAllPoints(curve, sampled));
   addAllPoints(measure, sampled);
   return measure.anyFartherThan(distance);
+}
+
+double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
+  return boundLargestDeviation(curve, sampled, std::numeric_limits<long>::max()).atMost;
 }

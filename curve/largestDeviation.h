@@ -42,17 +42,18 @@ DeviationBounds boundLargestDeviation(const num::BSplineCurve<double>& curve,
 
 /// Whether some sample, midpoint or probe of `sampled` lies farther than `distance` from the
 /// whole of `curve`, by more than the measure's accuracy; false when there are no samples. As
-/// anyProbeFartherThan: each point is settled by its own curve point where that lies within
-/// `distance`, else by a search that stops at the first curve point within it, so that a fit
-/// that meets `distance` is confirmed far faster than largestDeviation measures it.
+/// anyProbeFartherThan: each point is settled by its own curve point, or the nearest point of its
+/// own piece and their neighbours, where that lies within `distance`, else by a search that stops
+/// at the first curve point within it, so that a fit that meets `distance` is confirmed far
+/// faster than largestDeviation measures it.
 bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
                          double distance);
 
 /// Whether some probe of `sampled` lies farther than `distance` from the whole of `curve`, by more
 /// than the measure's accuracy (so its true distance surely exceeds `distance`); false for no
-/// probes. A probe whose own curve point (at probeFraction(j)) lies within `distance` is settled
-/// by it, the others by a search that stops at the first curve point within `distance`: far
-/// cheaper than largestDeviation. Probes that are not finite are passed over. Throws as
-/// largestDeviation does.
+/// probes. A probe whose own curve point (at probeFraction(j)), or the nearest point of its own
+/// piece and their neighbours, lies within `distance` is settled by it, the others by a search
+/// that stops at the first curve point within `distance`: far cheaper than largestDeviation. Probes
+/// that are not finite are passed over. Throws as largestDeviation does.
 bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
                          double distance);
