@@ -5,7 +5,7 @@
 
 #include <Core/CoreAll.h>
 
-#include "curve/ParameterTable.h"
+#include "curve/formula/ParameterTable.h"
 
 /// "pi" -> 3.141592653589793 plus one entry per numeric parameter of the active design's
 /// allParameters (user and model parameters), by the name the host gives (an absent name is the

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "curve/CurveDefinition.h"
+#include "curve/definition/CurveDefinition.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 

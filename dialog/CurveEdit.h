@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "curve/CurveRequest.h"
+#include "curve/formula/CurveRequest.h"
 
 /// The attribute that holds a formula curve's definition on its spline.
 constexpr char kDefinitionGroup[] = "Vintrel";

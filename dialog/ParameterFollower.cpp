@@ -5,11 +5,11 @@
 #include <exception>
 #include <optional>
 
-#include "curve/CurveDefinition.h"
-#include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/sampleCurve.h"
+#include "curve/definition/CurveDefinition.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/sampling/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
 #include "curvehost/toNurbsCurve.h"
 #include "dialog/CurveEdit.h"

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "curve/CurveDefinition.h"
+#include "curve/definition/CurveDefinition.h"
 
 /// One curve the check refitted.
 struct FollowedCurve {

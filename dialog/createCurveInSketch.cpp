@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "curve/CurveDefinition.h"
-#include "curve/CurveRequest.h"
-#include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/sampleCurve.h"
+#include "curve/definition/CurveDefinition.h"
+#include "curve/formula/CurveRequest.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/sampling/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
 #include "curvehost/toNurbsCurve.h"
 #include "dialog/readCurveRequest.h"

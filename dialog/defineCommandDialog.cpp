@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "curve/shortestText.h"
+#include "curve/text/shortestText.h"
 #include "dialog/CommandTexts.h"
 #include "dialog/updatePreview.h"
 #include "fusionkit/NullObjectError.h"

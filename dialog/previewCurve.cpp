@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "curve/AffineMap.h"
-#include "curve/fitSplineToSamples.h"
+#include "curve/placement/AffineMap.h"
+#include "curve/fit/fitSplineToSamples.h"
 #include "curvehost/toNurbsCurve.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchTransform.h"

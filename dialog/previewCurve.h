@@ -5,8 +5,8 @@
 
 #include <Core/CoreAll.h>
 
-#include "curve/FitStatus.h"
-#include "curve/SampledCurve.h"
+#include "curve/status/FitStatus.h"
+#include "curve/sampling/SampledCurve.h"
 #include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 

@@ -4,7 +4,7 @@
 
 #include <Core/CoreAll.h>
 
-#include "curve/CurveRequest.h"
+#include "curve/formula/CurveRequest.h"
 
 /// Reads the request in the order tStart ("minTValueInput_"), tEnd ("maxTValueInput_"),
 /// xExpression, yExpression, zExpression ("xFunctionInput_" ...): the value inputs' numbers and

@@ -1,9 +1,9 @@
 #include "dialog/sampleDialogCurve.h"
 
-#include "curve/CurveRequest.h"
-#include "curve/ParameterTable.h"
-#include "curve/hiddenParameterNotes.h"
-#include "curve/sampleCurve.h"
+#include "curve/formula/CurveRequest.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/formula/hiddenParameterNotes.h"
+#include "curve/sampling/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
 #include "dialog/readCurveRequest.h"
 

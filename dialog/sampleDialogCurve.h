@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "curve/SampledCurve.h"
+#include "curve/sampling/SampledCurve.h"
 
 /// The sampled curve, and what the design's parameters give the designer to know about it.
 struct DialogCurve {

@@ -3,8 +3,8 @@
 #include <exception>
 #include <string>
 
-#include "curve/FitStatus.h"
-#include "curve/fitSplineToSamples.h"
+#include "curve/status/FitStatus.h"
+#include "curve/fit/fitSplineToSamples.h"
 #include "dialog/CommandTexts.h"
 #include "dialog/previewCurve.h"
 #include "dialog/sampleDialogCurve.h"

@@ -26,7 +26,7 @@ HOST_API = re.compile(r'^\s*#\s*include\s+<((?:Core|Fusion)/[^>]+)>', re.MULTILI
 
 def offences(root):
     for layer, allowed in ALLOWED.items():
-        for path in sorted((root / layer).glob("*")):
+        for path in sorted((root / layer).rglob("*")):
             if path.suffix not in (".h", ".cpp"):
                 continue
             text = path.read_text(encoding="utf-8")

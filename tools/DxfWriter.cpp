@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "curve/shortestText.h"
+#include "curve/text/shortestText.h"
 
 namespace sorvane {
 

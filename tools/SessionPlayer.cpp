@@ -7,7 +7,7 @@
 #include <optional>
 #include <regex>
 
-#include "curve/shortestText.h"
+#include "curve/text/shortestText.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "curve/shortestText.h"
+#include "curve/text/shortestText.h"
 #include "tools/SplineEvaluator.h"
 #include "tools/Utf8Text.h"
 

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/sampleCurve.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/sampling/sampleCurve.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 

@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-#include "curve/FitStatus.h"
-#include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/largestDeviation.h"
-#include "curve/refuseJumps.h"
-#include "curve/sampleCurve.h"
+#include "curve/status/FitStatus.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/measure/largestDeviation.h"
+#include "curve/sampling/refuseJumps.h"
+#include "curve/sampling/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 

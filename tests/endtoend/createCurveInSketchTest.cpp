@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AddInTest.h"
-#include "curve/fitSplineToSamples.h"
+#include "curve/fit/fitSplineToSamples.h"
 #include "tests/support/SampledCurves.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "AddInTest.h"
-#include "curve/CurveDefinition.h"
+#include "curve/definition/CurveDefinition.h"
 #include "dialog/CurveEdit.h"
 
 namespace {

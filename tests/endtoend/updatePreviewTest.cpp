@@ -5,9 +5,9 @@
 #include <string>
 
 #include "AddInTest.h"
-#include "curve/FitStatus.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/largestDeviation.h"
+#include "curve/status/FitStatus.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/measure/largestDeviation.h"
 #include "tests/support/SampledCurves.h"
 
 namespace {

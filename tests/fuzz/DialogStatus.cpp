@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <regex>
 
-#include "curve/fitSplineToSamples.h"
+#include "curve/fit/fitSplineToSamples.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "curve/CurveDefinition.h"
-#include "curve/FitStatus.h"
-#include "curve/ParameterTable.h"
-#include "curve/SampledCurve.h"
-#include "curve/fitSplineToSamples.h"
-#include "curve/isClosedCurve.h"
-#include "curve/largestDeviation.h"
-#include "curve/sampleCurve.h"
+#include "curve/definition/CurveDefinition.h"
+#include "curve/status/FitStatus.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/fit/isClosedCurve.h"
+#include "curve/measure/largestDeviation.h"
+#include "curve/sampling/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 #include "numerics/PeriodicCurveFit.h"

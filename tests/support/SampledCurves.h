@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "curve/ParameterTable.h"
-#include "curve/SamplePoints.h"
-#include "curve/SampledCurve.h"
-#include "curve/sampleCurve.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SamplePoints.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/sampling/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"
 
 namespace curve_testing {

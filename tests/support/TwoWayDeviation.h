@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 
-#include "curve/CurveFormula.h"
-#include "curve/SamplePoint.h"
+#include "curve/formula/CurveFormula.h"
+#include "curve/sampling/SamplePoint.h"
 #include "numerics/BSplineCurve.h"
 
 namespace curve_testing {

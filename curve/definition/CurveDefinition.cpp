@@ -1,0 +1,134 @@
+#include "curve/definition/CurveDefinition.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+using nlohmann::json;
+
+namespace {
+
+constexpr char kFormat[] = "format";
+constexpr char kX[] = "x";
+constexpr char kY[] = "y";
+constexpr char kZ[] = "z";
+constexpr char kTStart[] = "tStart";
+constexpr char kTEnd[] = "tEnd";
+constexpr char kParameters[] = "parameters";
+
+double finiteNumber(double value, const std::string& name) {
+  if (!std::isfinite(value)) throw CurveDefinitionError("\"" + name + "\" is not a finite number");
+  return value;
+}
+
+const json& member(const json& object, const char* name) {
+  const auto found = object.find(name);
+  if (found == object.end()) throw CurveDefinitionError(std::string("missing \"") + name + '"');
+  return *found;
+}
+
+std::string textMember(const json& object, const char* name) {
+  const json& value = member(object, name);
+  if (!value.is_string()) throw CurveDefinitionError(std::string("\"") + name + "\" is not a text");
+  return value.get<std::string>();
+}
+
+double numberMember(const json& object, const char* name) {
+  const json& value = member(object, name);
+  if (!value.is_number()) {
+    throw CurveDefinitionError(std::string("\"") + name + "\" is not a number");
+  }
+  return finiteNumber(value.get<double>(), name);
+}
+
+ParameterTable parameterMember(const json& object) {
+  const json& values = member(object, kParameters);
+  if (!values.is_object()) throw CurveDefinitionError("\"parameters\" is not an object");
+  ParameterTable parameters;
+  for (const auto& [name, value] : values.items()) {
+    if (!value.is_number()) {
+      throw CurveDefinitionError("parameter \"" + name + "\" is not a number");
+    }
+    parameters[name] = finiteNumber(value.get<double>(), name);
+  }
+  return parameters;
+}
+
+void checkFormat(const json& object) {
+  const json& format = member(object, kFormat);
+  if (!format.is_number_integer() || format.get<long long>() != kCurveDefinitionFormat) {
+    throw CurveDefinitionError("format " + format.dump() + " is unknown");
+  }
+}
+
+bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// ASCII by value, whatever the process's locale says is a letter.
+bool isNameCharacter(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c >= 0x80;
+}
+
+}  // namespace
+
+std::string writeCurveDefinition(const CurveDefinition& definition) {
+  const CurveRequest& request = definition.request;
+  json parameters = json::object();
+  for (const auto& [name, value] : definition.parameters) {
+    parameters[name] = finiteNumber(value, name);
+  }
+  const json document = {{kFormat, kCurveDefinitionFormat},
+                         {kX, request.xExpression},
+                         {kY, request.yExpression},
+                         {kZ, request.zExpression},
+                         {kTStart, finiteNumber(request.tStart, kTStart)},
+                         {kTEnd, finiteNumber(request.tEnd, kTEnd)},
+                         {kParameters, parameters}};
+  // The host gives UTF-8; a stray invalid byte is replaced rather than losing the definition.
+  std::string text = document.dump(-1, ' ', false, json::error_handler_t::replace);
+  if (text.size() > kLongestCurveDefinition) {
+    throw CurveDefinitionError("the definition is longer than 2 MB");
+  }
+  return text;
+}
+
+CurveDefinition readCurveDefinition(const std::string& text) {
+  if (text.size() > kLongestCurveDefinition) {
+    throw CurveDefinitionError("the definition is longer than 2 MB");
+  }
+  const json document = json::parse(text, nullptr, false);
+  if (document.is_discarded()) throw CurveDefinitionError("not JSON");
+  if (!document.is_object()) throw CurveDefinitionError("not a JSON object");
+  checkFormat(document);
+  CurveDefinition definition;
+  definition.request.xExpression = textMember(document, kX);
+  definition.request.yExpression = textMember(document, kY);
+  definition.request.zExpression = textMember(document, kZ);
+  definition.request.tStart = numberMember(document, kTStart);
+  definition.request.tEnd = numberMember(document, kTEnd);
+  definition.parameters = parameterMember(document);
+  return definition;
+}
+
+ParameterTable namedParameters(const CurveRequest& request, const ParameterTable& parameters) {
+  ParameterTable named;
+  for (const std::string* expression :
+       {&request.xExpression, &request.yExpression, &request.zExpression}) {
+    const std::string& text = *expression;
+    std::size_t i = 0;
+    while (i < text.size()) {
+      if (!isNameCharacter(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        continue;
+      }
+      std::size_t end = i;
+      while (end < text.size() && isNameCharacter(static_cast<unsigned char>(text[end]))) ++end;
+      const std::string name = text.substr(i, end - i);
+      i = end;
+      if (isDigit(static_cast<unsigned char>(name[0])) || name == "t" || name == "pi") {
+        continue;
+      }
+      const auto found = parameters.find(name);
+      if (found != parameters.end()) named.insert(*found);
+    }
+  }
+  return named;
+}

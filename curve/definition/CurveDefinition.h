@@ -1,0 +1,48 @@
+// A formula curve's definition as it travels with its spline: the three expressions, the t range
+// and the values of the design parameters the expressions name, as used for the fit. The add-in
+// stores it as a small JSON text on the spline when it creates or edits the curve, and reads it
+// back to reopen the dialog on that curve or to refit it when a parameter changes.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "curve/formula/CurveRequest.h"
+#include "curve/formula/ParameterTable.h"
+
+/// The definition's JSON format; a text of another format is not read.
+constexpr int kCurveDefinitionFormat = 1;
+/// The longest text the host keeps as one attribute value (2 MB).
+constexpr std::size_t kLongestCurveDefinition = 2097152;
+
+/// One stored curve.
+struct CurveDefinition {
+  CurveRequest request;
+  /// The design parameters the expressions name (see namedParameters) with the values the fit
+  /// used.
+  ParameterTable parameters;
+};
+
+/// A stored text that is not a definition this add-in can read; what() says why in a few words
+/// ("missing \"x\"", "not JSON", "format 2 is unknown").
+class CurveDefinitionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// The JSON text {"format": 1, "x": ..., "y": ..., "z": ..., "tStart": ..., "tEnd": ...,
+/// "parameters": {name: value, ...}}; every number reads back as the same double. Throws
+/// CurveDefinitionError when a value is not finite (JSON has no such number) or the text would be
+/// longer than kLongestCurveDefinition.
+std::string writeCurveDefinition(const CurveDefinition& definition);
+
+/// Reads a text writeCurveDefinition made. Members it does not know are ignored. Throws
+/// CurveDefinitionError when the text is longer than kLongestCurveDefinition, is not JSON, is not
+/// of format 1, or lacks a member or has one of another type (texts for the expressions, finite
+/// numbers for the t range and the parameters' values).
+CurveDefinition readCurveDefinition(const std::string& text);
+
+/// The entries of `parameters` whose names the expressions of `request` use, apart from "t" and
+/// "pi" (the curve's own names): a name is a run of muparser's name characters (letters, digits,
+/// "_", and every byte of a non-ASCII character) that does not start with a digit.
+ParameterTable namedParameters(const CurveRequest& request, const ParameterTable& parameters);

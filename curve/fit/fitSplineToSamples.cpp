@@ -1,0 +1,232 @@
+#include "curve/fit/fitSplineToSamples.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "curve/fit/ClosestPointFinder.h"
+#include "curve/fit/isClosedCurve.h"
+#include "curve/measure/largestDeviation.h"
+#include "curve/sampling/refineSampling.h"
+#include "curve/text/shortestText.h"
+#include "curve/fit/spansMeetTolerance.h"
+#include "numerics/BSplineCurveFit.h"
+#include "numerics/BandedCurveFit.h"
+#include "numerics/CubicSpans.h"
+#include "numerics/PeriodicCurveFit.h"
+
+namespace {
+
+constexpr int kDimension = 3;
+constexpr int kDegree = 3;
+constexpr int kFirstControlCount = 4;
+// The last count the block solve of BSplineCurveFit takes; past it the banded fit goes on.
+constexpr int kLastBlockSolvedCount = 128;
+
+double distance(const double* point, const SamplePoint& sample) {
+  return std::sqrt(squaredDistance(point, sample));
+}
+
+// A distance that is not a number does not fail a sample.
+bool beyond(double distance, double tolerance) { return distance > tolerance; }
+
+// Tests points of the sampled curve against one fit, each by the same rule.
+class ToleranceCheck {
+ public:
+  ToleranceCheck(num::BSplineCurveFit<double>& curve, double tolerance)
+      : curve_(curve), tolerance_(tolerance) {}
+
+  /// Whether `point`, which belongs to the curve parameter `ownParameter`, lies within the
+  /// tolerance of the curve.
+  bool within(const SamplePoint& point, double ownParameter) {
+    // The fit placed this point at its own parameter; its distance from the curve is at most its
+    // distance to that curve point, which the search alone could miss by landing on another arc.
+    double ownPoint[kDimension];
+    curve_.EvaluatePoint(ownParameter, ownPoint);
+    if (!beyond(distance(ownPoint, point), tolerance_)) {
+      return true;
+    }
+    // The table behind the search costs 255 curve evaluations: build it only if a point needs it.
+    if (!finder_) {
+      finder_.emplace(curve_);
+    }
+    return !beyond(distance(finder_->findClosestPoint(point).point.data(), point), tolerance_);
+  }
+
+ private:
+  num::BSplineCurveFit<double>& curve_;
+  double tolerance_;
+  std::optional<ClosestPointFinder> finder_;
+};
+
+// The probes first, spread over the whole curve, then the rest in the order of t, so that a fit
+// that misses is given up soon after the first point it misses.
+bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled,
+                               double tolerance) {
+  ToleranceCheck check(curve, tolerance);
+  for (std::size_t j = 0; j < sampled.probes.size(); ++j) {
+    if (!check.within(sampled.probes[j], probeFraction(j))) {
+      return false;
+    }
+  }
+  const SamplePoints& samples = sampled.samples;
+  const SamplePoints& midpoints = sampled.midpoints;
+  const double parameterStep =
+      samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
+  for (std::size_t k = 0; k < samples.size(); ++k) {
+    if (!check.within(samples[k], static_cast<double>(k) * parameterStep)) {
+      return false;
+    }
+    if (k < midpoints.size() &&
+        !check.within(midpoints[k], (static_cast<double>(k) + 0.5) * parameterStep)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The fit adds up 2049 samples weighted by basis values at most 1, and its controls can stand a
+// few times farther out than the samples; beyond this bound the sums can overflow and the
+// controls come out infinite or not a number, which the host would refuse without a word.
+constexpr double kLargestFittableCoordinate = 1e300;
+
+double largestCoordinate(const SamplePoints& samples) {
+  double largest = 0.0;
+  for (const SamplePoint& p : samples) {
+    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  }
+  return largest;
+}
+
+void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
+  const double largest = largestCoordinate(samples);
+  if (!(largest <= kLargestFittableCoordinate)) {
+    throw std::runtime_error("The curve is too large to fit: a coordinate reaches " +
+                             shortestText(largest) + "; keep coordinates within 1e300.");
+  }
+}
+
+// The block solve and the banded one reach the same curve up to rounding, a few units in the
+// 14th digit of the coordinates; this margin lies far beyond that.
+constexpr double kScreenMargin = 1e-9;
+// Below this count the block solve costs little more than the screen, and curves met early (the
+// default helix at 32) would pay for screens that spare nothing.
+constexpr int kSmallestScreenedCount = 64;
+
+// Whether the block solve's fit of `controlCount` controls is sure to fail its check: the same
+// least squares through the banded equations leaves a probe farther from the whole curve than
+// the tolerance and the margin. A point that far fails by any distance, its own or a search's, so
+// the costly block solve can be spared; long curves fail their first attempts by far.
+bool certainToMiss(const SampledCurve& sampled, int controlCount, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  if (controlCount < kSmallestScreenedCount || sampled.probes.empty()) {
+    return false;
+  }
+  const num::BandedCurveFit<double> screen(kDimension, static_cast<int>(samples.size()),
+                                           flatCoordinates(samples), controlCount,
+                                           num::BandedCurveFit<double>::Ends::Replaced);
+  const double margin = kScreenMargin * std::max(1.0, largestCoordinate(samples));
+  return anyProbeFartherThan(screen, sampled, tolerance + margin);
+}
+
+// The attempts up to 128 controls, each fitted to the 2049 samples by the block solve, unless it
+// is sure to fail and the ladder goes on past it.
+SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  const int sampleCount = static_cast<int>(samples.size());
+  SplineFit fit;
+  for (int controlCount = kFirstControlCount; controlCount <= kLastBlockSolvedCount;
+       controlCount *= 2) {
+    const bool lastAttempt = controlCount == kLastBlockSolvedCount && !sampled.formula;
+    if (!lastAttempt && certainToMiss(sampled, controlCount, tolerance)) {
+      continue;
+    }
+    auto curve = std::make_shared<num::BSplineCurveFit<double>>(
+        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
+    fit.curve = curve;
+    fit.toleranceMet = everyPointWithinTolerance(*curve, sampled, tolerance);
+    if (fit.toleranceMet) {
+      break;
+    }
+  }
+  return fit;
+}
+
+// The curve sampled twice as densely. The new samples are the old ones, already refused if too
+// large, and the old midpoints, which are checked here.
+SampledCurve refineCheckedSampling(const SampledCurve& curve) {
+  refuseCoordinatesTooLargeToFit(curve.midpoints);
+  return refineSampling(curve);
+}
+
+// The attempts past 128 controls, each on samples twice as dense as the last.
+SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  SampledCurve finer = refineCheckedSampling(sampled);
+  for (int controlCount = 2 * kLastBlockSolvedCount;; controlCount *= 2) {
+    auto curve = std::make_shared<num::BandedCurveFit<double>>(
+        kDimension, static_cast<int>(finer.samples.size()), flatCoordinates(finer.samples),
+        controlCount);
+    fit.curve = curve;
+    fit.toleranceMet =
+        spansMeetTolerance(num::CubicSpans<double>::FromClamped(*curve), finer, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+    finer = refineCheckedSampling(finer);
+  }
+  fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  return fit;
+}
+
+// A curve that closes smoothly gets periodic fits: 4 ... 128 controls on the 2048 samples once
+// round (the last sample is the first again), then on ever finer samples as an open curve does.
+SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
+  SplineFit fit;
+  fit.closed = true;
+  SampledCurve finer;
+  const SampledCurve* points = &sampled;
+  for (int controlCount = kFirstControlCount;; controlCount *= 2) {
+    if (controlCount > kLastBlockSolvedCount) {
+      if (!sampled.formula) break;
+      finer = refineCheckedSampling(*points);
+      points = &finer;
+    }
+    const SamplePoints& samples = points->samples;
+    const num::PeriodicCurveFit<double> periodic(kDimension, static_cast<int>(samples.size()) - 1,
+                                                 flatCoordinates(samples), controlCount);
+    fit.curve = std::make_shared<num::BSplineCurve<double>>(periodic.ClampedCurve());
+    fit.toleranceMet = spansMeetTolerance(
+        num::CubicSpans<double>::FromPeriodic(periodic.ControlCoordinates()), *points, tolerance);
+    if (fit.toleranceMet || controlCount >= kMostControls) {
+      break;
+    }
+  }
+  if (points == &finer) {
+    fit.finerPoints = std::make_shared<const SampledCurve>(std::move(finer));
+  }
+  return fit;
+}
+
+}  // namespace
+
+SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
+  const SamplePoints& samples = sampled.samples;
+  if (samples.empty()) {
+    throw std::invalid_argument("no samples to fit a spline to");
+  }
+  if (sampled.midpoints.size() + 1 != samples.size()) {
+    throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
+  }
+  refuseCoordinatesTooLargeToFit(samples);
+  if (isClosedCurve(samples, tolerance)) {
+    return fitClosedCurve(sampled, tolerance);
+  }
+  SplineFit fit = fitToTheSamples(sampled, tolerance);
+  if (fit.toleranceMet || !sampled.formula) {
+    return fit;
+  }
+  return fitToFinerSamples(sampled, tolerance);
+}

@@ -1,0 +1,37 @@
+// Turns the user's curve (three expressions in t and a t range) and the design's constants into
+// 2049 points at equally spaced values of t, with the points halfway between them and the probe
+// points that check the fit, and refuses curves no spline can follow. The live preview and the
+// curve creation call it and hand its points to the spline fit.
+#pragma once
+
+#include <string>
+
+#include "curve/formula/CurveRequest.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/sampling/SampledCurve.h"
+
+/// Number of points sampleCurve produces.
+constexpr int kSampleCount = 2049;
+
+/// The points (x(t), y(t), z(t)) of `request` for t = i * step + tStart, i = 0 ... 2048, with
+/// step = (tEnd - tStart) * 0.00048828125, in that order, and the 2048 midpoints between them, at
+/// t = (i + 0.5) * step + tStart, then the kProbeCount probes at
+/// t = tStart + probeFraction(j) * (tEnd - tStart); tEnd below tStart samples downwards. Every
+/// entry of `parameters` is a named constant of every expression, except an entry named "t", which
+/// the curve variable hides. An empty or all-blank expression is the constant 0. Throws
+/// std::runtime_error, in this order of checks,
+///  - "Starting t Value is not a finite number: <tStart>" (or "Ending t Value ... <tEnd>") for a
+///    NaN or infinite end, and "The t range from <tStart> to <tEnd> is too wide to sample; choose
+///    closer ends." when tEnd - tStart overflows; these are checked before any expression;
+///  - "x(t): <message>" (or "y(t)", "z(t)") for an expression muparser cannot parse or evaluate,
+///    checked in the order x, y, z, the message being explainExpressionError's;
+///  - "x(t) is not a finite number at t = <t>" for the first sample, else the first midpoint, else
+///    the first probe, and in it the first coordinate, whose value is a NaN or infinite; <t> is the
+///    shortest text that reads back as the same double;
+///  - "The curve is a single point (<x>, <y>, <z>): give x(t), y(t) or z(t) a term in t, or widen
+///    the t range" when every sample, midpoint and probe lies within kSplineTolerance of the first
+///    sample (x, y, z its coordinates to 7 significant digits, rounding residue below 1e-12 as 0);
+///  - refuseJumps's "x(t) jumps near t = ..." for a jump (a step, a wrap, a pole) between two
+///    neighbouring points, or the not-finite message for a value met on the way to one.
+/// Every message is one line: control characters from the expressions become blanks.
+SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& parameters);

@@ -1,0 +1,47 @@
+// What the dialog's notification box says about a fit: the number of spline controls, and, when
+// even the largest fit missed the tolerance, by how much. The preview and the fuzzers build a
+// FitStatus from the adaptive fit and show its text; neither step needs a host.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/fitSplineToSamples.h"
+
+/// The outcome of one preview fit.
+struct FitStatus {
+  int controlCount = 0;  ///< control points of the drawn curve; 0 when nothing was fitted
+  /// Set only when the tolerance was not met, or may not have been: the largest distance of a
+  /// sample, midpoint or probe from the curve, which then exceeds the tolerance; with
+  /// deviationUpTo set, the largest distance measured before the measure was cut short.
+  std::optional<double> largestDeviation;
+  bool closed = false;  ///< the curve closes smoothly and its spline has no seam
+  /// Set when the measure was cut short: the largest deviation lies between largestDeviation and
+  /// this, which exceeds the tolerance.
+  std::optional<double> deviationUpTo;
+};
+
+/// The status of `fit`, made from `sampled` with `tolerance`: its control count, whether it is
+/// closed, and the accurately measured largest deviation of the samples, midpoints and probes
+/// that judged the fit (those of fit.finerPoints when set, else `sampled`'s; largestDeviation)
+/// when the fit did not meet the tolerance and the measure confirms the miss. The measure costs
+/// far more than the fit's own check, so it runs only then, and it is cut short
+/// (boundLargestDeviation, kStatusSearchSteps) where the curve runs over itself so many times
+/// that the exact figure would keep the dialog waiting; the status then gives its bounds.
+FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
+
+/// The steps the status's measure may take in its search of the whole curve: about a tenth of a
+/// second on an ordinary machine, some hundred times what a curve that does not run over itself
+/// many times needs.
+constexpr long kStatusSearchSteps = 500000;
+
+/// "<controlCount> spline controls" (always plural), "<controlCount> spline controls, closed" for
+/// a closed curve, either followed, with a largest deviation D, by " (tolerance <tolerance> cm not
+/// met: largest deviation <D> cm)" with the tolerance in its shortest form (0.002) and D to three
+/// significant digits (0.00512, 0.0150, 1.23e+03), or more where three would not read above the
+/// tolerance (0.0020004). A measure cut short gives both bounds, " (tolerance 0.002 cm not met:
+/// largest deviation <D> to <U> cm)" (one figure where the two read alike), and says "perhaps not
+/// met" where D does not exceed the tolerance (D then to three significant digits as it comes). The
+/// unit is that of the host's model coordinates, centimetres. Independent of the process's locale.
+std::string statusText(const FitStatus& status, double tolerance);

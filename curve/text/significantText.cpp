@@ -1,0 +1,12 @@
+#include "curve/text/significantText.h"
+
+#include <locale>
+#include <sstream>
+
+std::string significantText(double value, int digits) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text.precision(digits);
+  text << value;
+  return text.str();
+}

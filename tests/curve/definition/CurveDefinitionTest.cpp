@@ -1,0 +1,106 @@
+// The stored definition of a formula curve: written and read back exactly, and every damaged
+// text refused with a reason instead of a crash or a wrong curve.
+#include "curve/definition/CurveDefinition.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace {
+
+CurveDefinition spring() {
+  return {{0.0, 5.0, "r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "pitch * t"},
+          {{"pitch", 2.0}, {"r", 0.1 + 0.2}}};
+}
+
+void expectSame(const CurveDefinition& read, const CurveDefinition& written) {
+  EXPECT_EQ(read.request.xExpression, written.request.xExpression);
+  EXPECT_EQ(read.request.yExpression, written.request.yExpression);
+  EXPECT_EQ(read.request.zExpression, written.request.zExpression);
+  EXPECT_EQ(read.request.tStart, written.request.tStart);
+  EXPECT_EQ(read.request.tEnd, written.request.tEnd);
+  EXPECT_EQ(read.parameters, written.parameters);
+}
+
+TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
+  std::vector<CurveDefinition> definitions = {spring()};
+  // Numbers whose shortest text has all 17 digits, a subnormal, the largest double, and texts
+  // that need escapes or are not ASCII.
+  definitions.push_back(
+      {{-1e-310, std::numeric_limits<double>::max(), "\"quoted\"\\\n", "länge * t", ""},
+       {{"länge", 2.0 / 3.0}, {"a_1", -0.0}}});
+  for (const CurveDefinition& definition : definitions) {
+    expectSame(readCurveDefinition(writeCurveDefinition(definition)), definition);
+  }
+  EXPECT_TRUE(
+      std::signbit(readCurveDefinition(writeCurveDefinition(definitions[1])).parameters.at("a_1")));
+}
+
+TEST(CurveDefinition, WritesTheFormatAndNamedMembers) {
+  const std::string text = writeCurveDefinition(spring());
+  for (const char* member : {"\"format\":1", "\"x\":", "\"tStart\":", "\"parameters\":{"}) {
+    EXPECT_NE(text.find(member), std::string::npos) << member << " in " << text;
+  }
+}
+
+TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
+  const std::string good =
+      R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})";
+  ASSERT_NO_THROW(readCurveDefinition(good));
+  struct Case {
+    std::string text, reason;
+  };
+  const std::vector<Case> cases = {
+      {"", "not JSON"},
+      {"{\"format\":1,", "not JSON"},
+      {"[1, 2]", "not a JSON object"},
+      {R"({"x":"t"})", "missing \"format\""},
+      {R"({"format":2,"x":"t"})", "format 2 is unknown"},
+      {R"({"format":"1"})", "format \"1\" is unknown"},
+      {R"({"format":1,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})", "missing \"x\""},
+      {R"({"format":1,"x":5,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})",
+       "\"x\" is not a text"},
+      {R"({"format":1,"x":"t","y":"0","z":"0","tStart":"0","tEnd":1,"parameters":{}})",
+       "\"tStart\" is not a number"},
+      {R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1e999,"parameters":{}})",
+       "not JSON"},  // the reader refuses a number beyond the doubles
+      {R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":[]})",
+       "\"parameters\" is not an object"},
+      {R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{"r":null}})",
+       "parameter \"r\" is not a number"},
+      {std::string(kLongestCurveDefinition + 1, ' '), "the definition is longer than 2 MB"},
+  };
+  for (const Case& c : cases) {
+    try {
+      readCurveDefinition(c.text);
+      ADD_FAILURE() << "read: " << c.text.substr(0, 80);
+    } catch (const CurveDefinitionError& error) {
+      EXPECT_EQ(error.what(), c.reason) << c.text.substr(0, 80);
+    }
+  }
+}
+
+TEST(CurveDefinition, RefusesToWriteWhatCannotBeReadBack) {
+  CurveDefinition definition = spring();
+  definition.parameters["r"] = std::nan("");
+  EXPECT_THROW(writeCurveDefinition(definition), CurveDefinitionError);
+  definition = spring();
+  definition.request.xExpression.assign(kLongestCurveDefinition, 't');
+  EXPECT_THROW(writeCurveDefinition(definition), CurveDefinitionError);
+}
+
+TEST(namedParameters, KeepsTheParametersTheExpressionsName) {
+  const ParameterTable design = {{"pi", 3.14}, {"r", 5.0}, {"r2", 6.0},    {"pitch", 2.0},
+                                 {"t", 9.0},   {"x", 1.0}, {"länge", 4.0}, {"unused", 7.0}};
+  const CurveRequest request = {0, 1, "r * cos(2 * pi * t) + r2", "länge*sin(t)", "2e3 + pitch*x"};
+  // "2e3" is a number, not the name "e3"; "t" and "pi" are the curve's own.
+  const ParameterTable expected = {
+      {"r", 5.0}, {"r2", 6.0}, {"länge", 4.0}, {"pitch", 2.0}, {"x", 1.0}};
+  EXPECT_EQ(namedParameters(request, design), expected);
+  EXPECT_TRUE(namedParameters({0, 1, "radius", "rr", "_r"}, design).empty());
+}
+
+}  // namespace

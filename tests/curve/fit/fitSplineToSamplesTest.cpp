@@ -1,0 +1,356 @@
+#include "curve/fit/fitSplineToSamples.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "curve/fit/ClosestPointFinder.h"
+#include "curve/measure/largestDeviation.h"
+#include "tests/support/LiteralBSplineCurveFit.h"
+#include "tests/support/SampledCurves.h"
+#include "tests/support/SplineEnds.h"
+#include "tests/support/TwoWayDeviation.h"
+
+namespace {
+
+struct Curve {
+  std::string x, y, z;
+  double tEnd;
+};
+
+const Curve kHelix{"cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0};
+const Curve kCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 1.0};
+// Stops 0.0063 short of closing: an open curve.
+const Curve kNearlyClosedCircle{"cos(2 * pi * t)", "sin(2 * pi * t)", "0", 0.999};
+const Curve kSegment{"t", "0", "0", 1.0};
+const Curve kWave{"t", "0.1 * sin(60 * t)", "0", 1.0};
+const Curve kFastWave{"t", "0.1 * sin(140 * t)", "0", 1.0};
+const Curve kTrefoil{"sin(t) + 2 * sin(2 * t)", "cos(t) - 2 * cos(2 * t)", "-sin(3 * t)", 6.3};
+// Every sample falls on a zero of the sine, every midpoint on a crest: the samples alone are a
+// straight line.
+const Curve kAliasedWave{"t", "0.5 * sin(2 * pi * 1024 * t)", "0", 1.0};
+// 2048 turns, one per sample: the samples alone climb straight up the line x = 1, y = 0.
+const Curve kAliasedCoil{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 2048.0};
+const Curve kCoilAliasedAtMidpoints{"cos(2 * pi * t)", "sin(2 * pi * t)", "0.01 * t", 4096.0};
+
+SampledCurve sampled(const Curve& curve) {
+  return curve_testing::sampled(curve.x, curve.y, curve.z, curve.tEnd);
+}
+
+int controlCount(const SplineFit& fit) { return fit.curve->ControlPointCount(); }
+
+double distance(const double* c, const SamplePoint& p) {
+  return std::sqrt((c[0] - p.x) * (c[0] - p.x) + (c[1] - p.y) * (c[1] - p.y) +
+                   (c[2] - p.z) * (c[2] - p.z));
+}
+
+// Each point's distance as the fit measures it, the smaller of its own point's and the
+// closest-point search's, largest over the samples and the midpoints: sample k's own point at
+// k / 2048, midpoint k's at (k + 0.5) / 2048.
+double largestPointDistance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled) {
+  ClosestPointFinder finder(curve);
+  const double step = 1.0 / (sampled.samples.size() - 1);
+  double largest = 0.0;
+  const auto measure = [&](const SamplePoint& p, double u) {
+    double own[3];
+    curve.EvaluatePoint(u, own);
+    const double searched = distance(finder.findClosestPoint(p).point.data(), p);
+    largest = std::max(largest, std::min(distance(own, p), searched));
+  };
+  for (std::size_t k = 0; k < sampled.samples.size(); ++k) measure(sampled.samples[k], k * step);
+  for (std::size_t k = 0; k < sampled.midpoints.size(); ++k) {
+    measure(sampled.midpoints[k], (k + 0.5) * step);
+  }
+  return largest;
+}
+
+/// A curve and the control count the fit settles on for it at the tolerance 0.002.
+struct CountCase {
+  const Curve& curve;
+  int controls;
+};
+
+// The helix and an open circle need 16 controls a turn, the trefoil 32, the fast wave all six
+// attempts. Each count is the smallest whose fit truly lies within the tolerance of every sample,
+// as the accurate measure (largestDeviation) tells, while half as many controls miss it. The
+// midpoints and probes, which lie farther from the fit than the samples it was fitted to, change
+// none of these counts.
+const CountCase kCounts[] = {{kSegment, 4}, {kNearlyClosedCircle, 16}, {kHelix, 32},
+                             {kWave, 64},   {kFastWave, 128},          {kTrefoil, 32}};
+
+TEST(fitSplineToSamples, NeedsAsManyControlsAsTheCurveAsks) {
+  for (const CountCase& c : kCounts) {
+    SCOPED_TRACE(c.curve.x + ", " + c.curve.y + ", " + c.curve.z);
+    const SampledCurve curve = sampled(c.curve);
+    const SamplePoints& samples = curve.samples;
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), c.controls);
+    EXPECT_TRUE(fit.toleranceMet);
+    EXPECT_FALSE(fit.closed);
+    EXPECT_LE(largestDeviation(curve_testing::fitted(samples, c.controls), samples), 0.002);
+    if (c.controls > 4) {
+      EXPECT_GT(largestDeviation(curve_testing::fitted(samples, c.controls / 2), samples), 0.002);
+    }
+  }
+  // The whole circle closes: 8 periodic controls, 11 for the host.
+  const SplineFit circle = fitSplineToSamples(sampled(kCircle), 0.002);
+  EXPECT_EQ(controlCount(circle), 11);
+  EXPECT_TRUE(circle.toleranceMet);
+  EXPECT_TRUE(circle.closed);
+}
+
+// Fitted to their samples alone, both curves would pass with 4 controls: the samples are a line.
+// Their midpoints lie 0.5 (the wave's crests) and 2 (the far side of each turn) away from it.
+TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
+  for (const Curve& c : {kAliasedWave, kAliasedCoil}) {
+    const SampledCurve curve = sampled(c);
+    SampledCurve samplesAlone = curve;
+    samplesAlone.midpoints = {curve.samples.begin() + 1, curve.samples.end()};
+    samplesAlone.probes.clear();
+    EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), kMostControls) << c.x;
+    EXPECT_FALSE(fit.toleranceMet) << c.x;
+  }
+}
+
+// 4096 turns, two a sample: samples and midpoints alike climb straight up the line x = 1, y = 0,
+// and only the probes, at t = 4096 frac(0.5 + 0.618... j), see the coil, which even the cap
+// cannot follow with one control a turn.
+TEST(fitSplineToSamples, ProbesRejectAFitThatMeetsItsSamplesAndMidpoints) {
+  const SampledCurve coil = sampled(kCoilAliasedAtMidpoints);
+  SampledCurve withoutProbes = coil;
+  withoutProbes.probes.clear();
+  EXPECT_EQ(controlCount(fitSplineToSamples(withoutProbes, 0.002)), 4);
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  EXPECT_EQ(controlCount(fit), kMostControls);
+  EXPECT_FALSE(fit.toleranceMet);
+}
+
+TEST(fitSplineToSamples, GivesClampedKnotsAndPinnedEnds) {
+  EXPECT_EQ(fitSplineToSamples(sampled(kSegment), 0.002).curve->Basis().KnotVector(),
+            (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
+
+  const SampledCurve helixCurve = sampled(kHelix);
+  const SamplePoints& helix = helixCurve.samples;
+  const SplineFit fit = fitSplineToSamples(helixCurve, 0.002);
+  const std::vector<double>& knots = fit.curve->Basis().KnotVector();
+  ASSERT_EQ(knots.size(), 32u + 4u);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(knots[i], 0.0);
+    EXPECT_EQ(knots[knots.size() - 1 - i], 1.0);
+  }
+  const std::vector<double>& controls = fit.curve->ControlCoordinates();
+  EXPECT_EQ(std::vector<double>(controls.begin(), controls.begin() + 3),
+            (std::vector<double>{helix.front().x, helix.front().y, helix.front().z}));
+  EXPECT_EQ(std::vector<double>(controls.end() - 3, controls.end()),
+            (std::vector<double>{helix.back().x, helix.back().y, helix.back().z}));
+}
+
+// Near the nearly closed circle's gap the search alone lands on the wrong arc and finds samples
+// of the accepted 16-control fit beyond the tolerance; their own points on the curve show they
+// are within it.
+TEST(fitSplineToSamples, OwnPointsSpareANearlyClosedCurveTheSearchsWrongArc) {
+  const SampledCurve circle = sampled(kNearlyClosedCircle);
+  const SplineFit fit = fitSplineToSamples(circle, 0.002);
+  ASSERT_EQ(controlCount(fit), 16);
+  ClosestPointFinder finder(*fit.curve);
+  const bool searchMissesASample =
+      std::any_of(circle.samples.begin(), circle.samples.end(), [&](const SamplePoint& sample) {
+        return distance(finder.findClosestPoint(sample).point.data(), sample) > 0.002;
+      });
+  EXPECT_TRUE(searchMissesASample);
+}
+
+// Rounding alone keeps the helix 1e-16 or so from any fit. Without its formulas the curve cannot
+// be sampled more finely and the ladder stops at 128.
+TEST(fitSplineToSamples, KeepsTheLastFitWhenNoneMeetsTheTolerance) {
+  SampledCurve helix = sampled(kHelix);
+  const SplineFit fit = fitSplineToSamples(helix, 1e-18);
+  EXPECT_EQ(controlCount(fit), kMostControls);
+  EXPECT_FALSE(fit.toleranceMet);
+  helix.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(helix, 1e-18);
+  EXPECT_EQ(controlCount(alone), 128);
+  EXPECT_FALSE(alone.toleranceMet);
+  EXPECT_FALSE(alone.finerPoints);
+}
+
+// T is the largest point distance of the 32-control helix: with tolerance T it passes, with the
+// next double below it fails and the count doubles.
+TEST(fitSplineToSamples, PassesAPointExactlyAtTheTolerance) {
+  const SampledCurve helix = sampled(kHelix);
+  num::BSplineCurveFit<double> curve = curve_testing::fitted(helix.samples, 32);
+  const double t = largestPointDistance(curve, helix);
+  EXPECT_EQ(controlCount(fitSplineToSamples(helix, t)), 32);
+  EXPECT_EQ(controlCount(fitSplineToSamples(helix, std::nextafter(t, 0.0))), 64);
+}
+
+// Up to 128 controls the accepted fit is the plain least-squares fit with that count, bit for bit
+// (attempts that are sure to miss being spared the block solve), as is the 128-control fit of a
+// curve that misses (the aliased wave, without its formulas so that its ladder ends there).
+TEST(fitSplineToSamples, AgreesBitForBitWithThePlainFitter) {
+  for (const CountCase& c : kCounts) {
+    SCOPED_TRACE(c.curve.x + ", " + c.curve.y + ", " + c.curve.z);
+    const SampledCurve curve = sampled(c.curve);
+    const SamplePoints& samples = curve.samples;
+    const num_testing::LiteralBSplineCurveFit plain(3, static_cast<int>(samples.size()),
+                                                    flatCoordinates(samples), 3, c.controls);
+    EXPECT_EQ(fitSplineToSamples(curve, 0.002).curve->ControlCoordinates(),
+              plain.ControlCoordinates());
+  }
+  SampledCurve aliased = sampled(kAliasedWave);
+  aliased.formula = nullptr;
+  const num_testing::LiteralBSplineCurveFit plain(3, static_cast<int>(aliased.samples.size()),
+                                                  flatCoordinates(aliased.samples), 3, 128);
+  EXPECT_EQ(fitSplineToSamples(aliased, 0.002).curve->ControlCoordinates(),
+            plain.ControlCoordinates());
+}
+
+// Coils of radius 1 and pitch 0.1 and a 10 cm M10 thread (radius 0.5, pitch 0.15): the counts an
+// independent implementation of the ladder reaches, each fit within the tolerance of its
+// formulas both ways, between the points that judged it too.
+TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
+  struct Case {
+    Curve curve;
+    int controls;
+  };
+  const std::string coilX = "cos(2 * pi * t)", coilY = "sin(2 * pi * t)", coilZ = "0.1 * t";
+  const Case cases[] = {
+      {{coilX, coilY, coilZ, 20.0}, 128},
+      {{coilX, coilY, coilZ, 50.0}, 512},
+      {{coilX, coilY, coilZ, 100.0}, 1024},
+      {{coilX, coilY, coilZ, 200.0}, 2048},
+      {{coilX, coilY, coilZ, 500.0}, 4096},
+      {{"0.5 * cos(2 * pi * t)", "0.5 * sin(2 * pi * t)", "0.15 * t", 10.0 / 0.15}, 512},
+  };
+  for (const Case& c : cases) {
+    const SampledCurve curve = sampled(c.curve);
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.tEnd;
+    EXPECT_TRUE(fit.toleranceMet) << c.curve.tEnd;
+    const double window = 2.0 / (c.controls - 3);
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, c.curve.tEnd,
+                                             8 * c.controls, window),
+              0.002)
+        << c.curve.tEnd;
+  }
+}
+
+// Curves whose ends meet smoothly: the counts of an independent implementation (periodic
+// controls and 3 more for the host: circles of radius 1 and 0.02, an ellipse 3 by 1.5, the (3, 7)
+// torus knot, Viviani's curve, a cardioid run round its far side, a toroidal coil of 100 windings),
+// each within the tolerance of its formulas both ways, its host spline starting and ending at one
+// control point and leaving its end as it entered its start.
+TEST(fitSplineToSamples, FitsClosedCurvesWithoutASeam) {
+  struct Case {
+    Curve curve;
+    double tStart;
+    int controls;
+  };
+  const double pi = 3.141592653589793;
+  const Case cases[] = {
+      {{"cos(t)", "sin(t)", "0", 2 * pi}, 0.0, 11},
+      {{"0.02 * cos(t)", "0.02 * sin(t)", "0", 2 * pi}, 0.0, 7},
+      {{"3 * cos(t)", "1.5 * sin(t)", "0", 2 * pi}, 0.0, 11},
+      {{"(2 + cos(7 * t)) * cos(3 * t)", "(2 + cos(7 * t)) * sin(3 * t)", "sin(7 * t)", 2 * pi},
+       0.0,
+       67},
+      {{"1 + cos(t)", "sin(t)", "2 * sin(t / 2)", 2 * pi}, -2 * pi, 19},
+      {{"(1 - cos(t)) * cos(t)", "(1 - cos(t)) * sin(t)", "0", pi}, -pi, 19},
+      {{"(3 + cos(100 * t)) * cos(t)", "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)", 2 * pi},
+       0.0,
+       1027},
+  };
+  for (const Case& c : cases) {
+    const SampledCurve curve =
+        sampleCurve({c.tStart, c.curve.tEnd, c.curve.x, c.curve.y, c.curve.z}, curve_testing::kPi);
+    const SplineFit fit = fitSplineToSamples(curve, 0.002);
+    EXPECT_EQ(controlCount(fit), c.controls) << c.curve.x;
+    EXPECT_TRUE(fit.closed) << c.curve.x;
+    EXPECT_TRUE(fit.toleranceMet) << c.curve.x;
+    const int spans = c.controls - 3;
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, c.tStart, c.curve.tEnd,
+                                             8 * c.controls, 2.0 / spans),
+              0.002)
+        << c.curve.x;
+    const std::vector<double>& q = fit.curve->ControlCoordinates();
+    EXPECT_EQ(std::vector<double>(q.begin(), q.begin() + 3),
+              std::vector<double>(q.end() - 3, q.end()))
+        << c.curve.x;
+    for (int order : {1, 2}) {
+      const auto [start, end] = curve_testing::endDerivatives(*fit.curve, order);
+      for (int j = 0; j < 3; ++j) {
+        EXPECT_NEAR(start[j], end[j], 1e-9 * std::max(1.0, std::abs(start[j])))
+            << c.curve.x << " " << order;
+      }
+    }
+  }
+}
+
+// A closed curve past 128 periodic controls is judged on finer samples, once round and back to
+// the first; without its formulas it stops at 128 (131 for the host).
+TEST(fitSplineToSamples, SamplesLongClosedCurvesMoreFinely) {
+  SampledCurve coil = sampleCurve({0.0, 6.283185307179586, "(3 + cos(100 * t)) * cos(t)",
+                                   "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)"},
+                                  curve_testing::kPi);
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  ASSERT_EQ(controlCount(fit), 1027);
+  ASSERT_TRUE(fit.finerPoints);
+  EXPECT_EQ(fit.finerPoints->samples.size(), 16u * 1024 + 1);
+  coil.formula = nullptr;
+  const SplineFit alone = fitSplineToSamples(coil, 0.002);
+  EXPECT_EQ(controlCount(alone), 131);
+  EXPECT_TRUE(alone.closed);
+  EXPECT_FALSE(alone.toleranceMet);
+}
+
+// Past 128 the fit is made from 16 · count + 1 samples, the last attempt's samples and midpoints,
+// which judge it together with their own midpoints; its ends are the curve's ends.
+TEST(fitSplineToSamples, SamplesLongCurvesMoreFinelyForEachAttempt) {
+  const SampledCurve coil = sampled({"cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t", 50.0});
+  const SplineFit fit = fitSplineToSamples(coil, 0.002);
+  ASSERT_EQ(controlCount(fit), 512);
+  ASSERT_TRUE(fit.finerPoints);
+  const SampledCurve& finer = *fit.finerPoints;
+  ASSERT_EQ(finer.samples.size(), 16u * 512 + 1);
+  ASSERT_EQ(finer.midpoints.size(), 16u * 512);
+  EXPECT_EQ(finer.step, coil.step / 4);
+  for (std::size_t k = 0; k < coil.samples.size(); ++k) {
+    ASSERT_EQ(finer.samples[4 * k].x, coil.samples[k].x) << k;
+    if (k < coil.midpoints.size()) {
+      ASSERT_EQ(finer.samples[4 * k + 2].y, coil.midpoints[k].y) << k;
+    }
+  }
+  const std::vector<double>& controls = fit.curve->ControlCoordinates();
+  EXPECT_EQ(controls[0], coil.samples.front().x);
+  EXPECT_EQ(controls[controls.size() - 1], coil.samples.back().z);
+  EXPECT_EQ(fit.curve->Basis().KnotVector().size(), 512u + 4);
+}
+
+TEST(fitSplineToSamples, RefusesNoSamplesAndMidpointsThatDoNotFitBetweenThem) {
+  EXPECT_THROW(fitSplineToSamples({}, 0.002), std::invalid_argument);
+  SampledCurve segment = sampled(kSegment);
+  segment.midpoints.pop_back();
+  EXPECT_THROW(fitSplineToSamples(segment, 0.002), std::invalid_argument);
+}
+
+// A constant 1e308 beside a parabola: the fit's sums of 2049 such samples overflow and its
+// controls came out infinite. 1e300 still fits, with finite controls.
+TEST(fitSplineToSamples, RefusesCoordinatesTooLargeToFitAndFitsUpTo1e300) {
+  try {
+    fitSplineToSamples(sampled({"t", "t * t", "1e308", 1.0}), 0.002);
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_STREQ(error.what(),
+                 "The curve is too large to fit: a coordinate reaches 1e+308; keep coordinates "
+                 "within 1e300.");
+  }
+  const SplineFit fit = fitSplineToSamples(sampled({"t", "t * t", "-1e300", 1.0}), 0.002);
+  for (double c : fit.curve->ControlCoordinates()) EXPECT_TRUE(std::isfinite(c));
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// muparser's complaints as a designer should read them. The errors are built as muparser raises
+// them (message, code, byte position), so each case states exactly what muparser said.
+#include "curve/formula/explainExpressionError.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const ParameterTable kConstants{
+    {"Radius", 5.0}, {"lange", 1.0}, {"pi", 3.141592653589793}, {"pitch", 2.0}, {"\xC3\x98", 0.5}};
+
+ExpressionError unassignable(const std::string& token, int position) {
+  return ExpressionError(
+      0, "Unexpected token \"" + token + "\" found at position " + std::to_string(position) + ".",
+      ExpressionError::kUnassignableToken, position);
+}
+
+struct Case {
+  std::string expression, token;
+  int position;
+  std::string message;
+};
+
+void expectMessages(const std::vector<Case>& cases) {
+  for (const Case& c : cases) {
+    EXPECT_EQ(explainExpressionError(unassignable(c.token, c.position), c.expression, kConstants),
+              c.message)
+        << c.expression;
+  }
+}
+
+TEST(explainExpressionError, SuggestsANameThatDiffersInCaseOrByOneLetter) {
+  const std::string unknown = " is not a parameter of this design (nor t, pi or a function)";
+  expectMessages({
+      {"radius * t", "radius", 0, "\"radius\"" + unknown + "; did you mean \"Radius\"?"},
+      {"PI * t", "PI", 0, "\"PI\"" + unknown + "; did you mean \"pi\"?"},
+      {"Sin(t)", "Sin", 0, "\"Sin\"" + unknown + "; did you mean \"sin\"?"},
+      {"pitvh * t", "pitvh", 0, "\"pitvh\"" + unknown + "; did you mean \"pitch\"?"},  // changed
+      {"ptich * t", "ptich", 0, "\"ptich\"" + unknown + "; did you mean \"pitch\"?"},  // swapped
+      {"pich * t", "pich", 0, "\"pich\"" + unknown + "; did you mean \"pitch\"?"},     // left out
+      {"son(t)", "son", 0, "\"son\"" + unknown + "; did you mean \"sin\"?"},
+      {"2 * r", "r", 4, "\"r\"" + unknown},          // one letter: too short to guess a typo
+      {"tt", "tt", 0, "\"tt\"" + unknown},           // t is one letter
+      {"width", "width", 0, "\"width\"" + unknown},  // nothing near
+      // a typo is one character, however many bytes: "ä" for "a", but "Ä" is no typo of "Ø"
+      {"l\xC3\xA4nge", "l\xC3\xA4nge", 0,
+       "\"l\xC3\xA4nge\"" + unknown + "; did you mean \"lange\"?"},
+      {"\xC3\x84", "\xC3\x84", 0, "\"\xC3\x84\"" + unknown},
+  });
+}
+
+// "sin t" and "cos 2*pi*t)" as muparser reports them: the function is the token.
+TEST(explainExpressionError, AsksForTheParenthesesOfAFunction) {
+  const std::string without = " is a function without parentheses: write ";
+  expectMessages({
+      {"sin t", "sin", 0, "\"sin\"" + without + "sin(t)"},
+      {"cos 2*pi*t)", "cos", 0, "\"cos\"" + without + "cos(2*pi*t)"},
+      {"sin t + 1", "sin", 0, "\"sin\"" + without + "sin(t)"},
+      {"1 + sqrt 2*-t, 3", "sqrt", 4, "\"sqrt\"" + without + "sqrt(2*-t)"},
+      {"t + sin", "sin", 4, "\"sin\"" + without + "sin(t)"},
+  });
+}
+
+// Positions count characters, which muparser's byte positions do not.
+TEST(explainExpressionError, NamesCharactersPastedFromDocuments) {
+  const std::string instead = " instead";
+  expectMessages({
+      {"2 \xE2\x88\x92 t", "\xE2\x88\x92", 2,
+       "\"\xE2\x88\x92\" at position 2 is a Unicode minus sign (U+2212); write -" + instead},
+      {"sin(30\xC2\xB0)", "\xC2\xB0", 6,
+       "\"\xC2\xB0\" at position 6 is a degree sign; write * pi / 180" + instead},
+      {"\xCF\x80 * 2\xC3\x97t", "\xC3\x97t", 6,
+       "\"\xC3\x97\" at position 5 is a multiplication sign (U+00D7); write *" + instead},
+      {"2 *\xC2\xA0t", "\xC2\xA0t", 3,
+       "position 3 holds a no-break space (U+00A0), which looks like a space; write an ordinary "
+       "space" +
+           instead},
+      {"t\xE2\x80\x8B", "\xE2\x80\x8B", 1,
+       "position 1 holds a zero width space (U+200B), which cannot be seen; write nothing" +
+           instead},
+  });
+}
+
+// Anything but a token muparser cannot place keeps muparser's words, as does a token that is
+// no name.
+TEST(explainExpressionError, KeepsMuparsersOtherMessages) {
+  EXPECT_EQ(explainExpressionError(ExpressionError(0, "Missing parenthesis", /*code=*/11, 6),
+                                   "exp(t", kConstants),
+            "Missing parenthesis");
+  EXPECT_EQ(explainExpressionError(ExpressionError(0, "The expression gives 2 values."), "1,5",
+                                   kConstants),
+            "The expression gives 2 values.");
+  EXPECT_EQ(explainExpressionError(unassignable("$ ", 1), "t$", kConstants),
+            "Unexpected token \"$ \" found at position 1.");
+}
+
+}  // namespace
