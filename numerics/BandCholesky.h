@@ -1,7 +1,8 @@
 // Cholesky factorisation of a symmetric positive definite band matrix kept as its lower band
 // alone, and the solve of a block of right-hand sides with the factor. The fits of long and
 // closed curves solve their normal equations with it: thousands of rows, three sub-diagonals,
-// a few right-hand sides.
+// a few right-hand sides; a small dense system is the band as wide as the matrix. (The literal
+// fit of up to 128 controls keeps BandMatrix, whose order of operations it must reproduce.)
 #pragma once
 
 #include <algorithm>
@@ -17,12 +18,22 @@ class BandCholesky {
   /// Factors the size × size matrix whose entry (r, r - d), d = 0 ... bands, is
   /// lower[r · (bands + 1) + d] (entries that would lie before column 0 are not read) into L · Lᵀ,
   /// L taking the matrix's place in the same layout. Returns false at the first pivot that is
-  /// not positive (a pivot that is not a number passes); the rows before it stay factored.
+  /// not positive or not a number; the rows before it stay factored.
   static bool Factor(std::vector<Real>& lower, int size, int bands);
 
   /// Replaces the block (size rows of `columns` values, row after row) by (L · Lᵀ)⁻¹ · block, L
   /// being a factor made by Factor with the same size and bands.
   static void Solve(const std::vector<Real>& factor, int size, int bands, Real* block, int columns);
+
+  /// Solves matrix · X = block in place for a symmetric positive definite `matrix` given as its
+  /// lower band (the layout of Factor, `bands` = size - 1 for a dense one), overwriting it with
+  /// the factor; false, with the block untouched, when Factor fails.
+  static bool FactorAndSolve(std::vector<Real>& lower, int size, int bands, Real* block,
+                             int columns) {
+    if (!Factor(lower, size, bands)) return false;
+    Solve(lower, size, bands, block, columns);
+    return true;
+  }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -41,7 +52,7 @@ bool BandCholesky<Real>::Factor(std::vector<Real>& lower, int size, int bands) {
       if (j < i) {
         at(i, j) = sum / at(j, j);
       } else {
-        if (sum <= 0) return false;
+        if (!(sum > 0)) return false;
         at(i, i) = std::sqrt(sum);
       }
     }

@@ -1,7 +1,7 @@
-// A uniform cubic B-spline curve in three dimensions turned into one cubic polynomial per knot
-// span, for evaluation in a few multiplications, with derivatives, and a search for the curve
-// point nearest to a point close to a given parameter. The adaptive fit tests long and closed
-// fits with it, at tens of thousands of points per attempt.
+// A uniform cubic B-spline curve in three dimensions, clamped or periodic, turned into one cubic
+// polynomial per knot span, for evaluation in a few multiplications, with derivatives, and a
+// search for the curve point nearest to a point close to a given parameter. The adaptive fit
+// tests its fits with it, at tens of thousands of points per attempt.
 #pragma once
 
 #include <algorithm>
@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
+#include "numerics/NearestPoint.h"
+#include "numerics/Point3.h"
+#include "numerics/PolarForm.h"
 #include "numerics/UniformCubicBasis.h"
 
 namespace num {
@@ -36,17 +39,18 @@ class CubicSpans {
   /// The curve's point and its first and second derivatives with respect to u, at u.
   void Evaluate(Real u, Real* point, Real* first, Real* second) const;
 
-  /// The smallest squared distance from `target` to the curve found for parameters within one
-  /// span of `near` (wrapping around when periodic, clamped to [0, 1] otherwise): a scan of nine
-  /// parameters, a golden-section search around the best of them, and one Newton step. Never
-  /// more than the squared distance at the best scanned parameter; not a number for a target
-  /// that is not. Allocates nothing.
+  /// The smallest squared distance from `target` to the curve that LocalSquaredDistance finds
+  /// with kNearSteps for parameters within one span of `near` (wrapping around when periodic,
+  /// clamped to [0, 1] otherwise). Never more than the squared distance at the best scanned
+  /// parameter; not a number for a target that is not. Allocates nothing.
   Real SquaredDistanceNear(const Real* target, Real near) const;
+
+  /// The search of SquaredDistanceNear: a scan of nine parameters, a golden-section search
+  /// around the best of them, and one Newton step.
+  static constexpr LocalSearchSteps kNearSteps{8, 24, 1};
 
  private:
   static constexpr int kCoefficients = 12;  // a0 ... a3 for x, then for y, then for z
-  static constexpr int kScanIntervals = 8;
-  static constexpr int kGoldenSteps = 24;
 
   CubicSpans(int spanCount, bool periodic)
       : spanCount_(spanCount),
@@ -54,10 +58,9 @@ class CubicSpans {
         coefficients_(static_cast<std::size_t>(spanCount) * kCoefficients) {}
 
   void SetUniformSpan(int span, const Real* c0, const Real* c1, const Real* c2, const Real* c3);
-  void SetSpanFromBezier(int span, const std::array<std::array<Real, 3>, 4>& bezier);
+  void SetSpanFromBezier(int span, const std::array<Point3<Real>, 4>& bezier);
   // The span holding u and u's parameter within it, in [0, 1].
   int Locate(Real u, Real& s) const;
-  Real SquaredDistance(Real u, const Real* target) const;
 
   int spanCount_;
   bool periodic_;
@@ -79,28 +82,8 @@ CubicSpans<Real> CubicSpans<Real>::FromClamped(const BSplineCurve<Real>& curve) 
                             c + 3 * (span + 3));
       continue;
     }
-    // Near the ends the knots repeat: the span's Bezier points come from the polar form (de
-    // Boor's scheme with one argument per level) at (a, a, a), (a, a, b), (a, b, b), (b, b, b).
-    const int i = span + 3;
-    const Real a = knots[i];
-    const Real b = knots[i + 1];
-    const Real arguments[4][3] = {{a, a, a}, {a, a, b}, {a, b, b}, {b, b, b}};
-    std::array<std::array<Real, 3>, 4> bezier{};
-    for (int p = 0; p < 4; ++p) {
-      std::array<std::array<Real, 3>, 4> d{};
-      for (int j = 0; j < 4; ++j) {
-        for (int x = 0; x < 3; ++x) d[j][x] = c[3 * (span + j) + x];
-      }
-      for (int level = 1; level <= 3; ++level) {
-        for (int j = 3; j >= level; --j) {
-          const int knot = span + j;
-          const Real alpha =
-              (arguments[p][level - 1] - knots[knot]) / (knots[knot + 4 - level] - knots[knot]);
-          for (int x = 0; x < 3; ++x) d[j][x] = d[j - 1][x] + (d[j][x] - d[j - 1][x]) * alpha;
-        }
-      }
-      bezier[p] = d[3];
-    }
+    // Near the ends the knots repeat: the span's Bezier points come from the polar form.
+    const std::array<Point3<Real>, 4> bezier = CubicBezierPoints(c + 3 * span, knots.data() + span);
     result.SetSpanFromBezier(span, bezier);
   }
   return result;
@@ -128,8 +111,7 @@ void CubicSpans<Real>::SetUniformSpan(int span, const Real* c0, const Real* c1, 
 }
 
 template <typename Real>
-void CubicSpans<Real>::SetSpanFromBezier(int span,
-                                         const std::array<std::array<Real, 3>, 4>& bezier) {
+void CubicSpans<Real>::SetSpanFromBezier(int span, const std::array<Point3<Real>, 4>& bezier) {
   Real* a = coefficients_.data() + static_cast<std::size_t>(span) * kCoefficients;
   for (int x = 0; x < 3; ++x) {
     const Real b0 = bezier[0][x], b1 = bezier[1][x], b2 = bezier[2][x], b3 = bezier[3][x];
@@ -171,16 +153,6 @@ void CubicSpans<Real>::Evaluate(Real u, Real* point, Real* first, Real* second) 
 }
 
 template <typename Real>
-Real CubicSpans<Real>::SquaredDistance(Real u, const Real* target) const {
-  Real point[3];
-  Evaluate(u, point);
-  const Real dx = point[0] - target[0];
-  const Real dy = point[1] - target[1];
-  const Real dz = point[2] - target[2];
-  return dx * dx + dy * dy + dz * dz;
-}
-
-template <typename Real>
 Real CubicSpans<Real>::SquaredDistanceNear(const Real* target, Real near) const {
   const Real reach = Real(1) / spanCount_;
   Real low = near - reach;
@@ -189,57 +161,7 @@ Real CubicSpans<Real>::SquaredDistanceNear(const Real* target, Real near) const 
     low = std::max(low, Real(0));
     high = std::min(high, Real(1));
   }
-  const Real step = (high - low) / kScanIntervals;
-  int best = 0;
-  Real bestValue = SquaredDistance(low, target);
-  for (int i = 1; i <= kScanIntervals; ++i) {
-    const Real value = SquaredDistance(low + i * step, target);
-    if (value < bestValue) {
-      best = i;
-      bestValue = value;
-    }
-  }
-  // The minimum lies within one scan step of the best scanned parameter.
-  Real a = low + std::max(best - 1, 0) * step;
-  Real b = low + std::min(best + 1, kScanIntervals) * step;
-  const Real ratio = Real(0.6180339887498949);
-  Real c = b - ratio * (b - a);
-  Real d = a + ratio * (b - a);
-  Real fc = SquaredDistance(c, target);
-  Real fd = SquaredDistance(d, target);
-  for (int i = 0; i < kGoldenSteps; ++i) {
-    if (fc < fd) {
-      b = d;
-      d = c;
-      fd = fc;
-      c = b - ratio * (b - a);
-      fc = SquaredDistance(c, target);
-    } else {
-      a = c;
-      c = d;
-      fc = fd;
-      d = a + ratio * (b - a);
-      fd = SquaredDistance(d, target);
-    }
-  }
-  Real u = fc < fd ? c : d;
-  bestValue = std::min({bestValue, fc, fd});
-  // One Newton step on the derivative of the squared distance sharpens the golden section's
-  // last bracket to rounding where the curve is smooth.
-  Real point[3], first[3], second[3];
-  Evaluate(u, point, first, second);
-  Real slope = 0;
-  Real bend = 0;
-  for (int x = 0; x < 3; ++x) {
-    const Real offset = point[x] - target[x];
-    slope += offset * first[x];
-    bend += first[x] * first[x] + offset * second[x];
-  }
-  if (bend > 0) {
-    u = std::clamp(u - slope / bend, a, b);
-    bestValue = std::min(bestValue, SquaredDistance(u, target));
-  }
-  return bestValue;
+  return LocalSquaredDistance(*this, target, low, high, kNearSteps);
 }
 
 }  // namespace num

@@ -59,8 +59,6 @@ class PeriodicCurveFit {
   Real Entry(int r, int c) const;
   bool SolveDense();
   bool SolveBordered();
-  static bool CholeskySolve(std::vector<Real>& matrix, int size, std::vector<Real>& block,
-                            int columns);
 
   int dimension_;
   int controlPointCount_;
@@ -132,12 +130,14 @@ Real PeriodicCurveFit<Real>::Entry(int r, int c) const {
 template <typename Real>
 bool PeriodicCurveFit<Real>::SolveDense() {
   const int n = controlPointCount_;
-  std::vector<Real> matrix(static_cast<std::size_t>(n) * n);
+  // Dense: the band as wide as the matrix.
+  std::vector<Real> lower(static_cast<std::size_t>(n) * n);
   for (int r = 0; r < n; ++r) {
-    for (int c = 0; c < n; ++c) matrix[static_cast<std::size_t>(r) * n + c] = Entry(r, c);
+    for (int c = 0; c <= r; ++c) lower[static_cast<std::size_t>(r) * n + (r - c)] = Entry(r, c);
   }
   controlCoordinates_ = rightSide_;
-  return CholeskySolve(matrix, n, controlCoordinates_, dimension_);
+  return BandCholesky<Real>::FactorAndSolve(lower, n, n - 1, controlCoordinates_.data(),
+                                            dimension_);
 }
 
 // The cyclic matrix split after its first n - 3 rows: a banded block B (no row of it reaches
@@ -173,15 +173,16 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
   const bool bandSolved = BandCholesky<Real>::Factor(band, m, kDegree);
   if (bandSolved) BandCholesky<Real>::Solve(band, m, kDegree, block.data(), columns);
   // The corner: D - CᵀY, and r_bottom - Cᵀz beside it.
+  // The corner is dense: its lower band is as wide as itself.
   std::vector<Real> corner(kDegree * kDegree);
   std::vector<Real> last(static_cast<std::size_t>(kDegree) * dimension_);
   for (int a = 0; a < kDegree; ++a) {
-    for (int b = 0; b < kDegree; ++b) {
+    for (int b = 0; b <= a; ++b) {
       Real value = Entry(m + a, m + b);
       for (int r : couplingRows) {
         value -= Entry(r, m + a) * block[static_cast<std::size_t>(r) * columns + b];
       }
-      corner[a * kDegree + b] = value;
+      corner[a * kDegree + (a - b)] = value;
     }
     for (int j = 0; j < dimension_; ++j) {
       Real value = rightSide_[static_cast<std::size_t>(m + a) * dimension_ + j];
@@ -191,7 +192,8 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
       last[static_cast<std::size_t>(a) * dimension_ + j] = value;
     }
   }
-  const bool cornerSolved = CholeskySolve(corner, kDegree, last, dimension_);
+  const bool cornerSolved =
+      BandCholesky<Real>::FactorAndSolve(corner, kDegree, kDegree - 1, last.data(), dimension_);
   controlCoordinates_.assign(static_cast<std::size_t>(n) * dimension_, Real(0));
   for (int r = 0; r < m; ++r) {
     const Real* row = block.data() + static_cast<std::size_t>(r) * columns;
@@ -205,42 +207,6 @@ bool PeriodicCurveFit<Real>::SolveBordered() {
   std::copy(last.begin(), last.end(),
             controlCoordinates_.begin() + static_cast<std::ptrdiff_t>(m) * dimension_);
   return bandSolved && cornerSolved;
-}
-
-// Solves matrix · X = block in place (size × size, symmetric positive definite; block size ×
-// columns) by a plain Cholesky factorisation; false at a pivot that is not positive.
-template <typename Real>
-bool PeriodicCurveFit<Real>::CholeskySolve(std::vector<Real>& matrix, int size,
-                                           std::vector<Real>& block, int columns) {
-  const auto at = [&](int r, int c) -> Real& {
-    return matrix[static_cast<std::size_t>(r) * size + c];
-  };
-  for (int i = 0; i < size; ++i) {
-    for (int j = 0; j <= i; ++j) {
-      Real sum = at(i, j);
-      for (int k = 0; k < j; ++k) sum -= at(i, k) * at(j, k);
-      if (i == j) {
-        if (!(sum > 0)) return false;
-        at(i, i) = std::sqrt(sum);
-      } else {
-        at(i, j) = sum / at(j, j);
-      }
-    }
-  }
-  for (int q = 0; q < columns; ++q) {
-    const auto x = [&](int r) -> Real& { return block[static_cast<std::size_t>(r) * columns + q]; };
-    for (int i = 0; i < size; ++i) {
-      Real sum = x(i);
-      for (int k = 0; k < i; ++k) sum -= at(i, k) * x(k);
-      x(i) = sum / at(i, i);
-    }
-    for (int i = size - 1; i >= 0; --i) {
-      Real sum = x(i);
-      for (int k = i + 1; k < size; ++k) sum -= at(k, i) * x(k);
-      x(i) = sum / at(i, i);
-    }
-  }
-  return true;
 }
 
 template <typename Real>

@@ -2,20 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "curve/fit/ClosestPointFinder.h"
+#include "curve/fit/fitMeetsTolerance.h"
 #include "curve/fit/isClosedCurve.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/refineSampling.h"
 #include "curve/text/shortestText.h"
-#include "curve/fit/spansMeetTolerance.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 #include "numerics/CubicSpans.h"
 #include "numerics/PeriodicCurveFit.h"
+#include "numerics/Point3.h"
 
 namespace {
 
@@ -25,83 +24,26 @@ constexpr int kFirstControlCount = 4;
 // The last count the block solve of BSplineCurveFit takes; past it the banded fit goes on.
 constexpr int kLastBlockSolvedCount = 128;
 
-double distance(const double* point, const SamplePoint& sample) {
-  return std::sqrt(squaredDistance(point, sample));
-}
-
-// A distance that is not a number does not fail a sample.
-bool beyond(double distance, double tolerance) { return distance > tolerance; }
-
-// Tests points of the sampled curve against one fit, each by the same rule.
-class ToleranceCheck {
- public:
-  ToleranceCheck(num::BSplineCurveFit<double>& curve, double tolerance)
-      : curve_(curve), tolerance_(tolerance) {}
-
-  /// Whether `point`, which belongs to the curve parameter `ownParameter`, lies within the
-  /// tolerance of the curve.
-  bool within(const SamplePoint& point, double ownParameter) {
-    // The fit placed this point at its own parameter; its distance from the curve is at most its
-    // distance to that curve point, which the search alone could miss by landing on another arc.
-    double ownPoint[kDimension];
-    curve_.EvaluatePoint(ownParameter, ownPoint);
-    if (!beyond(distance(ownPoint, point), tolerance_)) {
-      return true;
-    }
-    // The table behind the search costs 255 curve evaluations: build it only if a point needs it.
-    if (!finder_) {
-      finder_.emplace(curve_);
-    }
-    return !beyond(distance(finder_->findClosestPoint(point).point.data(), point), tolerance_);
-  }
-
- private:
-  num::BSplineCurveFit<double>& curve_;
-  double tolerance_;
-  std::optional<ClosestPointFinder> finder_;
-};
-
-// The probes first, spread over the whole curve, then the rest in the order of t, so that a fit
-// that misses is given up soon after the first point it misses.
-bool everyPointWithinTolerance(num::BSplineCurveFit<double>& curve, const SampledCurve& sampled,
-                               double tolerance) {
-  ToleranceCheck check(curve, tolerance);
-  for (std::size_t j = 0; j < sampled.probes.size(); ++j) {
-    if (!check.within(sampled.probes[j], probeFraction(j))) {
-      return false;
-    }
-  }
-  const SamplePoints& samples = sampled.samples;
-  const SamplePoints& midpoints = sampled.midpoints;
-  const double parameterStep =
-      samples.size() > 1 ? 1.0 / static_cast<double>(samples.size() - 1) : 0.0;
-  for (std::size_t k = 0; k < samples.size(); ++k) {
-    if (!check.within(samples[k], static_cast<double>(k) * parameterStep)) {
-      return false;
-    }
-    if (k < midpoints.size() &&
-        !check.within(midpoints[k], (static_cast<double>(k) + 0.5) * parameterStep)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // The fit adds up 2049 samples weighted by basis values at most 1, and its controls can stand a
 // few times farther out than the samples; beyond this bound the sums can overflow and the
 // controls come out infinite or not a number, which the host would refuse without a word.
 constexpr double kLargestFittableCoordinate = 1e300;
 
 double largestCoordinate(const SamplePoints& samples) {
-  double largest = 0.0;
-  for (const SamplePoint& p : samples) {
-    largest = std::max({largest, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+  return num::LargestFiniteMagnitude(flatCoordinates(samples), 3 * samples.size());
+}
+
+// The first coordinate that is not finite, else the largest magnitude.
+double coordinateFarthestOut(const SamplePoints& samples) {
+  const double* coordinates = flatCoordinates(samples);
+  for (std::size_t i = 0; i < 3 * samples.size(); ++i) {
+    if (!std::isfinite(coordinates[i])) return std::abs(coordinates[i]);
   }
-  return largest;
+  return largestCoordinate(samples);
 }
 
 void refuseCoordinatesTooLargeToFit(const SamplePoints& samples) {
-  const double largest = largestCoordinate(samples);
+  const double largest = coordinateFarthestOut(samples);
   if (!(largest <= kLargestFittableCoordinate)) {
     throw std::runtime_error("The curve is too large to fit: a coordinate reaches " +
                              shortestText(largest) + "; keep coordinates within 1e300.");
@@ -146,7 +88,7 @@ SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
     auto curve = std::make_shared<num::BSplineCurveFit<double>>(
         kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
     fit.curve = curve;
-    fit.toleranceMet = everyPointWithinTolerance(*curve, sampled, tolerance);
+    fit.toleranceMet = blockFitMeetsTolerance(*curve, sampled, tolerance);
     if (fit.toleranceMet) {
       break;
     }

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "curve/sampling/SampledCurve.h"
 #include "curve/fit/SplineTolerance.h"
+#include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 
 /// The most control points the adaptive fit gives a curve (a closed curve's spline has 3 more,

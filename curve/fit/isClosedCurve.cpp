@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "numerics/Point3.h"
+
 namespace {
 
 constexpr double kRelativeChord = 1e-12;
@@ -12,19 +14,15 @@ constexpr double kGapOfChord = 0.25;
 constexpr double kLeastSeamAngle = 3.141592653589793 / 180;  // 1°, in radians
 constexpr double kSeamAngleOfLocalTurning = 2.0;
 
-struct Vector {
-  double x, y, z;
-};
-
-Vector chord(const SamplePoint& from, const SamplePoint& to) {
+SamplePoint chord(const SamplePoint& from, const SamplePoint& to) {
   return {to.x - from.x, to.y - from.y, to.z - from.z};
 }
 
-double length(const Vector& v) { return std::hypot(v.x, v.y, v.z); }
+double length(const SamplePoint& v) { return std::hypot(v.x, v.y, v.z); }
 
 // In [0, π], accurate for small angles too (the cross product's length, not the cosine).
-double angleBetween(const Vector& a, const Vector& b) {
-  const Vector cross{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+double angleBetween(const SamplePoint& a, const SamplePoint& b) {
+  const SamplePoint cross{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
   return std::atan2(length(cross), a.x * b.x + a.y * b.y + a.z * b.z);
 }
 
@@ -32,22 +30,11 @@ bool isFinite(const SamplePoint& p) {
   return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
 
-double extentOf(const SamplePoints& samples) {
-  SamplePoint low{HUGE_VAL, HUGE_VAL, HUGE_VAL};
-  SamplePoint high{-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
-  for (const SamplePoint& p : samples) {
-    if (!isFinite(p)) continue;
-    low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-    high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-  }
-  return length(chord(low, high));
-}
-
 // The largest turning between consecutive chords of P[first] ... P[first + 3].
 double localTurning(const SamplePoints& samples, std::size_t first) {
-  const Vector a = chord(samples[first], samples[first + 1]);
-  const Vector b = chord(samples[first + 1], samples[first + 2]);
-  const Vector c = chord(samples[first + 2], samples[first + 3]);
+  const SamplePoint a = chord(samples[first], samples[first + 1]);
+  const SamplePoint b = chord(samples[first + 1], samples[first + 2]);
+  const SamplePoint c = chord(samples[first + 2], samples[first + 3]);
   return std::max(angleBetween(a, b), angleBetween(b, c));
 }
 
@@ -59,9 +46,9 @@ bool isClosedCurve(const SamplePoints& samples, double tolerance) {
   const SamplePoint& first = samples.front();
   const SamplePoint& last = samples.back();
   if (!isFinite(first) || !isFinite(last)) return false;
-  const Vector d0 = chord(first, samples[1]);
-  const Vector e = chord(samples[count - 2], last);
-  const double shortest = kRelativeChord * extentOf(samples);
+  const SamplePoint d0 = chord(first, samples[1]);
+  const SamplePoint e = chord(samples[count - 2], last);
+  const double shortest = kRelativeChord * num::BoxDiagonal(flatCoordinates(samples), count);
   if (!(length(d0) > shortest) || !(length(e) > shortest)) return false;
   const double gap = length(chord(first, last));
   if (!(gap <=

@@ -1,6 +1,7 @@
-// Measures how far a fitted spline truly misses its samples: the exact distance of every sample
-// from the whole curve, wherever on the curve its nearest point lies. The add-in runs it only
-// when no fit met the tolerance, to tell the user the real largest deviation.
+// How far a fitted spline truly lies from the points of its sampled curve: the distance of each
+// point from the whole curve, wherever on the curve its nearest point lies. The status of a fit
+// that missed the tolerance reports it; the adaptive fit asks the cheaper yes-or-no question of
+// it to pass over attempts that are sure to miss.
 #pragma once
 
 #include "curve/sampling/SamplePoints.h"

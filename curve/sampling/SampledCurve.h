@@ -25,8 +25,8 @@ inline double probeFraction(std::size_t j) {
 /// Samples at t = k * step + tStart, k = 0 ... n - 1, midpoints at
 /// t = (k + 0.5) * step + tStart, k = 0 ... n - 2 (midpoint k lies between samples k and k + 1),
 /// and probes at t = tStart + probeFraction(j) * (tEnd - tStart). The fit reads `samples` alone,
-/// as its flat array; a curve parameter u = k / (n - 1) belongs to sample k,
-/// u = (k + 0.5) / (n - 1) to midpoint k and u = probeFraction(j) to probe j. Holds n - 1
+/// as its flat array; each point has its own curve parameter u (sampleU, midpointU, probeU),
+/// the fit's parameter that corresponds to its t. Holds n - 1
 /// midpoints for n samples (none for none or one) and kProbeCount probes when it comes from
 /// sampleCurve or refineSampling; a curve put together otherwise may have no probes.
 struct SampledCurve {
@@ -46,4 +46,20 @@ struct SampledCurve {
   double midpointT(std::size_t k) const { return (static_cast<double>(k) + 0.5) * step + tStart; }
   /// The t of probe j, exactly as sampling computed it.
   double probeT(std::size_t j) const { return tStart + probeFraction(j) * (tEnd - tStart); }
+
+  /// The curve parameter in [0, 1] of sample k: k / (n - 1) (0 for a single sample).
+  double sampleU(std::size_t k) const { return uOf(static_cast<double>(k), samples.size()); }
+  /// The curve parameter of midpoint k, halfway between those of samples k and k + 1.
+  double midpointU(std::size_t k) const {
+    return uOf(static_cast<double>(k) + 0.5, samples.size());
+  }
+  /// The curve parameter of probe j: probeFraction(j).
+  static double probeU(std::size_t j) { return probeFraction(j); }
+
+  /// The parameter of position `index` (in sample steps) among `count` samples: index / (count -
+  /// 1), computed as index times the step 1 / (count - 1), as the fits place their samples.
+  static double uOf(double index, std::size_t count) {
+    const double parameterStep = count > 1 ? 1.0 / static_cast<double>(count - 1) : 0.0;
+    return index * parameterStep;
+  }
 };

@@ -1,4 +1,4 @@
-#include "curve/fit/spansMeetTolerance.h"
+#include "curve/fit/fitMeetsTolerance.h"
 
 #include <gtest/gtest.h>
 
