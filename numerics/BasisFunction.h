@@ -67,7 +67,6 @@ class BasisFunction {
   Real domainMin_ = 0;
   Real domainMax_ = 0;
   Real domainLength_ = 0;
-  bool open_ = false;
   bool uniform_ = false;
   bool periodic_ = false;
   bool created_ = false;
@@ -98,15 +97,11 @@ void BasisFunction<Real>::Create(const BasisSetup<Real>& input) {
       input.periodic ? input.controlPointCount + input.degree : input.controlPointCount;
   degree_ = input.degree;
   domainMin_ = domainMax_ = domainLength_ = 0;
-  open_ = false;
   uniform_ = input.uniform;
   periodic_ = input.periodic;
   values_ = RowMajorArray<Real>();
   if (!AcceptsSetup(input)) return;
 
-  const int last = static_cast<int>(distinctKnots_.size()) - 1;
-  open_ = distinctKnots_[0].multiplicity == distinctKnots_[last].multiplicity &&
-          distinctKnots_[0].multiplicity == degree_ + 1;
   BuildKnotVector();
   domainMin_ = knots_[degree_];
   domainMax_ = knots_[controlPointCount_];

@@ -5,13 +5,14 @@
 
 #include <cmath>
 
-#include "curve/status/FitStatus.h"
-#include "curve/formula/ParameterTable.h"
-#include "curve/sampling/SampledCurve.h"
+#include "curve/fit/SplineTolerance.h"
 #include "curve/fit/fitSplineToSamples.h"
+#include "curve/formula/ParameterTable.h"
 #include "curve/measure/largestDeviation.h"
+#include "curve/sampling/SampledCurve.h"
 #include "curve/sampling/refuseJumps.h"
 #include "curve/sampling/sampleCurve.h"
+#include "curve/status/FitStatus.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 

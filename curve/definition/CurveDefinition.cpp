@@ -3,6 +3,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "curve/formula/NameCharacter.h"
+
 using nlohmann::json;
 
 namespace {
@@ -61,11 +63,6 @@ void checkFormat(const json& object) {
 }
 
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-
-// ASCII by value, whatever the process's locale says is a letter.
-bool isNameCharacter(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '_' || c >= 0x80;
-}
 
 }  // namespace
 

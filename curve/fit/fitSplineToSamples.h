@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 

@@ -6,24 +6,13 @@
 #include <stdexcept>
 
 #include "curve/formula/ExpressionError.h"
+#include "curve/formula/NameCharacter.h"
 
 namespace {
 
 constexpr int kFloatingPointParser = 0;
 
 std::string copyOf(const char* text) { return text != nullptr ? text : ""; }
-
-// muparser's own name characters plus every byte of a multi-byte UTF-8 sequence, so that a
-// design parameter named "länge" or "Ø" is one name to the parser instead of an unknown token
-// in the middle of a character.
-const std::string& nameCharacters() {
-  static const std::string characters = [] {
-    std::string ascii = "0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    for (int byte = 0x80; byte <= 0xFF; ++byte) ascii.push_back(static_cast<char>(byte));
-    return ascii;
-  }();
-  return characters;
-}
 
 // muparser formats its messages, most of which quote the token it stumbled on, into one buffer of
 // 2048 bytes without checking the length: a long enough token (an unknown name of 2000 letters)

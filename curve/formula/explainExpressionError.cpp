@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstddef>
 #include <vector>
+
+#include "curve/formula/NameCharacter.h"
 
 namespace {
 
@@ -58,15 +59,14 @@ constexpr std::array<const char*, 26> kFunctions = {
 
 constexpr char kVariable[] = "t";
 
-bool isNameByte(unsigned char c) { return std::isalnum(c) != 0 || c == '_' || c >= 0x80; }
-
 // The name muparser stumbled on: the run of name characters (UTF-8 sequences included) at its
 // position; empty when none stands there.
 std::string nameAt(const std::string& expression, int position) {
   if (position < 0 || static_cast<std::size_t>(position) >= expression.size()) return std::string();
   const std::size_t begin = static_cast<std::size_t>(position);
   std::size_t end = begin;
-  while (end < expression.size() && isNameByte(static_cast<unsigned char>(expression[end]))) ++end;
+  while (end < expression.size() && isNameCharacter(static_cast<unsigned char>(expression[end])))
+    ++end;
   return expression.substr(begin, end - begin);
 }
 
@@ -172,7 +172,7 @@ bool endsTheArgument(const std::string& expression, std::size_t begin, std::size
     const std::size_t before = expression.find_last_not_of(' ', at - 1);
     if (before == std::string::npos || before < begin) return false;
     const unsigned char previous = static_cast<unsigned char>(expression[before]);
-    return isNameByte(previous) || previous == '.' || previous == ')';
+    return isNameCharacter(previous) || previous == '.' || previous == ')';
   }
   return std::string(",?:<>=!&|").find(c) != std::string::npos;
 }

@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "curve/formula/CurveFormula.h"
 #include "curve/fit/SplineTolerance.h"
+#include "curve/formula/CurveFormula.h"
 #include "curve/sampling/refuseJumps.h"
 #include "curve/text/shortestText.h"
 #include "curve/text/significantText.h"

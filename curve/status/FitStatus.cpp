@@ -4,7 +4,9 @@
 #include <sstream>
 #include <string>
 
+#include "curve/fit/fitSplineToSamples.h"
 #include "curve/measure/largestDeviation.h"
+#include "curve/sampling/SampledCurve.h"
 
 namespace {
 

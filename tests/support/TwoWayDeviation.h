@@ -10,6 +10,7 @@
 #include "curve/formula/CurveFormula.h"
 #include "curve/sampling/SamplePoint.h"
 #include "numerics/BSplineCurve.h"
+#include "numerics/NearestPoint.h"
 
 namespace curve_testing {
 
@@ -19,31 +20,24 @@ inline double distance(const SamplePoint& a, const SamplePoint& b) {
   return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
+// A curve given as a function of its parameter, as the local search reads one.
+struct CurveOfFunction {
+  const std::function<SamplePoint(double)>& at;
+  void Evaluate(double u, double* point) const {
+    const SamplePoint p = at(u);
+    point[0] = p.x;
+    point[1] = p.y;
+    point[2] = p.z;
+  }
+};
+
 // The smallest distance from `target` to `curveAt` over [low, high]: a scan of 64 steps and a
-// golden-section search around the best of them.
+// long golden-section search around the best of them, without derivatives.
 inline double nearestOn(const std::function<SamplePoint(double)>& curveAt,
                         const SamplePoint& target, double low, double high) {
-  const int steps = 64;
-  const auto f = [&](double v) { return distance(curveAt(v), target); };
-  int best = 0;
-  double bestValue = f(low);
-  for (int i = 1; i <= steps; ++i) {
-    const double value = f(low + (high - low) * i / steps);
-    if (value < bestValue) best = i, bestValue = value;
-  }
-  double a = low + (high - low) * std::max(best - 1, 0) / steps;
-  double b = low + (high - low) * std::min(best + 1, steps) / steps;
-  const double ratio = (std::sqrt(5.0) - 1) / 2;
-  for (int i = 0; i < 60; ++i) {
-    const double c = b - ratio * (b - a);
-    const double d = a + ratio * (b - a);
-    if (f(c) < f(d)) {
-      b = d;
-    } else {
-      a = c;
-    }
-  }
-  return std::min(bestValue, f((a + b) / 2));
+  constexpr num::LocalSearchSteps kDenseSearch{64, 60, 0};
+  const double p[3] = {target.x, target.y, target.z};
+  return std::sqrt(num::LocalSquaredDistance(CurveOfFunction{curveAt}, p, low, high, kDenseSearch));
 }
 
 }  // namespace two_way_detail

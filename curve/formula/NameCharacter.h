@@ -1,0 +1,26 @@
+// Which bytes make up a name in a formula: the parser's own name characters (ASCII letters and
+// digits, by value whatever the process's locale says) and '_', plus every byte of a multi-byte
+// UTF-8 sequence, so that a design parameter named "länge" or "Ø" is one name. The parser is told
+// these characters, and every reader of names in a formula (error messages, the stored
+// definition's list of parameters) uses the same rule.
+#pragma once
+
+#include <string>
+
+/// Whether `c` may stand in a name.
+constexpr bool isNameCharacter(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+         c >= 0x80;
+}
+
+/// Every byte for which isNameCharacter holds, in increasing order, as the parser takes them.
+inline const std::string& nameCharacters() {
+  static const std::string characters = [] {
+    std::string all;
+    for (int byte = 1; byte <= 0xFF; ++byte) {
+      if (isNameCharacter(static_cast<unsigned char>(byte))) all.push_back(static_cast<char>(byte));
+    }
+    return all;
+  }();
+  return characters;
+}
