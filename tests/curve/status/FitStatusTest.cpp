@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "curve/fit/fitSplineToSamples.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/sampleCurve.h"
 #include "tests/support/SampledCurves.h"
