@@ -1,6 +1,8 @@
 // Finds, fast but not always exactly, the point of a fitted spline closest to a given point: a
-// table of 255 curve positions narrows the search, a bounded one-dimensional minimisation
-// finishes it. The adaptive spline fit uses it to test samples against each attempt.
+// table of curve positions narrows the search, a bounded one-dimensional minimisation
+// finishes it. The acceptance of fits of up to 128 controls uses it, and keeps it as it is
+// because its counts must stay those of the literal algorithm this search belongs to; every
+// other nearest-point question goes to numerics/NearestPoint.h.
 #pragma once
 
 #include <array>

@@ -45,8 +45,8 @@ bool everyPointWithinTolerance(const SampledCurve& sampled, double tolerance, Ow
 
 bool blockFitMeetsTolerance(num::BSplineCurve<double>& curve, const SampledCurve& sampled,
                             double tolerance) {
-  // The table behind the search costs 255 curve evaluations: it is built only if a point needs
-  // it.
+  // The table behind the search costs a curve evaluation per entry: it is built only if a point
+  // needs it.
   std::optional<ClosestPointFinder> finder;
   return everyPointWithinTolerance(
       sampled, tolerance, [&](double u, double* point) { curve.EvaluatePoint(u, point); },
