@@ -8,6 +8,10 @@
 
 using namespace adsk::core;
 using hv::f360::CatchingCommandEventHandler;
+using vintrel::dialog::createCurveInSketch;
+using vintrel::dialog::CurveEdit;
+using vintrel::dialog::defineCommandDialog;
+using vintrel::dialog::updatePreview;
 
 namespace {
 

@@ -13,8 +13,8 @@ const std::string panelId = kPanelId;
 const std::string commandId = kCommandId;
 const std::string statusDisplayId = kStatusDisplayId;
 CurvePreview curvePreview;
-CurveEdit curveEdit;
-ParameterFollower parameterFollower;
+vintrel::dialog::CurveEdit curveEdit;
+vintrel::curvehost::ParameterFollower parameterFollower;
 adsk::core::Ptr<adsk::core::Application> application;
 adsk::core::Ptr<adsk::core::UserInterface> userInterface;
 

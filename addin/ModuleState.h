@@ -9,8 +9,8 @@
 
 #include <string>
 
+#include "curvehost/ParameterFollower.h"
 #include "dialog/CurveEdit.h"
-#include "dialog/ParameterFollower.h"
 #include "graphics/CurvePreview.h"
 
 /// "SketchPanel": the panel that carries the command's button.
@@ -22,9 +22,9 @@ extern const std::string statusDisplayId;
 /// The one preview; shows nothing between dialogs.
 extern CurvePreview curvePreview;
 /// The formula curve the open dialog edits; empty between dialogs.
-extern CurveEdit curveEdit;
+extern vintrel::dialog::CurveEdit curveEdit;
 /// What the formula curves' check has told the user; kept while the library is loaded.
-extern ParameterFollower parameterFollower;
+extern vintrel::curvehost::ParameterFollower parameterFollower;
 /// Held from run to stop; empty otherwise.
 extern adsk::core::Ptr<adsk::core::Application> application;
 /// Held from run to stop; empty otherwise.

@@ -17,7 +17,7 @@ namespace {
 // control left behind is only a button that does nothing.
 bool unregisterCommand() {
   curvePreview.clear();
-  curveEdit = CurveEdit{};
+  curveEdit = vintrel::dialog::CurveEdit{};
   const bool followerDetached = commandTerminatedHandler.detachFrom(userInterface);
   Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
   if (!controls) return false;

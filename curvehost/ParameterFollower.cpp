@@ -1,24 +1,24 @@
-#include "dialog/ParameterFollower.h"
+#include "curvehost/ParameterFollower.h"
 
 #include <Fusion/FusionAll.h>
 
 #include <exception>
 #include <optional>
+#include <stdexcept>
 
 #include "curve/definition/CurveDefinition.h"
 #include "curve/formula/ParameterTable.h"
-#include "curve/sampling/SampledCurve.h"
-#include "curve/fit/fitSplineToSamples.h"
-#include "curve/sampling/sampleCurve.h"
+#include "curvehost/DefinitionAttribute.h"
+#include "curvehost/FormulaCurve.h"
 #include "curvehost/readDesignParameters.h"
-#include "curvehost/toNurbsCurve.h"
-#include "dialog/CurveEdit.h"
-#include "dialog/replaceFormulaCurve.h"
+#include "curvehost/replaceFormulaCurve.h"
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;
+
+namespace vintrel::curvehost {
 
 namespace {
 
@@ -42,21 +42,11 @@ std::string sketchName(const Ptr<SketchFixedSpline>& spline) {
 // Refits one curve with the current values; its new control count, or the reason it failed.
 int refit(const Ptr<SketchFixedSpline>& spline, const CurveRequest& request,
           const ParameterTable& current) {
-  const SampledCurve sampled = sampleCurve(request, current);
-  const SplineFit fit = fitSplineToSamples(sampled, kSplineTolerance);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fit.curve);
-  throwIfNull(curve);
-  const std::string definition = writeCurveDefinition({request, namedParameters(request, current)});
-  switch (replaceFormulaCurve(spline, curve, definition)) {
-    case Replacement::Done:
-      return fit.curve->ControlPointCount();
-    case Replacement::Unchanged:
-      throw std::runtime_error("the host refused the new shape or formula");
-    case Replacement::HalfReplaced:
-      throw std::runtime_error(
-          "the host took the new shape but refused the new formula; edit the curve again");
-  }
-  return 0;
+  const FormulaCurve curve(request, current);
+  Ptr<NurbsCurve3D> shape = curve.nurbsCurve();
+  const Replacement outcome = replaceFormulaCurve(spline, shape, curve.definition());
+  if (outcome != Replacement::Done) throw std::runtime_error(replacementMessage(outcome));
+  return curve.fit().curve->ControlPointCount();
 }
 
 void tell(const Ptr<Application>& application, const std::vector<std::string>& failures) {
@@ -124,3 +114,5 @@ FollowReport ParameterFollower::check(const Ptr<Application>& application) {
   }
   return report;
 }
+
+}  // namespace vintrel::curvehost

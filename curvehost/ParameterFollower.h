@@ -1,7 +1,7 @@
 // Keeps formula curves in step with the design's parameters. The add-in runs its check each time
 // a command other than Sorvane completes (the host has no event for a changed parameter, and the
 // Parameters dialog is a command): curves whose named parameters changed are refitted and
-// replaced in place; failures are told once.
+// replaced in place; failures are told once. It belongs to no dialog.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "curve/definition/CurveDefinition.h"
+
+namespace vintrel::curvehost {
 
 /// One curve the check refitted.
 struct FollowedCurve {
@@ -33,15 +35,20 @@ struct FollowReport {
 /// every command. Held by the add-in from load to unload.
 class ParameterFollower {
  public:
-  /// Reads every formula curve of `application`'s active design (Product::findAttributes on the
-  /// definition attribute) and compares the stored values of the parameters its definition names
-  /// with the design's current ones. A curve whose values all match is not touched. Any other is
-  /// sampled and fitted with the current values and its spline replaced in place with the new
-  /// definition (replaceFormulaCurve); when that fails (a parameter gone, a value that breaks the
-  /// formula, a refusal of the host) the curve keeps its shape and definition. Definitions that
-  /// cannot be read and unlinked splines are passed over silently. Failures not told
-  /// before, or told with another message, are told in one message box listing them. Never
-  /// throws a standard exception: a host that refuses to list the curves ends the check.
+  /// Reads every formula curve of `application`'s active design (Product::findAttributes on
+  /// kDefinitionGroup and kDefinitionName) and compares the stored values of the parameters its
+  /// definition names with the design's current ones (readDesignParameters). A curve whose values
+  /// all match is not touched. Any other is computed afresh with the current values (FormulaCurve)
+  /// and its spline replaced in place with the new definition (replaceFormulaCurve); when that
+  /// fails (a parameter gone, a value that breaks the formula, a refusal of the host) the curve
+  /// keeps its shape and definition, or, as replaceFormulaCurve leaves it, its new shape alone.
+  /// The failure's line is "<sketch>: <message>", the message being FormulaCurve's error text
+  /// ("Unknown exception" for a curve the host refused) or replacementMessage's.
+  /// Definitions that cannot be read and unlinked splines are passed over silently. Failures not
+  /// told before, or told with another message, are told in one message box listing them under a
+  /// heading. Nothing happens without an active design or without formula curves. Never throws a
+  /// standard exception: a null `application` or a host that refuses to list the curves or the
+  /// parameters ends the check before any curve is looked at.
   FollowReport check(const adsk::core::Ptr<adsk::core::Application>& application);
 
  private:
@@ -53,3 +60,5 @@ class ParameterFollower {
   std::map<std::string, std::string> told_;
   std::unordered_map<std::string, std::optional<CurveDefinition>> definitions_;
 };
+
+}  // namespace vintrel::curvehost

@@ -12,6 +12,8 @@ using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;
 
+namespace vintrel::curvehost {
+
 namespace {
 
 Ptr<ParameterList> designParameters(const Ptr<Design>& design) {
@@ -40,3 +42,5 @@ ParameterTable readDesignParameters(const Ptr<Application>& application) {
   }
   return table;
 }
+
+}  // namespace vintrel::curvehost

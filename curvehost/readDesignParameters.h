@@ -1,13 +1,15 @@
 // Builds the constants that the curve expressions may use from the active design: "pi" and every
-// numeric parameter of the design by its name. The live preview and the curve creation call it
-// before each sampling run, with the application the add-in holds from run to stop.
+// numeric parameter of the design by its name. The live preview, the curve creation and the
+// following of the design's parameters call it before each computation of a curve.
 #pragma once
 
 #include <Core/CoreAll.h>
 
 #include "curve/formula/ParameterTable.h"
 
-/// "pi" -> 3.141592653589793 plus one entry per numeric parameter of the active design's
+namespace vintrel::curvehost {
+
+/// "pi" -> kBuiltInPi plus one entry per numeric parameter of the active design's
 /// allParameters (user and model parameters), by the name the host gives (an absent name is the
 /// empty name) and the value as the host gives it; a later parameter of a name already present,
 /// "pi" included, replaces that value. Text parameters are left out, so an expression naming one
@@ -15,3 +17,5 @@
 /// Throws hv::f360::NullObjectError when `application` is null, the active product is missing
 /// or not a design, or the parameter list or a parameter in it is missing; no table then.
 ParameterTable readDesignParameters(const adsk::core::Ptr<adsk::core::Application>& application);
+
+}  // namespace vintrel::curvehost

@@ -1,9 +1,22 @@
-#include "dialog/replaceFormulaCurve.h"
+#include "curvehost/replaceFormulaCurve.h"
 
-#include "dialog/CurveEdit.h"
+#include "curvehost/DefinitionAttribute.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
+
+namespace vintrel::curvehost {
+
+namespace {
+
+constexpr char kNotReplacedMessage[] =
+    "The selected curve could not be replaced: the host refused its new shape or its new formula. "
+    "It is unchanged.";
+constexpr char kHalfReplacedMessage[] =
+    "The selected curve has its new shape, but its new formula could not be stored and its old "
+    "shape could not be restored: edit it again, or undo.";
+
+}  // namespace
 
 bool storeCurveDefinition(const Ptr<SketchFixedSpline>& spline, const std::string& definition) {
   Ptr<Attributes> attributes = spline->attributes();
@@ -18,3 +31,17 @@ Replacement replaceFormulaCurve(const Ptr<SketchFixedSpline>& spline,
   const bool restored = oldShape && spline->replaceGeometry(oldShape);
   return restored ? Replacement::Unchanged : Replacement::HalfReplaced;
 }
+
+std::string replacementMessage(Replacement outcome) {
+  switch (outcome) {
+    case Replacement::Done:
+      return "";
+    case Replacement::Unchanged:
+      return kNotReplacedMessage;
+    case Replacement::HalfReplaced:
+      return kHalfReplacedMessage;
+  }
+  return "";
+}
+
+}  // namespace vintrel::curvehost

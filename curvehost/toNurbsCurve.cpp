@@ -4,6 +4,8 @@
 
 using namespace adsk::core;
 
+namespace vintrel::curvehost {
+
 namespace {
 
 constexpr int kDegree = 3;
@@ -25,3 +27,5 @@ Ptr<NurbsCurve3D> toNurbsCurve(const std::vector<double>& controlCoordinates,
   }
   return NurbsCurve3D::createNonRational(controlPoints, kDegree, knots, false);
 }
+
+}  // namespace vintrel::curvehost

@@ -8,6 +8,8 @@
 
 #include "numerics/BSplineCurve.h"
 
+namespace vintrel::curvehost {
+
 /// A non-rational, non-periodic NurbsCurve3D of degree 3 with `curve`'s control points and its
 /// full knot vector (4 more knots than controls, 0 0 0 0 ... 1 1 1 1); see the overload below.
 adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& curve);
@@ -19,3 +21,5 @@ adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<d
 /// returned as it is.
 adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(
     const std::vector<double>& controlCoordinates, const std::vector<double>& knots);
+
+}  // namespace vintrel::curvehost

@@ -3,11 +3,16 @@
 #include <exception>
 
 #include "curve/definition/CurveDefinition.h"
+#include "curvehost/DefinitionAttribute.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
+using vintrel::curvehost::kDefinitionGroup;
+using vintrel::curvehost::kDefinitionName;
+
+namespace vintrel::dialog {
 
 namespace {
 
@@ -63,3 +68,5 @@ Ptr<Sketch> formulaSketch(const Ptr<Application>& application, const CurveEdit& 
   hv::f360::throwIfNull(sketch);
   return sketch;
 }
+
+}  // namespace vintrel::dialog

@@ -11,9 +11,7 @@
 
 #include "curve/formula/CurveRequest.h"
 
-/// The attribute that holds a formula curve's definition on its spline.
-constexpr char kDefinitionGroup[] = "Vintrel";
-constexpr char kDefinitionName[] = "formulaCurve";
+namespace vintrel::dialog {
 
 /// What the open dialog edits.
 struct CurveEdit {
@@ -30,12 +28,15 @@ struct OpenedCurve {
   std::optional<CurveRequest> request;
 };
 
-/// Reads the user interface's active selection. Exactly one selected fixed spline, still linked,
-/// that carries the definition attribute opens it for editing with its stored inputs; one whose
-/// definition cannot be read opens with the defaults and a note saying why ("The selected curve's
-/// formula cannot be read: missing "x". Pressing OK draws a new curve."). Anything else (nothing,
-/// several objects, another entity, a spline without the attribute, a host that refuses a read)
-/// opens a new curve with the defaults and no note. Never throws a standard exception.
+/// Reads `application`'s active selection. Exactly one selected fixed spline, still linked, that
+/// carries the definition attribute (curvehost::kDefinitionGroup, kDefinitionName) opens it for
+/// editing with its stored inputs and the note "Editing the selected formula curve: OK replaces
+/// it."; one whose definition cannot be read opens with the defaults, no spline and a note saying
+/// why ("The selected curve's formula cannot be read: missing "x". Pressing OK draws a new
+/// curve.").
+/// Anything else (a null application, nothing, several objects, another entity, a spline without
+/// the attribute, a host that refuses a read) opens a new curve with the defaults and no note.
+/// Never throws a standard exception.
 OpenedCurve openSelectedCurve(const adsk::core::Ptr<adsk::core::Application>& application);
 
 /// The sketch whose space the formulas are in: the edited spline's sketch, else the sketch in
@@ -44,3 +45,5 @@ OpenedCurve openSelectedCurve(const adsk::core::Ptr<adsk::core::Application>& ap
 /// missing.
 adsk::core::Ptr<adsk::fusion::Sketch> formulaSketch(
     const adsk::core::Ptr<adsk::core::Application>& application, const CurveEdit& edit);
+
+}  // namespace vintrel::dialog

@@ -1,17 +1,20 @@
-#include "dialog/sampleDialogCurve.h"
+#include "dialog/computeDialogCurve.h"
 
 #include "curve/formula/CurveRequest.h"
 #include "curve/formula/ParameterTable.h"
 #include "curve/formula/hiddenParameterNotes.h"
-#include "curve/sampling/sampleCurve.h"
 #include "curvehost/readDesignParameters.h"
 #include "dialog/readCurveRequest.h"
 
 using namespace adsk::core;
 
-DialogCurve sampleDialogCurve(const Ptr<CommandInputs>& inputs,
-                              const Ptr<Application>& application) {
+namespace vintrel::dialog {
+
+DialogCurve computeDialogCurve(const Ptr<CommandInputs>& inputs,
+                               const Ptr<Application>& application) {
   const CurveRequest request = readCurveRequest(inputs);
-  const ParameterTable parameters = readDesignParameters(application);
-  return {sampleCurve(request, parameters), hiddenParameterNotes(parameters)};
+  const ParameterTable parameters = curvehost::readDesignParameters(application);
+  return {curvehost::FormulaCurve(request, parameters), hiddenParameterNotes(parameters)};
 }
+
+}  // namespace vintrel::dialog

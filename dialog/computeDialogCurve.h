@@ -1,6 +1,7 @@
-// The curve the dialog describes, as sample points: its inputs read afresh, the active design's
-// parameters as constants, 2049 samples and the midpoints between them. The live preview and the
-// curve creation both start from it and fit what it returns.
+// The curve the dialog describes, computed: its inputs read afresh, the active design's parameters
+// as constants, the curve sampled and fitted (curvehost::FormulaCurve). The live preview and the
+// curve creation both start from it: the preview shows its fit and status, OK hands its NURBS
+// curve and definition to the sketch.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -8,20 +9,26 @@
 #include <string>
 #include <vector>
 
-#include "curve/sampling/SampledCurve.h"
+#include "curvehost/FormulaCurve.h"
 
-/// The sampled curve, and what the design's parameters give the designer to know about it.
+namespace vintrel::dialog {
+
+/// The computed curve, and what the design's parameters give the designer to know about it.
 struct DialogCurve {
-  SampledCurve sampled;
+  curvehost::FormulaCurve curve;
   /// hiddenParameterNotes of the design's parameters: one line per parameter the formulas
   /// cannot use as the design means it.
   std::vector<std::string> notes;
 };
 
-/// Reads the request from `inputs` (readCurveRequest), the parameters of `application`'s active
-/// design (readDesignParameters) and samples the curve (sampleCurve), in that order.
-/// Throws what they throw: hv::f360::NullObjectError for a missing input, application, design or
-/// parameter, std::runtime_error for an expression that fails, a value that is not finite, a
-/// single point or a jump.
-DialogCurve sampleDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
-                              const adsk::core::Ptr<adsk::core::Application>& application);
+/// Reads the request from `inputs` (readCurveRequest) and the parameters of `application`'s
+/// active design (readDesignParameters), in that order, then computes the curve
+/// (curvehost::FormulaCurve) and the notes. Asks the host for nothing after the parameters.
+/// Throws what they throw: hv::f360::NullObjectError for a missing input, application, design,
+/// parameter list or parameter, std::runtime_error for a t end that is not finite or a t range
+/// too wide, an expression that fails, a value that is not finite, a single point, a jump or a
+/// coordinate too large to fit.
+DialogCurve computeDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
+                               const adsk::core::Ptr<adsk::core::Application>& application);
+
+}  // namespace vintrel::dialog

@@ -5,16 +5,8 @@
 
 #include <string>
 
-#include "curve/definition/CurveDefinition.h"
-#include "curve/formula/CurveRequest.h"
-#include "curve/formula/ParameterTable.h"
-#include "curve/sampling/SampledCurve.h"
-#include "curve/fit/fitSplineToSamples.h"
-#include "curve/sampling/sampleCurve.h"
-#include "curvehost/readDesignParameters.h"
-#include "curvehost/toNurbsCurve.h"
-#include "dialog/readCurveRequest.h"
-#include "dialog/replaceFormulaCurve.h"
+#include "curvehost/replaceFormulaCurve.h"
+#include "dialog/computeDialogCurve.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
@@ -23,17 +15,13 @@ using namespace adsk::fusion;
 using hv::f360::sketchInEdit;
 using hv::f360::throwIfNull;
 
+namespace vintrel::dialog {
+
 namespace {
 
 constexpr char kNotStoredMessage[] =
     "The curve was drawn, but its formula could not be stored on it: it cannot be edited or "
     "follow the design's parameters.";
-constexpr char kNotReplacedMessage[] =
-    "The selected curve could not be replaced: the host refused its new shape or its new formula. "
-    "It is unchanged.";
-constexpr char kHalfReplacedMessage[] =
-    "The selected curve has its new shape, but its new formula could not be stored and its old "
-    "shape could not be restored: edit it again, or undo.";
 
 // The root XY plane's sketch space is model space: without a sketch in edit the formulas give
 // model coordinates.
@@ -65,15 +53,9 @@ void tellUser(const Ptr<Application>& application, const std::string& text) {
 
 void replaceCurve(const Ptr<Application>& application, const Ptr<SketchFixedSpline>& spline,
                   const Ptr<NurbsCurve3D>& curve, const std::string& definition) {
-  switch (replaceFormulaCurve(spline, curve, definition)) {
-    case Replacement::Done:
-      return;
-    case Replacement::Unchanged:
-      tellUser(application, kNotReplacedMessage);
-      return;
-    case Replacement::HalfReplaced:
-      tellUser(application, kHalfReplacedMessage);
-      return;
+  const curvehost::Replacement outcome = curvehost::replaceFormulaCurve(spline, curve, definition);
+  if (outcome != curvehost::Replacement::Done) {
+    tellUser(application, curvehost::replacementMessage(outcome));
   }
 }
 
@@ -84,7 +66,7 @@ void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& c
   throwIfNull(sketch);
   Ptr<SketchFixedSpline> spline = addSpline(sketch, curve);
   // A spline the host refused is, as ever, not reported; one it made carries its formula.
-  if (spline && !storeCurveDefinition(spline, definition)) {
+  if (spline && !curvehost::storeCurveDefinition(spline, definition)) {
     tellUser(application, kNotStoredMessage);
   }
 }
@@ -98,18 +80,16 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
   throwIfNull(event);
   Ptr<Command> command = event->sender();
   throwIfNull(command);
-  const CurveRequest request = readCurveRequest(command->commandInputs());
-  const ParameterTable parameters = readDesignParameters(application);
-  const SampledCurve sampled = sampleCurve(request, parameters);
-  Ptr<NurbsCurve3D> curve = toNurbsCurve(*fitSplineToSamples(sampled, kSplineTolerance).curve);
-  // The host refuses a spline without a curve; checked before any sketch is made, a refused
-  // curve cannot leave an empty new sketch behind.
-  throwIfNull(curve);
-  const std::string definition =
-      writeCurveDefinition({request, namedParameters(request, parameters)});
+  const DialogCurve computed = computeDialogCurve(command->commandInputs(), application);
+  // The host refuses a spline without a curve; refused here, before any sketch is made, a
+  // refused curve cannot leave an empty new sketch behind.
+  Ptr<NurbsCurve3D> curve = computed.curve.nurbsCurve();
+  const std::string definition = computed.curve.definition();
   if (edit.spline) {
     replaceCurve(application, edit.spline, curve, definition);
   } else {
     addNewCurve(application, curve, definition);
   }
 }
+
+}  // namespace vintrel::dialog

@@ -10,18 +10,23 @@
 
 #include "dialog/CurveEdit.h"
 
-/// Without `edit.spline`: adds one spline, and when no sketch is in edit one new sketch, to
-/// `application`'s active design, and stores the curve's definition on it (the attribute
-/// kDefinitionGroup / kDefinitionName; a refused attribute is told in a message box, the spline
-/// stays). With `edit.spline`: replaces that spline's geometry and then its definition; when the
-/// host refuses either, the user is told in a message box and the spline keeps its old shape
-/// and definition (should restoring the shape fail too, the message says so).
-/// Throws hv::f360::NullObjectError for missing event arguments, event, command, inputs, fitted
-/// curve, application, design, root component, sketch collection, sketch or curve collections,
-/// sampleCurve's std::runtime_error for an expression that fails, a single point or a jump, and
-/// CurveDefinitionError for a
-/// definition too long to store; all leave before any sketch is found or made, except that a
-/// sketch made before a later failure stays. The host's answer to an added spline is not checked.
+namespace vintrel::dialog {
+
+/// Computes the curve of the command's inputs (computeDialogCurve) as the host's curve and its
+/// definition. Without `edit.spline`: adds one spline, and when no sketch is in edit one new
+/// sketch on the root XY plane, to `application`'s active design, and stores the definition on it
+/// (curvehost::storeCurveDefinition; a refused attribute is told in a message box, the spline
+/// stays). With `edit.spline`: replaces that spline's shape and definition together
+/// (curvehost::replaceFormulaCurve); any outcome but Done is told in a message box
+/// (curvehost::replacementMessage).
+/// Throws hv::f360::NullObjectError for missing event arguments, event or command, what
+/// computeDialogCurve throws, hv::f360::NullObjectError for a curve the host refuses and
+/// CurveDefinitionError for a definition that cannot be written; all these leave before any
+/// sketch is found or made. Afterwards it throws hv::f360::NullObjectError for a missing design,
+/// root component, sketch collection, sketch or curve collections; a sketch made before such a
+/// failure stays. The host's answer to an added spline is not checked.
 void createCurveInSketch(const adsk::core::Ptr<adsk::core::CommandEventArgs>& eventArgs,
                          const adsk::core::Ptr<adsk::core::Application>& application,
                          const CurveEdit& edit = CurveEdit{});
+
+}  // namespace vintrel::dialog

@@ -11,6 +11,8 @@
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 
+namespace vintrel::dialog {
+
 namespace {
 
 constexpr int kStatusRows = 5;
@@ -67,3 +69,5 @@ void defineCommandDialog(const Ptr<CommandCreatedEventArgs>& eventArgs,
   addInputs(inputs, initialTexts(opened.request));
   updatePreview(inputs, application, preview, edit);
 }
+
+}  // namespace vintrel::dialog

@@ -8,12 +8,14 @@
 #include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
+namespace vintrel::dialog {
+
 /// Empties `edit`, then does nothing more when `eventArgs` or its command is null. Otherwise
 /// opens the selected formula curve, if any, into `edit` (openSelectedCurve), sets the help file
-/// "docs/help.html", attaches the three handlers (the host keeps only their addresses; the
-/// caller keeps them alive), and, when the command has an input collection, creates x(t), y(t),
-/// z(t) ("cos(2 * pi * t)", "sin(2 * pi * t)", "t"), the start and end of t (0.0 and 3.0, no
-/// units) or the selected curve's stored values, and the read-only notification box, then runs
+/// kHelpFile, attaches the three handlers (the host keeps only their addresses; the caller keeps
+/// them alive), and, when the command has an input collection, creates the inputs x(t), y(t),
+/// z(t) and the start and end of t (no units) with the selected curve's stored values or the
+/// defaults of CommandTexts.h, and the read-only notification box kStatusDisplayId, then runs
 /// updatePreview with `application`, `preview` and `edit`.
 /// Throws hv::f360::NullObjectError when the command lacks one of its three events (handlers
 /// attached before it stay attached) and whatever updatePreview lets out.
@@ -23,3 +25,5 @@ void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventAr
                          adsk::core::CommandEventHandler* previewHandler,
                          const adsk::core::Ptr<adsk::core::Application>& application,
                          CurvePreview& preview, CurveEdit& edit);
+
+}  // namespace vintrel::dialog

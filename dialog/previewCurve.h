@@ -1,25 +1,28 @@
-// Fits the sampled curve and shows it as the dialog's red preview, where OK will put it.
-// updatePreview calls it after sampling; it needs the application to reach the sketch in edit,
-// the active design and its viewport.
+// Shows a computed formula curve as the dialog's red preview, where OK will put it. updatePreview
+// calls it after computing the curve; it needs the application to reach the sketch in edit, the
+// active design and its viewport.
 #pragma once
 
 #include <Core/CoreAll.h>
 
 #include "curve/status/FitStatus.h"
-#include "curve/sampling/SampledCurve.h"
+#include "curvehost/FormulaCurve.h"
 #include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
-/// Takes `preview`'s previous curve away, then, for a curve with samples, fits with the
-/// tolerance 0.002 and shows the fit in `preview` (see CurvePreview::show). The samples are in
-/// the space of the formulas' sketch (formulaSketch: the edited spline's, else the sketch in
-/// edit), if any: the fit's control points are carried into model space by that sketch's
-/// transform (read once), its knots and degree kept. Returns the fit's status
-/// (fitStatus). No samples: returns a count of 0 and draws nothing.
+namespace vintrel::dialog {
+
+/// Takes `preview`'s previous curve away, then shows `curve`'s fit in `preview` (see
+/// CurvePreview::show). The fit is in the space of the formulas' sketch (formulaSketch: the
+/// edited spline's, else the sketch in edit), if any: the fit is carried into model space by that
+/// sketch's transform (read once), its knots and degree kept. Returns the fit's status
+/// (FormulaCurve::status).
 /// Throws hv::f360::NullObjectError when `application` is null, the sketch in edit gives no
 /// transform, the host refuses the curve or cannot give its control-point count (0), and what
 /// CurvePreview::show throws; a group already added then stays until the next preview or the
 /// dialog's end.
-FitStatus previewCurve(const SampledCurve& sampled,
+FitStatus previewCurve(const curvehost::FormulaCurve& curve,
                        const adsk::core::Ptr<adsk::core::Application>& application,
                        CurvePreview& preview, const CurveEdit& edit = CurveEdit{});
+
+}  // namespace vintrel::dialog

@@ -8,6 +8,8 @@
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 
+namespace vintrel::dialog {
+
 namespace {
 
 template <class Input>
@@ -35,3 +37,5 @@ CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
   request.zExpression = z->value();
   return request;
 }
+
+}  // namespace vintrel::dialog

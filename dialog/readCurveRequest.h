@@ -6,9 +6,13 @@
 
 #include "curve/formula/CurveRequest.h"
 
-/// Reads the request in the order tStart ("minTValueInput_"), tEnd ("maxTValueInput_"),
-/// xExpression, yExpression, zExpression ("xFunctionInput_" ...): the value inputs' numbers and
+namespace vintrel::dialog {
+
+/// Reads the request in the order tStart (kMinTValueInputId), tEnd (kMaxTValueInputId),
+/// xExpression, yExpression, zExpression (kXFunctionInputId ...): the value inputs' numbers and
 /// the string inputs' texts as the host gives them (a null text reads as empty).
 /// Throws hv::f360::NullObjectError at the first field whose input is missing or of another
 /// type, or when `inputs` is null.
 CurveRequest readCurveRequest(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);
+
+}  // namespace vintrel::dialog

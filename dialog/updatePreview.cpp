@@ -3,15 +3,17 @@
 #include <exception>
 #include <string>
 
+#include "curve/fit/SplineTolerance.h"
 #include "curve/status/FitStatus.h"
-#include "curve/fit/fitSplineToSamples.h"
 #include "dialog/CommandTexts.h"
+#include "dialog/computeDialogCurve.h"
 #include "dialog/previewCurve.h"
-#include "dialog/sampleDialogCurve.h"
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
+
+namespace vintrel::dialog {
 
 namespace {
 
@@ -19,13 +21,10 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Applicati
                            CurvePreview& preview, const CurveEdit& edit) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   preview.clear();
-  const DialogCurve curve = sampleDialogCurve(inputs, application);
-  FitStatus status;
-  if (!curve.sampled.samples.empty()) {
-    status = previewCurve(curve.sampled, application, preview, edit);
-  }
+  const DialogCurve computed = computeDialogCurve(inputs, application);
+  const FitStatus status = previewCurve(computed.curve, application, preview, edit);
   std::string text = statusText(status, kSplineTolerance);
-  for (const std::string& note : curve.notes) text += "\n" + note;
+  for (const std::string& note : computed.notes) text += "\n" + note;
   return text;
 }
 
@@ -51,3 +50,5 @@ void updatePreview(const Ptr<CommandInputs>& inputs, const Ptr<Application>& app
     statusDisplay->text(withNote(error.what(), edit));
   }
 }
+
+}  // namespace vintrel::dialog

@@ -4,14 +4,25 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "curvehost/FormulaCurve.h"
 #include "fusionkit/NullObjectError.h"
 #include "host/driver/HostSession.h"
 #include "tests/support/SampledCurves.h"
 
 using adsk::core::Application;
 using adsk::core::Ptr;
+using vintrel::curvehost::FormulaCurve;
+using vintrel::dialog::previewCurve;
 
 namespace {
+
+/// (x(t), y(t), z(t)) for t from 0 to tEnd, computed as the dialog computes it.
+FormulaCurve formulaCurve(const std::string& x, const std::string& y, const std::string& z,
+                          double tEnd = 1.0) {
+  return FormulaCurve({0.0, tEnd, x, y, z}, curve_testing::kPi);
+}
 
 class previewCurveTest : public ::testing::Test {
  protected:
@@ -23,7 +34,7 @@ class previewCurveTest : public ::testing::Test {
 
 TEST_F(previewCurveTest, DrawsTheFitInRedAndClearingTakesItAway) {
   const FitStatus status = previewCurve(
-      curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application, preview);
+      formulaCurve("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application, preview);
   EXPECT_EQ(status.controlCount, 32);  // the default helix's count, as the dialog shows it
   EXPECT_FALSE(status.largestDeviation);
 
@@ -43,9 +54,8 @@ TEST_F(previewCurveTest, DrawsTheFitInRedAndClearingTakesItAway) {
 }
 
 TEST_F(previewCurveTest, ASecondPreviewReplacesTheFirst) {
-  previewCurve(curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application,
-               preview);
-  previewCurve(curve_testing::sampled("t", "0", "0"), application, preview);
+  previewCurve(formulaCurve("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0), application, preview);
+  previewCurve(formulaCurve("t", "0", "0"), application, preview);
   const std::vector<fsim::GraphicsGroupInfo> groups = host.graphicsGroups();
   ASSERT_EQ(groups.size(), 1u);
   ASSERT_EQ(groups[0].curves.size(), 1u);
@@ -54,7 +64,7 @@ TEST_F(previewCurveTest, ASecondPreviewReplacesTheFirst) {
 
 TEST_F(previewCurveTest, InASketchInEditDrawsWhereTheSketchPlacesTheCurve) {
   host.editSketch(host.addSketch(fsim::SketchPlane::YZ));
-  previewCurve(curve_testing::sampled("t", "0", "0"), application, preview);
+  previewCurve(formulaCurve("t", "0", "0"), application, preview);
   const std::vector<fsim::GraphicsGroupInfo> groups = host.graphicsGroups();
   ASSERT_EQ(groups.size(), 1u);
   const fsim::NurbsData& drawn = groups[0].curves[0].curve;
@@ -69,14 +79,19 @@ TEST_F(previewCurveTest, InASketchInEditDrawsWhereTheSketchPlacesTheCurve) {
   EXPECT_EQ(drawn.knots, (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1}));
 }
 
-TEST_F(previewCurveTest, NoSamplesDrawNothing) {
-  EXPECT_EQ(previewCurve({}, application, preview).controlCount, 0);
-  EXPECT_TRUE(host.graphicsGroups().empty());
+// The old curve goes first: a preview that then fails owns none.
+TEST_F(previewCurveTest, AFailingPreviewTakesTheOldOneAway) {
+  previewCurve(formulaCurve("t", "0", "0"), application, preview);
+  ASSERT_TRUE(preview.shown());
+  host.setActiveProduct(fsim::ActiveProduct::OtherProduct);
+  EXPECT_THROW(previewCurve(formulaCurve("t", "0", "0"), application, preview),
+               hv::f360::NullObjectError);
+  EXPECT_FALSE(preview.shown());
 }
 
 TEST_F(previewCurveTest, WithoutADesignNothingIsDrawn) {
   host.setActiveProduct(fsim::ActiveProduct::OtherProduct);
-  EXPECT_THROW(previewCurve(curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0),
+  EXPECT_THROW(previewCurve(formulaCurve("cos(2 * pi * t)", "sin(2 * pi * t)", "t", 3.0),
                             application, preview),
                hv::f360::NullObjectError);
   EXPECT_FALSE(preview.shown());

@@ -6,12 +6,14 @@
 
 #include "AddInTest.h"
 #include "curve/definition/CurveDefinition.h"
-#include "dialog/CurveEdit.h"
+#include "curvehost/DefinitionAttribute.h"
 
 namespace {
 
 using adsk::core::Application;
 using adsk::core::Ptr;
+using vintrel::curvehost::kDefinitionGroup;
+using vintrel::curvehost::kDefinitionName;
 
 class FollowParameters : public AddInTest {
  protected:
@@ -117,6 +119,22 @@ TEST_F(FollowParameters, ADeletedParameterIsToldOnceAndFixingItUpdates) {
   host.playCommand("ChangeParameterCommand", fsim::CommandEnd::Completed);
   EXPECT_EQ(host.messageBoxes().size(), 1u);
   EXPECT_EQ(shapes()[0].controlPoints.front()[0], 6.0);
+}
+
+// A refusal of the host is told in the words the edit's OK uses for it.
+TEST_F(FollowParameters, ARefusedReplacementIsToldAsTheEditTellsIt) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  host.failOperation("SketchFixedSpline.replaceGeometry", fsim::FaultMode::Always);
+  host.changeParameters({{"r", 8.0}});
+  host.clearFaults();
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  ASSERT_EQ(host.messageBoxes().size(), 1u);
+  EXPECT_NE(host.messageBoxes()[0].text.find(
+                "\nSketch1: The selected curve could not be replaced: the host refused its new "
+                "shape or its new formula. It is unchanged."),
+            std::string::npos)
+      << host.messageBoxes()[0].text;
 }
 
 TEST_F(FollowParameters, CancelledAndAbortedCommandsChangeNothing) {

@@ -1,0 +1,13 @@
+// Where a formula curve keeps its definition: one attribute on its spline, found by a group and a
+// name. OK writes it, the edit command reads it back and the following of the design's parameters
+// finds every formula curve of a design by it.
+#pragma once
+
+namespace vintrel::curvehost {
+
+/// The group of the attribute that holds a formula curve's definition on its spline.
+constexpr char kDefinitionGroup[] = "Vintrel";
+/// The name of that attribute within kDefinitionGroup.
+constexpr char kDefinitionName[] = "formulaCurve";
+
+}  // namespace vintrel::curvehost

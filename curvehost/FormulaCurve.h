@@ -1,0 +1,60 @@
+// The one step from a formula curve's description to what the host receives: the request sampled
+// with the design's parameters and fitted within kSplineTolerance, handed out as the fit's status,
+// as the host's NURBS curve and as the definition stored with it. The dialog's preview and OK and
+// the following of the design's parameters all compute their curves with it.
+#pragma once
+
+#include <Core/CoreAll.h>
+
+#include <string>
+
+#include "curve/fit/fitSplineToSamples.h"
+#include "curve/formula/CurveRequest.h"
+#include "curve/formula/ParameterTable.h"
+#include "curve/placement/AffineMap.h"
+#include "curve/sampling/SampledCurve.h"
+#include "curve/status/FitStatus.h"
+
+namespace vintrel::curvehost {
+
+/// A formula curve, sampled and fitted once; the host is asked for nothing until a NURBS curve is.
+class FormulaCurve {
+ public:
+  /// Samples `request` with `parameters` (sampleCurve), then fits the samples
+  /// (fitSplineToSamples with kSplineTolerance).
+  /// Throws what they throw: std::runtime_error for a t end that is not finite or a t range too
+  /// wide, an expression that fails, a value that is not finite, a single point, a jump or a
+  /// coordinate too large to fit.
+  FormulaCurve(const CurveRequest& request, const ParameterTable& parameters);
+
+  /// The accepted fit; its curve is never null.
+  const SplineFit& fit() const { return fit_; }
+
+  /// The fit's status as the dialog shows it: fitStatus of the fit and the samples with
+  /// kSplineTolerance (the deviation is measured only when the fit missed the tolerance).
+  FitStatus status() const;
+
+  /// The fit as the host's NURBS curve in the formulas' own space (toNurbsCurve: its control
+  /// points, knots and degree as fitted).
+  /// Throws hv::f360::NullObjectError when the host gives no curve.
+  adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve() const;
+
+  /// The same curve carried into another space by `placement` (such as a sketch's transform):
+  /// every control point mapped, knots and degree kept.
+  /// Throws hv::f360::NullObjectError when the host gives no curve.
+  adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve(const AffineMap& placement) const;
+
+  /// The definition stored with the curve: writeCurveDefinition of the request and of the
+  /// parameters its expressions name (namedParameters), with the values it was sampled with.
+  /// Throws CurveDefinitionError when a value is not finite or the text would be too long to
+  /// store.
+  std::string definition() const;
+
+ private:
+  CurveRequest request_;
+  ParameterTable parameters_;
+  SampledCurve sampled_;
+  SplineFit fit_;
+};
+
+}  // namespace vintrel::curvehost
