@@ -1,42 +1,135 @@
 #!/usr/bin/env python3
-"""Fails when an add-in source includes across its layers.
+"""Fails when a C++ source includes what its folder may not.
 
 The add-in reads bottom up: numerics <- curve <- curvehost, graphics <- dialog <- addin, with the
-host helpers (fusionkit) beside them and the host API at the bottom. Each folder may include
-only the folders listed for it; host API headers (<Core/...>, <Fusion/...>) only where the host
-is allowed. Run by the test suite; prints every offending include.
+host helpers (fusionkit) beside them and the host API at the bottom. The simulated host stands
+apart in host/: the API stand-in (include/), the plain values its two halves share (values/), the
+simulated host (sim/) and, above it, its driver (driver/). sorvane (tools/) and the benchmarks
+(bench/) use the host-free layers, the dialog's fixed texts and the driver; tests/ may include
+anything.
+
+A folder is a top folder, or a folder of host/; subfolders count as theirs. Each may include the
+project paths PROJECT lists for it and the libraries LIBRARIES lists for it (std: the C++
+standard library). Beyond the table:
+- project headers are quoted, by their path from the root; host/include's headers name each other
+  relative to themselves, as the SDK's do, and a test may name a file of its own folder so;
+- a test or benchmark folder (tests/X, bench/X) reaches into no other's files but tests/support;
+- a folder with C++ sources that the table does not know is an offence.
+Run by the test suite; prints every offence.
 """
+import os
 import pathlib
 import re
 import sys
 
-ALLOWED = {
-    "numerics": {"numerics"},
-    "curve": {"numerics", "curve"},
-    "fusionkit": {"fusionkit"},
-    "curvehost": {"numerics", "curve", "fusionkit", "curvehost"},
-    "graphics": {"fusionkit", "graphics"},
-    "dialog": {"numerics", "curve", "fusionkit", "curvehost", "graphics", "dialog"},
-    "addin": {"numerics", "curve", "fusionkit", "curvehost", "graphics", "dialog", "addin"},
+ADDIN = ["numerics/", "curve/", "fusionkit/", "curvehost/", "graphics/", "dialog/", "addin/"]
+# What a command-line host needs from the add-in: the host-free layers and the IDs the dialog's
+# inputs are found by; the driver's interface includes the values it speaks in.
+HOST_USER = ["numerics/", "curve/", "dialog/CommandTexts.h", "host/values/", "host/driver/"]
+PROJECT = {
+    "numerics": ["numerics/"],
+    "curve": ["numerics/", "curve/"],
+    "fusionkit": ["fusionkit/"],
+    "curvehost": ["numerics/", "curve/", "fusionkit/", "curvehost/"],
+    "graphics": ["fusionkit/", "graphics/"],
+    "dialog": ["numerics/", "curve/", "fusionkit/", "curvehost/", "graphics/", "dialog/"],
+    "addin": ADDIN,
+    "host/include": ["host/include/"],
+    "host/values": ["host/values/"],
+    "host/sim": ["host/values/", "host/sim/"],
+    "host/driver": ["host/values/", "host/sim/", "host/driver/"],
+    "tools": HOST_USER + ["tools/"],
+    "bench": HOST_USER + ["tests/support/", "bench/"],
+    "tests": [""],
 }
-HOST_FREE = {"numerics", "curve"}
-QUOTED = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
-HOST_API = re.compile(r'^\s*#\s*include\s+<((?:Core|Fusion)/[^>]+)>', re.MULTILINE)
+
+# Angle-bracket headers by library. An add-in includes the SDK's two umbrella headers only; the
+# simulated host and its tests also reach the single headers the host implements.
+FAMILIES = {
+    "std": r"[a-z_]+",
+    "fusion": r"(Core/CoreAll|Fusion/FusionAll)\.h",
+    "fusion parts": r"(Core|Fusion)/[\w/]+\.h",
+    "muparser": r"muParser\w*\.h",
+    "json": r"nlohmann/[\w/]+\.hpp",
+    "CLI11": r"CLI/\w+\.hpp",
+    "googletest": r"(gtest|gmock)/[\w/-]+\.h",
+    "benchmark": r"benchmark/\w+\.h",
+    "posix": r"(unistd|dlfcn|sys/wait)\.h",
+}
+ADDIN_LIBRARIES = {"std", "fusion", "muparser", "json"}
+LIBRARIES = {
+    "numerics": {"std"},
+    "curve": {"std", "muparser", "json"},
+    **{layer: ADDIN_LIBRARIES for layer in ("fusionkit", "curvehost", "graphics", "dialog", "addin")},
+    "host/include": {"std"},
+    "host/values": {"std"},
+    "host/sim": {"std", "fusion", "fusion parts"},
+    "host/driver": {"std", "fusion", "fusion parts", "posix"},
+    "tools": {"std", "json", "CLI11", "posix"},
+    "bench": {"std", "benchmark"},
+    "tests": set(FAMILIES),
+}
+
+SOURCES = {".h", ".hpp", ".c", ".cc", ".cpp"}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
+
+
+def folder_of(relative):
+    parts = relative.parts
+    return "/".join(parts[:2]) if parts[0] == "host" and len(parts) > 2 else parts[0]
+
+
+def sources(root):
+    """Every C++ source of the tree, leaving out hidden folders and the build trees (build*/)."""
+    for directory, folders, files in os.walk(root):
+        top = pathlib.Path(directory) == root
+        folders[:] = sorted(f for f in folders
+                            if not f.startswith(".") and not (top and f.startswith("build")))
+        for name in sorted(files):
+            if pathlib.Path(name).suffix in SOURCES:
+                yield pathlib.Path(directory, name).relative_to(root)
+
+
+def resolve(root, path, included, nearby):
+    """The included file's path from the root, or None when the project has no such file."""
+    for base in ([root / path.parent] if nearby else []) + [root]:
+        candidate = (base / included).resolve()
+        if candidate.is_file() and candidate.is_relative_to(root):
+            return candidate.relative_to(root)
+    return None
 
 
 def offences(root):
-    for layer, allowed in ALLOWED.items():
-        for path in sorted((root / layer).rglob("*")):
-            if path.suffix not in (".h", ".cpp"):
+    top_folders = {p.name for p in root.iterdir() if p.is_dir()}
+    unknown = set()
+    for path in sources(root):
+        folder = folder_of(path)
+        if folder not in PROJECT:
+            if folder not in unknown:
+                unknown.add(folder)
+                yield f"{folder}/: C++ sources in a folder the layer table does not know"
+            continue
+        own = "/".join(path.parts[:2]) + "/"
+        for bracket, included in INCLUDE.findall((root / path).read_text(encoding="utf-8")):
+            closing = ">" if bracket == "<" else '"'
+            where = f"{path}: includes {bracket}{included}{closing}"
+            if bracket == "<":
+                if included.split("/")[0] in top_folders:
+                    yield f"{where}: a project header belongs in quotes"
+                elif not any(re.fullmatch(FAMILIES[f], included) for f in LIBRARIES[folder]):
+                    yield f"{where}: not a library {folder}/ may use"
                 continue
-            text = path.read_text(encoding="utf-8")
-            for included in QUOTED.findall(text):
-                folder = included.split("/")[0]
-                if "/" not in included or folder not in allowed:
-                    yield f"{path.relative_to(root)}: includes \"{included}\""
-            if layer in HOST_FREE:
-                for included in HOST_API.findall(text):
-                    yield f"{path.relative_to(root)}: includes host API <{included}>"
+            nearby = folder == "host/include" or folder == "tests"
+            target = resolve(root, path, included, nearby)
+            if target is None:
+                yield f"{where}: no such project file"
+                continue
+            name = target.as_posix()
+            if not any(name.startswith(prefix) for prefix in PROJECT[folder]):
+                yield f"{where}: across the layers"
+            elif folder in ("tests", "bench") and name.split("/")[0] in ("tests", "bench") and \
+                    not name.startswith((own, "tests/support/")):
+                yield f"{where}: another test folder's file"
 
 
 def main():
@@ -45,9 +138,9 @@ def main():
     for line in found:
         print(line)
     if found:
-        print(f"check-layers: {len(found)} include(s) across the layers")
+        print(f"check-layers: {len(found)} offence(s)")
         return 1
-    print("check-layers: every include stays within its layer or below")
+    print("check-layers: every include stays within what its folder may use")
     return 0
 
 

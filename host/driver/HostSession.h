@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

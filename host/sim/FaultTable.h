@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

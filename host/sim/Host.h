@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/FaultTable.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

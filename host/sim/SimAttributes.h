@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

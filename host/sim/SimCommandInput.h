@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/HostArrays.h"
 #include "host/sim/Sim.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

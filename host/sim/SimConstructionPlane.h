@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

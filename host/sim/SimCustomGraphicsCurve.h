@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/SimCustomGraphicsEntity.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/SimCustomGraphicsEntity.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

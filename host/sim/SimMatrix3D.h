@@ -4,8 +4,8 @@
 
 #include <Core/CoreAll.h>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "host/driver/HostTypes.h"
 #include "host/sim/Sim.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

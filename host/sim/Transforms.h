@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "host/driver/HostTypes.h"
+#include "host/values/HostTypes.h"
 
 namespace fsim {
 

@@ -1,6 +1,7 @@
 // Plain values that the simulated host's driver hands out and takes: fault modes, the planes
 // sketches lie on, transforms, and snapshots of message boxes, curves, sketches, graphics and
-// dialog inputs. The driver's HostSession and the simulated host's objects both speak in them.
+// dialog inputs. The driver's HostSession and the simulated host's objects both speak in them;
+// they sit in a folder of their own so that the simulated host never includes its driver.
 #pragma once
 
 #include <array>
