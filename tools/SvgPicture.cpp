@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "curve/text/shortestText.h"
-#include "tools/SplineEvaluator.h"
 #include "tools/Utf8Text.h"
+#include "tools/splineCurve.h"
 
 namespace sorvane {
 
@@ -155,7 +155,7 @@ std::optional<Curve> curveToDraw(const SessionReport& report) {
     const auto spans = static_cast<int>(spline->controlPoints.size()) - spline->degree;
     const int perSpan = std::clamp(static_cast<int>(kSamplesPerView) / std::max(spans, 1),
                                    kMinSamplesPerSpan, kMaxSamplesPerSpan);
-    curve.points = SplineEvaluator(*spline).samples(perSpan);
+    curve.points = splinePoints(*spline, perSpan);
   } catch (const std::invalid_argument&) {
     return std::nullopt;
   }
