@@ -8,10 +8,8 @@
 
 using namespace adsk::core;
 using hv::f360::CatchingCommandEventHandler;
-using vintrel::dialog::createCurveInSketch;
-using vintrel::dialog::CurveEdit;
-using vintrel::dialog::defineCommandDialog;
-using vintrel::dialog::updatePreview;
+
+namespace vintrel::addin {
 
 namespace {
 
@@ -20,16 +18,19 @@ void previewCommand(const Ptr<CommandEventArgs>& eventArgs) {
   Ptr<Command> command = eventArgs->command();
   if (!command) return;
   Ptr<CommandInputs> inputs = command->commandInputs();
-  if (inputs) updatePreview(inputs, application, curvePreview, curveEdit);
+  ModuleState& state = moduleState();
+  if (inputs) dialog::updatePreview(inputs, state.application, state.curvePreview, state.curveEdit);
 }
 
 void createCurve(const Ptr<CommandEventArgs>& eventArgs) {
-  createCurveInSketch(eventArgs, application, curveEdit);
+  ModuleState& state = moduleState();
+  dialog::createCurveInSketch(eventArgs, state.application, state.curveEdit);
 }
 
 void endPreview(const Ptr<CommandEventArgs>&) {
-  curvePreview.clear();
-  curveEdit = CurveEdit{};
+  ModuleState& state = moduleState();
+  state.curvePreview.clear();
+  state.curveEdit = dialog::CurveEdit{};
 }
 
 }  // namespace
@@ -43,6 +44,10 @@ CommandCreatedOnPanelHandler::CommandCreatedOnPanelHandler() {
 CommandCreatedOnPanelHandler::~CommandCreatedOnPanelHandler() = default;
 
 void CommandCreatedOnPanelHandler::notify(const Ptr<CommandCreatedEventArgs>& eventArgs) {
-  defineCommandDialog(eventArgs, executeHandler_.get(), destroyHandler_.get(),
-                      previewHandler_.get(), application, curvePreview, curveEdit);
+  ModuleState& state = moduleState();
+  dialog::defineCommandDialog(eventArgs, executeHandler_.get(), destroyHandler_.get(),
+                              previewHandler_.get(), state.application, state.curvePreview,
+                              state.curveEdit);
 }
+
+}  // namespace vintrel::addin

@@ -2,10 +2,15 @@
 
 #include <exception>
 
-#include "addin/ModuleState.h"
 #include "dialog/CommandTexts.h"
 
 using namespace adsk::core;
+
+namespace vintrel::addin {
+
+CommandTerminatedHandler::CommandTerminatedHandler(curvehost::ParameterFollower& follower,
+                                                   const Ptr<Application>& application)
+    : follower_(follower), application_(application) {}
 
 void CommandTerminatedHandler::attachTo(const Ptr<UserInterface>& ui) {
   if (attached_) return;
@@ -24,8 +29,10 @@ void CommandTerminatedHandler::notify(const Ptr<ApplicationCommandEventArgs>& ev
   try {
     if (!eventArgs || eventArgs->terminationReason() != CompletedTerminationReason) return;
     if (eventArgs->commandId() == kCommandId) return;
-    parameterFollower.check(application);
+    follower_.check(application_);
   } catch (const std::exception&) {
     // The host must survive its add-ins; the next completed command checks again.
   }
 }
+
+}  // namespace vintrel::addin

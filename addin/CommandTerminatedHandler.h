@@ -1,15 +1,24 @@
 // The handler the host calls whenever any command of the application ends. After a completed
-// command other than Sorvane (whose OK already refits its curve), it lets the formula curves
-// follow the design's parameters. The add-in has exactly one, attached by run, removed by stop.
+// command other than the add-in's own (whose OK already refits its curve), it lets the formula
+// curves follow the design's parameters. The add-in has exactly one, attached by run, removed by
+// stop.
 #pragma once
 
 #include <Core/CoreAll.h>
 
+#include "curvehost/ParameterFollower.h"
+
+namespace vintrel::addin {
+
 class CommandTerminatedHandler : public adsk::core::ApplicationCommandEventHandler {
  public:
-  /// Runs the module's ParameterFollower check for a completed command that is not
-  /// "vtlCommandOnPanel"; cancelled and aborted commands changed nothing. Standard exceptions
-  /// stay inside.
+  /// Passes each check on to `follower` with `application` as it holds at that moment (empty
+  /// before run and after stop). Both must outlive the handler.
+  CommandTerminatedHandler(curvehost::ParameterFollower& follower,
+                           const adsk::core::Ptr<adsk::core::Application>& application);
+
+  /// Runs the follower's check for a completed command whose ID is not kCommandId; cancelled and
+  /// aborted commands changed nothing. Standard exceptions stay inside.
   void notify(const adsk::core::Ptr<adsk::core::ApplicationCommandEventArgs>& eventArgs) override;
 
   /// Attaches to `ui`'s commandTerminated event unless attached already; a refusal of the host
@@ -20,8 +29,12 @@ class CommandTerminatedHandler : public adsk::core::ApplicationCommandEventHandl
   bool detachFrom(const adsk::core::Ptr<adsk::core::UserInterface>& ui);
 
  private:
+  curvehost::ParameterFollower& follower_;
+  const adsk::core::Ptr<adsk::core::Application>& application_;
   bool attached_ = false;
 };
 
-/// The one instance.
+/// The one instance, given the module state's follower and application.
 extern CommandTerminatedHandler commandTerminatedHandler;
+
+}  // namespace vintrel::addin

@@ -6,20 +6,20 @@
 
 #include "addin/CommandCreatedOnPanelHandler.h"
 #include "addin/CommandTerminatedHandler.h"
-#include "dialog/CommandTexts.h"
 #include "numerics/ReportRegistry.h"
 
-const std::string panelId = kPanelId;
-const std::string commandId = kCommandId;
-const std::string statusDisplayId = kStatusDisplayId;
-CurvePreview curvePreview;
-vintrel::dialog::CurveEdit curveEdit;
-vintrel::curvehost::ParameterFollower parameterFollower;
-adsk::core::Ptr<adsk::core::Application> application;
-adsk::core::Ptr<adsk::core::UserInterface> userInterface;
+namespace vintrel::addin {
+
+namespace {
+
+ModuleState state;
+
+}  // namespace
+
+ModuleState& moduleState() { return state; }
 
 CommandCreatedOnPanelHandler commandCreatedHandler;
-CommandTerminatedHandler commandTerminatedHandler;
+CommandTerminatedHandler commandTerminatedHandler{state.parameterFollower, state.application};
 
 namespace {
 
@@ -33,3 +33,5 @@ bool buildReportRegistry() {
 const bool reportRegistryBuilt = buildReportRegistry();
 
 }  // namespace
+
+}  // namespace vintrel::addin

@@ -13,61 +13,67 @@
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 
+namespace vintrel::addin {
+
 namespace {
 
-Ptr<CommandDefinition> findOrAddDefinition() {
-  Ptr<CommandDefinitions> definitions = userInterface->commandDefinitions();
+Ptr<CommandDefinition> findOrAddDefinition(const Ptr<UserInterface>& ui) {
+  Ptr<CommandDefinitions> definitions = ui->commandDefinitions();
   throwIfNull(definitions);
-  Ptr<CommandDefinition> definition = definitions->itemById(commandId);
+  Ptr<CommandDefinition> definition = definitions->itemById(kCommandId);
   if (!definition) {
-    definition = definitions->addButtonDefinition(commandId, kCommandName, kCommandTooltip,
+    definition = definitions->addButtonDefinition(kCommandId, kCommandName, kCommandTooltip,
                                                   kCommandResourceFolder);
   }
   throwIfNull(definition);
   return definition;
 }
 
-void showMessage(const std::string& text) {
-  userInterface->messageBox(text, "", OKButtonType, NoIconIconType);
+void showMessage(const Ptr<UserInterface>& ui, const std::string& text) {
+  ui->messageBox(text, "", OKButtonType, NoIconIconType);
 }
 
 // The host passes "false" in the context when the user, not the host's start-up, started the
 // add-in; only then is the user told where the button went.
-void announceIfStartedByUser(const char* context) {
+void announceIfStartedByUser(const Ptr<UserInterface>& ui, const char* context) {
   const std::string text = context ? context : "";
   if (text.find("false") == std::string::npos) return;
-  showMessage(std::string("The '") + kCommandName +
-              "' command has been added to the Sketch panel in the Modeling workspace.");
+  showMessage(ui, std::string("The '") + kCommandName +
+                      "' command has been added to the Sketch panel in the Modeling workspace.");
 }
 
-void registerCommand(const char* context) {
-  application = Application::get();
-  throwIfNull(application);
-  userInterface = application->userInterface();
-  Ptr<ToolbarControls> controls = sketchPanelControls(userInterface);
+void registerCommand(ModuleState& state, const char* context) {
+  state.application = Application::get();
+  throwIfNull(state.application);
+  state.userInterface = state.application->userInterface();
+  Ptr<ToolbarControls> controls = sketchPanelControls(state.userInterface);
   throwIfNull(controls);
-  if (controls->itemById(commandId)) return;
-  Ptr<CommandDefinition> definition = findOrAddDefinition();
+  if (controls->itemById(kCommandId)) return;
+  Ptr<CommandDefinition> definition = findOrAddDefinition(state.userInterface);
   Ptr<CommandCreatedEvent> commandCreated = definition->commandCreated();
   throwIfNull(commandCreated);
   commandCreated->add(&commandCreatedHandler);
-  commandTerminatedHandler.attachTo(userInterface);
+  commandTerminatedHandler.attachTo(state.userInterface);
   Ptr<CommandControl> control = controls->addCommand(definition, "", true);
   throwIfNull(control);
   // Promoted, the button shows in the panel itself, as the start-up message says, and not only
   // in the panel's drop-down list; a new control is visible anyway.
   control->isPromoted(true);
-  announceIfStartedByUser(context);
+  announceIfStartedByUser(state.userInterface, context);
 }
 
 }  // namespace
 
+}  // namespace vintrel::addin
+
 extern "C" XI_EXPORT bool run(const char* context) {
+  using namespace vintrel::addin;
+  ModuleState& state = moduleState();
   try {
-    registerCommand(context);
+    registerCommand(state, context);
     return true;
   } catch (const std::exception& error) {
-    if (userInterface) showMessage(unexpectedErrorMessage(error));
+    if (state.userInterface) showMessage(state.userInterface, unexpectedErrorMessage(error));
     return false;
   }
 }

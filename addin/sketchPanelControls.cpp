@@ -1,9 +1,10 @@
 #include "addin/sketchPanelControls.h"
 
-#include "addin/ModuleState.h"
 #include "dialog/CommandTexts.h"
 
 using namespace adsk::core;
+
+namespace vintrel::addin {
 
 Ptr<ToolbarControls> sketchPanelControls(const Ptr<UserInterface>& ui) {
   if (!ui) return nullptr;
@@ -13,7 +14,9 @@ Ptr<ToolbarControls> sketchPanelControls(const Ptr<UserInterface>& ui) {
   if (!workspace) return nullptr;
   Ptr<ToolbarPanels> panels = workspace->toolbarPanels();
   if (!panels) return nullptr;
-  Ptr<ToolbarPanel> panel = panels->itemById(panelId);
+  Ptr<ToolbarPanel> panel = panels->itemById(kPanelId);
   if (!panel) return nullptr;
   return panel->controls();
 }
+
+}  // namespace vintrel::addin

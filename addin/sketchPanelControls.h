@@ -4,8 +4,12 @@
 
 #include <Core/CoreAll.h>
 
-/// The controls of the panel "SketchPanel" in the workspace "FusionSolidEnvironment" of `ui`,
-/// or null when the user interface, the workspaces, the workspace, its panels,
-/// the panel or its controls are missing.
+namespace vintrel::addin {
+
+/// The controls of the panel kPanelId in the workspace kWorkspaceId of `ui`, or null when the
+/// user interface, the workspaces, the workspace, its panels, the panel or its controls are
+/// missing.
 adsk::core::Ptr<adsk::core::ToolbarControls> sketchPanelControls(
     const adsk::core::Ptr<adsk::core::UserInterface>& ui);
+
+}  // namespace vintrel::addin

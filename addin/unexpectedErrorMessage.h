@@ -5,9 +5,13 @@
 #include <exception>
 #include <string>
 
+namespace vintrel::addin {
+
 /// The support contact named in the message.
 constexpr char kSupportAddress[] = "support@vintrel.dev";
 
 /// "An unexpected condition was encountered. Please let us know so we can fix it! Take a
 /// screenshot of this message and contact us at <kSupportAddress>.\nError message:\n<what()>".
 std::string unexpectedErrorMessage(const std::exception& error);
+
+}  // namespace vintrel::addin

@@ -9,6 +9,8 @@
 
 namespace {
 
+using vintrel::addin::unexpectedErrorMessage;
+
 constexpr char kPrefix[] =
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
     "screenshot of this message and contact us at support@vintrel.dev.\nError message:\n";
