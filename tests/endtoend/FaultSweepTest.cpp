@@ -514,8 +514,9 @@ void sweep(const Scenario& scenario) {
               pairsTried - pairsBefore, faultsTried - faultsBefore);
 }
 
-// The old whole-life check, one operation refusing every call from run to Cancel: whatever
-// fails, once the host answers again stop succeeds and nothing stays held.
+// A whole session, run to OK and on to Cancel, with one operation refusing every call: whatever
+// fails, no exception leaves the add-in, and once the host answers again stop succeeds and nothing
+// stays held.
 bool hasInput(const fsim::HostSession& host, const std::string& id) {
   for (const fsim::InputInfo& input : host.inputs()) {
     if (input.id == id) return true;
@@ -523,7 +524,7 @@ bool hasInput(const fsim::HostSession& host, const std::string& id) {
   return false;
 }
 
-void playWholeLife(Session& session) {
+void playSession(Session& session) {
   fsim::HostSession& host = session.host;
   session.addIn.run("false");
   if (!host.hasControl(kWorkspaceId, kPanelId, kCommandId)) return;
@@ -536,13 +537,13 @@ void playWholeLife(Session& session) {
   host.cancel();
 }
 
-TEST(FaultSweep, EveryOperationRefusingAWholeLife) {
+TEST(OperationRefusedThroughASession, NothingEscapesAndStopThenLeavesNothingHeld) {
   for (const std::string& operation : fsim::HostSession::operationNames()) {
     SCOPED_TRACE(operation + " always fails");
     Session session;
     session.host.failOperation(operation, fsim::FaultMode::Always);
     try {
-      playWholeLife(session);
+      playSession(session);
       if (session.host.dialogOpen()) session.host.cancel();
       session.addIn.stop("");
     } catch (...) {
@@ -557,10 +558,11 @@ TEST(FaultSweep, EveryOperationRefusingAWholeLife) {
   }
 }
 
-// Faults the sweep found, each with the move where it showed.
-class SweepFindings : public AddInTest {};
+// One host call refused once, with the outcome the user sees spelled out, where the sweep holds
+// every fault to its general rules only.
+class HostRefusingOnce : public AddInTest {};
 
-TEST_F(SweepFindings, RefusedCurveLeavesNoEmptySketchOnOk) {
+TEST_F(HostRefusingOnce, RefusedCurveLeavesNoEmptySketchOnOk) {
   startAndOpenDialog();
   host.failOperation("NurbsCurve3D.createNonRational", fsim::FaultMode::Once);
   host.confirm();
@@ -568,7 +570,7 @@ TEST_F(SweepFindings, RefusedCurveLeavesNoEmptySketchOnOk) {
   expectHeldBetweenEvents(false);
 }
 
-TEST_F(SweepFindings, CountTheHostCannotGiveIsAnErrorNotZero) {
+TEST_F(HostRefusingOnce, CountTheHostCannotGiveIsAnErrorNotZero) {
   ASSERT_TRUE(addIn.run(""));
   host.failOperation("NurbsCurve3D.controlPointCount", fsim::FaultMode::Once);
   click();
@@ -577,7 +579,7 @@ TEST_F(SweepFindings, CountTheHostCannotGiveIsAnErrorNotZero) {
   expectHeldBetweenEvents(false);
 }
 
-TEST_F(SweepFindings, CurveDrawnBeforeAFailureDoesNotStayBesideTheError) {
+TEST_F(HostRefusingOnce, CurveDrawnBeforeAFailureDoesNotStayBesideTheError) {
   ASSERT_TRUE(addIn.run(""));
   host.failOperation("Application.activeViewport", fsim::FaultMode::Once);
   click();
@@ -588,7 +590,7 @@ TEST_F(SweepFindings, CurveDrawnBeforeAFailureDoesNotStayBesideTheError) {
 
 // A refused deletion keeps the references, but not the other object: above all not the
 // definition, whose command-created handler would outlive the library.
-TEST_F(SweepFindings, StopDeletesWhatTheHostAllowsAndKeepsItsReferencesForTheRest) {
+TEST_F(HostRefusingOnce, StopDeletesWhatTheHostAllowsAndKeepsItsReferencesForTheRest) {
   struct Case {
     const char* refused;
     bool controlLeft, definitionLeft;
