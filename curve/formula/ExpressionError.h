@@ -14,6 +14,14 @@ class ExpressionError : public std::runtime_error {
   /// muparser's code for a token it cannot place: a name it does not know, a function without
   /// its parentheses, a character it has no use for.
   static constexpr int kUnassignableToken = 1;
+  /// muparser's code for a formula that ends where a value must follow ("sin(", "2 *").
+  static constexpr int kUnexpectedEnd = 2;
+  /// muparser's code for a parenthesis where none can stand (a ")" that closes nothing).
+  static constexpr int kUnexpectedParenthesis = 7;
+  /// muparser's code for a "(" that is never closed.
+  static constexpr int kMissingParenthesis = 11;
+  /// muparser's code for a formula longer than it takes.
+  static constexpr int kExpressionTooLong = 37;
   /// code() of a failure the evaluator found itself rather than muparser.
   static constexpr int kNotMuparsers = -1;
 

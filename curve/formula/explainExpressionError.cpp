@@ -1,5 +1,7 @@
 #include "curve/formula/explainExpressionError.h"
 
+#include <muParserDef.h>
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -203,14 +205,109 @@ std::string followingArgument(const std::string& expression, std::size_t first) 
   return argument.empty() ? kVariable : argument;
 }
 
+// The UTF-8 character that starts at byte `offset`, whole.
+std::string characterAt(const std::string& text, std::size_t offset) {
+  std::size_t end = offset + 1;
+  while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  return text.substr(offset, end - offset);
+}
+
+std::string positionText(const std::string& expression, std::size_t offset) {
+  return "position " +
+         std::to_string(characterIndex(expression, std::min(offset, expression.size())));
+}
+
+bool isControlCharacter(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+// A character that is no name, number, operator or parenthesis (";", "$", a control character).
+std::string explainStrayCharacter(const std::string& expression, std::size_t offset) {
+  const std::string character = characterAt(expression, offset);
+  if (isControlCharacter(static_cast<unsigned char>(character[0]))) {
+    return positionText(expression, offset) +
+           " holds a control character, which cannot be seen; remove it";
+  }
+  return '"' + character + "\" at " + positionText(expression, offset) +
+         " has no meaning in a formula; remove it";
+}
+
+// The last few characters of the formula, to show where it ends.
+std::string endOf(const std::string& expression) {
+  constexpr std::size_t kShownCharacters = 12;
+  const std::size_t last = expression.find_last_not_of(' ');
+  const std::string trimmed = last == std::string::npos ? "" : expression.substr(0, last + 1);
+  const std::vector<std::string> characters = charactersOf(trimmed);
+  if (characters.size() <= kShownCharacters) return trimmed;
+  std::string tail;
+  for (std::size_t i = characters.size() - kShownCharacters; i < characters.size(); ++i) {
+    tail += characters[i];
+  }
+  return "..." + tail.substr(tail.find_first_not_of(' '));
+}
+
+// The offsets of the "(" that no ")" closes, in the order they open.
+std::vector<std::size_t> unclosedParentheses(const std::string& expression) {
+  std::vector<std::size_t> open;
+  for (std::size_t i = 0; i < expression.size(); ++i) {
+    if (expression[i] == '(') open.push_back(i);
+    if (expression[i] == ')' && !open.empty()) open.pop_back();
+  }
+  return open;
+}
+
+// The offset of the first ")" that closes no "(", or npos.
+std::size_t firstUnopenedParenthesis(const std::string& expression) {
+  int depth = 0;
+  for (std::size_t i = 0; i < expression.size(); ++i) {
+    if (expression[i] == '(') ++depth;
+    if (expression[i] == ')' && --depth < 0) return i;
+  }
+  return std::string::npos;
+}
+
+std::string explainMissingParenthesis(const std::string& expression, const std::string& muparsers) {
+  const std::vector<std::size_t> open = unclosedParentheses(expression);
+  if (open.empty()) return muparsers;
+  const std::string where = positionText(expression, open.front());
+  if (open.size() == 1) {
+    return "the \"(\" at " + where + " is never closed; add \")\" where its part ends";
+  }
+  return std::to_string(open.size()) + " parentheses are never closed, the first at " + where +
+         "; add a \")\" where each part ends";
+}
+
+std::string explainUnexpectedParenthesis(const std::string& expression,
+                                         const std::string& muparsers) {
+  const std::size_t stray = firstUnopenedParenthesis(expression);
+  if (stray == std::string::npos) return muparsers;
+  return "the \")\" at " + positionText(expression, stray) +
+         " closes no \"(\"; remove it or open its part with \"(\"";
+}
+
 }  // namespace
 
 std::string explainExpressionError(const ExpressionError& error, const std::string& expression,
                                    const ParameterTable& constants) {
-  if (error.code() != ExpressionError::kUnassignableToken) return error.what();
-  const std::string name = nameAt(expression, error.position());
-  if (name.empty()) return error.what();
-  const std::size_t offset = static_cast<std::size_t>(error.position());
+  switch (error.code()) {
+    case ExpressionError::kUnassignableToken:
+      break;
+    case ExpressionError::kUnexpectedEnd:
+      return "the formula ends too early, after \"" + endOf(expression) +
+             "\", where a value must follow; complete it";
+    case ExpressionError::kMissingParenthesis:
+      return explainMissingParenthesis(expression, error.what());
+    case ExpressionError::kUnexpectedParenthesis:
+      return explainUnexpectedParenthesis(expression, error.what());
+    case ExpressionError::kExpressionTooLong:
+      return "the formula is longer than the " + std::to_string(mu::MaxLenExpression) +
+             " characters the parser takes; shorten it, for instance with design parameters";
+    default:
+      return error.what();
+  }
+  const int position = error.position();
+  if (position < 0 || static_cast<std::size_t>(position) >= expression.size()) return error.what();
+  const std::size_t offset = static_cast<std::size_t>(position);
+  const std::string name = nameAt(expression, position);
+  if (name.empty()) return explainStrayCharacter(expression, offset);
   const std::string lookAlike = explainLookAlike(name, offset, expression);
   if (!lookAlike.empty()) return lookAlike;
   if (isFunction(name)) {

@@ -25,6 +25,16 @@
 ///    followed by "; did you mean \"R\"?" when a constant, t or a function differs from it only in
 ///    the case of its letters or, for names of two characters or more, by one letter (one left
 ///    out, added, changed or two swapped).
+/// Misplaced characters are worded likewise, positions in characters from 0:
+///  - a token that is no name: "\";\" at position 1 has no meaning in a formula; remove it"
+///    ("position 1 holds a control character, which cannot be seen; remove it" for one);
+///  - a formula that ends where a value must follow: "the formula ends too early, after \"sin(\",
+///    where a value must follow; complete it" (its last characters, "..." before them when cut);
+///  - a "(" never closed: "the \"(\" at position 3 is never closed; add \")\" where its part ends"
+///    ("<n> parentheses are never closed, the first at position <p>; ..." for several);
+///  - a ")" that closes nothing: "the \")\" at position 3 closes no \"(\"; remove it or open its
+///    part with \"(\"";
+///  - a formula too long for muparser: the limit, and to shorten it.
 /// Any other complaint is what() of `error` unchanged.
 std::string explainExpressionError(const ExpressionError& error, const std::string& expression,
                                    const ParameterTable& constants);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,6 +43,7 @@ TEST(explainExpressionError, SuggestsANameThatDiffersInCaseOrByOneLetter) {
       {"ptich * t", "ptich", 0, "\"ptich\"" + unknown + "; did you mean \"pitch\"?"},  // swapped
       {"pich * t", "pich", 0, "\"pich\"" + unknown + "; did you mean \"pitch\"?"},     // left out
       {"son(t)", "son", 0, "\"son\"" + unknown + "; did you mean \"sin\"?"},
+      {"pj * t", "pj", 0, "\"pj\"" + unknown + "; did you mean \"pi\"?"},  // two letters
       {"2 * r", "r", 4, "\"r\"" + unknown},          // one letter: too short to guess a typo
       {"tt", "tt", 0, "\"tt\"" + unknown},           // t is one letter
       {"width", "width", 0, "\"width\"" + unknown},  // nothing near
@@ -84,17 +86,52 @@ TEST(explainExpressionError, NamesCharactersPastedFromDocuments) {
   });
 }
 
-// Anything but a token muparser cannot place keeps muparser's words, as does a token that is
-// no name.
+// muparser's own words for these name no place ("Missing parenthesis"), a place beyond the text
+// ("sin(" at position 5) or a character the text lacks ("; " for ";"): each is worded with what is
+// wrong, where (in characters from 0) and what to do.
+TEST(explainExpressionError, SaysWhereAndWhatToDoForMisplacedCharacters) {
+  const auto error = [](int code, int position) {
+    return ExpressionError(0, "muparser's words", code, position);
+  };
+  const std::pair<ExpressionError, std::pair<std::string, std::string>> cases[] = {
+      {unassignable("; ", 1), {"t;", "\";\" at position 1 has no meaning in a formula; remove it"}},
+      {unassignable("\x7F", 1),
+       {"t\x7F", "position 1 holds a control character, which cannot be seen; remove it"}},
+      {error(ExpressionError::kUnexpectedEnd, 5),
+       {"sin(",
+        "the formula ends too early, after \"sin(\", where a value must follow; complete it"}},
+      {error(ExpressionError::kUnexpectedEnd, 40),
+       {"t * t * t * t * t * t + ",
+        "the formula ends too early, after \"...t * t * t +\", where a value must follow; "
+        "complete it"}},
+      {error(ExpressionError::kMissingParenthesis, 6),
+       {"exp(t", "the \"(\" at position 3 is never closed; add \")\" where its part ends"}},
+      {error(ExpressionError::kMissingParenthesis, 8),
+       {"2*(t+(1",
+        "2 parentheses are never closed, the first at position 2; add a \")\" where "
+        "each part ends"}},
+      {error(ExpressionError::kUnexpectedParenthesis, 3),
+       {"t+1)", "the \")\" at position 3 closes no \"(\"; remove it or open its part with \"(\""}},
+  };
+  for (const auto& [e, expressionAndText] : cases) {
+    EXPECT_EQ(explainExpressionError(e, expressionAndText.first, kConstants),
+              expressionAndText.second);
+  }
+  EXPECT_NE(explainExpressionError(error(ExpressionError::kExpressionTooLong, 0), "t", kConstants)
+                .find("characters the parser takes; shorten it"),
+            std::string::npos);
+}
+
+// Complaints that already say what is wrong keep muparser's words, as does a parenthesis
+// complaint whose parentheses do balance.
 TEST(explainExpressionError, KeepsMuparsersOtherMessages) {
-  EXPECT_EQ(explainExpressionError(ExpressionError(0, "Missing parenthesis", /*code=*/11, 6),
-                                   "exp(t", kConstants),
-            "Missing parenthesis");
   EXPECT_EQ(explainExpressionError(ExpressionError(0, "The expression gives 2 values."), "1,5",
                                    kConstants),
             "The expression gives 2 values.");
-  EXPECT_EQ(explainExpressionError(unassignable("$ ", 1), "t$", kConstants),
-            "Unexpected token \"$ \" found at position 1.");
+  EXPECT_EQ(explainExpressionError(ExpressionError(0, "Unexpected parenthesis \"(\" at position 1",
+                                                   ExpressionError::kUnexpectedParenthesis, 1),
+                                   "2(t)", kConstants),
+            "Unexpected parenthesis \"(\" at position 1");
 }
 
 }  // namespace

@@ -116,10 +116,13 @@ TEST(sampleCurve, NamesTheCoordinateMuparserRejects) {
     std::string x, y, z, message;
   };
   const std::vector<Case> cases = {
-      {"(1", "t", "t", "x(t): Missing parenthesis"},
+      {"(1", "t", "t",
+       "x(t): the \"(\" at position 0 is never closed; add \")\" where its part ends"},
       {"t", "a", "t", "y(t): \"a\" is not a parameter of this design (nor t, pi or a function)"},
-      {"", "t", "1+", "z(t): Unexpected end of expression at position 3"},
-      {"t", "(t", "a", "y(t): Missing parenthesis"},  // y is named before z
+      {"", "t", "1+",
+       "z(t): the formula ends too early, after \"1+\", where a value must follow; complete it"},
+      {"t", "(t", "a",  // y is named before z
+       "y(t): the \"(\" at position 0 is never closed; add \")\" where its part ends"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(samplingError(c.x, c.y, c.z), c.message);
@@ -142,8 +145,10 @@ TEST(sampleCurve, ExplainsWhatMuparserCannotPlace) {
        "x(t): position 3 holds a no-break space (U+00A0), which looks like a space; "
        "write an ordinary space instead"},
       {"t\n+ q", "x(t): \"q\" is not a parameter of this design (nor t, pi or a function)"},
-      // muparser quotes the rest of the formula after a stray character
-      {"t + $\nq", "x(t): Unexpected token \"$ q \" found at position 4."},
+      // muparser quotes the rest of the formula after a stray character; the message does not
+      {"t + $\nq", "x(t): \"$\" at position 4 has no meaning in a formula; remove it"},
+      // a DEL is a control character too: it never reaches the one-line message
+      {"t\x7F", "x(t): position 1 holds a control character, which cannot be seen; remove it"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(samplingError({0.0, 1.0, c.x, "0", "0"}, parameters), c.message);
