@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -38,24 +39,51 @@ std::string coordinateText(double value) {
   return significantText(std::abs(value) < kRoundingResidue ? 0.0 : value, 7);
 }
 
-// A spline needs somewhere to go: a curve that never leaves the tolerance around its first point
-// would come out as control points on top of each other, which the host refuses or keeps as junk.
-void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
+// Rounding makes a formula that means one point move by a few units in the last digits.
+constexpr double kRelativeRounding = 1e-12;
+
+bool allPoints(const SampledCurve& curve, const std::function<bool(const SamplePoint&)>& test) {
+  return std::all_of(curve.samples.begin(), curve.samples.end(), test) &&
+         std::all_of(curve.midpoints.begin(), curve.midpoints.end(), test) &&
+         std::all_of(curve.probes.begin(), curve.probes.end(), test);
+}
+
+// Whether every point lies within `distance` of the first sample.
+bool staysWithin(const SampledCurve& curve, double distance) {
   const SamplePoint& first = curve.samples.front();
-  const double limit = tolerance * tolerance;
-  const auto near = [&](const SamplePoint& p) {
+  const double limit = distance * distance;
+  return allPoints(curve, [&](const SamplePoint& p) {
     const double dx = p.x - first.x;
     const double dy = p.y - first.y;
     const double dz = p.z - first.z;
     return !(dx * dx + dy * dy + dz * dz > limit);
-  };
-  if (std::all_of(curve.samples.begin(), curve.samples.end(), near) &&
-      std::all_of(curve.midpoints.begin(), curve.midpoints.end(), near) &&
-      std::all_of(curve.probes.begin(), curve.probes.end(), near)) {
-    throw std::runtime_error("The curve is a single point (" + coordinateText(first.x) + ", " +
-                             coordinateText(first.y) + ", " + coordinateText(first.z) +
-                             "): give x(t), y(t) or z(t) a term in t, or widen the t range");
+  });
+}
+
+std::string pointText(const SamplePoint& p) {
+  return "(" + coordinateText(p.x) + ", " + coordinateText(p.y) + ", " + coordinateText(p.z) + ")";
+}
+
+// A spline needs somewhere to go: a curve that never leaves the tolerance around its first point
+// would come out as control points on top of each other, which the host refuses or keeps as junk.
+// The message says which of three things keeps it there: an empty t range, formulas that give one
+// point, or a curve too small for the tolerance.
+void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
+  if (!staysWithin(curve, tolerance)) return;
+  const SamplePoint& first = curve.samples.front();
+  if (curve.tStart == curve.tEnd) {
+    throw std::runtime_error("The t range is empty: Starting t Value and Ending t Value are both " +
+                             shortestText(curve.tStart) + "; give them different values");
   }
+  const double largest = std::max({1.0, std::abs(first.x), std::abs(first.y), std::abs(first.z)});
+  if (staysWithin(curve, kRelativeRounding * largest)) {
+    throw std::runtime_error("The curve is a single point " + pointText(first) +
+                             ": give x(t), y(t) or z(t) a term in t, or widen the t range");
+  }
+  throw std::runtime_error("The curve stays within " + shortestText(tolerance) +
+                           " cm of one point " + pointText(first) +
+                           ", too small for a spline to follow: make it larger or widen the t "
+                           "range");
 }
 
 }  // namespace

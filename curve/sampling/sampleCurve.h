@@ -28,9 +28,13 @@ constexpr int kSampleCount = 2049;
 ///  - "x(t) is not a finite number at t = <t>" for the first sample, else the first midpoint, else
 ///    the first probe, and in it the first coordinate, whose value is a NaN or infinite; <t> is the
 ///    shortest text that reads back as the same double;
-///  - "The curve is a single point (<x>, <y>, <z>): give x(t), y(t) or z(t) a term in t, or widen
-///    the t range" when every sample, midpoint and probe lies within kSplineTolerance of the first
-///    sample (x, y, z its coordinates to 7 significant digits, rounding residue below 1e-12 as 0);
+///  - when every sample, midpoint and probe lies within kSplineTolerance of the first sample:
+///    "The t range is empty: Starting t Value and Ending t Value are both <t>; give them different
+///    values" for equal ends, else "The curve is a single point (<x>, <y>, <z>): give x(t), y(t)
+///    or z(t) a term in t, or widen the t range" when they lie within rounding of it, else "The
+///    curve stays within <tolerance> cm of one point (<x>, <y>, <z>), too small for a spline to
+///    follow: make it larger or widen the t range" (x, y, z the first sample's coordinates to 7
+///    significant digits, rounding residue as 0);
 ///  - refuseJumps's "x(t) jumps near t = ..." for a jump (a step, a wrap, a pole) between two
 ///    neighbouring points, or the not-finite message for a value met on the way to one.
 /// Every message is one line: control characters from the expressions become blanks.

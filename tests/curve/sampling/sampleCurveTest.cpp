@@ -202,24 +202,38 @@ TEST(sampleCurve, RefusesASinglePoint) {
   const std::string advice = ": give x(t), y(t) or z(t) a term in t, or widen the t range";
   struct Case {
     CurveRequest request;
-    std::string point;
+    std::string message;
   };
+  const std::string empty = "The t range is empty: Starting t Value and Ending t Value are both ";
+  const std::string tooSmall =
+      ", too small for a spline to follow: make it larger or widen the t range";
   const std::vector<Case> cases = {
-      {{0.0, 1.0, "1", "2", "3"}, "(1, 2, 3)"},
-      {{0.0, 1.0, "", "", ""}, "(0, 0, 0)"},
-      {{2.5, 2.5, "t", "t * t", "0"}, "(2.5, 6.25, 0)"},
-      // sin(2 * pi) is -2.4e-16, rounding residue shown as 0
-      {{1.0, 1.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"}, "(1, 0, 1)"},
+      {{0.0, 1.0, "1", "2", "3"}, "The curve is a single point (1, 2, 3)" + advice},
+      {{0.0, 1.0, "", "", ""}, "The curve is a single point (0, 0, 0)" + advice},
+      // cos² + sin² is 1 to rounding: one point, though every formula has a term in t
+      {{0.0, 1.0, "cos(t)^2 + sin(t)^2", "0", "0"},
+       "The curve is a single point (1, 0, 0)" + advice},
+      {{2.5, 2.5, "t", "t * t", "0"}, empty + "2.5; give them different values"},
+      {{1.0, 1.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"},
+       empty + "1; give them different values"},
       // moves 0.0019 in all: within the tolerance of its start
-      {{0.0, 1.0, "1 / 3 + 0.0019 * t", "0", "0"}, "(0.3333333, 0, 0)"},
+      {{0.0, 1.0, "1 / 3 + 0.0019 * t", "0", "0"},
+       "The curve stays within 0.002 cm of one point (0.3333333, 0, 0)" + tooSmall},
+      // an arc of 0.009 mm radius: real, but smaller than the tolerance
+      {{0.0, 0.9, "0.0009*cos(2*pi*t)", "0.0009*sin(2*pi*t)", "0.0001*t"},
+       "The curve stays within 0.002 cm of one point (0.0009, 0, 0)" + tooSmall},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(samplingError(c.request), "The curve is a single point " + c.point + advice);
+    EXPECT_EQ(samplingError(c.request), c.message) << c.request.xExpression;
   }
   // 0.0021 is beyond the tolerance; and a curve that only leaves its start between samples
   // (0.5 at every midpoint) is no single point either.
   EXPECT_EQ(samplingError({0.0, 1.0, "0.0021 * t", "0", "0"}), "no error");
   EXPECT_EQ(samplingError({0.0, 1.0, "0.5 * sin(2 * pi * 1024 * t)", "0", "0"}), "no error");
+  // 1 only at the midpoints (|2048 t - rint(2048 t)| is 1/2 there): it jumps, but it is no point
+  const std::string atMidpoints = "abs(2048 * t - rint(2048 * t)) > 0.4999999 ? 1 : 0";
+  EXPECT_EQ(samplingError({0.0, 1.0, atMidpoints, "0", "0"}).find("single point"),
+            std::string::npos);
 }
 
 // A step, an angle wrapping from pi to -pi, a pole between two samples: the spline would bridge
