@@ -6,9 +6,9 @@
 
 #include <string>
 
+#include "curve/fit/fitSplineToSamples.h"
 #include "curve/formula/ParameterTable.h"
 #include "curve/sampling/SampledCurve.h"
-#include "curve/fit/fitSplineToSamples.h"
 #include "curve/sampling/sampleCurve.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
