@@ -69,13 +69,21 @@ CurvePoint pointOf(const SampledCurve& curve, std::size_t j) {
                            "): a spline cannot follow a jump; split the range there");
 }
 
+// A spline through the middle of a gap this many tolerances wide lies within the tolerance of
+// both sides: such a gap (rounding between neighbouring values of t, say) is no jump.
+constexpr double kBridgeableGap = 2.0;
+
 // Halves the interval, keeping the half whose ends lie farther apart, until both halves are
-// within the tolerance (no jump here) or the ends are neighbouring doubles (a jump).
+// within the tolerance (no jump here) or the ends are neighbouring doubles: a jump when the gap
+// between them is wider than a spline can bridge.
 void bisect(CurvePoint a, CurvePoint b, double tolerance, const CurvePointAt& pointAt) {
   if (!(distance(a.point, b.point) > tolerance)) return;
   for (;;) {
     const double t = a.t + (b.t - a.t) * 0.5;
-    if (t == a.t || t == b.t) reportJump(a, b);
+    if (t == a.t || t == b.t) {
+      if (distance(a.point, b.point) > kBridgeableGap * tolerance) reportJump(a, b);
+      return;
+    }
     const CurvePoint middle{t, pointAt(t)};
     const double left = distance(a.point, middle.point);
     const double right = distance(middle.point, b.point);

@@ -14,7 +14,9 @@ using CurvePointAt = std::function<SamplePoint(double t)>;
 
 /// Looks for a jump between each two neighbouring points of `curve` (samples and midpoints in the
 /// order of t): an interval whose ends stay farther apart than `tolerance` however close together
-/// the values of t are taken, down to neighbouring doubles. Only intervals that stand out are
+/// the values of t are taken, down to neighbouring doubles, where they lie more than twice the
+/// tolerance apart in space (a narrower gap a spline bridges within the tolerance of both
+/// sides, so it is no jump). Only intervals that stand out are
 /// examined, by bisection with `pointAt`: longer than the tolerance and more than twice as long as
 /// the shorter of their neighbours. A fast but continuous curve (a long coil, a steep logistic
 /// step) therefore costs next to nothing and is no jump. Throws std::runtime_error

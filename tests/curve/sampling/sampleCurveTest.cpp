@@ -250,6 +250,25 @@ TEST(sampleCurve, RefusesJumps) {
             "y(t) is not a finite number at t = 0.3");
 }
 
+// A gap is judged by its length in space: a step of 0.003 on all three axes (0.0052 across) is
+// wider than twice the tolerance, though each axis alone is not; 0.0015 on all three (0.0026
+// across) a spline bridges within the tolerance of both sides. The superellipse's gap at
+// t = pi / 2 (0.0025, rounding of cos(pi / 2) between neighbouring doubles) is no jump either;
+// with the exponent 0.05 its gap is 0.64.
+TEST(sampleCurve, CallsAGapAJumpOnlyWhenASplineCannotBridgeIt) {
+  const std::string step3 = "t < 0.5 ? 0 : 0.003", step15 = "t < 0.5 ? 0 : 0.0015";
+  EXPECT_EQ(samplingError({0.0, 1.0, step3, step3, step3}).find("x(t) jumps near t = 0.5"), 0u);
+  EXPECT_EQ(samplingError({0.0, 1.0, step15, step15, step15}), "no error");
+  const double twoPi = 6.283185307179586;
+  EXPECT_EQ(samplingError({0.0, twoPi, "2*sign(cos(t))*abs(cos(t))^0.2",
+                           "sign(sin(t))*abs(sin(t))^0.2", "0"}),
+            "no error");
+  EXPECT_EQ(samplingError({0.0, twoPi, "2*sign(cos(t))*abs(cos(t))^0.05",
+                           "sign(sin(t))*abs(sin(t))^0.05", "0"})
+                .find("x(t) jumps near t = 1.570796"),
+            0u);
+}
+
 // Fast is not a jump: a logistic step 0.0001 wide, and a coil of 2048 turns, one per sample.
 TEST(sampleCurve, TakesSteepOrFastContinuousCurves) {
   for (const CurveRequest& request :
