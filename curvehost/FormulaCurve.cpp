@@ -6,6 +6,17 @@
 #include "curvehost/toNurbsCurve.h"
 #include "fusionkit/NullObjectError.h"
 
+using vintrel::curve::AffineMap;
+using vintrel::curve::CurveRequest;
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::FitStatus;
+using vintrel::curve::fitStatus;
+using vintrel::curve::kSplineTolerance;
+using vintrel::curve::namedParameters;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::writeCurveDefinition;
+
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 

@@ -25,14 +25,14 @@ class FormulaCurve {
   /// Throws what they throw: std::runtime_error for a t end that is not finite or a t range too
   /// wide, an expression that fails, a value that is not finite, a single point, a jump or a
   /// coordinate too large to fit.
-  FormulaCurve(const CurveRequest& request, const ParameterTable& parameters);
+  FormulaCurve(const curve::CurveRequest& request, const curve::ParameterTable& parameters);
 
   /// The accepted fit; its curve is never null.
-  const SplineFit& fit() const { return fit_; }
+  const curve::SplineFit& fit() const { return fit_; }
 
   /// The fit's status as the dialog shows it: fitStatus of the fit and the samples with
   /// kSplineTolerance (the deviation is measured only when the fit missed the tolerance).
-  FitStatus status() const;
+  curve::FitStatus status() const;
 
   /// The fit as the host's NURBS curve in the formulas' own space (toNurbsCurve: its control
   /// points, knots and degree as fitted).
@@ -42,7 +42,7 @@ class FormulaCurve {
   /// The same curve carried into another space by `placement` (such as a sketch's transform):
   /// every control point mapped, knots and degree kept.
   /// Throws hv::f360::NullObjectError when the host gives no curve.
-  adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve(const AffineMap& placement) const;
+  adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve(const curve::AffineMap& placement) const;
 
   /// The definition stored with the curve: writeCurveDefinition of the request and of the
   /// parameters its expressions name (namedParameters), with the values it was sampled with.
@@ -51,10 +51,10 @@ class FormulaCurve {
   std::string definition() const;
 
  private:
-  CurveRequest request_;
-  ParameterTable parameters_;
-  SampledCurve sampled_;
-  SplineFit fit_;
+  curve::CurveRequest request_;
+  curve::ParameterTable parameters_;
+  curve::SampledCurve sampled_;
+  curve::SplineFit fit_;
 };
 
 }  // namespace vintrel::curvehost

@@ -14,6 +14,12 @@
 #include "curvehost/replaceFormulaCurve.h"
 #include "fusionkit/NullObjectError.h"
 
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::CurveDefinitionError;
+using vintrel::curve::CurveRequest;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::readCurveDefinition;
+
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;

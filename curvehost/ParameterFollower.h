@@ -54,11 +54,11 @@ class ParameterFollower {
  private:
   // The definition a stored text holds (none: it cannot be read). The check runs after every
   // command, so each text is parsed once, not every time.
-  const std::optional<CurveDefinition>& definitionOf(const std::string& text);
+  const std::optional<curve::CurveDefinition>& definitionOf(const std::string& text);
 
   // Failure key (sketch name and definition) -> the message told.
   std::map<std::string, std::string> told_;
-  std::unordered_map<std::string, std::optional<CurveDefinition>> definitions_;
+  std::unordered_map<std::string, std::optional<curve::CurveDefinition>> definitions_;
 };
 
 }  // namespace vintrel::curvehost

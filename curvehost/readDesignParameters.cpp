@@ -11,6 +11,8 @@
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;
+using vintrel::curve::kBuiltInPi;
+using vintrel::curve::ParameterTable;
 
 namespace vintrel::curvehost {
 

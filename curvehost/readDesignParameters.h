@@ -16,6 +16,7 @@ namespace vintrel::curvehost {
 /// fails on an unknown name.
 /// Throws hv::f360::NullObjectError when `application` is null, the active product is missing
 /// or not a design, or the parameter list or a parameter in it is missing; no table then.
-ParameterTable readDesignParameters(const adsk::core::Ptr<adsk::core::Application>& application);
+curve::ParameterTable readDesignParameters(
+    const adsk::core::Ptr<adsk::core::Application>& application);
 
 }  // namespace vintrel::curvehost

@@ -7,6 +7,10 @@
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::CurveDefinitionError;
+using vintrel::curve::readCurveDefinition;
+
 using namespace adsk::core;
 using namespace adsk::fusion;
 using vintrel::curvehost::kDefinitionGroup;

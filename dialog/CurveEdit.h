@@ -25,7 +25,7 @@ struct CurveEdit {
 /// the dialog's defaults).
 struct OpenedCurve {
   CurveEdit edit;
-  std::optional<CurveRequest> request;
+  std::optional<curve::CurveRequest> request;
 };
 
 /// Reads `application`'s active selection. Exactly one selected fixed spline, still linked, that

@@ -6,6 +6,10 @@
 #include "curvehost/readDesignParameters.h"
 #include "dialog/readCurveRequest.h"
 
+using vintrel::curve::CurveRequest;
+using vintrel::curve::hiddenParameterNotes;
+using vintrel::curve::ParameterTable;
+
 using namespace adsk::core;
 
 namespace vintrel::dialog {

@@ -8,6 +8,9 @@
 #include "dialog/updatePreview.h"
 #include "fusionkit/NullObjectError.h"
 
+using vintrel::curve::CurveRequest;
+using vintrel::curve::shortestText;
+
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 

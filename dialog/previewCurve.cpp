@@ -6,6 +6,9 @@
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchTransform.h"
 
+using vintrel::curve::AffineMap;
+using vintrel::curve::FitStatus;
+
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;

@@ -21,8 +21,8 @@ namespace vintrel::dialog {
 /// transform, the host refuses the curve or cannot give its control-point count (0), and what
 /// CurvePreview::show throws; a group already added then stays until the next preview or the
 /// dialog's end.
-FitStatus previewCurve(const curvehost::FormulaCurve& curve,
-                       const adsk::core::Ptr<adsk::core::Application>& application,
-                       CurvePreview& preview, const CurveEdit& edit = CurveEdit{});
+curve::FitStatus previewCurve(const curvehost::FormulaCurve& curve,
+                              const adsk::core::Ptr<adsk::core::Application>& application,
+                              CurvePreview& preview, const CurveEdit& edit = CurveEdit{});
 
 }  // namespace vintrel::dialog

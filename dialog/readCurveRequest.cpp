@@ -7,6 +7,7 @@
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
+using vintrel::curve::CurveRequest;
 
 namespace vintrel::dialog {
 

@@ -13,6 +13,6 @@ namespace vintrel::dialog {
 /// the string inputs' texts as the host gives them (a null text reads as empty).
 /// Throws hv::f360::NullObjectError at the first field whose input is missing or of another
 /// type, or when `inputs` is null.
-CurveRequest readCurveRequest(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);
+curve::CurveRequest readCurveRequest(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs);
 
 }  // namespace vintrel::dialog

@@ -10,6 +10,10 @@
 #include "dialog/previewCurve.h"
 #include "fusionkit/NullObjectError.h"
 
+using vintrel::curve::FitStatus;
+using vintrel::curve::kSplineTolerance;
+using vintrel::curve::statusText;
+
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 

@@ -24,7 +24,7 @@ cp /usr/include/muParser*.h "$scratch/include/"
 cp -r /usr/include/nlohmann "$scratch/include/"
 
 cd "$root"
-sources=(addin/*.cpp dialog/*.cpp graphics/*.cpp fusionkit/*.cpp curvehost/*.cpp curve/*.cpp)
+sources=(addin/*.cpp dialog/*.cpp graphics/*.cpp fusionkit/*.cpp curvehost/*.cpp curve/*/*.cpp)
 failed=()
 for source in "${sources[@]}"; do
   if ! "$compiler" -std=c++17 -fsyntax-only -D_WINDOWS -D_WIN64 -Wall -Wextra -Wpedantic -Werror \

@@ -11,6 +11,8 @@
 
 #include "curve/text/shortestText.h"
 
+using vintrel::curve::shortestText;
+
 namespace sorvane {
 
 namespace {

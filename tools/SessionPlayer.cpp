@@ -11,6 +11,8 @@
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 
+using vintrel::curve::shortestText;
+
 namespace sorvane {
 
 namespace {

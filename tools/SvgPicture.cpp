@@ -12,6 +12,8 @@
 #include "tools/Utf8Text.h"
 #include "tools/splineCurve.h"
 
+using vintrel::curve::shortestText;
+
 namespace sorvane {
 
 namespace {

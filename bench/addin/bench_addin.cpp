@@ -13,6 +13,12 @@
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SplineFit;
+
 namespace {
 
 struct Curve {

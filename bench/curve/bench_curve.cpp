@@ -16,6 +16,20 @@
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
 
+using vintrel::curve::CurvePointAt;
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::fitStatus;
+using vintrel::curve::flatCoordinates;
+using vintrel::curve::kSplineTolerance;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::refuseJumps;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::SplineFit;
+
 namespace {
 
 const ParameterTable kParameters{{"pi", 3.141592653589793}};

@@ -5,6 +5,8 @@
 
 #include "curve/formula/NameCharacter.h"
 
+namespace vintrel::curve {
+
 using nlohmann::json;
 
 namespace {
@@ -129,3 +131,5 @@ ParameterTable namedParameters(const CurveRequest& request, const ParameterTable
   }
   return named;
 }
+
+}  // namespace vintrel::curve

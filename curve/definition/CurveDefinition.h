@@ -10,6 +10,8 @@
 #include "curve/formula/CurveRequest.h"
 #include "curve/formula/ParameterTable.h"
 
+namespace vintrel::curve {
+
 /// The definition's JSON format; a text of another format is not read.
 constexpr int kCurveDefinitionFormat = 1;
 /// The longest text the host keeps as one attribute value (2 MB).
@@ -46,3 +48,5 @@ CurveDefinition readCurveDefinition(const std::string& text);
 /// "pi" (the curve's own names): a name is a run of muparser's name characters (letters, digits,
 /// "_", and every byte of a non-ASCII character) that does not start with a digit.
 ParameterTable namedParameters(const CurveRequest& request, const ParameterTable& parameters);
+
+}  // namespace vintrel::curve

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace vintrel::curve {
+
 namespace {
 constexpr double kLargest = std::numeric_limits<double>::max();
 }
@@ -75,3 +77,5 @@ double ClosestPointFinder::squaredDistanceAt(double u) {
   curve_.EvaluatePoint(u, position);
   return squaredDistance(position, target_);
 }
+
+}  // namespace vintrel::curve

@@ -11,6 +11,8 @@
 #include "numerics/BSplineCurve.h"
 #include "numerics/Minimize1.h"
 
+namespace vintrel::curve {
+
 /// The result of one search.
 struct ClosestPoint {
   std::array<double, 3> point;  ///< the curve's position at `parameter`
@@ -50,3 +52,5 @@ class ClosestPointFinder {
   SamplePoint target_{};
   num::Minimize1<double> minimizer_;
 };
+
+}  // namespace vintrel::curve

@@ -5,6 +5,8 @@
 
 #include "curve/fit/ClosestPointFinder.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 // Squares far enough below the tolerance's square pass without their root being taken; the
@@ -65,3 +67,5 @@ bool spansMeetTolerance(const num::CubicSpans<double>& curve, const SampledCurve
         return curve.SquaredDistanceNear(target, u);
       });
 }
+
+}  // namespace vintrel::curve

@@ -7,6 +7,8 @@
 #include "numerics/BSplineCurve.h"
 #include "numerics/CubicSpans.h"
 
+namespace vintrel::curve {
+
 /// Whether every probe, sample and midpoint of `sampled` lies within `tolerance` of `curve`, a
 /// fit of up to 128 controls by the block solve (a distance equal to the tolerance passes, one
 /// that is not a number too). A point's distance is that to its own curve point (the point's
@@ -22,3 +24,5 @@ bool blockFitMeetsTolerance(num::BSplineCurve<double>& curve, const SampledCurve
 /// curve point is beyond the tolerance gets CubicSpans::SquaredDistanceNear's distance instead.
 bool spansMeetTolerance(const num::CubicSpans<double>& curve, const SampledCurve& sampled,
                         double tolerance);
+
+}  // namespace vintrel::curve

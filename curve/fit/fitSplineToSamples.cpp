@@ -16,6 +16,8 @@
 #include "numerics/PeriodicCurveFit.h"
 #include "numerics/Point3.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr int kDimension = 3;
@@ -172,3 +174,5 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
   }
   return fitToFinerSamples(sampled, tolerance);
 }
+
+}  // namespace vintrel::curve

@@ -10,6 +10,8 @@
 #include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 
+namespace vintrel::curve {
+
 /// The most control points the adaptive fit gives a curve (a closed curve's spline has 3 more,
 /// which close it). The host's behaviour with thousands of them is unknown; this is the one place
 /// that bounds them.
@@ -60,3 +62,5 @@ struct SplineFit {
 /// (or not a number), where the fit's sums could overflow, and what refineSampling throws for a
 /// finer sample (a value that is not finite).
 SplineFit fitSplineToSamples(const SampledCurve& curve, double tolerance);
+
+}  // namespace vintrel::curve

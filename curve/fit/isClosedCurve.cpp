@@ -6,6 +6,8 @@
 
 #include "numerics/Point3.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr double kRelativeChord = 1e-12;
@@ -58,3 +60,5 @@ bool isClosedCurve(const SamplePoints& samples, double tolerance) {
   const double turning = std::max(localTurning(samples, 0), localTurning(samples, count - 4));
   return angleBetween(e, d0) <= std::max(kLeastSeamAngle, kSeamAngleOfLocalTurning * turning);
 }
+
+}  // namespace vintrel::curve

@@ -5,6 +5,8 @@
 
 #include "curve/sampling/SamplePoints.h"
 
+namespace vintrel::curve {
+
 /// With P the samples (at least 7), d0 = P1 - P0, e = P(last) - P(last - 1), the gap
 /// g = |P(last) - P0|, θ the angle between e and d0, and θ_loc the largest turning angle between
 /// consecutive chords among the first three and the last three: whether the end samples are
@@ -13,3 +15,5 @@
 /// A gap large beside the chords (a coil's last turn, a spiral) or a corner at the seam (a
 /// cardioid's cusp, a teardrop's point) leaves the curve open. False for fewer than 7 samples.
 bool isClosedCurve(const SamplePoints& samples, double tolerance);
+
+}  // namespace vintrel::curve

@@ -10,6 +10,8 @@
 #include "curve/formula/explainExpressionError.h"
 #include "curve/text/shortestText.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr int kCoordinateCount = 3;
@@ -93,3 +95,5 @@ void CurveFormula::appendPointsAt(const std::vector<double>& t, SamplePoints& po
     points.push_back(SamplePoint{point[0], point[1], point[2]});
   }
 }
+
+}  // namespace vintrel::curve

@@ -12,6 +12,8 @@
 #include "curve/sampling/SamplePoint.h"
 #include "curve/sampling/SamplePoints.h"
 
+namespace vintrel::curve {
+
 /// Owns one parser per non-blank formula of a request. Not copyable; one thread at a time.
 class CurveFormula {
  public:
@@ -47,3 +49,5 @@ class CurveFormula {
   std::vector<double> oneT_;    // scratch of pointAt
   SamplePoints single_;         // scratch of pointAt
 };
+
+}  // namespace vintrel::curve

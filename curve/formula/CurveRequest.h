@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace vintrel::curve {
+
 /// One curve description. Nothing relates the fields: tStart may be at or above tEnd and an
 /// expression may be empty.
 struct CurveRequest {
@@ -13,3 +15,5 @@ struct CurveRequest {
   std::string yExpression;
   std::string zExpression;
 };
+
+}  // namespace vintrel::curve

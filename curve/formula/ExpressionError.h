@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace vintrel::curve {
+
 /// Raised by ExpressionEvaluator::evaluate when muparser could not parse or evaluate an
 /// expression. what() is muparser's own message; expressionIndex() is the position of the
 /// expression in the list the evaluator was built from.
@@ -43,3 +45,5 @@ class ExpressionError : public std::runtime_error {
   int code_;
   int position_;
 };
+
+}  // namespace vintrel::curve

@@ -8,6 +8,8 @@
 #include "curve/formula/ExpressionError.h"
 #include "curve/formula/NameCharacter.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr int kFloatingPointParser = 0;
@@ -182,3 +184,5 @@ void ExpressionEvaluator::refreshBoundValues(std::size_t parser) {
     boundValues_[parser * count + v] = variableValues_[v];
   }
 }
+
+}  // namespace vintrel::curve

@@ -10,6 +10,8 @@
 #include "curve/formula/ExpressionError.h"
 #include "curve/formula/ParameterTable.h"
 
+namespace vintrel::curve {
+
 /// Owns one muparser parser per expression. Calling order: construct, addVariable for every
 /// variable, then any number of rounds of setVariable and evaluate. Not copyable.
 class ExpressionEvaluator {
@@ -85,3 +87,5 @@ class ExpressionEvaluator {
   std::vector<std::size_t> expressionLengths_;
   std::vector<double> values_;
 };
+
+}  // namespace vintrel::curve

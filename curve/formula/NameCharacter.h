@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace vintrel::curve {
+
 /// Whether `c` may stand in a name.
 constexpr bool isNameCharacter(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -24,3 +26,5 @@ inline const std::string& nameCharacters() {
   }();
   return characters;
 }
+
+}  // namespace vintrel::curve

@@ -9,6 +9,8 @@
 
 #include "curve/formula/NameCharacter.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 // Characters that documents and word processors put where a formula wants an ASCII one.
@@ -319,3 +321,5 @@ std::string explainExpressionError(const ExpressionError& error, const std::stri
   if (!meant.empty()) text += "; did you mean \"" + meant + "\"?";
   return text;
 }
+
+}  // namespace vintrel::curve

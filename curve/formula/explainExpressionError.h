@@ -8,6 +8,8 @@
 #include "curve/formula/ExpressionError.h"
 #include "curve/formula/ParameterTable.h"
 
+namespace vintrel::curve {
+
 /// The text to show for `error`, which muparser raised on `expression` (its 8-bit UTF-8 text),
 /// whose constants were `constants` and whose variable is t. For a token muparser could not place
 /// (ExpressionError::kUnassignableToken):
@@ -38,3 +40,5 @@
 /// Any other complaint is what() of `error` unchanged.
 std::string explainExpressionError(const ExpressionError& error, const std::string& expression,
                                    const ParameterTable& constants);
+
+}  // namespace vintrel::curve

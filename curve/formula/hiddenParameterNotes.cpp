@@ -2,6 +2,8 @@
 
 #include "curve/text/significantText.h"
 
+namespace vintrel::curve {
+
 std::vector<std::string> hiddenParameterNotes(const ParameterTable& parameters) {
   std::vector<std::string> notes;
   const auto pi = parameters.find("pi");
@@ -16,3 +18,5 @@ std::vector<std::string> hiddenParameterNotes(const ParameterTable& parameters) 
   }
   return notes;
 }
+
+}  // namespace vintrel::curve

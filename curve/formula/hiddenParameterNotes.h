@@ -8,6 +8,8 @@
 
 #include "curve/formula/ParameterTable.h"
 
+namespace vintrel::curve {
+
 /// One line per such parameter of `parameters` (a table as readDesignParameters builds it), in
 /// this order:
 ///  - "The design parameter \"pi\" (<value>) replaces the constant pi in the formulas; rename it
@@ -17,3 +19,5 @@
 ///    when the table holds "t".
 /// Empty when there is nothing to tell.
 std::vector<std::string> hiddenParameterNotes(const ParameterTable& parameters);
+
+}  // namespace vintrel::curve

@@ -12,6 +12,8 @@
 #include "numerics/NearestPoint.h"
 #include "numerics/Point3.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr int kDegree = 3;
@@ -261,3 +263,5 @@ bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCu
 double largestDeviation(const num::BSplineCurve<double>& curve, const SampledCurve& sampled) {
   return boundLargestDeviation(curve, sampled, std::numeric_limits<long>::max()).atMost;
 }
+
+}  // namespace vintrel::curve

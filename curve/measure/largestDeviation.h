@@ -8,6 +8,8 @@
 #include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 
+namespace vintrel::curve {
+
 /// The largest, over `samples`, of the distance from the sample to the nearest point of `curve`
 /// (a cubic fit, 3 coordinates), accurate to about 1e-12 times the size of the curve (at least
 /// 1e-12). Closed curves, cusps and turns lying close together are handled: every part of the
@@ -58,3 +60,5 @@ bool anyPointFartherThan(const num::BSplineCurve<double>& curve, const SampledCu
 /// that are not finite are passed over. Throws as largestDeviation does.
 bool anyProbeFartherThan(const num::BSplineCurve<double>& curve, const SampledCurve& sampled,
                          double distance);
+
+}  // namespace vintrel::curve

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <stdexcept>
 
+namespace vintrel::curve {
+
 std::vector<double> AffineMap::mapCoordinates(const std::vector<double>& coordinates) const {
   if (coordinates.size() % 3 != 0) {
     throw std::invalid_argument("AffineMap: coordinates are not whole points");
@@ -17,3 +19,5 @@ std::vector<double> AffineMap::mapCoordinates(const std::vector<double>& coordin
   }
   return mapped;
 }
+
+}  // namespace vintrel::curve

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+namespace vintrel::curve {
+
 /// The map p -> A p + b of a 4 x 4 homogeneous matrix given row after row, points taken as
 /// columns (x, y, z, 1): the translation b sits in cells 3, 7 and 11. The last row is taken as
 /// 0 0 0 1 whatever it holds, so the map stays affine.
@@ -21,3 +23,5 @@ class AffineMap {
  private:
   std::array<double, 16> matrix_;
 };
+
+}  // namespace vintrel::curve

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <type_traits>
 
+namespace vintrel::curve {
+
 /// A curve point: three coordinates in the model's units, nothing else (24 bytes).
 struct SamplePoint {
   double x;
@@ -25,3 +27,5 @@ inline double squaredDistance(const double* point, const SamplePoint& sample) {
   const double dz = point[2] - sample.z;
   return dx * dx + dy * dy + dz * dz;
 }
+
+}  // namespace vintrel::curve

@@ -6,6 +6,8 @@
 
 #include "curve/sampling/SamplePoint.h"
 
+namespace vintrel::curve {
+
 /// Points in sampling order, stored contiguously.
 using SamplePoints = std::vector<SamplePoint>;
 
@@ -14,3 +16,5 @@ using SamplePoints = std::vector<SamplePoint>;
 inline const double* flatCoordinates(const SamplePoints& samples) {
   return reinterpret_cast<const double*>(samples.data());
 }
+
+}  // namespace vintrel::curve

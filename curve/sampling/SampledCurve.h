@@ -9,6 +9,8 @@
 
 #include "curve/sampling/SamplePoints.h"
 
+namespace vintrel::curve {
+
 class CurveFormula;
 
 /// Number of probe points sampling takes besides its samples and midpoints.
@@ -63,3 +65,5 @@ struct SampledCurve {
     return index * parameterStep;
   }
 };
+
+}  // namespace vintrel::curve

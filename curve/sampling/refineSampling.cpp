@@ -5,6 +5,8 @@
 
 #include "curve/formula/CurveFormula.h"
 
+namespace vintrel::curve {
+
 SampledCurve refineSampling(const SampledCurve& curve) {
   if (!curve.formula) {
     throw std::invalid_argument("a curve without its formulas cannot be sampled more finely");
@@ -31,3 +33,5 @@ SampledCurve refineSampling(const SampledCurve& curve) {
   curve.formula->appendPointsAt(t, finer.midpoints);
   return finer;
 }
+
+}  // namespace vintrel::curve

@@ -5,6 +5,8 @@
 
 #include "curve/sampling/SampledCurve.h"
 
+namespace vintrel::curve {
+
 /// The curve of `curve` with 2n - 1 samples for n: `curve`'s samples and midpoints in the order
 /// of t (sample 2k + 1 is midpoint k, bit for bit), step halved, and as midpoints the formula's
 /// points at t = (k + 0.5) * step + tStart with the new step, k = 0 ... 2n - 3; tStart, tEnd,
@@ -12,3 +14,5 @@
 /// or without one midpoint between each two samples, and what CurveFormula::pointAt throws (a
 /// value that is not finite) for a new midpoint.
 SampledCurve refineSampling(const SampledCurve& curve);
+
+}  // namespace vintrel::curve

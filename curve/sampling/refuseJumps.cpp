@@ -10,6 +10,8 @@
 
 #include "curve/text/significantText.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 // An interval stands out when it is longer than this many times the shorter of its neighbours.
@@ -127,3 +129,5 @@ void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt
     current = next;
   }
 }
+
+}  // namespace vintrel::curve

@@ -8,6 +8,8 @@
 #include "curve/sampling/SamplePoint.h"
 #include "curve/sampling/SampledCurve.h"
 
+namespace vintrel::curve {
+
 /// The curve's point at a value of t, as sampling evaluates it; throws, as sampling does, when a
 /// coordinate there is not finite.
 using CurvePointAt = std::function<SamplePoint(double t)>;
@@ -25,3 +27,5 @@ using CurvePointAt = std::function<SamplePoint(double t)>;
 /// on a tie), with t, a and b to 7 significant digits or as many more as it takes for a and b to
 /// differ; and lets out what `pointAt` throws (a pole met exactly).
 void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt& pointAt);
+
+}  // namespace vintrel::curve

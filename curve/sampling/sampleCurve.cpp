@@ -13,6 +13,8 @@
 #include "curve/text/shortestText.h"
 #include "curve/text/significantText.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr double kStepFactor = 0.00048828125;  // 1 / 2048
@@ -111,3 +113,5 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   curve.formula = std::move(formula);
   return curve;
 }
+
+}  // namespace vintrel::curve

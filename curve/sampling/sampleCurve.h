@@ -10,6 +10,8 @@
 #include "curve/formula/ParameterTable.h"
 #include "curve/sampling/SampledCurve.h"
 
+namespace vintrel::curve {
+
 /// Number of points sampleCurve produces.
 constexpr int kSampleCount = 2049;
 
@@ -39,3 +41,5 @@ constexpr int kSampleCount = 2049;
 ///    neighbouring points, or the not-finite message for a value met on the way to one.
 /// Every message is one line: control characters from the expressions become blanks.
 SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& parameters);
+
+}  // namespace vintrel::curve

@@ -8,6 +8,8 @@
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/SampledCurve.h"
 
+namespace vintrel::curve {
+
 namespace {
 
 constexpr int kDeviationDigits = 3;
@@ -78,3 +80,5 @@ std::string statusText(const FitStatus& status, double tolerance) {
   text << " cm)";
   return text.str();
 }
+
+}  // namespace vintrel::curve

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+namespace vintrel::curve {
+
 struct SampledCurve;
 struct SplineFit;
 
@@ -40,8 +42,11 @@ constexpr long kStatusSearchSteps = 500000;
 /// a closed curve, either followed, with a largest deviation D, by " (tolerance <tolerance> cm not
 /// met: largest deviation <D> cm)" with the tolerance in its shortest form and D to three
 /// significant digits (0.00512, 0.0150, 1.23e+03), or more where three would not read above the
-/// tolerance (0.0020004). A measure cut short gives both bounds, " (tolerance <tolerance> cm not met:
-/// largest deviation <D> to <U> cm)" (one figure where the two read alike), and says "perhaps not
-/// met" where D does not exceed the tolerance (D then to three significant digits as it comes). The
-/// unit is that of the host's model coordinates, centimetres. Independent of the process's locale.
+/// tolerance (0.0020004). A measure cut short gives both bounds, " (tolerance <tolerance> cm not
+/// met: largest deviation <D> to <U> cm)" (one figure where the two read alike), and says "perhaps
+/// not met" where D does not exceed the tolerance (D then to three significant digits as it comes).
+/// The unit is that of the host's model coordinates, centimetres. Independent of the process's
+/// locale.
 std::string statusText(const FitStatus& status, double tolerance);
+
+}  // namespace vintrel::curve

@@ -4,5 +4,9 @@
 
 #include <string>
 
+namespace vintrel::curve {
+
 /// The shortest text that reads back as `value`, in the classic locale whatever the process's.
 std::string shortestText(double value);
+
+}  // namespace vintrel::curve

@@ -3,6 +3,8 @@
 #include <locale>
 #include <sstream>
 
+namespace vintrel::curve {
+
 std::string significantText(double value, int digits) {
   std::ostringstream text;
   text.imbue(std::locale::classic());
@@ -10,3 +12,5 @@ std::string significantText(double value, int digits) {
   text << value;
   return text.str();
 }
+
+}  // namespace vintrel::curve

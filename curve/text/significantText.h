@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace vintrel::curve {
+
 /// `value` to `digits` significant digits (1 to 17) without trailing zeros, as printf's %g writes
 /// it, in the classic locale whatever the process's.
 std::string significantText(double value, int digits);
+
+}  // namespace vintrel::curve

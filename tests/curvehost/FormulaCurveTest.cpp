@@ -13,6 +13,14 @@
 #include "fusionkit/NullObjectError.h"
 #include "host/driver/HostSession.h"
 
+using vintrel::curve::AffineMap;
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::CurveRequest;
+using vintrel::curve::kBuiltInPi;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::readCurveDefinition;
+using vintrel::curve::SplineFit;
+
 using adsk::core::NurbsCurve3D;
 using adsk::core::Point3D;
 using adsk::core::Ptr;

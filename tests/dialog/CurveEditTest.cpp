@@ -14,6 +14,9 @@
 #include "curvehost/DefinitionAttribute.h"
 #include "host/driver/HostSession.h"
 
+using vintrel::curve::CurveRequest;
+using vintrel::curve::writeCurveDefinition;
+
 using adsk::core::Application;
 using adsk::core::Ptr;
 using vintrel::curvehost::kDefinitionGroup;

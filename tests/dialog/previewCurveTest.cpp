@@ -11,6 +11,8 @@
 #include "host/driver/HostSession.h"
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::FitStatus;
+
 using adsk::core::Application;
 using adsk::core::Ptr;
 using vintrel::curvehost::FormulaCurve;

@@ -43,7 +43,9 @@ TEST_F(HostileInput, ExpressionsOfAMegabyteOrTenThousandDeepAreRefusedAsTooLong)
   for (const std::string& text : {megabyte, nested(10000)}) {
     openOnSegment();
     host.setInputText(kXFunctionInputId, text);
-    expectMessageAndNothingCreatedOnOk("x(t): Expression too long.");
+    expectMessageAndNothingCreatedOnOk(
+        "x(t): the formula is longer than the 20000 characters the parser takes; shorten it, for "
+        "instance with design parameters");
   }
 }
 

@@ -8,6 +8,12 @@
 #include "curve/fit/fitSplineToSamples.h"
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::SplineFit;
+
 namespace {
 
 class CurveCreation : public AddInTest {};
@@ -188,8 +194,8 @@ TEST_F(CurveCreation, EqualStartAndEndCreateNothing) {
   startAndOpenDialog();
   host.setInputValue(kMinTValueInputId, 3.0);
   EXPECT_EQ(status(),
-            "The curve is a single point (1, 0, 3): give x(t), y(t) or z(t) a term in t, or widen "
-            "the t range");
+            "The t range is empty: Starting t Value and Ending t Value are both 3; give them "
+            "different values");
   EXPECT_TRUE(previewGroups().empty());
   host.confirm();
   EXPECT_TRUE(host.sketches().empty());

@@ -8,6 +8,10 @@
 #include "curve/definition/CurveDefinition.h"
 #include "curvehost/DefinitionAttribute.h"
 
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::readCurveDefinition;
+
 namespace {
 
 using adsk::core::Application;

@@ -5,10 +5,18 @@
 #include <string>
 
 #include "AddInTest.h"
-#include "curve/status/FitStatus.h"
 #include "curve/fit/fitSplineToSamples.h"
 #include "curve/measure/largestDeviation.h"
+#include "curve/status/FitStatus.h"
 #include "tests/support/SampledCurves.h"
+
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::FitStatus;
+using vintrel::curve::kMostControls;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SplineFit;
+using vintrel::curve::statusText;
 
 namespace {
 

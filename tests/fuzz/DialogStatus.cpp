@@ -8,6 +8,8 @@
 
 #include "curve/fit/fitSplineToSamples.h"
 
+using vintrel::curve::kMostControls;
+
 namespace {
 
 constexpr double kTolerance = 0.002;
@@ -71,11 +73,14 @@ bool readNotFinite(const std::string& text) {
 bool readBadRange(const std::string& text) {
   static const std::regex range(
       R"((Starting|Ending) t Value is not a finite number: ([^ ]+))"
-      R"(|The t range from ([^ ]+) to ([^ ]+) is too wide to sample; choose closer ends\.)");
+      R"(|The t range from ([^ ]+) to ([^ ]+) is too wide to sample; choose closer ends\.)"
+      R"(|The t range is empty: Starting t Value and Ending t Value are both ([^ ;]+); give )"
+      R"(them different values)");
   std::smatch match;
   if (!std::regex_match(text, match, range)) return false;
   double value = 0;
   if (match[2].matched) return readWholeNumber(match[2].str(), value);
+  if (match[5].matched) return readWholeNumber(match[5].str(), value) && std::isfinite(value);
   return readWholeNumber(match[3].str(), value) && readWholeNumber(match[4].str(), value);
 }
 
@@ -102,10 +107,14 @@ bool readSinglePoint(const std::string& text) {
   static const std::regex point(
       R"(The curve is a single point \(([^ ,]+), ([^ ,]+), ([^ )]+)\): give x\(t\), y\(t\) or )"
       R"(z\(t\) a term in t, or widen the t range)");
+  static const std::regex small(
+      R"(The curve stays within [^ ]+ cm of one point \(([^ ,]+), ([^ ,]+), ([^ )]+)\), too )"
+      R"(small for a spline to follow: make it larger or widen the t range)");
   std::smatch match;
   double value = 0;
-  return std::regex_match(text, match, point) && readWholeNumber(match[1].str(), value) &&
-         std::isfinite(value) && readWholeNumber(match[2].str(), value) && std::isfinite(value) &&
+  return (std::regex_match(text, match, point) || std::regex_match(text, match, small)) &&
+         readWholeNumber(match[1].str(), value) && std::isfinite(value) &&
+         readWholeNumber(match[2].str(), value) && std::isfinite(value) &&
          readWholeNumber(match[3].str(), value) && std::isfinite(value);
 }
 

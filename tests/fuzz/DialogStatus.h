@@ -12,11 +12,13 @@ struct DialogStatus {
                       ///< controls, closed", N one of 7, 11, ..., 4099; maybe with the note
     ExpressionError,  ///< "x(t): <muparser's message>" (or y, z), the message not empty
     NotFinite,        ///< "x(t) is not a finite number at t = <number>" (or y, z)
-    BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending), or
-                      ///< "The t range from <number> to <number> is too wide to sample; ..."
+    BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending),
+                      ///< "The t range from <number> to <number> is too wide to sample; ...",
+                      ///< or "The t range is empty: ... both <number>; ..."
     TooLarge,         ///< "The curve is too large to fit: a coordinate reaches <number>; ..."
     Jump,             ///< "x(t) jumps near t = <number> (from <number> to <number>): ..."
-    SinglePoint,      ///< "The curve is a single point (<x>, <y>, <z>): ..."
+    SinglePoint,      ///< "The curve is a single point (<x>, <y>, <z>): ..." or "The curve
+                      ///< stays within <number> cm of one point (<x>, <y>, <z>), too small ..."
     NullObject,       ///< "Unknown exception": a host object the add-in needed was missing
     Unclear,          ///< anything else
   };

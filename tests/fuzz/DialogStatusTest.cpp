@@ -133,6 +133,14 @@ TEST(DialogStatus, ErrorMessagesNameACoordinate) {
                            "a term in t, or widen the t range")
                 .kind,
             Kind::SinglePoint);
+  EXPECT_EQ(classifyStatus("The curve stays within 0.002 cm of one point (0.0009, 0, 0), too "
+                           "small for a spline to follow: make it larger or widen the t range")
+                .kind,
+            Kind::SinglePoint);
+  EXPECT_EQ(classifyStatus("The t range is empty: Starting t Value and Ending t Value are both 3; "
+                           "give them different values")
+                .kind,
+            Kind::BadRange);
   for (const char* text :
        {"x(t): ", "w(t): bad", "x(s): bad", "x(t) is not a finite number at t = ",
         "x(t) is not a finite number at t = 1,5", "", "std::bad_alloc", "Invalid variable index: 1",

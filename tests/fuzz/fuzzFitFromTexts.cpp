@@ -23,6 +23,29 @@
 #include "tests/fuzz/fuzzInputLines.h"
 #include "tests/support/SplineEnds.h"
 
+using vintrel::curve::anyPointFartherThan;
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::CurveDefinitionError;
+using vintrel::curve::FitStatus;
+using vintrel::curve::fitStatus;
+using vintrel::curve::flatCoordinates;
+using vintrel::curve::isClosedCurve;
+using vintrel::curve::kMostControls;
+using vintrel::curve::kProbeCount;
+using vintrel::curve::kSampleCount;
+using vintrel::curve::kSplineTolerance;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::namedParameters;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::readCurveDefinition;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::SplineFit;
+using vintrel::curve::statusText;
+using vintrel::curve::writeCurveDefinition;
+
 namespace {
 
 constexpr double kPi = 3.141592653589793;

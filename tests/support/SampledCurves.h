@@ -13,18 +13,19 @@
 namespace curve_testing {
 
 /// The constants of a design without parameters.
-inline const ParameterTable kPi{{"pi", 3.141592653589793}};
+inline const vintrel::curve::ParameterTable kPi{{"pi", 3.141592653589793}};
 
 /// The samples and midpoints of (x(t), y(t), z(t)) for t from 0 to tEnd.
-inline SampledCurve sampled(const std::string& x, const std::string& y, const std::string& z,
-                            double tEnd = 1.0) {
-  return sampleCurve({0.0, tEnd, x, y, z}, kPi);
+inline vintrel::curve::SampledCurve sampled(const std::string& x, const std::string& y,
+                                            const std::string& z, double tEnd = 1.0) {
+  return vintrel::curve::sampleCurve({0.0, tEnd, x, y, z}, kPi);
 }
 
 /// The cubic least-squares fit of `samples` with `controlCount` controls.
-inline num::BSplineCurveFit<double> fitted(const SamplePoints& samples, int controlCount) {
-  return num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()), flatCoordinates(samples),
-                                      3, controlCount);
+inline num::BSplineCurveFit<double> fitted(const vintrel::curve::SamplePoints& samples,
+                                           int controlCount) {
+  return num::BSplineCurveFit<double>(3, static_cast<int>(samples.size()),
+                                      vintrel::curve::flatCoordinates(samples), 3, controlCount);
 }
 
 }  // namespace curve_testing

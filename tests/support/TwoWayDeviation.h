@@ -16,15 +16,15 @@ namespace curve_testing {
 
 namespace two_way_detail {
 
-inline double distance(const SamplePoint& a, const SamplePoint& b) {
+inline double distance(const vintrel::curve::SamplePoint& a, const vintrel::curve::SamplePoint& b) {
   return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
 }
 
 // A curve given as a function of its parameter, as the local search reads one.
 struct CurveOfFunction {
-  const std::function<SamplePoint(double)>& at;
+  const std::function<vintrel::curve::SamplePoint(double)>& at;
   void Evaluate(double u, double* point) const {
-    const SamplePoint p = at(u);
+    const vintrel::curve::SamplePoint p = at(u);
     point[0] = p.x;
     point[1] = p.y;
     point[2] = p.z;
@@ -33,8 +33,8 @@ struct CurveOfFunction {
 
 // The smallest distance from `target` to `curveAt` over [low, high]: a scan of 64 steps and a
 // long golden-section search around the best of them, without derivatives.
-inline double nearestOn(const std::function<SamplePoint(double)>& curveAt,
-                        const SamplePoint& target, double low, double high) {
+inline double nearestOn(const std::function<vintrel::curve::SamplePoint(double)>& curveAt,
+                        const vintrel::curve::SamplePoint& target, double low, double high) {
   constexpr num::LocalSearchSteps kDenseSearch{64, 60, 0};
   const double p[3] = {target.x, target.y, target.z};
   return std::sqrt(num::LocalSquaredDistance(CurveOfFunction{curveAt}, p, low, high, kDenseSearch));
@@ -47,24 +47,26 @@ inline double nearestOn(const std::function<SamplePoint(double)>& curveAt,
 /// spline (at u = (i + 0.71) / count) to the formula's curve. Each distance is searched within
 /// `window` (in u) around the point's own parameter, and only where its own point could raise
 /// the largest distance so far. The spline's parameter u and t correspond linearly.
-inline double twoWayDeviation(num::BSplineCurve<double>& spline, CurveFormula& formula,
-                              double tStart, double tEnd, int count, double window) {
+inline double twoWayDeviation(num::BSplineCurve<double>& spline,
+                              vintrel::curve::CurveFormula& formula, double tStart, double tEnd,
+                              int count, double window) {
   using two_way_detail::distance;
   using two_way_detail::nearestOn;
-  const std::function<SamplePoint(double)> splineAt = [&](double u) {
-    SamplePoint p{};
+  const std::function<vintrel::curve::SamplePoint(double)> splineAt = [&](double u) {
+    vintrel::curve::SamplePoint p{};
     spline.EvaluatePoint(std::clamp(u, 0.0, 1.0), &p.x);
     return p;
   };
-  const std::function<SamplePoint(double)> formulaAt = [&](double u) {
+  const std::function<vintrel::curve::SamplePoint(double)> formulaAt = [&](double u) {
     return formula.pointAt(tStart + std::clamp(u, 0.0, 1.0) * (tEnd - tStart));
   };
   double largest = 0.0;
-  const auto measure = [&](const std::function<SamplePoint(double)>& from,
-                           const std::function<SamplePoint(double)>& to, double offset) {
+  const auto measure = [&](const std::function<vintrel::curve::SamplePoint(double)>& from,
+                           const std::function<vintrel::curve::SamplePoint(double)>& to,
+                           double offset) {
     for (int i = 0; i < count; ++i) {
       const double u = (i + offset) / count;
-      const SamplePoint p = from(u);
+      const vintrel::curve::SamplePoint p = from(u);
       if (distance(to(u), p) <= largest) continue;
       largest = std::max(largest, nearestOn(to, p, u - window, u + window));
     }

@@ -9,6 +9,15 @@
 #include <string>
 #include <vector>
 
+using vintrel::curve::CurveDefinition;
+using vintrel::curve::CurveDefinitionError;
+using vintrel::curve::CurveRequest;
+using vintrel::curve::kLongestCurveDefinition;
+using vintrel::curve::namedParameters;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::readCurveDefinition;
+using vintrel::curve::writeCurveDefinition;
+
 namespace {
 
 CurveDefinition spring() {

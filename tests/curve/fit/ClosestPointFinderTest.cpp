@@ -9,6 +9,12 @@
 
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::ClosestPoint;
+using vintrel::curve::ClosestPointFinder;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::squaredDistance;
+
 // Counts every allocation of this test program, to show that a search makes none.
 namespace {
 int allocationCount = 0;

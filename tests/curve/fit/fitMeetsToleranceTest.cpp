@@ -7,6 +7,9 @@
 
 #include "numerics/BSplineCurve.h"
 
+using vintrel::curve::SampledCurve;
+using vintrel::curve::spansMeetTolerance;
+
 namespace {
 
 using Spans = num::CubicSpans<double>;

@@ -16,6 +16,17 @@
 #include "tests/support/SplineEnds.h"
 #include "tests/support/TwoWayDeviation.h"
 
+using vintrel::curve::ClosestPointFinder;
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::flatCoordinates;
+using vintrel::curve::kMostControls;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::SplineFit;
+
 namespace {
 
 struct Curve {

@@ -8,6 +8,11 @@
 
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::isClosedCurve;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+
 namespace {
 
 struct Curve {

@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+using vintrel::curve::CurveFormula;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+
 namespace {
 
 const ParameterTable kConstants{{"pi", 3.141592653589793}, {"r", 2.0}, {"t", 99.0}};

@@ -7,6 +7,10 @@
 
 #include "curve/formula/ExpressionError.h"
 
+using vintrel::curve::ExpressionError;
+using vintrel::curve::ExpressionEvaluator;
+using vintrel::curve::ParameterTable;
+
 namespace {
 
 TEST(ExpressionEvaluator, RejectsAnIndexOutsideTheVariables) {

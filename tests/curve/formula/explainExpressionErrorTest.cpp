@@ -8,6 +8,10 @@
 #include <utility>
 #include <vector>
 
+using vintrel::curve::explainExpressionError;
+using vintrel::curve::ExpressionError;
+using vintrel::curve::ParameterTable;
+
 namespace {
 
 const ParameterTable kConstants{

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+using vintrel::curve::hiddenParameterNotes;
+using vintrel::curve::kBuiltInPi;
+
 namespace {
 
 const std::string kHiddenT =

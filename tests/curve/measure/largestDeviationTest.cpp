@@ -8,6 +8,16 @@
 
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::anyPointFartherThan;
+using vintrel::curve::anyProbeFartherThan;
+using vintrel::curve::boundLargestDeviation;
+using vintrel::curve::DeviationBounds;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
+using vintrel::curve::squaredDistance;
+
 namespace {
 
 using curve_testing::fitted;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
+using vintrel::curve::AffineMap;
+
 namespace {
 
 TEST(AffineMap, MapsEveryPointByRowsAndTranslation) {

@@ -7,6 +7,10 @@
 
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::refineSampling;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+
 namespace {
 
 using curve_testing::sampled;

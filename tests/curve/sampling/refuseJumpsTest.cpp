@@ -9,6 +9,11 @@
 #include <stdexcept>
 #include <string>
 
+using vintrel::curve::CurvePointAt;
+using vintrel::curve::refuseJumps;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+
 namespace {
 
 constexpr double kTolerance = 0.002;

@@ -10,6 +10,13 @@
 
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::CurveRequest;
+using vintrel::curve::ParameterTable;
+using vintrel::curve::probeFraction;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoints;
+
 namespace {
 
 using curve_testing::kPi;

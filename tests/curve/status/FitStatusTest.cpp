@@ -13,6 +13,16 @@
 #include "curve/sampling/sampleCurve.h"
 #include "tests/support/SampledCurves.h"
 
+using vintrel::curve::fitSplineToSamples;
+using vintrel::curve::FitStatus;
+using vintrel::curve::fitStatus;
+using vintrel::curve::kMostControls;
+using vintrel::curve::largestDeviation;
+using vintrel::curve::sampleCurve;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SplineFit;
+using vintrel::curve::statusText;
+
 namespace {
 
 TEST(FitStatus, StatesTheCountInThePlural) {

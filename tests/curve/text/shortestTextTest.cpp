@@ -8,6 +8,8 @@
 #include <cstring>
 #include <limits>
 
+using vintrel::curve::shortestText;
+
 namespace {
 
 TEST(shortestText, WritesTheShortestForm) {

@@ -4,6 +4,8 @@
 
 #include <locale>
 
+using vintrel::curve::significantText;
+
 namespace {
 
 TEST(significantText, RoundsWithoutTrailingZeros) {
