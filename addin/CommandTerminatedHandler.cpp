@@ -5,6 +5,7 @@
 #include "dialog/CommandTexts.h"
 
 using namespace adsk::core;
+using vintrel::dialog::kCommandId;
 
 namespace vintrel::addin {
 

@@ -12,6 +12,10 @@
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kCommandName;
+using vintrel::dialog::kCommandResourceFolder;
+using vintrel::dialog::kCommandTooltip;
 
 namespace vintrel::addin {
 

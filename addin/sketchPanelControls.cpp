@@ -3,6 +3,8 @@
 #include "dialog/CommandTexts.h"
 
 using namespace adsk::core;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kWorkspaceId;
 
 namespace vintrel::addin {
 

@@ -8,6 +8,7 @@
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
+using vintrel::dialog::kCommandId;
 
 namespace vintrel::addin {
 

@@ -10,10 +10,10 @@ namespace vintrel::curvehost {
 namespace {
 
 constexpr char kNotReplacedMessage[] =
-    "The selected curve could not be replaced: the host refused its new shape or its new formula. "
+    "The curve could not be replaced: the host refused its new shape or its new formula. "
     "It is unchanged.";
 constexpr char kHalfReplacedMessage[] =
-    "The selected curve has its new shape, but its new formula could not be stored and its old "
+    "The curve has its new shape, but its new formula could not be stored and its old "
     "shape could not be restored: edit it again, or undo.";
 
 }  // namespace

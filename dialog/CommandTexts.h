@@ -4,6 +4,8 @@
 // them.
 #pragma once
 
+namespace vintrel::dialog {
+
 /// The command definition's and its panel control's ID.
 constexpr char kCommandId[] = "vtlCommandOnPanel";
 constexpr char kCommandName[] = "Sorvane";
@@ -38,3 +40,5 @@ constexpr char kDefaultMaxTValue[] = "3.0";
 
 /// Relative to the add-in's folder; the host resolves it.
 constexpr char kHelpFile[] = "docs/help.html";
+
+}  // namespace vintrel::dialog

@@ -12,6 +12,15 @@
 #include "host/driver/HostSession.h"
 
 using vintrel::curve::shortestText;
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kWorkspaceId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 namespace sorvane {
 

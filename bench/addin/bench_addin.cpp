@@ -18,6 +18,15 @@ using vintrel::curve::ParameterTable;
 using vintrel::curve::sampleCurve;
 using vintrel::curve::SampledCurve;
 using vintrel::curve::SplineFit;
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kWorkspaceId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 namespace {
 

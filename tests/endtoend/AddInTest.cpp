@@ -1,5 +1,10 @@
 #include "AddInTest.h"
 
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
+
 HeldReferences heldBetweenEvents(bool previewShown) {
   return {{"adsk::core::Application", previewShown ? 2 : 1}, {"adsk::core::UserInterface", 1}};
 }

@@ -35,11 +35,14 @@ class AddInTest : public ::testing::Test {
   HeldReferences held() const;
   /// The root component's groups with the preview's ID.
   std::vector<fsim::GraphicsGroupInfo> previewGroups() const;
-  std::string status() const { return host.textBoxText(kStatusDisplayId); }
+  std::string status() const { return host.textBoxText(vintrel::dialog::kStatusDisplayId); }
 
   /// run("") and a click on the button: the dialog opens with its first preview.
   void startAndOpenDialog();
-  void click() { host.click(kWorkspaceId, kPanelId, kCommandId); }
+  void click() {
+    host.click(vintrel::dialog::kWorkspaceId, vintrel::dialog::kPanelId,
+               vintrel::dialog::kCommandId);
+  }
   /// x "t", y "0", z "0", t 0 to 1: the straight segment.
   void enterStraightSegment();
 

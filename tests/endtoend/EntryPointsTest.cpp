@@ -4,6 +4,10 @@
 
 #include "AddInTest.h"
 
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kWorkspaceId;
+
 namespace {
 
 constexpr char kStartUpMessage[] =

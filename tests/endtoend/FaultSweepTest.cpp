@@ -16,6 +16,15 @@
 
 #include "AddInTest.h"
 
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kWorkspaceId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
+
 namespace {
 
 constexpr char kUnknownException[] = "Unknown exception";

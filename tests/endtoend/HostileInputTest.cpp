@@ -10,6 +10,12 @@
 
 #include "AddInTest.h"
 
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
+
 namespace {
 
 class HostileInput : public AddInTest {

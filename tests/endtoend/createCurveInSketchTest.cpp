@@ -13,6 +13,11 @@ using vintrel::curve::sampleCurve;
 using vintrel::curve::SampledCurve;
 using vintrel::curve::SamplePoints;
 using vintrel::curve::SplineFit;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 namespace {
 

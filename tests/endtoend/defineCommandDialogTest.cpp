@@ -5,6 +5,8 @@
 
 #include "AddInTest.h"
 
+using vintrel::dialog::kStatusDisplayId;
+
 namespace {
 
 class CommandDialog : public AddInTest {};

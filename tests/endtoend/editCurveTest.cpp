@@ -16,6 +16,11 @@ namespace {
 
 using vintrel::curvehost::kDefinitionGroup;
 using vintrel::curvehost::kDefinitionName;
+using vintrel::dialog::kDefaultXFunction;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 constexpr char kEditNote[] = "Editing the selected formula curve: OK replaces it.";
 

@@ -18,6 +18,10 @@ using adsk::core::Application;
 using adsk::core::Ptr;
 using vintrel::curvehost::kDefinitionGroup;
 using vintrel::curvehost::kDefinitionName;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 class FollowParameters : public AddInTest {
  protected:
@@ -135,7 +139,7 @@ TEST_F(FollowParameters, ARefusedReplacementIsToldAsTheEditTellsIt) {
   EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
   ASSERT_EQ(host.messageBoxes().size(), 1u);
   EXPECT_NE(host.messageBoxes()[0].text.find(
-                "\nSketch1: The selected curve could not be replaced: the host refused its new "
+                "\nSketch1: The curve could not be replaced: the host refused its new "
                 "shape or its new formula. It is unchanged."),
             std::string::npos)
       << host.messageBoxes()[0].text;

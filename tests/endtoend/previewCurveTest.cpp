@@ -11,6 +11,8 @@
 
 #include "AddInTest.h"
 
+using vintrel::dialog::kMaxTValueInputId;
+
 namespace {
 
 struct PlaneCase {

@@ -17,6 +17,11 @@ using vintrel::curve::largestDeviation;
 using vintrel::curve::SampledCurve;
 using vintrel::curve::SplineFit;
 using vintrel::curve::statusText;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kXFunctionInputId;
+using vintrel::dialog::kYFunctionInputId;
+using vintrel::dialog::kZFunctionInputId;
 
 namespace {
 

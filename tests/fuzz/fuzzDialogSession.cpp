@@ -15,6 +15,13 @@
 #include "tests/fuzz/FuzzInvariant.h"
 #include "tests/fuzz/fuzzInputLines.h"
 
+using vintrel::dialog::kCommandId;
+using vintrel::dialog::kMaxTValueInputId;
+using vintrel::dialog::kMinTValueInputId;
+using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kWorkspaceId;
+
 namespace {
 
 constexpr char kApplicationType[] = "adsk::core::Application";

@@ -65,9 +65,9 @@ OTHER_MESSAGES = [
     "Pressing OK draws a new curve.",
     "The curve was drawn, but its formula could not be stored on it: it cannot be edited or "
     "follow the design's parameters.",
-    "The selected curve could not be replaced: the host refused its new shape or its new "
+    "The curve could not be replaced: the host refused its new shape or its new "
     "formula. It is unchanged.",
-    "The selected curve has its new shape, but its new formula could not be stored and its old "
+    "The curve has its new shape, but its new formula could not be stored and its old "
     "shape could not be restored: edit it again, or undo.",
     "These formula curves could not follow the design's parameters and keep their shape:",
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
