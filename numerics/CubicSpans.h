@@ -39,6 +39,12 @@ class CubicSpans {
   /// The curve's point and its first and second derivatives with respect to u, at u.
   void Evaluate(Real u, Real* point, Real* first, Real* second) const;
 
+  /// The largest length of the second derivative with respect to u over span `span` (0 ...
+  /// SpanCount() - 1), from the span's two ends: within a span the derivative is linear, and
+  /// the length of a linear vector is largest at an end. A span of parameter width w then keeps
+  /// within w² / 8 times it of the chord between its points at the ends of any part of it.
+  Real LargestBend(int span) const;
+
   /// The smallest squared distance from `target` to the curve that LocalSquaredDistance finds
   /// with kNearSteps for parameters within one span of `near` (wrapping around when periodic,
   /// clamped to [0, 1] otherwise). Never more than the squared distance at the best scanned
@@ -150,6 +156,21 @@ void CubicSpans<Real>::Evaluate(Real u, Real* point, Real* first, Real* second) 
     first[x] = ((3 * a[3] * s + 2 * a[2]) * s + a[1]) * scale;
     second[x] = (6 * a[3] * s + 2 * a[2]) * scale * scale;
   }
+}
+
+template <typename Real>
+Real CubicSpans<Real>::LargestBend(int span) const {
+  const Real* a = coefficients_.data() + static_cast<std::size_t>(span) * kCoefficients;
+  const Real scale = Real(spanCount_) * spanCount_;
+  Real start = 0;
+  Real end = 0;
+  for (int x = 0; x < 3; ++x, a += 4) {
+    const Real atStart = 2 * a[2] * scale;
+    const Real atEnd = (6 * a[3] + 2 * a[2]) * scale;
+    start += atStart * atStart;
+    end += atEnd * atEnd;
+  }
+  return std::sqrt(std::max(start, end));
 }
 
 template <typename Real>

@@ -46,8 +46,14 @@ Real LocalSquaredDistance(const Curve& curve, const Real* target, Real low, Real
 template <typename Real>
 class NearestPointSearch {
  public:
-  /// A search of `pieces` (at least one) to within `accuracy` of the true distance.
-  NearestPointSearch(const BezierSpans<Real>& pieces, Real accuracy);
+  /// A search of `spans` to within `accuracy` of the true distance.
+  NearestPointSearch(const BezierSpans<Real>& spans, Real accuracy)
+      : NearestPointSearch(spans.Pieces(), accuracy, kCurvedLeafDepth) {}
+
+  /// A search of `pieces` (a curve in pieces, such as a broken line whose pieces are straight),
+  /// each halved `leafDepth` times for the boxes at the bottom of the tree: tighter boxes round
+  /// curved pieces, a piece itself for straight ones.
+  NearestPointSearch(const std::vector<BezierPiece<Real>>& pieces, Real accuracy, int leafDepth);
 
   NearestPointSearch(const NearestPointSearch&) = delete;
   NearestPointSearch& operator=(const NearestPointSearch&) = delete;
@@ -96,11 +102,13 @@ class NearestPointSearch {
     std::size_t index;
   };
 
-  static constexpr int kLeafDepth = 2;
-  static constexpr std::size_t kLeavesPerPiece = std::size_t(1) << kLeafDepth;
+  // The tree's leaves for a curved spline are the pieces' quarters: boxes around a quarter hug a
+  // curved piece far closer than boxes around the whole, so that fewer of them seem near a point.
+  static constexpr int kCurvedLeafDepth = 2;
   static constexpr int kDeepestSplit = 60;
 
-  static std::vector<BezierPiece<Real>> Quarters(const std::vector<BezierPiece<Real>>& pieces);
+  static std::vector<BezierPiece<Real>> Leaves(const std::vector<BezierPiece<Real>>& pieces,
+                                               int depth);
   int Build(std::size_t first, std::size_t last);
   static void Widen(Node& node, const Point3<Real>& low, const Point3<Real>& high);
   static Real SquaredDistanceToBox(const Node& node, const Real* p);
@@ -109,7 +117,9 @@ class NearestPointSearch {
   void ConsiderSquared(Real squared, std::size_t piece);
   void UpdateGoal();
 
-  const BezierSpans<Real>& pieces_;
+  const std::vector<BezierPiece<Real>>& pieces_;
+  int leafDepth_;
+  std::size_t leavesPerPiece_;
   std::vector<BezierPiece<Real>> leaves_;
   std::vector<Node> nodes_;
   Real accuracy_;
@@ -216,28 +226,29 @@ Real LocalSquaredDistance(const Curve& curve, const Real* target, Real low, Real
 }
 
 template <typename Real>
-NearestPointSearch<Real>::NearestPointSearch(const BezierSpans<Real>& pieces, Real accuracy)
-    : pieces_(pieces), leaves_(Quarters(pieces.Pieces())), accuracy_(accuracy) {
+NearestPointSearch<Real>::NearestPointSearch(const std::vector<BezierPiece<Real>>& pieces,
+                                             Real accuracy, int leafDepth)
+    : pieces_(pieces),
+      leafDepth_(leafDepth),
+      leavesPerPiece_(std::size_t(1) << leafDepth),
+      leaves_(Leaves(pieces, leafDepth)),
+      accuracy_(accuracy) {
   if (!leaves_.empty()) Build(0, leaves_.size());
   open_.reserve(16 * kDeepestSplit);
   parts_.reserve(16 * kDeepestSplit);
 }
 
-// The tree's leaves are the pieces' quarters: boxes around a quarter hug a curved piece far
-// closer than boxes around the whole, so that fewer of them seem near a point.
+// Each piece halved `depth` times, in the order of the curve.
 template <typename Real>
-std::vector<BezierPiece<Real>> NearestPointSearch<Real>::Quarters(
-    const std::vector<BezierPiece<Real>>& pieces) {
-  std::vector<BezierPiece<Real>> leaves;
-  leaves.reserve(pieces.size() * kLeavesPerPiece);
-  for (const BezierPiece<Real>& piece : pieces) {
-    BezierPiece<Real> halves[2], quarter[2];
-    piece.SplitInHalf(halves[0], halves[1]);
-    for (const BezierPiece<Real>& half : halves) {
-      half.SplitInHalf(quarter[0], quarter[1]);
-      leaves.push_back(quarter[0]);
-      leaves.push_back(quarter[1]);
+std::vector<BezierPiece<Real>> NearestPointSearch<Real>::Leaves(
+    const std::vector<BezierPiece<Real>>& pieces, int depth) {
+  std::vector<BezierPiece<Real>> leaves = pieces;
+  for (int level = 0; level < depth; ++level) {
+    std::vector<BezierPiece<Real>> halves(2 * leaves.size());
+    for (std::size_t i = 0; i < leaves.size(); ++i) {
+      leaves[i].SplitInHalf(halves[2 * i], halves[2 * i + 1]);
     }
+    leaves = std::move(halves);
   }
   return leaves;
 }
@@ -317,7 +328,7 @@ Real NearestPointSearch<Real>::Distance(const Real* p, Real upperBound, Real eno
       const Part part = parts_[static_cast<std::size_t>(-next.index - 1)];
       // A leaf first gets a few Newton steps, which land on its nearest point where it is smooth
       // and so settle most searches that only need a point within `enough`.
-      if (part.depth == kLeafDepth) {
+      if (part.depth == leafDepth_) {
         ConsiderSquared(LocalSquaredDistance(part.piece, p, Real(0), Real(1), kPieceSearchSteps),
                         part.index);
       }
@@ -332,12 +343,12 @@ Real NearestPointSearch<Real>::Distance(const Real* p, Real upperBound, Real eno
     const Node& node = nodes_[next.index];
     if (node.children[0] < 0) {
       for (std::size_t i = node.first; i < node.last; ++i) {
-        const std::size_t piece = i / kLeavesPerPiece;
+        const std::size_t piece = i / leavesPerPiece_;
         Consider(leaves_[i].points[0], p, piece);
         Consider(leaves_[i].points[3], p, piece);
       }
       for (std::size_t i = node.first; i < node.last; ++i) {
-        pushPart({leaves_[i], kLeafDepth, i / kLeavesPerPiece});
+        pushPart({leaves_[i], leafDepth_, i / leavesPerPiece_});
       }
       continue;
     }
@@ -349,7 +360,7 @@ Real NearestPointSearch<Real>::Distance(const Real* p, Real upperBound, Real eno
 template <typename Real>
 Real NearestPointSearch<Real>::NearbyDistance(const Real* p, std::size_t index, Real upperBound,
                                               std::size_t& nearest) const {
-  const std::vector<BezierPiece<Real>>& pieces = pieces_.Pieces();
+  const std::vector<BezierPiece<Real>>& pieces = pieces_;
   const std::size_t last = std::min(index + 2, pieces.size());
   Real best = upperBound * upperBound;
   for (std::size_t i = index > 0 ? index - 1 : 0; i < last; ++i) {

@@ -7,6 +7,7 @@
 
 #include "curve/fit/fitMeetsTolerance.h"
 #include "curve/fit/isClosedCurve.h"
+#include "curve/fit/splineStaysNearFormula.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/refineSampling.h"
 #include "curve/text/shortestText.h"
@@ -90,7 +91,9 @@ SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
     auto curve = std::make_shared<num::BSplineCurveFit<double>>(
         kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
     fit.curve = curve;
-    fit.toleranceMet = blockFitMeetsTolerance(*curve, sampled, tolerance);
+    fit.toleranceMet = blockFitMeetsTolerance(*curve, sampled, tolerance) &&
+                       splineStaysNearFormula(num::CubicSpans<double>::FromClamped(*curve), sampled,
+                                              tolerance, false);
     if (fit.toleranceMet) {
       break;
     }
@@ -114,8 +117,9 @@ SplineFit fitToFinerSamples(const SampledCurve& sampled, double tolerance) {
         kDimension, static_cast<int>(finer.samples.size()), flatCoordinates(finer.samples),
         controlCount);
     fit.curve = curve;
-    fit.toleranceMet =
-        spansMeetTolerance(num::CubicSpans<double>::FromClamped(*curve), finer, tolerance);
+    const num::CubicSpans<double> spans = num::CubicSpans<double>::FromClamped(*curve);
+    fit.toleranceMet = spansMeetTolerance(spans, finer, tolerance) &&
+                       splineStaysNearFormula(spans, finer, tolerance, false);
     if (fit.toleranceMet || controlCount >= kMostControls) {
       break;
     }
@@ -142,8 +146,10 @@ SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
     const num::PeriodicCurveFit<double> periodic(kDimension, static_cast<int>(samples.size()) - 1,
                                                  flatCoordinates(samples), controlCount);
     fit.curve = std::make_shared<num::BSplineCurve<double>>(periodic.ClampedCurve());
-    fit.toleranceMet = spansMeetTolerance(
-        num::CubicSpans<double>::FromPeriodic(periodic.ControlCoordinates()), *points, tolerance);
+    const num::CubicSpans<double> spans =
+        num::CubicSpans<double>::FromPeriodic(periodic.ControlCoordinates());
+    fit.toleranceMet = spansMeetTolerance(spans, *points, tolerance) &&
+                       splineStaysNearFormula(spans, *points, tolerance, true);
     if (fit.toleranceMet || controlCount >= kMostControls) {
       break;
     }

@@ -1,12 +1,15 @@
 #include "curve/status/FitStatus.h"
 
+#include <algorithm>
 #include <locale>
 #include <sstream>
 #include <string>
 
 #include "curve/fit/fitSplineToSamples.h"
+#include "curve/measure/distanceToFormula.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/SampledCurve.h"
+#include "numerics/CubicSpans.h"
 
 namespace vintrel::curve {
 
@@ -51,11 +54,16 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
-  const DeviationBounds deviation = boundLargestDeviation(
-      *fit.curve, fit.finerPoints ? *fit.finerPoints : sampled, kStatusSearchSteps);
-  if (!(deviation.atMost > tolerance)) return status;
-  status.largestDeviation = deviation.atLeast;
-  if (deviation.atMost > deviation.atLeast) status.deviationUpTo = deviation.atMost;
+  const SampledCurve& judged = fit.finerPoints ? *fit.finerPoints : sampled;
+  const DeviationBounds forward = boundLargestDeviation(*fit.curve, judged, kStatusSearchSteps);
+  const DistanceToFormula backward =
+      largestDistanceToFormula(num::CubicSpans<double>::FromClamped(*fit.curve), judged,
+                               forward.atLeast, kStatusSearchSteps);
+  const double atLeast = std::max(forward.atLeast, backward.found);
+  const double atMost = std::max(forward.atMost, backward.atMost);
+  if (!(atMost > tolerance)) return status;
+  status.largestDeviation = atLeast;
+  if (atMost > atLeast) status.deviationUpTo = atMost;
   return status;
 }
 

@@ -25,12 +25,14 @@ struct FitStatus {
 };
 
 /// The status of `fit`, made from `sampled` with `tolerance`: its control count, whether it is
-/// closed, and the accurately measured largest deviation of the samples, midpoints and probes
-/// that judged the fit (those of fit.finerPoints when set, else `sampled`'s; largestDeviation)
-/// when the fit did not meet the tolerance and the measure confirms the miss. The measure costs
-/// far more than the fit's own check, so it runs only then, and it is cut short
-/// (boundLargestDeviation, kStatusSearchSteps) where the curve runs over itself so many times
-/// that the exact figure would keep the dialog waiting; the status then gives its bounds.
+/// closed, and, when the fit did not meet the tolerance and the measure confirms the miss, the
+/// largest deviation both ways: the larger of the accurately measured distance of the samples,
+/// midpoints and probes that judged the fit (those of fit.finerPoints when set, else
+/// `sampled`'s) from the spline (largestDeviation) and the distance of the spline's points at
+/// their parameters from the formula (largestDistanceToFormula). The measures cost far more than
+/// the fit's own checks, so they run only then, and they are cut short (boundLargestDeviation,
+/// kStatusSearchSteps each) where the curve runs over itself so many times
+/// that the exact figure would keep the dialog waiting; the status then gives bounds.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 
 /// The steps the status's measure may take in its search of the whole curve: about a tenth of a

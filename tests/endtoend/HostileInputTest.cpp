@@ -76,7 +76,9 @@ TEST_F(HostileInput, FunctionsAtTheEdgesOfTheirDomainsGiveACountOrNameTheT) {
       {"ln(t)", "x(t) is not a finite number at t = 0"},
       // a denormal argument is still finite; the line from x = -320 to 0 is run through so
       // unevenly that no fit's own points follow it, while the spline lies on it
-      {"log10(t + 1e-320)", "4096 spline controls"},
+      // the spline rings past the line's end at x = 0, 48 cm beyond the formula's curve
+      {"log10(t + 1e-320)",
+       "4096 spline controls (tolerance 0.002 cm not met: largest deviation 47.8 cm)"},
       {"asin(t)", "4 spline controls"},
       {"acos(2 * t - 1)", "4 spline controls"},
       {"atanh(t)", "x(t) is not a finite number at t = 1"},

@@ -40,13 +40,36 @@ inline double nearestOn(const std::function<vintrel::curve::SamplePoint(double)>
   return std::sqrt(num::LocalSquaredDistance(CurveOfFunction{curveAt}, p, low, high, kDenseSearch));
 }
 
+// The smallest distance from `target` to the broken line through `pieces` + 1 evenly spaced
+// points of `curveAt` over [low, high]: where a formula races through a stretch of its range (a
+// vertical tangent), the line follows it as a search of its parameter cannot.
+inline double nearestOnBrokenLine(const std::function<vintrel::curve::SamplePoint(double)>& curveAt,
+                                  const vintrel::curve::SamplePoint& target, double low,
+                                  double high, int pieces) {
+  double best = HUGE_VAL;
+  vintrel::curve::SamplePoint a = curveAt(low);
+  for (int i = 1; i <= pieces; ++i) {
+    const vintrel::curve::SamplePoint b = curveAt(low + (high - low) * i / pieces);
+    const double ab[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
+    const double ap[3] = {target.x - a.x, target.y - a.y, target.z - a.z};
+    const double length = ab[0] * ab[0] + ab[1] * ab[1] + ab[2] * ab[2];
+    const double s =
+        length > 0 ? std::clamp((ap[0] * ab[0] + ap[1] * ab[1] + ap[2] * ab[2]) / length, 0.0, 1.0)
+                   : 0.0;
+    best = std::min(best, std::hypot(ap[0] - s * ab[0], ap[1] - s * ab[1], ap[2] - s * ab[2]));
+    a = b;
+  }
+  return best;
+}
+
 }  // namespace two_way_detail
 
 /// The larger of the largest distance from `count` points of the formula's curve (at
 /// t = tStart + (i + 0.37) / count · (tEnd - tStart)) to `spline`, and from `count` points of the
 /// spline (at u = (i + 0.71) / count) to the formula's curve. Each distance is searched within
 /// `window` (in u) around the point's own parameter, and only where its own point could raise
-/// the largest distance so far. The spline's parameter u and t correspond linearly.
+/// the largest distance so far; from the spline, the formula's broken line through 4097 points
+/// of the window too. The spline's parameter u and t correspond linearly.
 inline double twoWayDeviation(num::BSplineCurve<double>& spline,
                               vintrel::curve::CurveFormula& formula, double tStart, double tEnd,
                               int count, double window) {
@@ -72,7 +95,18 @@ inline double twoWayDeviation(num::BSplineCurve<double>& spline,
     }
   };
   measure(formulaAt, splineAt, 0.37);
-  measure(splineAt, formulaAt, 0.71);
+  // From the spline to the formula the search of the formula's parameter is joined by a dense
+  // broken line of the formula, which follows branches too steep for the search.
+  for (int i = 0; i < count; ++i) {
+    const double u = (i + 0.71) / count;
+    const vintrel::curve::SamplePoint p = splineAt(u);
+    if (distance(formulaAt(u), p) <= largest) continue;
+    const double searched = nearestOn(formulaAt, p, u - window, u + window);
+    if (searched <= largest) continue;
+    largest =
+        std::max(largest, std::min(searched, two_way_detail::nearestOnBrokenLine(
+                                                 formulaAt, p, u - window, u + window, 4096)));
+  }
   return largest;
 }
 
