@@ -1,5 +1,6 @@
 #include "tests/fuzz/fuzzFitFromTexts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -11,12 +12,14 @@
 #include "curve/fit/fitSplineToSamples.h"
 #include "curve/fit/isClosedCurve.h"
 #include "curve/formula/ParameterTable.h"
+#include "curve/measure/distanceToFormula.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/SampledCurve.h"
 #include "curve/sampling/sampleCurve.h"
 #include "curve/status/FitStatus.h"
 #include "numerics/BSplineCurveFit.h"
 #include "numerics/BandedCurveFit.h"
+#include "numerics/CubicSpans.h"
 #include "numerics/PeriodicCurveFit.h"
 #include "tests/fuzz/DialogStatus.h"
 #include "tests/fuzz/FuzzInvariant.h"
@@ -26,6 +29,7 @@
 using vintrel::curve::anyPointFartherThan;
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::CurveDefinitionError;
+using vintrel::curve::DistanceToFormula;
 using vintrel::curve::FitStatus;
 using vintrel::curve::fitStatus;
 using vintrel::curve::flatCoordinates;
@@ -34,7 +38,9 @@ using vintrel::curve::kMostControls;
 using vintrel::curve::kProbeCount;
 using vintrel::curve::kSampleCount;
 using vintrel::curve::kSplineTolerance;
+using vintrel::curve::kStatusSearchSteps;
 using vintrel::curve::largestDeviation;
+using vintrel::curve::largestDistanceToFormula;
 using vintrel::curve::namedParameters;
 using vintrel::curve::ParameterTable;
 using vintrel::curve::readCurveDefinition;
@@ -191,6 +197,31 @@ void checkFittedToTheSamplesAlone(const SplineFit& fit, const SampledCurve& samp
               "the midpoints moved the fit's control points");
 }
 
+// The largest distance of a judged point (samples and midpoints in the order of t) from the
+// chord of its two neighbours: how far the broken line through them may cut a bend.
+double largestBowOfTheBrokenLine(const SampledCurve& judged) {
+  std::vector<SamplePoint> points;
+  for (std::size_t k = 0; k < judged.samples.size(); ++k) {
+    points.push_back(judged.samples[k]);
+    if (k < judged.midpoints.size()) points.push_back(judged.midpoints[k]);
+  }
+  double largest = 0.0;
+  for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+    const SamplePoint& a = points[i - 1];
+    const SamplePoint& b = points[i + 1];
+    const SamplePoint& p = points[i];
+    const double ab[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
+    const double ap[3] = {p.x - a.x, p.y - a.y, p.z - a.z};
+    const double length = ab[0] * ab[0] + ab[1] * ab[1] + ab[2] * ab[2];
+    const double s =
+        length > 0 ? std::clamp((ap[0] * ab[0] + ap[1] * ab[1] + ap[2] * ab[2]) / length, 0.0, 1.0)
+                   : 0.0;
+    largest =
+        std::max(largest, std::hypot(ap[0] - s * ab[0], ap[1] - s * ab[1], ap[2] - s * ab[2]));
+  }
+  return largest;
+}
+
 // What the dialog would say, checked against the fit it describes.
 void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
   const SamplePoints& samples = sampled.samples;
@@ -231,6 +262,14 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
       reportViolation("the fit claims the tolerance but misses it by " +
                       std::to_string(largestDeviation(*fit.curve, judged)));
     }
+    // The other direction: the spline's points at the judged points' parameters, searched over
+    // the whole of the formula's curve as sampled, whose broken line may stand off the formula by
+    // as much as a point stands off the chord of its neighbours.
+    const DistanceToFormula away = largestDistanceToFormula(
+        num::CubicSpans<double>::FromClamped(*fit.curve), judged, 0.0, kStatusSearchSteps);
+    requireThat(!(away.found > kSplineTolerance + slack + largestBowOfTheBrokenLine(judged)),
+                "the fit claims the tolerance but its spline strays " + std::to_string(away.found) +
+                    " from the formula");
   }
 
   const std::string text = statusText(status, kSplineTolerance);

@@ -78,4 +78,12 @@ TEST(Minimize1, AnEmptyObjectiveThrowsBeforeWritingResults) {
   EXPECT_EQ(bestValue, 7.0);
 }
 
+// e^t - 2t on [0, 2] from 1.5: the bracket's middle lies above its left end, so the search first
+// moves the bracket's end in, then finds the minimum 2 - 2 ln 2 at t = ln 2.
+TEST(Minimize1, MovesTheBracketEndTowardsALowerStart) {
+  const Search search = Minimise([](double t) { return std::exp(t) - 2 * t; }, 0, 2, 1.5);
+  EXPECT_NEAR(search.bestValue, 2 - 2 * std::log(2.0), 1e-8);
+  EXPECT_NEAR(search.bestT, std::log(2.0), 1e-3);
+}
+
 }  // namespace

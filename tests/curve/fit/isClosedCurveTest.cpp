@@ -94,4 +94,19 @@ TEST(isClosedCurve, KeepsToTheLimitsOfTheGap) {
   EXPECT_FALSE(isClosedCurve(standstill, 0.002));
 }
 
+// The end's chord must have a length: a circle whose last two samples are moved onto the first
+// ends in a standstill there and stays open. A corner within the last three chords counts as the
+// curve's own turning: the samples below turn by 168° at (-1, 0.3, 0), so the seam's 17° is no
+// corner (the rule's window P(last - 3) ... P(last), not a shorter one).
+TEST(isClosedCurve, JudgesTheEndsByTheirChordsAndTheTurningNearThem) {
+  SamplePoints circle = samplesOf({"circle", "cos(2 * pi * t)", "sin(2 * pi * t)", "0", 0.0, 1.0});
+  circle[circle.size() - 2] = circle.front();
+  circle.back() = circle.front();
+  EXPECT_FALSE(isClosedCurve(circle, 0.002));
+  const SamplePoints cornerNearTheEnd = {{0, 0, 0},    {1, 0, 0},         {2, 0, 0},
+                                         {3, 0, 0},    {5.0 / 3, 0.1, 0}, {1.0 / 3, 0.2, 0},
+                                         {-1, 0.3, 0}, {0, 0, 0}};
+  EXPECT_TRUE(isClosedCurve(cornerNearTheEnd, 0.002));
+}
+
 }  // namespace

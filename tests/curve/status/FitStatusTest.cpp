@@ -105,6 +105,29 @@ TEST(FitStatus, BoundsTheMissOfACurveThatRunsOverItselfManyTimes) {
             std::string::npos);
 }
 
+// Real curves through the cut-short measure, pinned to their texts so that a looser bound or a
+// lost speed-up shows: a coil of 40 windings a turn over 17 turns, whose formula points the
+// forward measure bounds only between 0.00038 and 0.0021 while its spline strays 0.00226 from
+// the formula; and the README's toroidal coil, bounded in both. A measure that ran its course
+// sets no upper bound.
+TEST(FitStatus, PinsTheTextsOfMeasuresCutShort) {
+  const std::string x = "(3 + cos(40 * t)) * cos(t)", y = "(3 + cos(40 * t)) * sin(t)";
+  const SampledCurve windings =
+      sampleCurve({0.0, 106.81315022205297, x, y, "sin(40 * t)"}, curve_testing::kPi);
+  EXPECT_EQ(statusText(fitStatus(fitSplineToSamples(windings, 0.002), windings, 0.002), 0.002),
+            "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00226 cm)");
+  const SampledCurve coil = sampleCurve(
+      {8326.0, 0.185, "(3 + cos(100 * t)) * cos(t)", "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)"},
+      curve_testing::kPi);
+  EXPECT_EQ(statusText(fitStatus(fitSplineToSamples(coil, 0.002), coil, 0.002), 0.002),
+            "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.696 to 1.35 "
+            "cm)");
+  const SampledCurve wave = curve_testing::sampled("t", "0.1 * sin(20000 * t)", "0");
+  const FitStatus waveStatus = fitStatus(fitSplineToSamples(wave, 0.002), wave, 0.002);
+  ASSERT_TRUE(waveStatus.largestDeviation);
+  EXPECT_FALSE(waveStatus.deviationUpTo);
+}
+
 TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
   const std::pair<double, const char*> cases[] = {
       {0.0051234, "0.00512"},  // rounded down

@@ -1,0 +1,67 @@
+// The spline's distance from the formula on a hand-made bulge beside a straight formula curve,
+// and the formula near a parameter, along its samples and searched.
+#include "curve/measure/distanceToFormula.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "curve/formula/CurveFormula.h"
+#include "numerics/BSplineCurve.h"
+
+using vintrel::curve::CurveFormula;
+using vintrel::curve::DistanceToFormula;
+using vintrel::curve::FormulaNearby;
+using vintrel::curve::largestDistanceToFormula;
+using vintrel::curve::SampledCurve;
+using vintrel::curve::SamplePoint;
+
+namespace {
+
+using Curve = num::BSplineCurve<double>;
+
+SampledCurve segmentPoints() {
+  SampledCurve segment;
+  for (int k = 0; k <= 4; ++k) segment.samples.push_back({0.25 * k, 0.0, 0.0});
+  for (int k = 0; k < 4; ++k) segment.midpoints.push_back({0.25 * k + 0.125, 0.0, 0.0});
+  return segment;
+}
+
+// x = u, y = u (u - 1/2)(u - 1): farthest from the segment, 1 / (12√3), at u = 1/2 - √3/6 =
+// 0.2113, between the judged points at 0.25 and 0.125, where the look around the farthest
+// judged point finds it.
+TEST(largestDistanceToFormula, MeasuresTheSplinesFarthestPointFromTheFormula) {
+  const Curve curve(3, {0, 0, 0, 1.0 / 3, 1.0 / 6, 0, 2.0 / 3, -1.0 / 6, 0, 1, 0, 0},
+                    Curve::ClampedUniformSetup(4, 3));
+  const num::CubicSpans<double> spline = num::CubicSpans<double>::FromClamped(curve);
+  const DistanceToFormula measured = largestDistanceToFormula(spline, segmentPoints(), 0.0, 1000);
+  EXPECT_NEAR(measured.found, 1 / (12 * std::sqrt(3.0)), 1e-5);
+  EXPECT_EQ(measured.atMost, measured.found);
+  // A figure of the other direction above every own distance settles it: nothing is measured.
+  EXPECT_EQ(largestDistanceToFormula(spline, segmentPoints(), 0.1, 1000).found, 0.0);
+}
+
+// The parabola y = 4 (t - 1/2)² for t in [0, 1]: the point (0.5, -0.1) lies 0.1 below its vertex.
+// Near u = 0.5 the search of the formula finds that; near u = 0 (reach 0.2) it cannot, and the
+// samples' broken line reaches only as far as the formula's points there.
+TEST(FormulaNearby, SearchesTheFormulaNearAParameter) {
+  SampledCurve parabola;
+  parabola.tStart = 0.0;
+  parabola.tEnd = 1.0;
+  parabola.formula = std::make_shared<CurveFormula>(
+      vintrel::curve::CurveRequest{0.0, 1.0, "t", "4 * (t - 0.5)^2", "0"},
+      vintrel::curve::ParameterTable{});
+  for (int k = 0; k <= 8; ++k) parabola.samples.push_back(parabola.formula->pointAt(k / 8.0));
+  for (int k = 0; k < 8; ++k) {
+    parabola.midpoints.push_back(parabola.formula->pointAt((k + 0.5) / 8.0));
+  }
+  const FormulaNearby nearby(parabola, 0.2, false);
+  const SamplePoint below{0.5, -0.1, 0.0};
+  EXPECT_NEAR(nearby.searched(below, 0.5), 0.1, 1e-9);
+  EXPECT_NEAR(nearby.alongSamples(below, 0.5), 0.1, 1e-12);  // the vertex is a sample
+  EXPECT_GT(nearby.searched(below, 0.0), 0.2);
+  EXPECT_EQ(nearby.pointAt(0.25).y, 0.25);  // 4 · 0.25²
+}
+
+}  // namespace
