@@ -17,7 +17,7 @@ namespace vintrel::dialog {
 struct CurveEdit {
   /// The spline OK replaces; null when OK draws a new curve.
   adsk::core::Ptr<adsk::fusion::SketchFixedSpline> spline;
-  /// Shown under the status on every preview; empty for none.
+  /// Shown under the count of every preview that computes one; empty for none.
   std::string note;
 };
 

@@ -32,6 +32,8 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Applicati
   return text;
 }
 
+// Every note speaks of what OK will do, and while an error shows OK does nothing: the note
+// belongs under a count only.
 std::string withNote(const std::string& text, const CurveEdit& edit) {
   return edit.note.empty() ? text : text + "\n" + edit.note;
 }
@@ -51,7 +53,7 @@ void updatePreview(const Ptr<CommandInputs>& inputs, const Ptr<Application>& app
     // What was drawn before the failure (a curve whose viewport refresh failed, or an empty
     // group) must not pass for a preview next to the error text.
     preview.clear();
-    statusDisplay->text(withNote(error.what(), edit));
+    statusDisplay->text(error.what());
   }
 }
 

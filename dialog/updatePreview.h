@@ -15,8 +15,8 @@ namespace vintrel::dialog {
 /// the text box kStatusDisplayId to "N spline controls" (see statusText), followed by one line
 /// for each design parameter that the formulas cannot use (hiddenParameterNotes). A standard
 /// exception on the way is shown instead, by its what() text alone, and leaves no preview: what
-/// was drawn before it is taken away again. `edit`'s note, if any, follows on a line of its own
-/// either way.
+/// was drawn before it is taken away again. `edit`'s note, if any, follows the count on a line of
+/// its own, never an error.
 /// Throws hv::f360::NullObjectError when `inputs` is null or the text box is missing (the curve
 /// is drawn all the same in that case).
 void updatePreview(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,

@@ -200,9 +200,40 @@ TEST_F(EditCurve, AStoredFormulaThatNoLongerWorksShowsItsError) {
   host.selectSpline(name, 0);
   click();
   EXPECT_EQ(status().rfind("x(t): ", 0), 0u) << status();
-  EXPECT_NE(status().find(kEditNote), std::string::npos);
+  EXPECT_EQ(status().find(kEditNote), std::string::npos) << status();
   EXPECT_TRUE(previewGroups().empty());
   host.cancel();
+}
+
+// Both notes say what OK does to the selected curve, and under an error OK does nothing: the
+// error stands alone, and the note comes back with the next count.
+TEST_F(EditCurve, AnErrorStandsWithoutTheNoteUntilTheFormulasComputeAgain) {
+  const std::string name = createSpring();
+  struct Case {
+    const char* storedDefinition;  ///< none: the spring's own, which opens it for editing
+    std::string note;
+  };
+  const Case cases[] = {
+      {nullptr, kEditNote},
+      {"not json",
+       "The selected curve's formula cannot be read: not JSON. Pressing OK draws a new curve."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.note);
+    if (c.storedDefinition) {
+      host.setSplineAttribute(name, 0, {kDefinitionGroup, kDefinitionName, c.storedDefinition});
+    }
+    host.selectSpline(name, 0);
+    click();
+    host.setInputText(kZFunctionInputId, "cos(");
+    EXPECT_EQ(status().rfind("z(t): ", 0), 0u) << status();
+    EXPECT_EQ(status().find('\n'), std::string::npos) << status();
+    host.setInputText(kZFunctionInputId, "4 * t");
+    const std::string shown = status();
+    EXPECT_NE(shown.find(" spline controls\n"), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(shown.find('\n') + 1), c.note);
+    host.cancel();
+  }
 }
 
 TEST_F(EditCurve, ARefusedReplacementKeepsTheOldShapeAndDefinition) {
