@@ -129,6 +129,28 @@ TEST_F(FollowParameters, ADeletedParameterIsToldOnceAndFixingItUpdates) {
   EXPECT_EQ(shapes()[0].controlPoints.front()[0], 6.0);
 }
 
+// What is remembered is the message told, not merely that the curve failed: r = 0 shrinks the
+// circle to its centre, r = 0.0001 leaves a real circle within the tolerance of one point, and
+// the user must learn the second reason too.
+TEST_F(FollowParameters, AFailureWhoseMessageChangesIsToldAgain) {
+  create("r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "0");
+  host.changeParameters({{"r", 0.0}});
+  ASSERT_EQ(host.messageBoxes().size(), 1u);
+  EXPECT_NE(host.messageBoxes()[0].text.find("\nSketch1: The curve is a single point (0, 0, 0)"),
+            std::string::npos)
+      << host.messageBoxes()[0].text;
+
+  host.changeParameters({{"r", 0.0001}});
+  ASSERT_EQ(host.messageBoxes().size(), 2u);
+  EXPECT_NE(host.messageBoxes()[1].text.find("\nSketch1: The curve stays within "),
+            std::string::npos)
+      << host.messageBoxes()[1].text;
+  EXPECT_NE(host.messageBoxes()[1].text.find(" of one point (0.0001, 0, 0)"), std::string::npos);
+
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);  // the same failure again
+  EXPECT_EQ(host.messageBoxes().size(), 2u);
+}
+
 // A refusal of the host is told in the words the edit's OK uses for it.
 TEST_F(FollowParameters, ARefusedReplacementIsToldAsTheEditTellsIt) {
   createThree();
