@@ -29,6 +29,8 @@ namespace {
 
 constexpr char kUnknownException[] = "Unknown exception";
 constexpr char kErrorMessageStart[] = "An unexpected condition was encountered.";
+constexpr char kNotStoredMessageStart[] =
+    "The curve was drawn, but its formula could not be stored on it: ";
 const std::string kCommandCreated = std::string("commandCreated:") + kCommandId;
 
 int pairsTried = 0;
@@ -226,7 +228,7 @@ void checkLaterPreview(const Outcome& outcome, const Fault& fault) {
 }
 
 // OK: one spline as without the fault, in the same sketch, or nothing at all; never a new sketch
-// left empty while the user is told nothing.
+// left empty while the user is told nothing, and never a spline the host refused told as drawn.
 void checkConfirm(const Outcome& outcome, const Fault& fault) {
   EXPECT_TRUE(outcome.handlerErrors.empty());
   EXPECT_FALSE(outcome.dialogOpen);
@@ -247,6 +249,11 @@ void checkConfirm(const Outcome& outcome, const Fault& fault) {
     }
   }
   EXPECT_LE(splines, 1);
+  for (const fsim::MessageBoxRecord& message : outcome.messages) {
+    if (message.text.rfind(kNotStoredMessageStart, 0) == 0) {
+      EXPECT_EQ(splines, 1) << message.text;
+    }
+  }
   EXPECT_EQ(outcome.held, heldBetweenEvents(false));
 }
 
