@@ -120,7 +120,8 @@ class NearestPointSearch {
   const std::vector<BezierPiece<Real>>& pieces_;
   int leafDepth_;
   std::size_t leavesPerPiece_;
-  std::vector<BezierPiece<Real>> leaves_;
+  std::vector<BezierPiece<Real>> halves_;         // the pieces halved, when they are to be
+  const std::vector<BezierPiece<Real>>& leaves_;  // the halves, or the pieces themselves
   std::vector<Node> nodes_;
   Real accuracy_;
   Real best_ = 0;
@@ -231,7 +232,8 @@ NearestPointSearch<Real>::NearestPointSearch(const std::vector<BezierPiece<Real>
     : pieces_(pieces),
       leafDepth_(leafDepth),
       leavesPerPiece_(std::size_t(1) << leafDepth),
-      leaves_(Leaves(pieces, leafDepth)),
+      halves_(leafDepth > 0 ? Leaves(pieces, leafDepth) : std::vector<BezierPiece<Real>>()),
+      leaves_(leafDepth > 0 ? halves_ : pieces),
       accuracy_(accuracy) {
   if (!leaves_.empty()) Build(0, leaves_.size());
   open_.reserve(16 * kDeepestSplit);

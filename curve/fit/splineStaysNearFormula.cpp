@@ -44,6 +44,19 @@ class ReverseCheck {
     return !beyond(result.distance);
   }
 
+  /// For each span, the largest squared distance from their own formula points that the ends of
+  /// an interval `step` wide starting in it may have for the whole interval to stay within the
+  /// tolerance by the chord bound alone; below 0 where the bound alone exceeds the tolerance.
+  std::vector<double> passingSquares(double step) const {
+    std::vector<double> passing(bends_.size());
+    for (std::size_t span = 0; span < bends_.size(); ++span) {
+      const double bend = std::max(bends_[span], span + 1 < bends_.size() ? bends_[span + 1] : 0.0);
+      const double room = tolerance_ - step * step / 8 * bend;
+      passing[span] = room > 0 ? room * room : -1.0;
+    }
+    return passing;
+  }
+
   /// Whether the spline between the judged points `a` and `b` stays within the tolerance.
   bool between(const Judged& a, const Judged& b, int depth) const {
     if (!beyond(std::max(a.distance, b.distance) + chordBound(a.u, b.u))) return true;
@@ -82,17 +95,38 @@ bool splineStaysNearFormula(const num::CubicSpans<double>& spline, const Sampled
                             double tolerance, bool closed) {
   if (judged.samples.empty()) return true;
   const ReverseCheck check(spline, judged, tolerance, closed);
-  Judged previous;
-  if (!check.judge(judged.sampleU(0), judged.samples[0], previous)) return false;
-  for (std::size_t k = 0; k < judged.midpoints.size(); ++k) {
-    Judged middle, next;
-    if (!check.judge(judged.midpointU(k), judged.midpoints[k], middle) ||
-        !check.between(previous, middle, 0) ||
-        !check.judge(judged.sampleU(k + 1), judged.samples[k + 1], next) ||
-        !check.between(middle, next, 0)) {
-      return false;
+  const std::size_t count = 2 * judged.samples.size() - 1;
+  const auto pointAt = [&](std::size_t i) -> const SamplePoint& {
+    return i % 2 == 0 ? judged.samples[i / 2] : judged.midpoints[i / 2];
+  };
+  const auto uAt = [&](std::size_t i) {
+    return i % 2 == 0 ? judged.sampleU(i / 2) : judged.midpointU(i / 2);
+  };
+  // Most intervals pass on their ends' squared distances alone; only the others are judged in
+  // full, with the formula searched and the interval halved.
+  const std::vector<double> passing = check.passingSquares(count > 1 ? uAt(1) : 0.0);
+  const int spans = spline.SpanCount();
+  double previousSquare = 0.0;
+  for (std::size_t i = 0; i < count; ++i) {
+    double point[3];
+    spline.Evaluate(uAt(i), point);
+    const double square = squaredDistance(point, pointAt(i));
+    if (i == 0) {
+      Judged first;
+      if (!(square <= tolerance * tolerance) && !check.judge(uAt(0), pointAt(0), first)) {
+        return false;
+      }
+    } else {
+      const int span = std::clamp(static_cast<int>(uAt(i - 1) * spans), 0, spans - 1);
+      if (!(std::max(previousSquare, square) <= passing[static_cast<std::size_t>(span)])) {
+        Judged a, b;
+        if (!check.judge(uAt(i - 1), pointAt(i - 1), a) || !check.judge(uAt(i), pointAt(i), b) ||
+            !check.between(a, b, 0)) {
+          return false;
+        }
+      }
     }
-    previous = next;
+    previousSquare = square;
   }
   return true;
 }

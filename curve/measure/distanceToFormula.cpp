@@ -84,6 +84,13 @@ double overflowSafeScale(const SampledCurve& judged, const std::vector<SamplePoi
   return std::ldexp(1.0, -exponent);
 }
 
+// 0, 1, ..., count - 1.
+std::vector<std::size_t> order(std::size_t count) {
+  std::vector<std::size_t> indices(count);
+  std::iota(indices.begin(), indices.end(), std::size_t(0));
+  return indices;
+}
+
 // Parameters looked at on either side of the farthest judged one, within one judged step.
 constexpr int kRefinements = 16;
 
@@ -212,27 +219,40 @@ DistanceToFormula largestDistanceToFormula(const num::CubicSpans<double>& spline
     if (std::isnan(own[i])) own[i] = 0.0;
   }
   settled *= scale;
-  // The points farthest from their own formula points first: once the figure that matters passes
-  // a point's own distance, neither it nor any after it can raise it.
-  std::vector<std::size_t> order(count);
-  std::iota(order.begin(), order.end(), std::size_t(0));
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return own[a] > own[b]; });
   const std::vector<num::BezierPiece<double>> line = brokenLine(judged, scale);
   num::NearestPointSearch<double> search(line, accuracyOf(line), kStraightLeafDepth);
   search.LimitSteps(searchSteps);
   DistanceToFormula result;
   std::size_t farthest = count;
-  for (std::size_t i : order) {
+  // Returns false once the search has run out of steps; `result` then bounds the figure.
+  const FormulaNearby nearby(judged, 1.0 / spline.SpanCount(), false);
+  const auto measure = [&](std::size_t i) {
     const double matters = std::max(result.found, settled);
-    if (!(own[i] > matters)) break;
+    if (!(own[i] > matters)) return true;
+    // The broken line near the point's own parameter settles most points without a search of
+    // the whole line.
+    const double near = std::min(
+        own[i],
+        nearby.alongSamples(scaled(splinePoints[i], 1 / scale), judgedU(judged, i)) * scale);
+    if (!(near > matters)) return true;
     const double p[3] = {splinePoints[i].x, splinePoints[i].y, splinePoints[i].z};
-    const double nearest = search.Distance(p, own[i], matters);
+    const double nearest = search.Distance(p, near, matters);
     if (search.RanOut()) {
-      return {result.found / scale, std::max(result.found, nearest) / scale};
+      result.atMost = std::max(result.found, nearest);
+      return false;
     }
     if (nearest > result.found) farthest = i;
     result.found = std::max(result.found, nearest);
+    return true;
+  };
+  // The points farthest from their own formula points first: once the figure that matters
+  // passes a point's own distance, neither it nor any after it can raise it.
+  std::vector<std::size_t> byOwnDistance = order(count);
+  std::sort(byOwnDistance.begin(), byOwnDistance.end(),
+            [&](std::size_t a, std::size_t b) { return own[a] > own[b]; });
+  for (std::size_t i : byOwnDistance) {
+    if (!(own[i] > std::max(result.found, settled))) break;
+    if (!measure(i)) return {result.found / scale, result.atMost / scale};
   }
   // The farthest spline point lies between judged parameters more often than on one: the
   // parameters around the farthest judged one, a fraction of a step apart, find it.

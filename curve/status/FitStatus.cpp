@@ -58,7 +58,7 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   const DeviationBounds forward = boundLargestDeviation(*fit.curve, judged, kStatusSearchSteps);
   const DistanceToFormula backward =
       largestDistanceToFormula(num::CubicSpans<double>::FromClamped(*fit.curve), judged,
-                               forward.atLeast, kStatusSearchSteps);
+                               forward.atLeast, kStatusFormulaSearchSteps);
   const double atLeast = std::max(forward.atLeast, backward.found);
   const double atMost = std::max(forward.atMost, backward.atMost);
   if (!(atMost > tolerance)) return status;

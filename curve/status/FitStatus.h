@@ -31,7 +31,7 @@ struct FitStatus {
 /// `sampled`'s) from the spline (largestDeviation) and the distance of the spline's points at
 /// their parameters from the formula (largestDistanceToFormula). The measures cost far more than
 /// the fit's own checks, so they run only then, and they are cut short (boundLargestDeviation,
-/// kStatusSearchSteps each) where the curve runs over itself so many times
+/// kStatusSearchSteps, kStatusFormulaSearchSteps) where the curve runs over itself so many times
 /// that the exact figure would keep the dialog waiting; the status then gives bounds.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 
@@ -39,6 +39,10 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
 /// second on an ordinary machine, some hundred times what a curve that does not run over itself
 /// many times needs.
 constexpr long kStatusSearchSteps = 500000;
+
+/// The steps the status's measure of the other direction, from the spline's points to the
+/// formula's, may take in its search of the formula's whole curve: a few hundredths of a second.
+constexpr long kStatusFormulaSearchSteps = 100000;
 
 /// "<controlCount> spline controls" (always plural), "<controlCount> spline controls, closed" for
 /// a closed curve, either followed, with a largest deviation D, by " (tolerance <tolerance> cm not
