@@ -58,15 +58,18 @@ class BezierSpans {
 
 // ---------------------------------------------------------------------------------------------
 
+// de Casteljau's scheme, one coordinate at a time: a + (b - a) · s at every level.
 template <typename Real>
 void BezierPiece<Real>::Evaluate(Real s, Real* point) const {
-  const Point3<Real> a = Lerp(points[0], points[1], s);
-  const Point3<Real> b = Lerp(points[1], points[2], s);
-  const Point3<Real> c = Lerp(points[2], points[3], s);
-  const Point3<Real> p = Lerp(Lerp(a, b, s), Lerp(b, c, s), s);
-  point[0] = p[0];
-  point[1] = p[1];
-  point[2] = p[2];
+  for (int x = 0; x < 3; ++x) {
+    const Real p0 = points[0][x], p1 = points[1][x], p2 = points[2][x], p3 = points[3][x];
+    const Real a = p0 + (p1 - p0) * s;
+    const Real b = p1 + (p2 - p1) * s;
+    const Real c = p2 + (p3 - p2) * s;
+    const Real ab = a + (b - a) * s;
+    const Real bc = b + (c - b) * s;
+    point[x] = ab + (bc - ab) * s;
+  }
 }
 
 template <typename Real>
