@@ -1,9 +1,10 @@
 #include "tools/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <iomanip>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -28,7 +29,8 @@ const OptionSpec kOptions[] = {
     {"--z", "EXPR", "z(t), default \"t\"", "--z \"pitch * t / (2 * pi)\""},
     {"--t-start", "NUM", "start value of t, default 0", "--t-start -1.5"},
     {"--t-end", "NUM", "end value of t, default 3", "--t-end 6.2832"},
-    {"--param", "NAME=VALUE", "user parameter of the design (repeatable)", "--param r=2.5"},
+    {"--param", "NAME=VALUE", "user parameter of the design (repeatable; lengths in cm)",
+     "--param r=2.5"},
     {"--set-param", "NAME=VALUE",
      "change a parameter in the Parameters dialog instead of using Sorvane (repeatable)",
      "--set-param r=8"},
@@ -37,9 +39,10 @@ const OptionSpec kOptions[] = {
     {"--edit-sketch", "PLANE", "put the spline into a new sketch on PLANE, in edit",
      "--edit-sketch xz", Arity::NoneOrOne},
     {"--cancel", nullptr, "close the dialog with Cancel instead of OK", "--cancel", Arity::None},
-    {"--json", "FILE", "write inputs, status, preview and sketches as JSON", "--json -"},
-    {"--svg", "FILE", "draw the curve in four views", "--svg helix.svg"},
-    {"--dxf", "FILE", "write the created spline as a DXF R2000 SPLINE", "--dxf helix.dxf"},
+    {"--json", "FILE", "write inputs, status, preview and sketches as JSON, lengths in cm",
+     "--json -"},
+    {"--svg", "FILE", "draw the curve in four views, with scale bars in cm", "--svg helix.svg"},
+    {"--dxf", "FILE", "write the created spline as a DXF R2000 SPLINE in cm", "--dxf helix.dxf"},
     {"--addin", "PATH", "the add-in library to load", "--addin build/addin/Vintrel.so"},
     {"--quiet", nullptr, "print nothing but errors", "--quiet", Arity::None},
     {"--help", nullptr, "show this help", "--help", Arity::None},
@@ -97,6 +100,15 @@ void checkParameterChange(const Options& options) {
     throw UsageError(
         "--set-param plays the Parameters dialog instead of Sorvane; give Sorvane's inputs, "
         "--select, --edit-sketch and --cancel in another run");
+  }
+}
+
+// A selected formula curve is replaced where it lies; a new sketch in edit would stay empty.
+void checkSelectionTarget(const Options& options) {
+  if (options.select && options.editSketch) {
+    throw UsageError(
+        "--select edits the selected curve in its own sketch, so --edit-sketch would only add "
+        "an empty sketch: give one of them");
   }
 }
 
@@ -165,6 +177,50 @@ void checkOutputs(const Options& options) {
   }
 }
 
+// The help's layout: every line within kHelpWidth columns, the options' texts in one column
+// beside the longest option.
+constexpr std::size_t kHelpWidth = 79;
+constexpr std::size_t kHelpIndent = 2;
+constexpr std::size_t kHelpGap = 2;
+
+// The words of `text` (split at blanks), the last one closed by ";", and then `unit`, which is
+// never split.
+std::vector<std::string> words(const std::string& text, const std::string& unit) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string word; in >> word;) result.push_back(word);
+  if (!result.empty()) result.back() += ";";
+  result.push_back(unit);
+  return result;
+}
+
+// `pieces` set into lines of at most `width` columns, one blank apart; a piece wider than that
+// stands on a line of its own.
+std::vector<std::string> wrapped(const std::vector<std::string>& pieces, std::size_t width) {
+  std::vector<std::string> lines;
+  for (const std::string& piece : pieces) {
+    if (!lines.empty() && lines.back().size() + 1 + piece.size() <= width) {
+      lines.back() += " " + piece;
+    } else {
+      lines.push_back(piece);
+    }
+  }
+  return lines;
+}
+
+// Each line of `text` wrapped to the help's width.
+std::string filled(const std::string& text) {
+  std::string result;
+  std::istringstream paragraphs(text);
+  for (std::string paragraph; std::getline(paragraphs, paragraph);) {
+    std::vector<std::string> pieces;
+    std::istringstream in(paragraph);
+    for (std::string word; in >> word;) pieces.push_back(word);
+    for (const std::string& line : wrapped(pieces, kHelpWidth)) result += line + "\n";
+  }
+  return result;
+}
+
 }  // namespace
 
 Options parseCommandLine(const std::vector<std::string>& arguments) {
@@ -206,42 +262,71 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   options.help = used("--help");
   checkOutputs(options);
   checkParameterChange(options);
+  checkSelectionTarget(options);
   return options;
 }
 
 std::string helpText() {
-  std::ostringstream text;
-  text << "usage: sorvane [OPTION]...\n"
-          "Runs the Vintrel add-in in a simulated Fusion 360: clicks Sorvane on the Sketch panel,\n"
-          "types the given inputs into its dialog, prints the status and confirms with OK.\n"
-          "Expressions use muparser syntax, t, pi and the design's parameters.\n\n";
-  for (const OptionSpec& spec : kOptions) {
-    std::string left = spec.name;
+  std::string left[std::size(kOptions)];
+  std::size_t column = 0;
+  for (std::size_t i = 0; i < std::size(kOptions); ++i) {
+    const OptionSpec& spec = kOptions[i];
+    left[i] = std::string(kHelpIndent, ' ') + spec.name;
     if (spec.argument) {
-      left += spec.arity == Arity::NoneOrOne ? std::string(" [") + spec.argument + "]"
-                                             : std::string(" ") + spec.argument;
+      left[i] += spec.arity == Arity::NoneOrOne ? std::string(" [") + spec.argument + "]"
+                                                : std::string(" ") + spec.argument;
     }
-    text << "  " << std::left << std::setw(22) << left << std::setw(52) << spec.help << "e.g. "
-         << spec.example << "\n";
+    column = std::max(column, left[i].size() + kHelpGap);
   }
-  text << "\nThe formulas are in the coordinates of the sketch that gets the spline: x and y\n"
-          "in its plane, z along its normal. PLANE is xy (the default: sketch space is model\n"
-          "space), xz (sketch x, y and normal along model x, -z and y), yz (along model -z, y\n"
-          "and x) or tilted (origin (1, 2, 3), along (2, 2, -1) / 3, (-1, 2, 2) / 3 and\n"
-          "(2, -1, 2) / 3). The JSON gives each spline's control points in sketch and in model\n"
-          "space, the SVG draws it in model space, the DXF holds it as the sketch does.\n";
-  text << "\nWith --design, the design's parameters, sketches (Sketch1, Sketch2, ...), their\n"
-          "splines and the splines' attributes are read from FILE, if it exists, before the\n"
-          "add-in runs, and saved to it after the session. --param then sets the value of the\n"
-          "design's parameter of that name, or adds a user parameter. --select Sketch1:1 selects\n"
-          "the first spline of Sketch1 before Sorvane is clicked: the dialog opens on that\n"
-          "curve's stored formulas, and OK replaces it in place. --set-param r=8 changes the\n"
-          "parameter r in the Parameters dialog instead: the add-in updates every formula curve\n"
-          "that uses r, sorvane prints each one updated and saves the design.\n";
-  text << "\nexit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in\n"
-          "reported an error or failed, 2 usage error (a --select that names no spline of the\n"
-          "design included), 3 the design file cannot be read, is damaged or cannot be saved.\n";
-  return text.str();
+  std::string text = filled(
+      "usage: sorvane [OPTION]...\n"
+      "Runs the Vintrel add-in in a simulated Fusion 360: clicks Sorvane on the Sketch panel, "
+      "types the given inputs into its dialog, prints the status and confirms with OK. "
+      "Expressions use muparser syntax, t, pi and the design's parameters.\n");
+  text += "\n";
+  for (std::size_t i = 0; i < std::size(kOptions); ++i) {
+    const std::vector<std::string> lines = wrapped(
+        words(kOptions[i].help, std::string("e.g. ") + kOptions[i].example), kHelpWidth - column);
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+      const std::string& start = line == 0 ? left[i] : std::string();
+      text += start + std::string(column - start.size(), ' ') + lines[line] + "\n";
+    }
+  }
+  for (const char* paragraph : {
+           "Lengths are in centimetres (cm), the host's internal length unit: a plain number in a "
+           "formula, the value of a length parameter (an angle's is in radians), the control "
+           "points and transforms of the JSON (whose \"unit\" says so) and of the design file, "
+           "the SVG's scale bars and the DXF's coordinates.",
+           "The formulas are in the coordinates of the sketch that gets the spline: x and y in its "
+           "plane, z along its normal. PLANE is xy (the default: sketch space is model space), xz "
+           "(sketch x, y and normal along model x, -z and y), yz (along model -z, y and x) or "
+           "tilted (origin (1, 2, 3), along (2, 2, -1) / 3, (-1, 2, 2) / 3 and (2, -1, 2) / 3). "
+           "The JSON gives each spline's control points in sketch and in model space, the SVG "
+           "draws it in model space, the DXF holds it as the sketch does and marks it closed "
+           "exactly when the status reports the curve closed (\", closed\": its spline runs "
+           "round without a seam); a curve whose ends merely meet stays open.",
+           "With --design, the design's parameters, sketches (Sketch1, Sketch2, ...), their "
+           "splines and the splines' attributes are read from FILE, if it exists, before the "
+           "add-in runs, and saved to it after the session. --param then sets the value of the "
+           "design's parameter of that name, or adds a user parameter. --select Sketch1:1 "
+           "selects the first spline of Sketch1 before Sorvane is clicked: the dialog opens on "
+           "that curve's stored formulas, and OK replaces it in place (so --edit-sketch cannot "
+           "come with it). --set-param r=8 changes the parameter r in the Parameters dialog "
+           "instead: the add-in updates every formula curve that uses r, sorvane prints each one "
+           "updated and saves the design.",
+           "A design file that cannot be saved (one you may not write, or in a folder where you "
+           "may not make a file) is refused, with the reason, before anything is played. A save "
+           "writes a new file beside the design and renames it over it, keeping the file's mode "
+           "and, where you may keep it, its owner; a symbolic link is followed and its target "
+           "replaced.",
+           "exit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in "
+           "reported an error or failed, 2 usage error (a --select that names no spline of the "
+           "design, or --select with --edit-sketch, included), 3 the design file cannot be read, "
+           "is damaged or cannot be saved (the file is left as it was).",
+       }) {
+    text += "\n" + filled(paragraph);
+  }
+  return text;
 }
 
 }  // namespace sorvane

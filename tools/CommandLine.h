@@ -52,10 +52,13 @@ class UsageError : public std::runtime_error {
 /// option, a missing or malformed value (a number that is not finite or has trailing characters,
 /// a parameter name that is not an identifier, a parameter given twice, a plane other than xy,
 /// xz, yz, tilted, a spline reference that is not SKETCH:N with N from 1, "-" as the design
-/// file), a positional argument, or more than one output going to standard output.
+/// file), a positional argument, more than one output going to standard output, or --select with
+/// --edit-sketch (the selected curve is edited in its own sketch).
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
-/// The text printed by --help: usage, one line per option with an example, the exit statuses.
+/// The text printed by --help: usage, each option with its text and an example in a column
+/// beside it, the unit of lengths, the DXF's closed flag, how the design file is saved, the exit
+/// statuses; no line is wider than 79 columns.
 std::string helpText();
 
 }  // namespace sorvane

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 namespace sorvane {
@@ -30,7 +32,6 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
                                             "--param",
                                             "r=2.5",
                                             "--param=h=-1e-3",
-                                            "--edit-sketch",
                                             "--cancel",
                                             "--quiet",
                                             "--json",
@@ -51,7 +52,6 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
   ASSERT_EQ(options.parameters.size(), 2u);
   EXPECT_EQ(options.parameters[0], std::make_pair(std::string("r"), 2.5));
   EXPECT_EQ(options.parameters[1], std::make_pair(std::string("h"), -0.001));
-  EXPECT_EQ(options.editSketch, SketchPlane::XY);
   EXPECT_TRUE(options.cancel && options.quiet);
   EXPECT_EQ(options.jsonPath, "-");
   EXPECT_EQ(options.svgPath, "out.svg");
@@ -159,6 +159,15 @@ TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
   EXPECT_THROW(parseCommandLine({"--set-param", "r"}), UsageError);
 }
 
+// A selected curve is edited in its own sketch: a sketch in edit beside it would be added empty.
+TEST(CommandLine, SelectAndEditSketchExcludeEachOther) {
+  for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+           {"--select", "Sketch1:1", "--edit-sketch"},
+           {"--edit-sketch=xz", "--design", "d.json", "--select=Sketch2:1"}}) {
+    EXPECT_THROW(parseCommandLine(arguments), UsageError) << arguments[0];
+  }
+}
+
 TEST(CommandLine, RejectsWhatIsNotAnOption) {
   EXPECT_THROW(parseCommandLine({"--frobnicate"}), UsageError);
   EXPECT_THROW(parseCommandLine({"-x", "t"}), UsageError);
@@ -178,27 +187,50 @@ TEST(CommandLine, UsageErrorNamesTheOption) {
   }
 }
 
-TEST(CommandLine, HelpListsEveryOptionOnOneLineWithAnExample) {
+// Each option's entry opens with the option and its argument; its text, the example last, starts
+// in the one column all entries share and carries on in it on further lines. A long option (the
+// --set-param line once ran into its text) keeps a gap, and no line is wider than 79 columns.
+TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
   const std::string help = helpText();
-  for (const char* option :
-       {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--design", "--select",
-        "--edit-sketch", "--cancel", "--json", "--svg", "--dxf", "--addin", "--quiet", "--help"}) {
-    std::istringstream lines(help);
-    std::string line;
-    int found = 0;
-    while (std::getline(lines, line)) {
-      if (line.rfind(std::string("  ") + option + " ", 0) == 0) {
-        ++found;
-        EXPECT_NE(line.find("e.g. " + std::string(option)), std::string::npos) << line;
-      }
+  std::map<std::string, std::string> entries;  // each option's text, its lines joined
+  std::string option;
+  std::size_t column = 0;
+  std::istringstream lines(help);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_LE(line.size(), 79u) << line;
+    if (line.rfind("  --", 0) == 0) {
+      option = line.substr(2, line.find(' ', 2) - 2);
+      const std::size_t text = line.find_first_not_of(' ', line.find("  ", 2));
+      if (column == 0) column = text;
+      EXPECT_EQ(text, column) << line;
+      entries[option] = line.substr(text);
+    } else if (!option.empty() && line.size() > column && line.find_first_not_of(' ') == column) {
+      entries[option] += " " + line.substr(column);
+    } else {
+      option.clear();
     }
-    EXPECT_EQ(found, 1) << option;
   }
+  for (const char* name : {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--set-param",
+                           "--design", "--select", "--edit-sketch", "--cancel", "--json", "--svg",
+                           "--dxf", "--addin", "--quiet", "--help"}) {
+    ASSERT_EQ(entries.count(name), 1u) << name;
+    EXPECT_NE(entries[name].find(std::string("; e.g. ") + name), std::string::npos)
+        << entries[name];
+  }
+  EXPECT_EQ(entries["--set-param"].rfind("change a parameter", 0), 0u) << entries["--set-param"];
+  EXPECT_EQ(entries.size(), 17u);
   // The exit statuses, the design file's own among them.
   for (const char* status :
        {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {
     EXPECT_NE(help.find(status), std::string::npos) << status;
   }
+}
+
+TEST(CommandLine, HelpSaysTheUnitOfLengths) {
+  std::string help = helpText();
+  std::replace(help.begin(), help.end(), '\n', ' ');
+  EXPECT_NE(help.find("Lengths are in centimetres (cm)"), std::string::npos);
+  EXPECT_NE(help.find("lengths in cm"), std::string::npos);
 }
 
 }  // namespace

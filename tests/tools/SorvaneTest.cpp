@@ -227,6 +227,14 @@ TEST(Sorvane, SelectMustNameASplineOfTheDesign) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "sorvane: " + message + "\n");
   }
+  // A sketch in edit beside the selection would be saved empty with the design on every run.
+  const std::string before = contents(path);
+  const Outcome both = sorvane({"--design", path, "--select", "Sketch1:1", "--edit-sketch"});
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.out, "");
+  EXPECT_NE(both.err.find("--edit-sketch would only add an empty sketch"), std::string::npos)
+      << both.err;
+  EXPECT_EQ(contents(path), before);
   std::remove(path.c_str());
 }
 
