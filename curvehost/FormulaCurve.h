@@ -39,8 +39,8 @@ class FormulaCurve {
   /// Throws hv::f360::NullObjectError when the host gives no curve.
   adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve() const;
 
-  /// The same curve carried into another space by `placement` (such as a sketch's transform):
-  /// every control point mapped, knots and degree kept.
+  /// The same curve carried into another space by `placement` (such as a sketch's map into the
+  /// model): every control point mapped, knots and degree kept.
   /// Throws hv::f360::NullObjectError when the host gives no curve.
   adsk::core::Ptr<adsk::core::NurbsCurve3D> nurbsCurve(const curve::AffineMap& placement) const;
 

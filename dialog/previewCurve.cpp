@@ -4,7 +4,7 @@
 
 #include "curve/placement/AffineMap.h"
 #include "fusionkit/NullObjectError.h"
-#include "fusionkit/sketchTransform.h"
+#include "fusionkit/sketchToModelMatrix.h"
 
 using vintrel::curve::AffineMap;
 using vintrel::curve::FitStatus;
@@ -24,7 +24,7 @@ Ptr<NurbsCurve3D> curveInModel(const curvehost::FormulaCurve& curve,
                                const Ptr<Application>& application, const CurveEdit& edit) {
   Ptr<Sketch> sketch = formulaSketch(application, edit);
   if (!sketch) return curve.nurbsCurve();
-  return curve.nurbsCurve(AffineMap(hv::f360::sketchTransform(sketch)));
+  return curve.nurbsCurve(AffineMap(hv::f360::sketchToModelMatrix(sketch)));
 }
 
 }  // namespace

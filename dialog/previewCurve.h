@@ -15,12 +15,12 @@ namespace vintrel::dialog {
 /// Takes `preview`'s previous curve away, then shows `curve`'s fit in `preview` (see
 /// CurvePreview::show). The fit is in the space of the formulas' sketch (formulaSketch: the
 /// edited spline's, else the sketch in edit), if any: the fit is carried into model space by that
-/// sketch's transform (read once), its knots and degree kept. Returns the fit's status
-/// (FormulaCurve::status).
-/// Throws hv::f360::NullObjectError when `application` is null, the sketch in edit gives no
-/// transform, the host refuses the curve or cannot give its control-point count (0), and what
-/// CurvePreview::show throws; a group already added then stays until the next preview or the
-/// dialog's end.
+/// sketch's map into the model (hv::f360::sketchToModelMatrix, read once), its knots and degree
+/// kept. Returns the fit's status (FormulaCurve::status).
+/// Throws hv::f360::NullObjectError when `application` is null, the host does not map the
+/// sketch's points into the model, refuses the curve or cannot give its control-point count (0),
+/// and what CurvePreview::show throws; a group already added then stays until the next preview or
+/// the dialog's end.
 curve::FitStatus previewCurve(const curvehost::FormulaCurve& curve,
                               const adsk::core::Ptr<adsk::core::Application>& application,
                               CurvePreview& preview, const CurveEdit& edit = CurveEdit{});

@@ -1,5 +1,5 @@
 // Carries points from the space the formulas are written in to the space a curve is shown in: an
-// affine map, such as a sketch's transform into model space. The preview maps its spline's
+// affine map, such as a sketch's map into model space. The preview maps its spline's
 // control points with it, which moves the whole B-spline exactly, knots and degree unchanged.
 #pragma once
 
