@@ -63,7 +63,8 @@ LIBRARIES = {
     **{layer: ADDIN_LIBRARIES for layer in ("fusionkit", "curvehost", "graphics", "dialog", "addin")},
     "host/include": {"std"},
     "host/values": {"std"},
-    "host/sim": {"std", "fusion", "fusion parts"},
+    # muparser evaluates the expressions typed into value inputs, as the host's own parser does.
+    "host/sim": {"std", "fusion", "fusion parts", "muparser"},
     "host/driver": {"std", "fusion", "fusion parts", "posix"},
     "tools": {"std", "json", "CLI11", "posix"},
     "bench": {"std", "benchmark"},

@@ -272,6 +272,11 @@ void HostSession::setInputValue(const std::string& id, double value) {
   openCommand(*host_).raiseExecutePreview();
 }
 
+void HostSession::setInputExpression(const std::string& id, const std::string& expression) {
+  dialogInput<SimValueCommandInput>(*host_, id, "value input").userTypesExpression(expression);
+  openCommand(*host_).raiseExecutePreview();
+}
+
 std::string HostSession::textBoxText(const std::string& id) const {
   return dialogInput<SimTextBoxCommandInput>(*host_, id, "text box").plainText();
 }

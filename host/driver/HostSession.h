@@ -135,6 +135,10 @@ class HostSession {
   /// User edit of a value input (its expression becomes the number's text); raises
   /// executePreview. Throws std::runtime_error when no dialog is open or no value input has it.
   void setInputValue(const std::string& id, double value);
+  /// User edit of a value input: `expression` typed in, evaluated with pi and the design's
+  /// numeric parameters (evaluateInDesign); one that does not evaluate leaves the input invalid
+  /// with its last valid value. Raises executePreview. Throws as setInputValue.
+  void setInputExpression(const std::string& id, const std::string& expression);
   /// The text of a text box input. Throws std::runtime_error when there is none with that ID.
   std::string textBoxText(const std::string& id) const;
   /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then

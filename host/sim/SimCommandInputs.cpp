@@ -69,7 +69,7 @@ adsk::core::ValueCommandInput* SimCommandInputs::addValueInput_raw(
   if (initial->isString()) {
     // The initial text must evaluate in the unit type, or the input is not created.
     expression = initial->text();
-    if (!evaluateExpression(expression, unitType, value)) return nullptr;
+    if (!evaluateInDesign(expression, unitType, value)) return nullptr;
   } else {
     value = initial->real();
     expression = numberText(value);

@@ -1,8 +1,10 @@
 // A numeric input of a dialog: an expression in the input's unit type and the value it evaluates
-// to, in database units. The driver sets a value as a user would by typing the number.
+// to, in database units. The driver sets a value as a user would, by typing the number or an
+// expression.
 #pragma once
 
 #include <cmath>
+#include <string>
 
 #include "host/sim/SimCommandInput.h"
 #include "host/sim/ValueExpression.h"
@@ -24,6 +26,12 @@ class SimValueCommandInput : public SimCommandInputOf<adsk::core::ValueCommandIn
     value_ = value;
     expression_ = numberText(value);
     valid_ = true;
+  }
+  /// The user's edit: `expression` typed in (see evaluateInDesign). One that does not evaluate is
+  /// kept, flagged invalid, and the value stays the last valid one's, as Fusion does.
+  void userTypesExpression(const std::string& expression) {
+    expression_ = expression;
+    valid_ = evaluateInDesign(expression_, unitType_, value_);
   }
   InputInfo info() const override {
     InputInfo info = baseInfo("ValueCommandInput");
@@ -49,9 +57,7 @@ class SimValueCommandInput : public SimCommandInputOf<adsk::core::ValueCommandIn
   }
   bool expression_raw(const char* value) override {
     if (refused("ValueCommandInput.expression") || !value) return false;
-    // Fusion keeps an invalid expression (flagged) and the last valid value.
-    expression_ = value;
-    valid_ = evaluateExpression(expression_, unitType_, value_);
+    userTypesExpression(value);
     return true;
   }
   char* unitType_raw() const override {

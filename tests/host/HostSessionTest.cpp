@@ -5,8 +5,10 @@
 #include <Core/CoreAll.h>
 #include <Fusion/FusionAll.h>
 
+#include <cmath>
 #include <functional>
 #include <stdexcept>
+#include <tuple>
 
 #include "host/driver/HostSession.h"
 
@@ -181,6 +183,27 @@ TEST(HostSession, UserEditsRaisePreviewAndReachTheInputs) {
   EXPECT_EQ(session.textBoxText("status_"), "seen <sin(t)>");
   EXPECT_THROW(session.setInputText("end_", "x"), std::runtime_error);  // not a string input
   EXPECT_THROW(session.textBoxText("text_"), std::runtime_error);
+}
+
+TEST(HostSession, TypedExpressionsEvaluateOrLeaveTheInputInvalid) {
+  fsim::HostSession session;
+  session.addUserParameter("r", 2);
+  DemoCommand demo;
+  clickDemo(session);
+  std::vector<std::tuple<double, bool, std::string>> seen;
+  demo.events.action = [&](const Ptr<CommandEventArgs>& args) {
+    Ptr<ValueCommandInput> end = args->command()->commandInputs()->itemById("end_");
+    seen.emplace_back(end->value(), end->isValidExpression(), end->expression());
+  };
+  session.setInputExpression("end_", "2*pi");
+  session.setInputExpression("end_", "r * 3");
+  // Invalid: the text stays, flagged, with the last valid value.
+  session.setInputExpression("end_", "r * 3 +");
+  session.setInputValue("end_", 1);
+  using Seen = std::tuple<double, bool, std::string>;
+  EXPECT_EQ(seen, (std::vector<Seen>{Seen{2 * M_PI, true, "2*pi"}, Seen{6, true, "r * 3"},
+                                     Seen{6, false, "r * 3 +"}, Seen{1, true, "1"}}));
+  EXPECT_THROW(session.setInputExpression("text_", "1"), std::runtime_error);
 }
 
 TEST(HostSession, OkRaisesExecuteThenDestroy) {

@@ -1,8 +1,11 @@
-// Value input expressions: plain numbers for unitless inputs, numbers with units otherwise.
+// Value input expressions: plain numbers for unitless inputs, numbers with units otherwise, and
+// arithmetic of numbers, pi and the design's parameters.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
+#include "host/driver/HostSession.h"
 #include "host/sim/ValueExpression.h"
 
 namespace {
@@ -20,7 +23,8 @@ TEST(ValueExpression, UnitlessInputsTakePlainNumbers) {
 }
 
 TEST(ValueExpression, RefusesWhatItCannotEvaluate) {
-  for (const char* text : {"", "  ", "abc", "1/2", "3 mm", "2 pi", "nan", "inf"}) {
+  for (const char* text : {"", "  ", "abc", "3 mm", "2 pi", "nan", "inf", "2*pj", "1,5", "_pi",
+                           "1/0", "sqrt(-1)", "pi = 3", "2 *", "1e400"}) {
     double value = 99;
     EXPECT_FALSE(evaluateExpression(text, "", value)) << text;
     EXPECT_EQ(value, 99) << text;
@@ -36,6 +40,51 @@ TEST(ValueExpression, UnitsConvertToDatabaseUnits) {
   EXPECT_TRUE(evaluateExpression("180 deg", "rad", value));
   EXPECT_DOUBLE_EQ(value, M_PI);
   EXPECT_FALSE(evaluateExpression("1 deg", "cm", value));  // an angle for a length
+}
+
+TEST(ValueExpression, ArithmeticOfNumbersPiAndNames) {
+  const fsim::ExpressionNames names{{"r", 1.5}, {"turns", 4}};
+  const std::pair<const char*, double> cases[] = {
+      {"2*pi", 2 * M_PI},   {" 4 * pi ", 4 * M_PI},  {"1/2", 0.5},       {"r", 1.5},
+      {"turns * r - 1", 5}, {"(r + 0.5)^2 - 8", -4}, {"sqrt(16) + 0", 4}};
+  for (const auto& c : cases) {
+    double value = 99;
+    EXPECT_TRUE(evaluateExpression(c.first, "", value, names)) << c.first;
+    EXPECT_EQ(value, c.second) << c.first;
+  }
+  double value = 99;
+  EXPECT_FALSE(evaluateExpression("R", "", value, names));  // names keep their case
+  EXPECT_FALSE(evaluateExpression("r", "", value));
+  EXPECT_EQ(value, 99);
+  // A parameter named pi replaces the constant.
+  EXPECT_TRUE(evaluateExpression("2 * pi", "", value, {{"pi", 3}}));
+  EXPECT_EQ(value, 6);
+}
+
+TEST(ValueExpression, ArithmeticIsTakenInTheInputsUnitWithNoUnitInside) {
+  double value = 0;
+  EXPECT_TRUE(evaluateExpression("90 * 2", "deg", value));
+  EXPECT_DOUBLE_EQ(value, M_PI);
+  EXPECT_TRUE(evaluateExpression("5 + 5", "mm", value));
+  EXPECT_DOUBLE_EQ(value, 1.0);
+  EXPECT_FALSE(evaluateExpression("1 deg * 2", "rad", value));
+  EXPECT_FALSE(evaluateExpression("1 + 1", "furlong", value));
+  EXPECT_DOUBLE_EQ(value, 1.0);
+}
+
+TEST(ValueExpression, TheDesignsNumericParametersAreTheNamesInADesign) {
+  double value = 0;
+  EXPECT_FALSE(fsim::evaluateInDesign("r * 2", "", value));  // no host, no names
+  EXPECT_TRUE(fsim::evaluateInDesign("2 * pi", "", value));
+  EXPECT_EQ(value, 2 * M_PI);
+  fsim::HostSession host;
+  host.addUserParameter("r", 1.25);
+  host.addModelParameter("d1", 3);
+  host.addTextParameter("label", "spring");
+  EXPECT_TRUE(fsim::evaluateInDesign("r * d1", "", value));
+  EXPECT_EQ(value, 3.75);
+  EXPECT_FALSE(fsim::evaluateInDesign("label", "", value));  // a text has no number
+  EXPECT_EQ(value, 3.75);
 }
 
 TEST(ValueExpression, NumberTextReadsBack) {
