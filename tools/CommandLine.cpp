@@ -27,8 +27,8 @@ const OptionSpec kOptions[] = {
     {"--x", "EXPR", "x(t), default \"cos(2 * pi * t)\"", "--x \"r * cos(t)\""},
     {"--y", "EXPR", "y(t), default \"sin(2 * pi * t)\"", "--y \"r * sin(t)\""},
     {"--z", "EXPR", "z(t), default \"t\"", "--z \"pitch * t / (2 * pi)\""},
-    {"--t-start", "NUM", "start value of t, default 0", "--t-start -1.5"},
-    {"--t-end", "NUM", "end value of t, default 3", "--t-end 6.2832"},
+    {"--t-start", "EXPR", "start value of t, default 0", "--t-start -1.5"},
+    {"--t-end", "EXPR", "end value of t, default 3", "--t-end \"2 * pi\""},
     {"--param", "NAME=VALUE", "user parameter of the design (repeatable; lengths in cm)",
      "--param r=2.5"},
     {"--set-param", "NAME=VALUE",
@@ -232,13 +232,13 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   };
   const auto used = [&given](const char* name) { return !given.at(name).empty(); };
   Options options;
-  for (auto [name, text] :
-       {std::pair{"--x", &options.x}, {"--y", &options.y}, {"--z", &options.z}}) {
+  // The t values go into the dialog's value inputs as typed, for the host to evaluate.
+  for (auto [name, text] : {std::pair{"--x", &options.x},
+                            {"--y", &options.y},
+                            {"--z", &options.z},
+                            {"--t-start", &options.tStart},
+                            {"--t-end", &options.tEnd}}) {
     if (const std::string* value = last(name)) *text = *value;
-  }
-  for (auto [name, number] :
-       {std::pair{"--t-start", &options.tStart}, {"--t-end", &options.tEnd}}) {
-    if (const std::string* value = last(name)) *number = parseNumber(name, *value);
   }
   for (const std::string& parameter : given.at("--param")) {
     addParameter(options.parameters, "--param", parameter);

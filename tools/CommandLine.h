@@ -24,8 +24,9 @@ struct SplineReference {
 
 /// What the user asked for. Inputs that are not given keep the dialog's defaults.
 struct Options {
-  std::optional<std::string> x, y, z;                      ///< --x, --y, --z
-  std::optional<double> tStart, tEnd;                      ///< --t-start, --t-end
+  std::optional<std::string> x, y, z;  ///< --x, --y, --z
+  /// --t-start, --t-end: typed into the value inputs, which evaluate them as the host's do.
+  std::optional<std::string> tStart, tEnd;
   std::vector<std::pair<std::string, double>> parameters;  ///< --param, in the order given
   /// --set-param, in the order given: played as the Parameters dialog instead of Sorvane.
   std::vector<std::pair<std::string, double>> setParameters;
@@ -49,11 +50,11 @@ class UsageError : public std::runtime_error {
 /// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". The
 /// plane of --edit-sketch may be left out. A later --x, --y, --z, --t-start, --t-end,
 /// --edit-sketch, --select or --design overrides an earlier one. Throws UsageError for an unknown
-/// option, a missing or malformed value (a number that is not finite or has trailing characters,
-/// a parameter name that is not an identifier, a parameter given twice, a plane other than xy,
-/// xz, yz, tilted, a spline reference that is not SKETCH:N with N from 1, "-" as the design
-/// file), a positional argument, more than one output going to standard output, or --select with
-/// --edit-sketch (the selected curve is edited in its own sketch).
+/// option, a missing or malformed value (a parameter's value that is not a finite number or has
+/// trailing characters, a parameter name that is not an identifier, a parameter given twice, a
+/// plane other than xy, xz, yz, tilted, a spline reference that is not SKETCH:N with N from 1,
+/// "-" as the design file), a positional argument, more than one output going to standard
+/// output, or --select with --edit-sketch (the selected curve is edited in its own sketch).
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, each option with its text and an example in a column

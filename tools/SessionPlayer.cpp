@@ -248,8 +248,8 @@ void typeInputs(fsim::HostSession& session, const Options& options) {
   for (const auto& [text, id] : texts) {
     if (*text) session.setInputText(id, **text);
   }
-  if (options.tStart) session.setInputValue(kMinTValueInputId, *options.tStart);
-  if (options.tEnd) session.setInputValue(kMaxTValueInputId, *options.tEnd);
+  if (options.tStart) session.setInputExpression(kMinTValueInputId, *options.tStart);
+  if (options.tEnd) session.setInputExpression(kMaxTValueInputId, *options.tEnd);
 }
 
 std::string messageList(const fsim::HostSession& session) {
