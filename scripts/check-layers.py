@@ -54,7 +54,7 @@ FAMILIES = {
     "CLI11": r"CLI/\w+\.hpp",
     "googletest": r"(gtest|gmock)/[\w/-]+\.h",
     "benchmark": r"benchmark/\w+\.h",
-    "posix": r"(unistd|dlfcn|sys/wait)\.h",
+    "posix": r"(unistd|dlfcn|fcntl|sys/stat|sys/wait)\.h",
 }
 ADDIN_LIBRARIES = {"std", "fusion", "muparser", "json"}
 LIBRARIES = {

@@ -255,6 +255,13 @@ DesignFile readDesignFile(std::string_view text) {
     throw DesignFileError("design format " + format->dump() + " is not known (this sorvane reads " +
                           std::to_string(kDesignFormat) + ")");
   }
+  // Files written before the unit was named hold centimetres all the same.
+  if (root.contains("unit")) {
+    const std::string unit = textAt(root, "", "unit");
+    if (unit != kLengthUnit) {
+      fail("unit", "\"" + unit + "\" is not known (lengths are in " + kLengthUnit + ")");
+    }
+  }
   DesignFile design;
   const Json& parameters = listAt(root, "", "parameters");
   for (std::size_t i = 0; i < parameters.size(); ++i) {
@@ -303,8 +310,10 @@ std::string writeDesignFile(const DesignFile& design) {
     sketches.push_back(
         {{"name", text(sketch.name)}, {"plane", text(sketch.plane)}, {"splines", splines}});
   }
-  const Json root = {
-      {"sorvaneDesign", kDesignFormat}, {"parameters", parameters}, {"sketches", sketches}};
+  const Json root = {{"sorvaneDesign", kDesignFormat},
+                     {"unit", kLengthUnit},
+                     {"parameters", parameters},
+                     {"sketches", sketches}};
   return root.dump(2) + "\n";
 }
 

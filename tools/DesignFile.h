@@ -59,8 +59,8 @@ class DesignFileError : public std::runtime_error {
 /// empty or given twice, a sketch not named Sketch1, Sketch2, ... in order, an unknown plane, a
 /// spline whose degree is below 1, whose control points are fewer than degree + 1 or not three
 /// numbers each, whose knot count is not control points + degree + 1 or whose knots decrease, an
-/// attribute given twice (same group and name) on a spline. Members the format does not know are
-/// ignored.
+/// attribute given twice (same group and name) on a spline, or a "unit" other than kLengthUnit (a
+/// file without one is read in that unit). Members the format does not know are ignored.
 DesignFile readDesignFile(std::string_view text);
 
 /// What --param does to a loaded design: each value replaces that of the design's parameter of the
@@ -68,8 +68,9 @@ DesignFile readDesignFile(std::string_view text);
 /// parameter with that number), or is added at the end as a user parameter.
 void setParameters(DesignFile& design, const std::vector<std::pair<std::string, double>>& values);
 
-/// `design` as JSON text (indented by two spaces, ending in a newline) that readDesignFile reads
-/// back to the same design, every number to the same double.
+/// `design` as JSON text (indented by two spaces, ending in a newline), its lengths' unit named
+/// under "unit", that readDesignFile reads back to the same design, every number to the same
+/// double.
 std::string writeDesignFile(const DesignFile& design);
 
 }  // namespace sorvane

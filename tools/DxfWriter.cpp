@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -49,6 +50,9 @@ enum Handle : unsigned {
   kPaperLayout,
   kFirstSplineHandle = 0x100,
 };
+
+// $INSUNITS's code of kLengthUnit: the host's model coordinates are written as they are.
+constexpr int kInsunitsCentimetres = 5;
 
 std::string hex(unsigned handle) {
   char buffer[16];
@@ -109,11 +113,11 @@ struct Extents {
 };
 
 // The box around every control point (which holds the curve); the origin when there is none.
-Extents extentsOf(const std::vector<Spline>& splines) {
+Extents extentsOf(const std::vector<DxfSpline>& splines) {
   Extents box;
   bool first = true;
-  for (const Spline& spline : splines) {
-    for (const Point3& p : spline.controlPoints) {
+  for (const DxfSpline& spline : splines) {
+    for (const Point3& p : spline.curve.controlPoints) {
       for (int c = 0; c < 3; ++c) {
         box.low[c] = first ? p[c] : std::min(box.low[c], p[c]);
         box.high[c] = first ? p[c] : std::max(box.high[c], p[c]);
@@ -142,14 +146,14 @@ void beginEntity(GroupWriter& dxf, const char* type, unsigned handle, unsigned o
   dxf.text(100, subclass);
 }
 
-void writeHeader(GroupWriter& dxf, const std::vector<Spline>& splines, const Extents& box) {
+void writeHeader(GroupWriter& dxf, const std::vector<DxfSpline>& splines, const Extents& box) {
   beginSection(dxf, "HEADER");
   dxf.text(9, "$ACADVER");
   dxf.text(1, "AC1015");
   dxf.text(9, "$HANDSEED");
   dxf.handle(5, kFirstSplineHandle + static_cast<unsigned>(splines.size()));
   dxf.text(9, "$INSUNITS");
-  dxf.integer(70, 5);  // centimetres: the host's model coordinates, written as they are
+  dxf.integer(70, kInsunitsCentimetres);
   dxf.text(9, "$EXTMIN");
   dxf.point(10, box.low[0], box.low[1], box.low[2]);
   dxf.text(9, "$EXTMAX");
@@ -357,14 +361,13 @@ std::optional<Point3> planeNormal(const Spline& spline) {
   return unit;
 }
 
-void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
+void writeSpline(GroupWriter& dxf, const DxfSpline& entry, unsigned handle) {
+  const Spline& spline = entry.curve;
   const std::optional<Point3> normal = planeNormal(spline);
   beginEntity(dxf, "SPLINE", handle, kModelSpaceRecord, false, "AcDbSpline");
   if (normal) dxf.point(210, (*normal)[0], (*normal)[1], (*normal)[2]);
-  // Flags: 8 planar, 4 rational (the host's weights are not part of Spline, so never), 1 closed:
-  // the spline ends at the control point it starts from.
-  const bool closed = spline.controlPoints.front() == spline.controlPoints.back();
-  dxf.integer(70, (normal ? 8 : 0) | (closed ? 1 : 0));
+  // Flags: 8 planar, 4 rational (the host's weights are not part of Spline, so never), 1 closed.
+  dxf.integer(70, (normal ? 8 : 0) | (entry.closed ? 1 : 0));
   dxf.integer(71, spline.degree);
   dxf.integer(72, static_cast<long>(spline.knots.size()));
   dxf.integer(73, static_cast<long>(spline.controlPoints.size()));
@@ -375,10 +378,10 @@ void writeSpline(GroupWriter& dxf, const Spline& spline, unsigned handle) {
   for (const Point3& p : spline.controlPoints) dxf.point(10, p[0], p[1], p[2]);
 }
 
-void writeEntities(GroupWriter& dxf, const std::vector<Spline>& splines) {
+void writeEntities(GroupWriter& dxf, const std::vector<DxfSpline>& splines) {
   beginSection(dxf, "ENTITIES");
   unsigned handle = kFirstSplineHandle;
-  for (const Spline& spline : splines) writeSpline(dxf, spline, handle++);
+  for (const DxfSpline& spline : splines) writeSpline(dxf, spline, handle++);
   dxf.text(0, "ENDSEC");
 }
 
@@ -451,8 +454,13 @@ void writeObjects(GroupWriter& dxf) {
 
 }  // namespace
 
-void writeDxf(const std::vector<Spline>& splines, std::ostream& out) {
-  for (const Spline& spline : splines) checkSpline(spline);
+bool statusReportsClosed(const std::string& status) {
+  static const std::regex kClosed("[1-9][0-9]* spline controls, closed( \\(tolerance .*\\))?");
+  return std::regex_match(status.substr(0, status.find('\n')), kClosed);
+}
+
+void writeDxf(const std::vector<DxfSpline>& splines, std::ostream& out) {
+  for (const DxfSpline& spline : splines) checkSpline(spline.curve);
   std::ostringstream text;
   GroupWriter dxf(text);
   const Extents box = extentsOf(splines);

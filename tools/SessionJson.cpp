@@ -105,9 +105,13 @@ Json sketchesOf(const SessionReport& report) {
 void writeSessionJson(const SessionReport& report, std::ostream& out) {
   Json messages = Json::array();
   for (const std::string& message : report.messages) messages.push_back(text(message));
-  const Json session = {{"inputs", inputsOf(report.inputs)}, {"parameters", parametersOf(report)},
-                        {"status", text(report.status)},     {"preview", previewOf(report)},
-                        {"sketches", sketchesOf(report)},    {"messages", messages}};
+  const Json session = {{"unit", kLengthUnit},
+                        {"inputs", inputsOf(report.inputs)},
+                        {"parameters", parametersOf(report)},
+                        {"status", text(report.status)},
+                        {"preview", previewOf(report)},
+                        {"sketches", sketchesOf(report)},
+                        {"messages", messages}};
   // nlohmann/json writes a double in the shortest form that reads back to it, and a non-finite
   // one as null.
   out << session.dump(2) << '\n';

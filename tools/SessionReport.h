@@ -14,6 +14,10 @@ namespace sorvane {
 
 using Point3 = std::array<double, 3>;
 
+/// The unit of every length a report, the design file and their writers hold: the host's internal
+/// length unit, the centimetre, in which the add-in's formulas and Fusion's API give coordinates.
+constexpr char kLengthUnit[] = "cm";
+
 /// A B-spline or NURBS curve as the host holds it. Knots: controlPoints.size() + degree + 1 values
 /// in non-decreasing order for a well-formed curve; the writers check this before using it.
 struct Spline {

@@ -322,8 +322,8 @@ void drawScaleBar(std::ostream& svg, const Projection& project, const Box& panel
   svg << "<path d=\"M" << pixels(left) << ',' << pixels(y - 5) << " V" << pixels(y) << " H"
       << pixels(right) << " V" << pixels(y - 5) << "\" fill=\"none\" stroke=\"" << kTextColour
       << "\" stroke-width=\"1.2\"/>\n";
-  drawText(svg, (left + right) / 2, y - 8, label(length), "font-size=\"11\" text-anchor=\"middle\"",
-           kTextColour);
+  drawText(svg, (left + right) / 2, y - 8, label(length) + " " + kLengthUnit,
+           "font-size=\"11\" text-anchor=\"middle\"", kTextColour);
 }
 
 Box plotArea(const Box& panel) {
@@ -435,7 +435,7 @@ double drawCaption(std::ostream& svg, const SessionReport& report, double top) {
     }
   }
   drawText(svg, kWidth - kMargin - 4, y - kCaptionLine,
-           report.statusIsError ? "" : "lengths in model units",
+           report.statusIsError ? "" : std::string("lengths in ") + kLengthUnit,
            "font-size=\"11\" text-anchor=\"end\"", kAxisColour);
   return y - kCaptionLine + 16;
 }

@@ -2,17 +2,18 @@
 // real add-in library, prints the dialog's status and what was created, and writes the session as
 // JSON, an SVG picture and a DXF file; with --design it keeps the design in a file between runs.
 // Exit status: 0 done, 1 the add-in reported an error or failed, 2 usage error, 3 the design file
-// cannot be read, is damaged or cannot be saved.
+// cannot be read, is damaged or cannot be saved (refused before the session when a save could not
+// succeed).
 #include <unistd.h>
 
 #include <climits>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "tools/CommandLine.h"
 #include "tools/DesignFile.h"
+#include "tools/DesignFileStore.h"
 #include "tools/DxfWriter.h"
 #include "tools/SessionJson.h"
 #include "tools/SessionPlayer.h"
@@ -59,45 +60,12 @@ bool writeOutput(const std::string& path, const std::string& content) {
 
 // The spline OK gave as its sketch holds it: in sketch space, where a curve drawn in the sketch's
 // plane has z = 0 and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on.
-std::vector<Spline> resultSplines(const SessionResult& result) {
+// It is closed as the status that came with it says.
+std::vector<DxfSpline> resultSplines(const SessionResult& result) {
   const std::optional<SplinePlace>& place = result.report.result;
   if (!place) return {};
-  return {result.report.sketches[place->sketch].splines[place->spline]};
-}
-
-// The design in `path`; an empty one when there is no such file but a folder to save it in.
-DesignFile loadDesign(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
-      throw DesignFileError("cannot be saved: there is no folder " + folder.string());
-    }
-    return {};
-  }
-  if (error) throw DesignFileError("cannot be read: " + error.message());
-  if (std::filesystem::is_directory(status)) throw DesignFileError("is a folder, not a file");
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  if (file) text << file.rdbuf();
-  if (!file.is_open() || file.bad()) throw DesignFileError("cannot be read");
-  return readDesignFile(text.str());
-}
-
-// Written beside the file first and then renamed over it, so that a failed save leaves the
-// design from before whole.
-void saveDesign(const std::string& path, const DesignFile& design) {
-  const std::string saving = path + ".saving";
-  std::ofstream file(saving, std::ios::binary);
-  file << writeDesignFile(design);
-  file.close();
-  std::error_code error;
-  if (file) std::filesystem::rename(saving, path, error);
-  if (!file || error) {
-    std::filesystem::remove(saving, error);
-    throw DesignFileError("cannot be saved");
-  }
+  return {{result.report.sketches[place->sketch].splines[place->spline],
+           statusReportsClosed(result.report.status)}};
 }
 
 // A --select that names no spline of the design is a usage error, found before any host starts.
@@ -130,7 +98,7 @@ bool writeOutputs(const Options& options, const SessionResult& result) {
     written &= writeOutput(options.svgPath, drawSvgPicture(result.report));
   }
   if (!options.dxfPath.empty()) {
-    const std::vector<Spline> splines = resultSplines(result);
+    const std::vector<DxfSpline> splines = resultSplines(result);
     if (splines.empty()) {
       // After an error status the message already says why there is nothing to write.
       if (!result.report.statusIsError) {
@@ -169,7 +137,7 @@ int run(const Options& options, const DesignFile& design) {
   const SessionResult result = playSession(options, addIn, design);
   report(options, result);
   const bool written = writeOutputs(options, result);
-  if (!options.designPath.empty()) saveDesign(options.designPath, result.design);
+  if (!options.designPath.empty()) saveDesignFile(options.designPath, result.design);
   const bool sound = !result.report.statusIsError && result.problems.empty();
   return sound && written ? kDone : kFailed;
 }
@@ -190,7 +158,7 @@ int main(int argc, char** argv) {
   }
   DesignFile design;
   try {
-    if (!options.designPath.empty()) design = loadDesign(options.designPath);
+    if (!options.designPath.empty()) design = loadDesignFile(options.designPath);
   } catch (const DesignFileError& error) {
     std::cerr << "sorvane: " << options.designPath << ": " << error.what() << "\n";
     return kDesignFileFault;

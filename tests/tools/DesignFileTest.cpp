@@ -78,6 +78,7 @@ TEST(DesignFile, WritesTheDocumentedKeys) {
   design.sketches = {{"Sketch1", "XZ", {{testing::straightSegment(), {{"G", "n", "v"}}, true}}}};
   EXPECT_EQ(Json::parse(writeDesignFile(design)), Json::parse(R"({
     "sorvaneDesign": 1,
+    "unit": "cm",
     "parameters": [
       {"name": "r", "kind": "user", "value": 2.5},
       {"name": "note", "kind": "text", "text": "x"}
@@ -122,6 +123,11 @@ TEST(DesignFile, DamagedTextsAreRefusedWithTheirPlace) {
       {R"({"sorvaneDesign": 1, "sketches": []})", "missing \"parameters\""},
       {R"({"sorvaneDesign": 1, "parameters": {}, "sketches": []})",
        "parameters: expected a list, found an object"},
+      // Lengths are read as they stand: a file in another unit would be drawn at the wrong size.
+      {R"({"sorvaneDesign": 1, "unit": "mm", "parameters": [], "sketches": []})",
+       "unit: \"mm\" is not known (lengths are in cm)"},
+      {R"({"sorvaneDesign": 1, "unit": 10, "parameters": [], "sketches": []})",
+       "unit: expected a text, found a number"},
   };
   for (const auto& [text, message] : cases) {
     try {

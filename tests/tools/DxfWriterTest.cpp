@@ -58,7 +58,7 @@ TEST(DxfWriter, WritesTheSplineExactly) {
   spline.controlPoints[1][2] = 0.1 + 0.2;  // needs all 17 digits to read back
   spline.controlPoints[2][1] = 0.25;       // not planar any more
   std::ostringstream out;
-  writeDxf({spline}, out);
+  writeDxf({{spline}}, out);
   const std::vector<Group> groups = groupsOf(out.str());
   EXPECT_EQ(first(groups, 1), "AC1015");
   const std::vector<Group> entry = entity(groups, "SPLINE");
@@ -80,7 +80,7 @@ TEST(DxfWriter, WritesTheSplineExactly) {
 
 TEST(DxfWriter, SaysItsUnitIsTheCentimetre) {
   std::ostringstream out;
-  writeDxf({testing::straightSegment()}, out);
+  writeDxf({{testing::straightSegment()}}, out);
   const std::vector<Group> groups = groupsOf(out.str());
   for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
     if (groups[i].code == 9 && groups[i].value == "$INSUNITS") {
@@ -114,7 +114,7 @@ TEST(DxfWriter, MarksASplineInOnePlanePlanar) {
     Spline spline = testing::straightSegment();
     spline.controlPoints = c.controls;
     std::ostringstream out;
-    writeDxf({spline}, out);
+    writeDxf({{spline}}, out);
     const std::vector<Group> entry = entity(groupsOf(out.str()), "SPLINE");
     EXPECT_EQ(first(entry, 70), "8");
     const std::vector<double> normal = {reals(entry, 210).at(0), reals(entry, 220).at(0),
@@ -125,30 +125,46 @@ TEST(DxfWriter, MarksASplineInOnePlanePlanar) {
   Spline bent = testing::straightSegment();
   bent.controlPoints = {{1, 0, 0}, {0.5, 2, 0.5 + 1e-6}, {0, 1, 1}, {0.25, 3, 0.75}};
   std::ostringstream out;
-  writeDxf({bent}, out);
+  writeDxf({{bent}}, out);
   const std::vector<Group> entry = entity(groupsOf(out.str()), "SPLINE");
   EXPECT_EQ(first(entry, 70), "0");
   EXPECT_TRUE(reals(entry, 210).empty());
 }
 
-// A spline ending at its first control point (a closed curve's: a square of four sides in z = 0,
-// seven controls) is closed (1) besides planar (8); with the last point moved 1e-12 it is not.
-TEST(DxfWriter, MarksASplineThatEndsWhereItStartsClosed) {
-  Spline closed = testing::straightSegment();
-  closed.controlPoints = {{0, 0, 0}, {1, 0, 0},      {1, 1, 0}, {0.5, 1.5, 0},
+// The closed flag (1, besides planar 8) follows the add-in's word alone: a square whose ends
+// meet bit for bit at a corner stays open unless it is marked closed, and the mark is not undone
+// by ends 1e-12 apart.
+TEST(DxfWriter, MarksClosedExactlyTheSplinesMarkedSo) {
+  Spline square = testing::straightSegment();
+  square.controlPoints = {{0, 0, 0}, {1, 0, 0},      {1, 1, 0}, {0.5, 1.5, 0},
                           {0, 1, 0}, {-0.5, 0.5, 0}, {0, 0, 0}};
-  closed.knots = {0, 0, 0, 0, 0.25, 0.5, 0.75, 1, 1, 1, 1};
-  for (const auto& [last, flags] : {std::pair{Point3{0, 0, 0}, "9"}, {Point3{1e-12, 0, 0}, "8"}}) {
-    closed.controlPoints.back() = last;
-    std::ostringstream out;
-    writeDxf({closed}, out);
-    EXPECT_EQ(first(entity(groupsOf(out.str()), "SPLINE"), 70), flags) << last[0];
+  square.knots = {0, 0, 0, 0, 0.25, 0.5, 0.75, 1, 1, 1, 1};
+  for (const Point3& last : {Point3{0, 0, 0}, Point3{1e-12, 0, 0}}) {
+    square.controlPoints.back() = last;
+    for (const auto& [closed, flags] : {std::pair{false, "8"}, {true, "9"}}) {
+      std::ostringstream out;
+      writeDxf({{square, closed}}, out);
+      EXPECT_EQ(first(entity(groupsOf(out.str()), "SPLINE"), 70), flags) << last[0];
+    }
+  }
+}
+
+TEST(DxfWriter, StatusReportsClosedOnlyForAClosedFit) {
+  for (const char* closed :
+       {"11 spline controls, closed", "35 spline controls, closed\nEditing the selected curve.",
+        "4096 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.01 cm)"}) {
+    EXPECT_TRUE(statusReportsClosed(closed)) << closed;
+  }
+  for (const char* open : {"32 spline controls", "", "x(t): \"closed\" is not a parameter, closed",
+                           "32 spline controls\n11 spline controls, closed",
+                           "0 spline controls, closed", "11 spline controls, closed and more"}) {
+    EXPECT_FALSE(statusReportsClosed(open)) << open;
   }
 }
 
 TEST(DxfWriter, GivesEveryObjectItsOwnHandleBelowTheSeed) {
   std::ostringstream out;
-  writeDxf({testing::straightSegment(), testing::straightSegment()}, out);
+  writeDxf({{testing::straightSegment()}, {testing::straightSegment()}}, out);
   const std::vector<Group> groups = groupsOf(out.str());
   const unsigned long seed = std::strtoul(first(groups, 5).c_str(), nullptr, 16);  // $HANDSEED
   std::set<unsigned long> handles;
@@ -170,7 +186,7 @@ TEST(DxfWriter, RefusesMalformedSplinesAndWritesNothing) {
   bad[2].controlPoints[0][1] = INFINITY;
   for (const Spline& spline : bad) {
     std::ostringstream out;
-    EXPECT_THROW(writeDxf({testing::straightSegment(), spline}, out), std::invalid_argument);
+    EXPECT_THROW(writeDxf({{testing::straightSegment()}, {spline}}, out), std::invalid_argument);
     EXPECT_TRUE(out.str().empty());
   }
 }

@@ -29,6 +29,7 @@ TEST(SessionJson, WritesEveryKeyInItsPlace) {
   EXPECT_EQ(text.back(), '\n');
   // Compared as ordered JSON: the keys' order counts, the layout does not.
   EXPECT_EQ(Json::parse(text), Json::parse(R"({
+  "unit": "cm",
   "inputs": {"x": "t", "y": "0", "z": "0", "tStart": 0, "tEnd": 1},
   "parameters": {
     "pi": 3.141592653589793,

@@ -2,10 +2,13 @@
 // simulated host, and these tests check what a user sees: exit status, standard output and
 // standard error. The JSON, SVG and DXF files are checked by sorvane_outputs_test.py.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -25,11 +28,12 @@ std::string quoted(const std::string& text) {
   return result + "'";
 }
 
-Outcome sorvane(const std::vector<std::string>& arguments) {
+// `prefix`: a command that runs the program, such as kAsNobody.
+Outcome sorvane(const std::vector<std::string>& arguments, const std::string& prefix = "") {
   static int counter = 0;
   const std::string errPath = ::testing::TempDir() + "sorvane_stderr_" + std::to_string(getpid()) +
                               "_" + std::to_string(counter++);
-  std::string command = quoted(SORVANE_PROGRAM);
+  std::string command = prefix + quoted(SORVANE_PROGRAM);
   for (const std::string& argument : arguments) command += " " + quoted(argument);
   command += " 2>" + quoted(errPath);
   Outcome run{-1, "", ""};
@@ -253,6 +257,114 @@ TEST(Sorvane, SelectMustNameASplineOfTheDesign) {
       << both.err;
   EXPECT_EQ(contents(path), before);
   std::remove(path.c_str());
+}
+
+// The permission tests run the program as nobody, an unprivileged user, through setpriv; that takes
+// root, and a program and folder that nobody may reach.
+constexpr uid_t kNobody = 65534;
+const std::string kAsNobody = "setpriv --reuid=" + std::to_string(kNobody) +
+                              " --regid=" + std::to_string(kNobody) + " --clear-groups ";
+
+bool nobodyMay(const std::string& test) {
+  return geteuid() == 0 && std::system((kAsNobody + "test " + test + " 2>/dev/null").c_str()) == 0;
+}
+
+// A folder of nobody's for the permission tests, removed with everything in it.
+class NobodysFolder {
+ public:
+  NobodysFolder() {
+    std::string pattern = ::testing::TempDir() + "sorvane_nobody_XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) return;
+    path_ = pattern;
+    if (chown(path_.c_str(), kNobody, kNobody) != 0 || chmod(path_.c_str(), 0755) != 0) {
+      path_.clear();
+    }
+  }
+  ~NobodysFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  /// False when the folder could not be made or nobody cannot run the program in it.
+  bool usable() const {
+    return !path_.empty() && nobodyMay("-x " + quoted(SORVANE_PROGRAM)) &&
+           nobodyMay("-w " + quoted(path_));
+  }
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+const std::string kEmptyDesign = R"({"sorvaneDesign": 1, "parameters": [], "sketches": []})";
+
+// A file of `owner`'s with `mode`, holding the empty design.
+void makeFile(const std::string& path, uid_t owner, mode_t mode) {
+  writeFile(path, kEmptyDesign);
+  ASSERT_EQ(chown(path.c_str(), owner, owner), 0);
+  ASSERT_EQ(chmod(path.c_str(), mode), 0);
+}
+
+mode_t modeOf(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// A design the user could not save is refused with the system's reason before the session, and
+// the file stays as it was: read-only, in a read-only folder (existing or not), or another's in a
+// sticky folder.
+TEST(Sorvane, DesignFileThatCannotBeSavedIsRefusedBeforeTheSession) {
+  const NobodysFolder folder;
+  if (!folder.usable()) GTEST_SKIP() << "needs root and a program nobody may run";
+  const std::string readOnly = folder / "ro";
+  const std::string sticky = folder / "sticky";
+  ASSERT_EQ(mkdir(readOnly.c_str(), 0755), 0);
+  ASSERT_EQ(mkdir(sticky.c_str(), 0755), 0);
+  ASSERT_EQ(chown(readOnly.c_str(), kNobody, kNobody), 0);
+  makeFile(folder / "444.json", kNobody, 0444);
+  makeFile(readOnly + "/d.json", kNobody, 0644);
+  makeFile(sticky + "/d.json", 0, 0666);
+  ASSERT_EQ(chmod(readOnly.c_str(), 0555), 0);
+  ASSERT_EQ(chmod(sticky.c_str(), 01777), 0);
+  const std::pair<std::string, std::string> cases[] = {
+      {folder / "444.json", "cannot be saved: Permission denied"},
+      {readOnly + "/d.json",
+       "cannot be saved: no file can be made in " + readOnly + ": Permission denied"},
+      {readOnly + "/new.json",
+       "cannot be saved: no file can be made in " + readOnly + ": Permission denied"},
+      {sticky + "/d.json", "cannot be saved: only its owner may replace it in the sticky folder " +
+                               sticky + ": Operation not permitted"},
+  };
+  for (const auto& [path, message] : cases) {
+    const std::string before = contents(path);
+    const mode_t mode = modeOf(path);
+    const Outcome run = sorvane(with(kSegment, {"--design", path}), kAsNobody);
+    EXPECT_EQ(run.status, 3) << path;
+    EXPECT_EQ(run.out, "");  // nothing played
+    EXPECT_EQ(run.err, "sorvane: " + path + ": " + message + "\n");
+    EXPECT_EQ(contents(path), before);
+    EXPECT_EQ(modeOf(path), mode);
+  }
+}
+
+// A private design stays private, and a design reached through a link is saved into the file the
+// link names, which stays a link.
+TEST(Sorvane, SaveKeepsTheModeAndWritesThroughALink) {
+  const NobodysFolder folder;
+  if (!folder.usable()) GTEST_SKIP() << "needs root and a program nobody may run";
+  makeFile(folder / "600.json", kNobody, 0600);
+  makeFile(folder / "perm.json", kNobody, 0644);
+  ASSERT_EQ(symlink("perm.json", (folder / "link.json").c_str()), 0);
+  for (const char* name : {"600.json", "link.json"}) {
+    const Outcome run = sorvane(with(kSegment, {"--design", folder / name}), kAsNobody);
+    EXPECT_EQ(run.status, 0) << run.err;
+  }
+  EXPECT_EQ(modeOf(folder / "600.json"), 0600u);
+  EXPECT_NE(contents(folder / "600.json").find("Sketch1"), std::string::npos);
+  struct stat link {};
+  ASSERT_EQ(lstat((folder / "link.json").c_str(), &link), 0);
+  EXPECT_TRUE(S_ISLNK(link.st_mode));
+  EXPECT_NE(contents(folder / "perm.json").find("Sketch1"), std::string::npos);
+  EXPECT_EQ(modeOf(folder / "perm.json"), 0644u);
 }
 
 // The README's spring: radius r = 5, pitch 2, five turns.

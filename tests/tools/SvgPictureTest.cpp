@@ -23,7 +23,8 @@ TEST(SvgPicture, DrawsFourViewsWithCurveAxesAndScaleBars) {
   EXPECT_EQ(count(svg, "<path d="), 4u);  // one scale bar per view
   // The segment is 1 long and spans about 384 px; a quarter of a panel is 105 px of which 0.2
   // is the largest nice length.
-  EXPECT_EQ(count(svg, ">0.2<"), 4u);
+  EXPECT_EQ(count(svg, ">0.2 cm<"), 4u);
+  EXPECT_EQ(count(svg, ">lengths in cm<"), 1u);
   EXPECT_NE(svg.find(">status: 4 spline controls<"), std::string::npos);
   EXPECT_NE(svg.find("parameters r = 2.5"), std::string::npos);  // pi unchanged: not listed
 }
@@ -75,7 +76,7 @@ TEST(SvgPicture, DrawsTheSplineOkGaveWhereItLiesInTheModel) {
   // 10 units span about 384 px, and the largest nice length below a quarter panel (105 px) is 2.
   for (Point3& p : sketch.worldSplines[0].controlPoints) p = {0, 0, -10 * p[0]};
   const std::string svg = drawSvgPicture(report);
-  EXPECT_EQ(count(svg, ">2<"), 4u);
+  EXPECT_EQ(count(svg, ">2 cm<"), 4u);
   EXPECT_EQ(count(svg, ">0.2<"), 0u);
   EXPECT_NE(svg.find(">drawn in Sketch2 on the YZ plane: the formulas' x and y lie in it, z along "
                      "its normal<"),
@@ -98,7 +99,7 @@ TEST(SvgPicture, RoundingNoiseIsNotBlownUp) {
       {1, 0, 0}, {1 + 4e-16, 1e-16, 0}, {1 - 2e-16, 0, 3e-16}, {1, 0, 0}};
   // Shown at the size of its distance from the origin: 1 unit spans half a plot area (192 px),
   // and the largest nice length below a quarter panel (105 px) is 0.5.
-  EXPECT_EQ(count(drawSvgPicture(report), ">0.5<"), 4u);
+  EXPECT_EQ(count(drawSvgPicture(report), ">0.5 cm<"), 4u);
 }
 
 }  // namespace

@@ -56,8 +56,9 @@ class SorvaneOutputs(unittest.TestCase):
 
     def test_default_helix(self):
         data = self.session()
-        self.assertEqual(list(data), ["inputs", "parameters", "status", "preview", "sketches",
-                                      "messages"])
+        self.assertEqual(list(data), ["unit", "inputs", "parameters", "status", "preview",
+                                      "sketches", "messages"])
+        self.assertEqual(data["unit"], "cm")
         self.assertEqual(data["inputs"], {"x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
                                           "z": "t", "tStart": 0, "tEnd": 3})
         self.assertEqual(data["parameters"], {"pi": math.pi})
@@ -168,7 +169,8 @@ class SorvaneOutputs(unittest.TestCase):
                                "--param", "lead=0.1", "--edit-sketch", "tilted",
                                "--x", "r * cos(t)", "--y", "r * sin(t)", "--z", "lead * t")
         design = self.design()
-        self.assertEqual(list(design), ["sorvaneDesign", "parameters", "sketches"])
+        self.assertEqual(list(design), ["sorvaneDesign", "unit", "parameters", "sketches"])
+        self.assertEqual(design["unit"], "cm")
         self.assertEqual(design["sorvaneDesign"], 1)
         self.assertEqual(design["parameters"], [{"name": "r", "kind": "user", "value": 2.5},
                                                 {"name": "lead", "kind": "user", "value": 0.1}])
@@ -307,6 +309,31 @@ class SorvaneOutputs(unittest.TestCase):
                 if normal is not None:
                     for got, expected in zip(entity.dxf.extrusion, normal):
                         self.assertAlmostEqual(got, expected, places=12)
+
+    def test_dxf_is_closed_exactly_when_the_status_says_closed(self):
+        # A circle closes smoothly; a teardrop's and a cardioid's ends meet at a corner, the
+        # teardrop's bit for bit, the cardioid's up to the sign of a zero: both stay open.
+        for arguments, closed in [
+                (CIRCLE, True),
+                (["--x", "t * (1 - t)", "--y", "t * (1 - t) * (2 * t - 1)", "--z", "0",
+                  "--t-end", "1"], False),
+                (["--x", "(1 - cos(t)) * cos(t)", "--y", "(1 - cos(t)) * sin(t)", "--z", "0",
+                  "--t-end", repr(2 * math.pi)], False)]:
+            with self.subTest(arguments[1]):
+                data = self.session("--dxf", self.path("c.dxf"), *arguments)
+                self.assertEqual(data["status"].endswith(", closed"), closed)
+                points = data["sketches"][0]["splines"][0]["controlPoints"]
+                self.assertEqual(points[0], points[-1])
+                [entity] = ezdxf.readfile(self.path("c.dxf")).modelspace()
+                self.assertEqual(entity.dxf.flags & 1, 1 if closed else 0)
+
+    def test_svg_names_the_unit_of_its_scale_bars(self):
+        self.sorvane("--svg", self.path("s.svg"), *SEGMENT)
+        texts = [t.text for t in
+                 ElementTree.parse(self.path("s.svg")).getroot().iter(f"{SVG_NS}text")]
+        self.assertIn("lengths in cm", texts)
+        bars = [t for t in texts if t and t.endswith(" cm") and t[0].isdigit()]
+        self.assertEqual(len(bars), 4)
 
     def test_dxf_holds_a_spline_of_thousands_of_controls(self):
         # 500 turns of a coil: the cap of 4096 controls, in one SPLINE that reads back whole.

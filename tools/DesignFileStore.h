@@ -1,0 +1,34 @@
+// sorvane's design file on disk: read and checked before the session, so that a design that could
+// not be saved is refused before anything is played, and saved after it without ever leaving half
+// a design, and without losing the file's mode, owner or the symbolic link it was reached through.
+// sorvane's main uses it; the design's text is DesignFile's.
+#pragma once
+
+#include <string>
+
+#include "tools/DesignFile.h"
+
+namespace sorvane {
+
+/// The links a path may pass through before it counts as a loop, as the kernel's own limit.
+constexpr int kMaxDesignFileLinks = 40;
+
+/// The design at `path`, or an empty one when no file is there yet, once it is known that it can
+/// be saved there. A symbolic link (or a chain of them, relative ones read from their own folder)
+/// is followed to the file it names, which need not exist yet. Throws DesignFileError, whose
+/// what() says why with the system's reason where there is one, when: the path passes through more
+/// than kMaxDesignFileLinks links; the file cannot be read, is a folder or not a regular file, or
+/// is damaged (readDesignFile); its folder does not exist ("cannot be saved: there is no folder
+/// F"); or it could not be saved: the user may not write the file, may not make a file in its
+/// folder, or, in a sticky folder, owns neither the file nor the folder.
+DesignFile loadDesignFile(const std::string& path);
+
+/// Saves `design` to the file `path` names after its links: writes it to a new file in that file's
+/// folder, flushes it to the disk and renames it over the file, so that the file holds either the
+/// old design or the new one. The new file takes the old one's permission bits and, as far as the
+/// user may give them, its owner and group; a file that did not exist gets 0666 less the umask.
+/// Throws DesignFileError ("cannot be saved: " and the system's reason) when a step fails; the
+/// file is then as it was and the new file is removed.
+void saveDesignFile(const std::string& path, const DesignFile& design);
+
+}  // namespace sorvane
