@@ -25,9 +25,9 @@ struct DialogCurve {
 /// active design (readDesignParameters), in that order, then computes the curve
 /// (curvehost::FormulaCurve) and the notes. Asks the host for nothing after the parameters.
 /// Throws what they throw: hv::f360::NullObjectError for a missing input, application, design,
-/// parameter list or parameter, std::runtime_error for a t end that is not finite or a t range
-/// too wide, an expression that fails, a value that is not finite, a single point, a jump or a
-/// coordinate too large to fit.
+/// parameter list or parameter, std::runtime_error for a t input whose expression is invalid, a
+/// t end that is not finite or a t range too wide, an expression that fails, a value that is not
+/// finite, a single point, a jump or a coordinate too large to fit.
 DialogCurve computeDialogCurve(const adsk::core::Ptr<adsk::core::CommandInputs>& inputs,
                                const adsk::core::Ptr<adsk::core::Application>& application);
 

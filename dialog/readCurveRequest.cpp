@@ -1,5 +1,6 @@
 #include "dialog/readCurveRequest.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "dialog/CommandTexts.h"
@@ -13,6 +14,11 @@ namespace vintrel::dialog {
 
 namespace {
 
+// What follows the input's label when its expression does not evaluate.
+constexpr char kNotAValidExpression[] =
+    " is not a valid expression: type a number, or an expression of numbers, pi and the design's "
+    "parameters, such as 2 * pi";
+
 template <class Input>
 Ptr<Input> findInput(const Ptr<CommandInputs>& inputs, const std::string& id) {
   throwIfNull(inputs);
@@ -21,15 +27,24 @@ Ptr<Input> findInput(const Ptr<CommandInputs>& inputs, const std::string& id) {
   return input;
 }
 
+// The host keeps the last valid value of an input whose expression does not evaluate: a value the
+// user no longer sees typed, which must not make the curve.
+double validValue(const Ptr<ValueCommandInput>& input, const char* label) {
+  if (!input->isValidExpression()) {
+    throw std::runtime_error(label + std::string(kNotAValidExpression));
+  }
+  return input->value();
+}
+
 }  // namespace
 
 CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
   CurveRequest request;
   // The typed inputs stay held until all five are read and go in the reverse order.
   Ptr<ValueCommandInput> start = findInput<ValueCommandInput>(inputs, kMinTValueInputId);
-  request.tStart = start->value();
+  request.tStart = validValue(start, kMinTValueLabel);
   Ptr<ValueCommandInput> end = findInput<ValueCommandInput>(inputs, kMaxTValueInputId);
-  request.tEnd = end->value();
+  request.tEnd = validValue(end, kMaxTValueLabel);
   Ptr<StringValueCommandInput> x = findInput<StringValueCommandInput>(inputs, kXFunctionInputId);
   request.xExpression = x->value();
   Ptr<StringValueCommandInput> y = findInput<StringValueCommandInput>(inputs, kYFunctionInputId);

@@ -112,6 +112,34 @@ INSTANTIATE_TEST_SUITE_P(
                      "x(t) jumps near t = 0.5 (from 0.5 to 1.5): a spline "
                      "cannot follow a jump; split the range there"}));
 
+// The t inputs are the host's value inputs: what they evaluate is t, and what they cannot is an
+// error, never their last valid value.
+TEST_F(Preview, TValuesAreWhatTheValueInputsEvaluate) {
+  host.addUserParameter("turns", 2.0);
+  startAndOpenDialog();
+  host.setInputExpression(kMaxTValueInputId, "turns / 2");
+  EXPECT_EQ(status(), "16 spline controls");  // one turn of the default helix
+  host.setInputExpression(kMaxTValueInputId, "turns * 2 * pi");
+  const std::string count = status();
+  EXPECT_NE(count.find(" spline controls"), std::string::npos) << count;
+  host.setInputExpression(kMaxTValueInputId, "turns *");
+  EXPECT_EQ(status(),
+            "Ending t Value is not a valid expression: type a number, or an expression of numbers, "
+            "pi and the design's parameters, such as 2 * pi");
+  EXPECT_TRUE(previewGroups().empty());
+  expectHeldBetweenEvents(false);
+  // The start is checked as well, and first.
+  host.setInputExpression(kMinTValueInputId, "tunrs");
+  EXPECT_EQ(status().rfind("Starting t Value is not a valid expression: ", 0), 0u) << status();
+  host.setInputExpression(kMinTValueInputId, "0");
+  host.setInputExpression(kMaxTValueInputId, "4 * pi * turns / 2");
+  EXPECT_EQ(status(), count);
+  EXPECT_EQ(previewGroups().size(), 1u);
+  host.setInputExpression(kMaxTValueInputId, "pi +");
+  host.confirm();
+  EXPECT_TRUE(host.sketches().empty());  // OK creates nothing while the error shows
+}
+
 TEST_F(Preview, AFixedExpressionBringsThePreviewBack) {
   startAndOpenDialog();
   host.setInputText(kXFunctionInputId, "cos(");

@@ -50,9 +50,11 @@ FAILING_INPUTS = [
     ["--x", "t < 0.5 ? t : t + 1", "--y", "0", "--z", "0", "--t-end", "1"],
     ["--x", "1", "--y", "2", "--z", "3"],
     ["--t-start", "1", "--t-end", "1"],
+    ["--t-start", "2 *"],
+    ["--t-end", "2 * pj"],
     ["--x", "0.0009*cos(2*pi*t)", "--y", "0.0009*sin(2*pi*t)", "--z", "0.0001*t", "--t-end", "0.9"],
 ]
-# Messages that sorvane cannot provoke (its command line takes finite t values only, the host
+# Messages that sorvane cannot provoke (the value inputs take finite values only, the host
 # objects are always there), as the code words them.
 OTHER_MESSAGES = [
     "Starting t Value is not a finite number: ",
