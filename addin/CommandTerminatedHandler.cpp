@@ -28,11 +28,12 @@ bool CommandTerminatedHandler::detachFrom(const Ptr<UserInterface>& ui) {
 
 void CommandTerminatedHandler::notify(const Ptr<ApplicationCommandEventArgs>& eventArgs) {
   try {
-    if (!eventArgs || eventArgs->terminationReason() != CompletedTerminationReason) return;
-    if (eventArgs->commandId() == kCommandId) return;
+    // Whatever the reason: the host may report a command that changed parameters as cancelled,
+    // and the check compares values, so one that truly changed nothing costs little.
+    if (!eventArgs || eventArgs->commandId() == kCommandId) return;
     follower_.check(application_);
   } catch (const std::exception&) {
-    // The host must survive its add-ins; the next completed command checks again.
+    // The host must survive its add-ins; the next ended command checks again.
   }
 }
 

@@ -1,7 +1,7 @@
-// The handler the host calls whenever any command of the application ends. After a completed
-// command other than the add-in's own (whose OK already refits its curve), it lets the formula
-// curves follow the design's parameters. The add-in has exactly one, attached by run, removed by
-// stop.
+// The handler the host calls whenever any command of the application ends. After every command
+// other than the add-in's own (whose OK already refits its curve), however it ended, it lets the
+// formula curves follow the design's parameters. The add-in has exactly one, attached by run,
+// removed by stop.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -17,8 +17,8 @@ class CommandTerminatedHandler : public adsk::core::ApplicationCommandEventHandl
   CommandTerminatedHandler(curvehost::ParameterFollower& follower,
                            const adsk::core::Ptr<adsk::core::Application>& application);
 
-  /// Runs the follower's check for a completed command whose ID is not kCommandId; cancelled and
-  /// aborted commands changed nothing. Standard exceptions stay inside.
+  /// Runs the follower's check for an ended command whose ID is not kCommandId, whatever its
+  /// termination reason. Standard exceptions stay inside.
   void notify(const adsk::core::Ptr<adsk::core::ApplicationCommandEventArgs>& eventArgs) override;
 
   /// Attaches to `ui`'s commandTerminated event unless attached already; a refusal of the host

@@ -2,11 +2,13 @@
 
 #include <Fusion/FusionAll.h>
 
+#include <cmath>
 #include <exception>
 #include <optional>
 #include <stdexcept>
 
 #include "curve/definition/CurveDefinition.h"
+#include "curve/fit/SplineTolerance.h"
 #include "curve/formula/ParameterTable.h"
 #include "curvehost/DefinitionAttribute.h"
 #include "curvehost/FormulaCurve.h"
@@ -16,9 +18,11 @@
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::CurveDefinitionError;
-using vintrel::curve::CurveRequest;
+using vintrel::curve::FitStatus;
+using vintrel::curve::kSplineTolerance;
 using vintrel::curve::ParameterTable;
 using vintrel::curve::readCurveDefinition;
+using vintrel::curve::statusText;
 
 using namespace adsk::core;
 using namespace adsk::fusion;
@@ -30,14 +34,27 @@ namespace {
 
 constexpr char kFailuresHeading[] =
     "These formula curves could not follow the design's parameters and keep their shape:";
+constexpr char kMissesHeading[] =
+    "These formula curves were updated, but their new splines miss the tolerance:";
 
-// A stored name the design lacks counts as changed: the refit then says what is wrong.
-bool parametersChanged(const ParameterTable& stored, const ParameterTable& current) {
+// Values that read alike; a value that is not a number matches itself, so that it is not taken
+// for a change at every check.
+bool sameValue(const std::optional<double>& a, const std::optional<double>& b) {
+  if (!a || !b) return !a && !b;
+  return *a == *b || (std::isnan(*a) && std::isnan(*b));
+}
+
+std::optional<double> valueIn(const ParameterTable& table, const std::string& name) {
+  const auto found = table.find(name);
+  if (found == table.end()) return std::nullopt;
+  return found->second;
+}
+
+bool storedValuesAreCurrent(const ParameterTable& stored, const ParameterTable& current) {
   for (const auto& [name, value] : stored) {
-    const auto found = current.find(name);
-    if (found == current.end() || !(found->second == value)) return true;
+    if (!sameValue(value, valueIn(current, name))) return false;
   }
-  return false;
+  return true;
 }
 
 std::string sketchName(const Ptr<SketchFixedSpline>& spline) {
@@ -45,24 +62,35 @@ std::string sketchName(const Ptr<SketchFixedSpline>& spline) {
   return sketch ? sketch->name() : std::string("(unknown sketch)");
 }
 
-// Refits one curve with the current values; its new control count, or the reason it failed.
-int refit(const Ptr<SketchFixedSpline>& spline, const CurveRequest& request,
-          const ParameterTable& current) {
-  const FormulaCurve curve(request, current);
+// Refits one curve with the current values; its new fit's status, or the reason it failed. The
+// status is measured before the spline changes, so that a spline replaced is always reported.
+FitStatus refit(const Ptr<SketchFixedSpline>& spline, const CurveDefinition& definition,
+                const ParameterTable& current) {
+  const FormulaCurve curve(definition.request, current);
+  const FitStatus status = curve.status();
   Ptr<NurbsCurve3D> shape = curve.nurbsCurve();
   const Replacement outcome = replaceFormulaCurve(spline, shape, curve.definition());
   if (outcome != Replacement::Done) throw std::runtime_error(replacementMessage(outcome));
-  return curve.fit().curve->ControlPointCount();
-}
-
-void tell(const Ptr<Application>& application, const std::vector<std::string>& failures) {
-  std::string text = kFailuresHeading;
-  for (const std::string& failure : failures) text += "\n" + failure;
-  Ptr<UserInterface> ui = application->userInterface();
-  if (ui) ui->messageBox(text);
+  return status;
 }
 
 }  // namespace
+
+std::string followMessage(const FollowReport& report) {
+  std::string text;
+  if (!report.failed.empty()) {
+    text = kFailuresHeading;
+    for (const std::string& failure : report.failed) text += "\n" + failure;
+  }
+  bool missed = false;
+  for (const FollowedCurve& curve : report.updated) {
+    if (!curve.status.largestDeviation) continue;
+    if (!missed) text += std::string(text.empty() ? "" : "\n\n") + kMissesHeading;
+    missed = true;
+    text += "\n" + curve.sketch + ": " + statusText(curve.status, kSplineTolerance);
+  }
+  return text;
+}
 
 const std::optional<CurveDefinition>& ParameterFollower::definitionOf(const std::string& text) {
   constexpr std::size_t kMostRemembered = 4096;
@@ -80,42 +108,71 @@ const std::optional<CurveDefinition>& ParameterFollower::definitionOf(const std:
 
 FollowReport ParameterFollower::check(const Ptr<Application>& application) {
   FollowReport report;
-  std::map<std::string, std::string> failures;
-  std::vector<std::string> newFailures;
+  // The values each curve looked at now uses, by its spline's token.
+  std::unordered_map<std::string, SeenValues> looked;
+  bool moved = true;
   try {
     throwIfNull(application);
     Ptr<Design> design = application->activeProduct();
     if (!design) return report;
     std::vector<Ptr<Attribute>> attributes =
         design->findAttributes(kDefinitionGroup, kDefinitionName);
-    if (attributes.empty()) return report;
+    if (attributes.empty()) {
+      seen_.clear();
+      lastParameters_.reset();
+      return report;
+    }
     const ParameterTable current = readDesignParameters(application);
+    moved = !lastParameters_ || *lastParameters_ != current;
     for (const Ptr<Attribute>& attribute : attributes) {
       if (!attribute) continue;
-      const std::string text = attribute->value();
-      const std::optional<CurveDefinition> definition = definitionOf(text);
-      if (!definition || !parametersChanged(definition->parameters, current)) continue;
+      const std::optional<CurveDefinition>& definition = definitionOf(attribute->value());
+      if (!definition || definition->parameters.empty()) continue;
+      const ParameterTable& stored = definition->parameters;
+      const bool upToDate = storedValuesAreCurrent(stored, current);
+      // No parameter changed since the last complete check, which saw this curve, if at all,
+      // with these very values: there is nothing to refit and nothing to learn.
+      if (upToDate && !moved) continue;
       Ptr<SketchFixedSpline> spline = attribute->parent();
-      if (!spline || !spline->isLinked()) continue;
+      if (!spline) continue;
+      const std::string token = spline->entityToken();
+      const auto before = token.empty() ? seen_.end() : seen_.find(token);
+      SeenValues now;
+      bool changed = false;
+      for (const auto& [name, value] : stored) {
+        now[name] = valueIn(current, name);
+        std::optional<double> last = value;
+        if (before != seen_.end()) {
+          const auto remembered = before->second.find(name);
+          if (remembered != before->second.end()) last = remembered->second;
+        }
+        changed = changed || !sameValue(last, now[name]);
+      }
+      if (!token.empty()) looked[token] = now;
+      if (upToDate || !changed || !spline->isLinked()) continue;
       const std::string sketch = sketchName(spline);
       try {
-        report.updated.push_back({sketch, refit(spline, definition->request, current)});
+        report.updated.push_back({sketch, refit(spline, *definition, current)});
       } catch (const std::exception& error) {
-        const std::string line = sketch + ": " + error.what();
-        report.failed.push_back(line);
-        const std::string key = sketch + '\n' + text;
-        failures[key] = line;
-        const auto before = told_.find(key);
-        if (before == told_.end() || before->second != line) newFailures.push_back(line);
+        report.failed.push_back(sketch + ": " + error.what());
       }
     }
+    if (moved) {
+      // Every curve that can follow was looked at: the others are gone or cannot follow.
+      seen_ = std::move(looked);
+      lastParameters_ = current;
+      looked.clear();
+    }
   } catch (const std::exception&) {
-    // A host that cannot list the curves or the parameters leaves them for the next check.
-    return report;
+    // A host that cannot list the curves or the parameters leaves them for the next check; what
+    // was learnt of the curves looked at is kept below.
+    lastParameters_.reset();
   }
-  told_ = failures;
-  if (!newFailures.empty()) {
-    tell(application, newFailures);
+  for (auto& [token, values] : looked) seen_[token] = std::move(values);
+  const std::string message = followMessage(report);
+  if (!message.empty()) {
+    Ptr<UserInterface> ui = application->userInterface();
+    if (ui) ui->messageBox(message);
     report.told = true;
   }
   return report;

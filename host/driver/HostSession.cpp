@@ -2,6 +2,8 @@
 #include "host/driver/HostSession.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "host/sim/FaultTable.h"
@@ -68,6 +70,59 @@ Input& dialogInput(const Host& host, const std::string& id, const char* kind) {
 
 }  // namespace
 
+// A spline as it stood before a command's handlers changed it.
+struct SplineBefore {
+  std::shared_ptr<SimSketchFixedSpline> spline;
+  SimSketchFixedSpline::State state;
+};
+
+struct HostSession::LastUpdate {
+  std::vector<SplineBefore> splines;
+};
+
+namespace {
+
+adsk::core::CommandTerminationReason hostReason(CommandEnd reason) {
+  return reason == CommandEnd::Completed   ? adsk::core::CompletedTerminationReason
+         : reason == CommandEnd::Cancelled ? adsk::core::CancelledTerminationReason
+                                           : adsk::core::AbortedTerminationReason;
+}
+
+// The splines changed in undo step `step`, with their states from before it.
+std::vector<SplineBefore> changedIn(const Host& host, std::uint64_t step) {
+  std::vector<SplineBefore> splines;
+  for (const auto& sketch : host.application->design().root()->sketches().all()) {
+    for (const auto& spline : sketch->curves().fixedSplines().all()) {
+      if (std::optional<SimSketchFixedSpline::State> before = spline->stateBefore(step)) {
+        splines.push_back({spline, std::move(*before)});
+      }
+    }
+  }
+  return splines;
+}
+
+void restore(const SplineBefore& before) {
+  SimAttributes& attributes = before.spline->attributes();
+  const std::vector<std::shared_ptr<SimAttribute>> now = attributes.all();
+  for (const auto& attribute : now) {
+    const AttributeInfo info = attribute->info();
+    const std::vector<AttributeInfo>& old = before.state.attributes;
+    const bool kept = std::any_of(old.begin(), old.end(), [&](const AttributeInfo& a) {
+      return a.group == info.group && a.name == info.name;
+    });
+    if (!kept) {
+      attributes.remove(*attribute);
+      attribute->markDeleted();
+    }
+  }
+  for (const AttributeInfo& old : before.state.attributes) {
+    attributes.set(old.group, old.name, old.value);
+  }
+  before.spline->restoreCurve(before.state.curve);
+}
+
+}  // namespace
+
 HostSession::HostSession() : host_(std::make_unique<Host>()) {}
 
 HostSession::~HostSession() = default;
@@ -84,7 +139,19 @@ void HostSession::addTextParameter(const std::string& name, const std::string& t
   host_->application->design().addTextParameter(name, text);
 }
 
-void HostSession::changeParameters(const std::vector<std::pair<std::string, double>>& values) {
+void HostSession::endPlayedCommand(const std::string& commandId, CommandEnd reason) {
+  // The handlers' changes form an undo step of their own, apart from what comes before and after.
+  const std::uint64_t step = ++host_->undoStep;
+  lastUpdate_ = nullptr;
+  host_->application->userInterface().raiseCommandTerminated(commandId, hostReason(reason));
+  ++host_->undoStep;
+  auto update = std::make_unique<LastUpdate>();
+  update->splines = changedIn(*host_, step);
+  lastUpdate_ = std::move(update);
+}
+
+void HostSession::changeParameters(const std::vector<std::pair<std::string, double>>& values,
+                                   CommandEnd reason) {
   SimDesign& design = host_->application->design();
   for (const auto& [name, value] : values) {
     bool known = false;
@@ -93,24 +160,29 @@ void HostSession::changeParameters(const std::vector<std::pair<std::string, doub
     if (!known) throw std::invalid_argument("no parameter named " + name);
   }
   for (const auto& [name, value] : values) design.setParameterValue(name, value);
-  host_->application->userInterface().raiseCommandTerminated(
-      kParametersCommandId, adsk::core::CompletedTerminationReason);
+  endPlayedCommand(kParametersCommandId, reason);
 }
 
 void HostSession::deleteParameter(const std::string& name) {
   if (!host_->application->design().deleteUserParameter(name)) {
     throw std::invalid_argument("no user parameter named " + name);
   }
-  host_->application->userInterface().raiseCommandTerminated(
-      kParametersCommandId, adsk::core::CompletedTerminationReason);
+  endPlayedCommand(kParametersCommandId, CommandEnd::Completed);
 }
 
 void HostSession::playCommand(const std::string& commandId, CommandEnd reason) {
-  const adsk::core::CommandTerminationReason hostReason =
-      reason == CommandEnd::Completed   ? adsk::core::CompletedTerminationReason
-      : reason == CommandEnd::Cancelled ? adsk::core::CancelledTerminationReason
-                                        : adsk::core::AbortedTerminationReason;
-  host_->application->userInterface().raiseCommandTerminated(commandId, hostReason);
+  endPlayedCommand(commandId, reason);
+}
+
+void HostSession::undoLastUpdate() {
+  if (!lastUpdate_ || lastUpdate_->splines.empty()) {
+    throw std::logic_error("the last command's handlers changed no spline");
+  }
+  const std::unique_ptr<LastUpdate> undone = std::move(lastUpdate_);
+  for (const SplineBefore& before : undone->splines) {
+    if (before.spline->alive()) restore(before);
+  }
+  endPlayedCommand(kUndoCommandId, CommandEnd::Completed);
 }
 
 std::vector<std::pair<std::string, double>> HostSession::parameters() const {

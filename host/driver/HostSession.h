@@ -61,15 +61,24 @@ class HostSession {
   /// others, and asking it for a number fails.
   void addTextParameter(const std::string& name, const std::string& text);
   /// The Parameters dialog, confirmed: sets each named parameter's value, then raises
-  /// commandTerminated for kParametersCommandId (completed). Throws std::invalid_argument, before
-  /// changing anything, for a name no parameter has.
-  void changeParameters(const std::vector<std::pair<std::string, double>>& values);
-  /// The Parameters dialog deleting a user parameter, confirmed; then commandTerminated as above.
-  /// Throws std::invalid_argument for a name no user parameter has.
+  /// commandTerminated for kParametersCommandId with `reason` (the real host is not known to
+  /// report this dialog's OK as completed). Throws std::invalid_argument, before changing
+  /// anything, for a name no parameter has.
+  void changeParameters(const std::vector<std::pair<std::string, double>>& values,
+                        CommandEnd reason = CommandEnd::Completed);
+  /// The Parameters dialog deleting a user parameter, confirmed; then commandTerminated as above
+  /// (completed). Throws std::invalid_argument for a name no user parameter has.
   void deleteParameter(const std::string& name);
   /// Any other command of the host that starts and ends without touching the design, such as a
   /// measurement: commandTerminated with `commandId` and `reason`.
   void playCommand(const std::string& commandId, CommandEnd reason);
+  /// Undo of the update that the handlers of the last command ended here (by the four calls
+  /// above) made: every spline whose shape or attributes they changed gets back the shape and
+  /// attributes it had before them, as Undo takes back a step of its own; the parameters stay
+  /// as they are. Then, Undo being a command too, commandTerminated for kUndoCommandId
+  /// (completed), whose handlers' changes become the last update. Throws std::logic_error when
+  /// the last update changed no spline.
+  void undoLastUpdate();
   /// The numeric parameters in design order: user parameters, then model parameters. Text
   /// parameters have no number and are left out.
   std::vector<std::pair<std::string, double>> parameters() const;
@@ -190,7 +199,12 @@ class HostSession {
   static HostAllocations allocations();
 
  private:
+  // Ends a command with commandTerminated and remembers what its handlers changed.
+  void endPlayedCommand(const std::string& commandId, CommandEnd reason);
+
+  struct LastUpdate;
   std::unique_ptr<Host> host_;
+  std::unique_ptr<LastUpdate> lastUpdate_;
 };
 
 }  // namespace fsim

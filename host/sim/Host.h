@@ -3,6 +3,7 @@
 // the simulated API objects reach it through Host::current().
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class Host {
   std::vector<std::string> handlerErrors;
   /// What handlerErrors records for an exception that is not a std::exception.
   static constexpr char kNonStandardError[] = "exception of a non-standard type";
+  /// The undo step that changes of the design belong to; the driver starts a new one for the
+  /// handlers of each command it ends.
+  std::uint64_t undoStep = 0;
   int viewportRefreshes = 0;
   int lastError = 0;
   std::string lastErrorDescription;

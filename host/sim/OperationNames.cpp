@@ -211,6 +211,7 @@ const std::vector<std::string>& FaultTable::operationNames() {
         "Selections.count",
         "Selections.item",
         "SketchEntity.attributes",
+        "SketchEntity.entityToken",
         "SketchEntity.isLinked",
         "SketchEntity.parentSketch",
         "UserInterface.activeSelections",

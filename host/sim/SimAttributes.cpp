@@ -5,8 +5,26 @@
 #include <cstring>
 
 #include "host/sim/HostArrays.h"
+#include "host/sim/SimSketchFixedSpline.h"
 
 namespace fsim {
+
+namespace {
+
+// A spline keeps its state from before the change for the host's undo.
+void beforeChangeOf(const std::shared_ptr<SimObject>& entity) {
+  if (auto spline = std::dynamic_pointer_cast<SimSketchFixedSpline>(entity)) {
+    spline->aboutToChange();
+  }
+}
+
+void beforeChangeOf(const std::weak_ptr<SimAttributes>& owner) {
+  if (std::shared_ptr<SimAttributes> attributes = owner.lock()) {
+    beforeChangeOf(attributes->parent());
+  }
+}
+
+}  // namespace
 
 char* SimAttribute::groupName_raw() const {
   if (refused("Attribute.groupName")) return nullptr;
@@ -27,6 +45,7 @@ bool SimAttribute::value_raw(const char* value) {
   if (refused("Attribute.value") || !value || std::strlen(value) > kLongestAttributeValue) {
     return false;
   }
+  beforeChangeOf(owner_);
   value_ = value;
   return true;
 }
@@ -41,6 +60,7 @@ adsk::core::Base* SimAttribute::parent_raw() const {
 
 bool SimAttribute::deleteMe_raw() {
   if (refused("Attribute.deleteMe")) return false;
+  beforeChangeOf(owner_);
   if (std::shared_ptr<SimAttributes> owner = owner_.lock()) owner->remove(*this);
   markDeleted();
   return true;
@@ -109,6 +129,7 @@ adsk::core::Attribute* SimAttributes::add_raw(const char* groupName, const char*
       std::strlen(value) > kLongestAttributeValue) {
     return nullptr;
   }
+  beforeChangeOf(parent());
   return handOut(set(groupName, name, value));
 }
 

@@ -24,6 +24,9 @@ enum class CommandEnd { Completed, Cancelled, Aborted };
 /// The ID the simulated host gives its Parameters dialog's command.
 constexpr char kParametersCommandId[] = "ChangeParameterCommand";
 
+/// The ID the simulated host gives its Undo command.
+constexpr char kUndoCommandId[] = "UndoCommand";
+
 /// The planes a sketch of the root component can lie on: the three origin construction planes
 /// and one construction plane that is offset from the origin and turned against every axis.
 /// Their sketch spaces, as Fusion 360 chooses them (its Y-up front, top and right views):

@@ -1,6 +1,6 @@
-// Formula curves follow the design's parameters: after a completed command, exactly the curves
-// whose named parameters changed are refitted in place; failures are told once; nothing else is
-// touched.
+// Formula curves follow the design's parameters: after any ended command, exactly the curves
+// whose named parameters changed since they were last looked at are refitted in place; failures
+// and misses of the tolerance are told once per change; nothing else is touched.
 #include <string>
 #include <vector>
 
@@ -165,17 +165,84 @@ TEST_F(FollowParameters, ARefusedReplacementIsToldAsTheEditTellsIt) {
                 "shape or its new formula. It is unchanged."),
             std::string::npos)
       << host.messageBoxes()[0].text;
+  // Told once per change: an unrelated command neither tries again nor tells again.
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(host.messageBoxes().size(), 1u);
+  host.changeParameters({{"r", 9.0}});
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 9.0);
 }
 
-TEST_F(FollowParameters, CancelledAndAbortedCommandsChangeNothing) {
+// The host may report the Parameters dialog's OK as cancelled: every ended command checks, and
+// one that truly changed nothing writes nothing.
+TEST_F(FollowParameters, EveryEndedCommandChecksWhateverItsReason) {
   createThree();
   const std::vector<fsim::NurbsData> before = shapes();
-  setByScript("r", 9.0);
-  host.playCommand("ChangeParameterCommand", fsim::CommandEnd::Cancelled);
+  host.resetOperationCalls();
+  host.playCommand("ExtrudeCommand", fsim::CommandEnd::Cancelled);
   host.playCommand("ExtrudeCommand", fsim::CommandEnd::Aborted);
-  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
-  host.playCommand("ExtrudeCommand", fsim::CommandEnd::Completed);  // the script's change is seen
+  EXPECT_EQ(writes(), 0);
+  host.changeParameters({{"r", 8.0}}, fsim::CommandEnd::Cancelled);
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 8.0);
+  EXPECT_EQ(shapes()[1].controlPoints, before[1].controlPoints);
+  setByScript("r", 9.0);
+  host.playCommand("ExtrudeCommand", fsim::CommandEnd::Aborted);  // the script's change is seen
   EXPECT_EQ(shapes()[0].controlPoints.front()[0], 9.0);
+}
+
+// Undo takes back the spring's update but not r = 8: neither the Undo's own end nor a change of
+// a parameter the spring does not use refits it; a new value of r does.
+TEST_F(FollowParameters, AnUndoneUpdateStaysUndoneUntilItsParameterChangesAgain) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  host.changeParameters({{"r", 8.0}});
+  ASSERT_EQ(shapes()[0].controlPoints.front()[0], 8.0);
+  host.resetOperationCalls();
+  host.undoLastUpdate();
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 5.0}}));
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  EXPECT_EQ(writes(), 0);
+  host.changeParameters({{"pitch", 3.0}});
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(shapes()[1].controlPoints.back()[1], 3.0);
+
+  host.changeParameters({{"r", 9.0}});
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 9.0);
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 9.0}}));
+  EXPECT_TRUE(host.messageBoxes().empty());
+  EXPECT_EQ(held(), heldBetweenEvents(false));
+}
+
+// A coil wound 2000 times is no longer within the tolerance of any spline: the update is made,
+// and the user reads the status the dialog shows for the same curve. A failure of the same check
+// is in the same box.
+TEST_F(FollowParameters, UpdatesThatMissTheToleranceAreToldWithTheirStatus) {
+  host.addUserParameter("k", 1.0);
+  create("cos(2 * pi * k * t)", "sin(2 * pi * k * t)", "0.1 * t");
+  create("r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "0");
+  host.changeParameters({{"k", 2000.0}, {"r", 0.0}});
+  EXPECT_EQ(shapes()[0].controlPoints.size(), 4096u);
+  ASSERT_EQ(host.messageBoxes().size(), 1u);
+  const std::string told = host.messageBoxes()[0].text;
+
+  click();  // the same curve drawn directly
+  host.setInputText(kXFunctionInputId, "cos(2 * pi * k * t)");
+  host.setInputText(kYFunctionInputId, "sin(2 * pi * k * t)");
+  host.setInputText(kZFunctionInputId, "0.1 * t");
+  host.setInputValue(kMaxTValueInputId, 1.0);
+  const std::string drawn = status();
+  host.cancel();
+  EXPECT_NE(drawn.find(" not met: largest deviation "), std::string::npos) << drawn;
+  EXPECT_EQ(told,
+            "These formula curves could not follow the design's parameters and keep their "
+            "shape:\nSketch2: The curve is a single point (0, 0, 0): give x(t), y(t) or z(t) a "
+            "term in t, or widen the t range\n\nThese formula curves were updated, but their "
+            "new splines miss the tolerance:\nSketch1: " +
+                drawn);
+
+  host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  EXPECT_EQ(host.messageBoxes().size(), 1u);
 }
 
 TEST_F(FollowParameters, SorvanesOwnOkRefitsNoOtherCurve) {

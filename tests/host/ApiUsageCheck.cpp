@@ -190,10 +190,12 @@ void editLike() {
   Ptr<Design> design = app->activeProduct();
   std::vector<Ptr<Attribute>> found = design->findAttributes("Vintrel", "formulaCurve");
   Ptr<SketchFixedSpline> parent = found.at(0)->parent();
+  const std::string token = parent->entityToken();
   Ptr<Parameter> parameter = design->allParameters()->itemByName("r");
   (void)sketch;
   (void)parent;
   (void)parameter;
+  (void)token;
 }
 
 }  // namespace

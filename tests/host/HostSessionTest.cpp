@@ -467,4 +467,57 @@ TEST(HostSession, EveryCommandThatEndsRaisesCommandTerminated) {
   EXPECT_EQ(session.handlerCount("commandTerminated"), 0u);
 }
 
+// Moves the first spline of Sketch1 to x = r and notes r beside it, as a follower would.
+class SplineMover : public ApplicationCommandEventHandler {
+ public:
+  void notify(const Ptr<ApplicationCommandEventArgs>& eventArgs) override {
+    ends.push_back(eventArgs->commandId() + ":" +
+                   std::to_string(static_cast<int>(eventArgs->terminationReason())));
+    if (!active) return;
+    Ptr<Design> design = Application::get()->activeProduct();
+    const double r = design->allParameters()->itemByName("r")->value();
+    Ptr<SketchFixedSpline> spline =
+        rootComponent()->sketches()->item(0)->sketchCurves()->sketchFixedSplines()->item(0);
+    const std::vector<Ptr<Point3D>> points{Point3D::create(r, 0, 0), Point3D::create(r, 1, 0)};
+    spline->replaceGeometry(NurbsCurve3D::createNonRational(points, 1, {0, 0, 1, 1}, false));
+    spline->attributes()->add("demo", "r", std::to_string(r));
+    spline->attributes()->add("demo", "added", "");
+  }
+  bool active = true;
+  std::vector<std::string> ends;
+};
+
+TEST(HostSession, UndoTakesBackWhatTheLastEndedCommandsHandlersChanged) {
+  fsim::HostSession session;
+  session.addUserParameter("r", 5.0);
+  const std::string sketch = session.addSketch(fsim::SketchPlane::XY);
+  const fsim::NurbsData line{1, false, false, {{0, 0, 0}, {0, 1, 0}}, {0, 0, 1, 1}};
+  session.addSpline(sketch, line);
+  session.addSpline(sketch, line);
+  session.setSplineAttribute(sketch, 0, {"demo", "r", "old"});
+  SplineMover mover;
+  ASSERT_TRUE(userInterface()->commandTerminated()->add(&mover));
+  EXPECT_THROW(session.undoLastUpdate(), std::logic_error);  // no command ended yet
+
+  session.changeParameters({{"r", 8.0}}, fsim::CommandEnd::Cancelled);
+  EXPECT_EQ(session.sketches()[0].splines[0].controlPoints[0][0], 8.0);
+  mover.active = false;
+  session.undoLastUpdate();
+  const fsim::SketchInfo undone = session.sketches()[0];
+  EXPECT_EQ(undone.splines[0].controlPoints, line.controlPoints);
+  ASSERT_EQ(undone.splineAttributes[0].size(), 1u);
+  EXPECT_EQ(undone.splineAttributes[0][0].value, "old");
+  EXPECT_EQ(session.parameters()[0].second, 8.0);  // the parameter change stays
+  EXPECT_EQ(mover.ends, (std::vector<std::string>{"ChangeParameterCommand:2", "UndoCommand:1"}));
+  EXPECT_THROW(session.undoLastUpdate(), std::logic_error);  // the Undo's handlers changed nothing
+
+  // Each spline has a token of its own, the same at every call.
+  Ptr<SketchFixedSplines> splines =
+      rootComponent()->sketches()->item(0)->sketchCurves()->sketchFixedSplines();
+  EXPECT_FALSE(splines->item(0)->entityToken().empty());
+  EXPECT_EQ(splines->item(0)->entityToken(), splines->item(0)->entityToken());
+  EXPECT_NE(splines->item(0)->entityToken(), splines->item(1)->entityToken());
+  EXPECT_TRUE(userInterface()->commandTerminated()->remove(&mover));
+}
+
 }  // namespace

@@ -72,6 +72,7 @@ OTHER_MESSAGES = [
     "The curve has its new shape, but its new formula could not be stored and its old "
     "shape could not be restored: edit it again, or undo.",
     "These formula curves could not follow the design's parameters and keep their shape:",
+    "These formula curves were updated, but their new splines miss the tolerance:",
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
     "screenshot of this message and contact us at ",
 ]

@@ -1,6 +1,9 @@
-// The base of everything in a sketch: its sketch, the attributes add-ins keep on it, and whether
-// it is linked to the add-in that made it. It keeps the curves' place in the interface chain.
+// The base of everything in a sketch: its sketch, the attributes add-ins keep on it, whether it
+// is linked to the add-in that made it, and the token that names it. It keeps the curves' place
+// in the interface chain.
 #pragma once
+
+#include <string>
 
 #include "../../Core/Application/Attributes.h"
 #include "../../Core/Base.h"
@@ -22,6 +25,10 @@ class SketchEntity : public core::Base {
   /// not editable, with a "break link" command).
   bool isLinked() const;
 
+  /// A text that Design::findEntityByToken turns back into this entity, empty on failure. The
+  /// host may give one entity different tokens over time.
+  std::string entityToken() const;
+
   static const char* classType() { return "adsk::fusion::SketchEntity"; }
   static const char* interfaceId() { return classType(); }
   const char* objectType() const override { return classType(); }
@@ -34,6 +41,7 @@ class SketchEntity : public core::Base {
   virtual Sketch* parentSketch_raw() const = 0;
   virtual core::Attributes* attributes_raw() const = 0;
   virtual bool isLinked_raw() const = 0;
+  virtual char* entityToken_raw() const = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -49,6 +57,16 @@ inline core::Ptr<core::Attributes> SketchEntity::attributes() const {
 }
 
 inline bool SketchEntity::isLinked() const { return isLinked_raw(); }
+
+inline std::string SketchEntity::entityToken() const {
+  std::string res;
+  char* p = entityToken_raw();
+  if (p) {
+    res = p;
+    core::DeallocateArray(p);
+  }
+  return res;
+}
 
 }  // namespace fusion
 }  // namespace adsk
