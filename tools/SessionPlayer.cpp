@@ -7,11 +7,10 @@
 #include <optional>
 #include <regex>
 
-#include "curve/text/shortestText.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
+#include "tools/ParameterChange.h"
 
-using vintrel::curve::shortestText;
 using vintrel::dialog::kCommandId;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
@@ -355,49 +354,26 @@ void stopAddIn(fsim::HostSession& session, fsim::AddInLibrary& addIn, SessionRes
   addIn.unload();
 }
 
-// "Sketch1:1 updated: 64 spline controls" for each spline whose shape the parameter change gave
-// a new one; the first of them is the session's result.
-std::vector<std::string> updatedSplines(const std::vector<SketchRecord>& before,
-                                        const std::vector<SketchRecord>& after,
-                                        std::optional<SplinePlace>& first) {
-  std::vector<std::string> lines;
-  for (std::size_t s = 0; s < after.size() && s < before.size(); ++s) {
-    const SketchRecord& sketch = after[s];
-    for (std::size_t i = 0; i < sketch.splines.size() && i < before[s].splines.size(); ++i) {
-      if (sameCurve(sketch.splines[i], before[s].splines[i])) continue;
-      lines.push_back(sketch.name + ":" + std::to_string(i + 1) + " updated: " +
-                      std::to_string(sketch.splines[i].controlPoints.size()) + " spline controls");
-      if (!first) first = SplinePlace{s, i};
-    }
-  }
-  return lines;
-}
-
-std::string parameterText(const std::vector<std::pair<std::string, double>>& values) {
-  std::string text;
-  for (const auto& [name, value] : values) {
-    text += (text.empty() ? "" : ", ") + name + " = " + shortestText(value);
-  }
-  return text;
-}
-
 // The Parameters dialog, confirmed with the new values; the add-in's handler of the ended
 // command updates the formula curves that use them.
 void changeParameters(fsim::HostSession& session, const Options& options, SessionResult& result) {
-  const std::vector<SketchRecord> before = readSketches(session);
+  const std::vector<fsim::SketchInfo> before = session.sketches();
+  const ParameterValues parametersBefore = readableParameters(session);
   try {
     session.changeParameters(options.setParameters);
   } catch (const std::invalid_argument& error) {
     throw SessionFailure(std::string("--set-param: ") + error.what());
   }
-  result.report.status = "Parameters changed: " + parameterText(options.setParameters);
   result.report.parameters = readableParameters(session);
   result.report.sketches = readSketches(session);
-  result.changes = updatedSplines(before, result.report.sketches, result.report.result);
-  if (result.changes.empty()) result.changes.push_back("no formula curve uses them");
-  for (const fsim::MessageBoxRecord& box : session.messageBoxes()) {
-    result.problems.push_back(box.text);
-  }
+  const ParameterChange change =
+      describeParameterChange(options.setParameters, parametersBefore, result.report.parameters,
+                              before, session.sketches());
+  result.report.status = change.summary;
+  result.report.result = change.first;
+  result.resultStatus = change.firstStatus;
+  result.changes = change.updated;
+  result.problems = change.failed;
 }
 
 }  // namespace
@@ -425,6 +401,7 @@ SessionResult playSession(const Options& options, const std::string& addInPath,
   result.design.parameters = design.parameters;
   if (options.setParameters.empty()) {
     useDialog(session, options, result.report);
+    result.resultStatus = result.report.status;
     closeDialog(session, options, result);
   } else {
     changeParameters(session, options, result);

@@ -31,8 +31,12 @@ struct SessionResult {
   std::vector<std::string> changes;
   /// Faults of the add-in that the session shows: a spline created, replaced or removed after an
   /// error status or a Cancel, not exactly one created or replaced after OK, a preview that
-  /// outlived the dialog, stop failing. Empty for a sound session.
+  /// outlived the dialog, stop failing, a formula curve that could not follow a parameter change.
+  /// Empty for a sound session.
   std::vector<std::string> problems;
+  /// The status the dialog shows, or would show, for report.result: the dialog's status, or an
+  /// updated curve's.
+  std::string resultStatus;
   /// The design after the session (after stop): the parameters it started with, the sketches,
   /// splines, attributes and links as the host holds them.
   DesignFile design;
@@ -50,9 +54,10 @@ bool isFitStatus(const std::string& status);
 /// links); options.parameters are not used, the caller has set them in `design`. --edit-sketch
 /// adds a sketch after the design's, and --select selects a spline of `design` before the button
 /// is clicked. With options.setParameters the session plays the Parameters dialog instead of
-/// Sorvane's: the values are set as one confirmed command, the changes list each spline the
-/// add-in updated ("Sketch1:1 updated: 64 spline controls"), the problems hold the messages the
-/// add-in showed, and the saved design has the new values. Throws DesignFileError when the host
+/// Sorvane's: the values are set as one confirmed command, and describeParameterChange tells what
+/// it did: the status says which parameters changed, the changes list each spline the add-in
+/// updated ("Sketch1:1 updated: 67 spline controls, closed"), the problems each formula curve that
+/// could not follow, and the saved design has the new values. Throws DesignFileError when the host
 /// refuses the design, and SessionFailure when the session cannot be played (a selection the design
 /// lacks included); exceptions that the add-in lets out of an event reach the caller as they are.
 SessionResult playSession(const Options& options, const std::string& addInPath,

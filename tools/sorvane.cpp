@@ -65,7 +65,7 @@ std::vector<DxfSpline> resultSplines(const SessionResult& result) {
   const std::optional<SplinePlace>& place = result.report.result;
   if (!place) return {};
   return {{result.report.sketches[place->sketch].splines[place->spline],
-           statusReportsClosed(result.report.status)}};
+           statusReportsClosed(result.resultStatus)}};
 }
 
 // A --select that names no spline of the design is a usage error, found before any host starts.

@@ -423,9 +423,9 @@ TEST(Sorvane, SetParamUpdatesTheCurvesThatUseIt) {
   EXPECT_EQ(change.out, "Parameters changed: r = 8\nSketch1:1 updated: 64 spline controls\n");
   const std::string changed = contents(path);
   EXPECT_NE(changed.find(R"(\"r\":8.0)"), std::string::npos) << changed;  // the new definition
-  // Setting r to the value it has already changes no curve.
+  // Setting r to the value it has already changes nothing, and says so.
   const Outcome same = sorvane({"--design", path, "--set-param", "r=8"});
-  EXPECT_EQ(same.out, "Parameters changed: r = 8\nno formula curve uses them\n");
+  EXPECT_EQ(same.out, "Parameters unchanged: r = 8\n");
   EXPECT_NE(changed, created);
 
   const Outcome unknown = sorvane({"--design", path, "--set-param", "radius=8"});
@@ -434,6 +434,74 @@ TEST(Sorvane, SetParamUpdatesTheCurvesThatUseIt) {
   const Outcome mixed = sorvane({"--design", path, "--set-param", "r=8", "--z", "t"});
   EXPECT_EQ(mixed.status, 2);
   EXPECT_EQ(contents(path), changed);
+  std::remove(path.c_str());
+}
+
+// A followed curve's update says what a new curve would: the status the dialog shows, misses of
+// the tolerance and "closed" included, while the update is still made.
+TEST(Sorvane, SetParamTellsTheStatusOfEachUpdatedCurve) {
+  const std::string path = scratchPath("follow_status.json");
+  const std::vector<std::string> coil = {"--x", "r*cos(2*pi*t)", "--y",     "r*sin(2*pi*t)",
+                                         "--z", "0.1*t",         "--t-end", "600"};
+  const std::vector<std::string> wound = {"--x", "cos(2*pi*k*t)", "--y",     "sin(2*pi*k*t)",
+                                          "--z", "0.1*t",         "--t-end", "1"};
+  const std::vector<std::string> circle = {"--x", "r*cos(2*pi*t)", "--y", "r*sin(2*pi*t)", "--z",
+                                           "0",   "--t-end",       "1"};
+  // Inputs, the new value, how the summary shows it, and what the status must hold.
+  const std::tuple<std::vector<std::string>, std::string, std::string, std::string> cases[] = {
+      {with(coil, {"--param", "r=1"}), "r=3", "r = 3", " not met: largest deviation "},
+      {with(wound, {"--param", "k=1"}), "k=2000", "k = 2000", " not met: largest deviation "},
+      {with(circle, {"--param", "r=1"}), "r=2", "r = 2", ", closed"}};
+  for (const auto& [inputs, setting, shown, mark] : cases) {
+    std::remove(path.c_str());
+    ASSERT_EQ(sorvane(with(inputs, {"--design", path})).status, 0);
+    const Outcome update = sorvane({"--design", path, "--set-param", setting});
+    // The same curve drawn directly with the new value.
+    std::vector<std::string> direct = inputs;
+    direct.back() = setting;
+    const Outcome drawn = sorvane(direct);
+    const std::string status = drawn.out.substr(0, drawn.out.find('\n'));
+    EXPECT_NE(status.find(mark), std::string::npos) << status;
+    EXPECT_EQ(update.status, 0) << update.err;
+    EXPECT_EQ(update.out, "Parameters changed: " + shown + "\nSketch1:1 updated: " + status + "\n");
+    EXPECT_EQ(update.err, "");
+  }
+  const std::string dxf = scratchPath("follow_status.dxf");
+  const Outcome closed = sorvane({"--design", path, "--set-param", "r=3", "--dxf", dxf});
+  EXPECT_EQ(closed.out,
+            "Parameters changed: r = 3\nSketch1:1 updated: 11 spline controls, closed\n");
+  // The updated spline's DXF is marked closed (1) and planar (8), as its status says.
+  std::istringstream lines(contents(dxf));
+  std::string line;
+  while (std::getline(lines, line) && line != "SPLINE") {
+  }
+  while (std::getline(lines, line) && line != " 70") {
+  }
+  std::getline(lines, line);
+  EXPECT_EQ(line, "9");
+  std::remove(dxf.c_str());
+  std::remove(path.c_str());
+}
+
+// A curve that cannot follow is told once, on standard error, as what it is, and standard output
+// says what did change.
+TEST(Sorvane, SetParamTellsWhichCurvesCouldNotFollowAndWhy) {
+  const std::string path = scratchPath("follow_failed.json");
+  std::remove(path.c_str());
+  ASSERT_EQ(sorvane(with(kSpring, {"--design", path})).status, 0);
+  const std::string created = contents(path);
+  const Outcome flat = sorvane({"--design", path, "--set-param", "r=0", "--set-param", "pitch=0"});
+  EXPECT_EQ(flat.status, 1);
+  EXPECT_EQ(flat.out, "Parameters changed: r = 0, pitch = 0\n");
+  EXPECT_EQ(flat.err,
+            "sorvane: Sketch1:1 could not follow and keeps its shape: The curve is a single point "
+            "(0, 0, 0): give x(t), y(t) or z(t) a term in t, or widen the t range\n");
+  const Outcome mixed = sorvane({"--design", path, "--set-param", "r=0", "--set-param", "pitch=2"});
+  EXPECT_EQ(mixed.status, 0) << mixed.err;
+  EXPECT_EQ(mixed.out,
+            "Parameters changed: pitch = 2; unchanged: r = 0\nSketch1:1 updated: 4 spline "
+            "controls\n");  // the line x = y = 0, z = 2t
+  EXPECT_NE(contents(path), created);
   std::remove(path.c_str());
 }
 
