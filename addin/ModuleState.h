@@ -1,9 +1,9 @@
 // The state the add-in keeps while its library is loaded: the host objects run obtains, the one
-// preview that may be on screen, the curve the open dialog edits and what the following of the
-// design's parameters has told the user. run and stop fill and empty it; the command's handlers
-// hand its parts to the dialog and to the follower. It is defined in one place together with the
-// command handlers, so that it is built in a fixed order at load and torn down in reverse at
-// unload.
+// preview that may be on screen, the curve the open dialog edits and the parameter values the
+// following of the design's parameters last saw for each curve. run and stop fill and empty it; the
+// command's handlers hand its parts to the dialog and to the follower. It is defined in one place
+// together with the command handlers, so that it is built in a fixed order at load and torn down in
+// reverse at unload.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -22,7 +22,7 @@ struct ModuleState {
   CurvePreview curvePreview;
   /// The formula curve the open dialog edits; empty between dialogs.
   dialog::CurveEdit curveEdit;
-  /// What the formula curves' check has told the user; kept while the library is loaded.
+  /// The parameter values the formula curves' check last saw; kept while the library is loaded.
   curvehost::ParameterFollower parameterFollower;
   /// Held from run to stop; empty otherwise.
   adsk::core::Ptr<adsk::core::Application> application;
