@@ -224,8 +224,8 @@ DistanceToFormula largestDistanceToFormula(const num::CubicSpans<double>& spline
   search.LimitSteps(searchSteps);
   DistanceToFormula result;
   std::size_t farthest = count;
-  // Returns false once the search has run out of steps; `result` then bounds the figure.
   const FormulaNearby nearby(judged, 1.0 / spline.SpanCount(), false);
+  // Returns false once the search has run out of steps; `result` then bounds the figure.
   const auto measure = [&](std::size_t i) {
     const double matters = std::max(result.found, settled);
     if (!(own[i] > matters)) return true;
