@@ -259,11 +259,13 @@ DistanceToFormula largestDistanceToFormula(const num::CubicSpans<double>& spline
   if (farthest < count) {
     const double step = judgedU(judged, 1);
     const double u = judgedU(judged, farthest);
+    const SamplePoint formulaPoint = scaled(judgedPoint(judged, farthest), scale);
     for (int k = -kRefinements; k <= kRefinements; ++k) {
       const SamplePoint q =
           scaled(splinePointAt(spline, std::clamp(u + step * k / kRefinements, 0.0, 1.0)), scale);
       const double p[3] = {q.x, q.y, q.z};
-      const double nearest = search.Distance(p, HUGE_VAL, result.found);
+      // The farthest point's own formula point bounds the search from above.
+      const double nearest = search.Distance(p, distance(q, formulaPoint), result.found);
       if (search.RanOut()) return {result.found / scale, std::max(result.found, nearest) / scale};
       result.found = std::max(result.found, nearest);
     }
