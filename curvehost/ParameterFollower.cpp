@@ -108,7 +108,7 @@ const std::optional<CurveDefinition>& ParameterFollower::definitionOf(const std:
 
 FollowReport ParameterFollower::check(const Ptr<Application>& application) {
   FollowReport report;
-  // The values each curve looked at now uses, by its spline's token.
+  // The parameter values each curve uses at this check, by its spline's token.
   std::unordered_map<std::string, SeenValues> looked;
   bool moved = true;
   try {

@@ -27,8 +27,8 @@ Ptr<Input> findInput(const Ptr<CommandInputs>& inputs, const std::string& id) {
   return input;
 }
 
-// The host keeps the last valid value of an input whose expression does not evaluate: a value the
-// user no longer sees typed, which must not make the curve.
+// The host keeps the last valid value of an input whose expression does not evaluate: a value
+// other than the one the input shows, which must not make the curve.
 double validValue(const Ptr<ValueCommandInput>& input, const char* label) {
   if (!input->isValidExpression()) {
     throw std::runtime_error(label + std::string(kNotAValidExpression));

@@ -100,18 +100,6 @@ void BezierPiece<Real>::SplitInHalf(BezierPiece& left, BezierPiece& right) const
 
 namespace bezier_detail {
 
-template <typename Real>
-Real DistanceToChord(const Real* p, const Point3<Real>& a, const Point3<Real>& b) {
-  const Real ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-  const Real ap[3] = {p[0] - a[0], p[1] - a[1], p[2] - a[2]};
-  const Real length = ab[0] * ab[0] + ab[1] * ab[1] + ab[2] * ab[2];
-  const Real along =
-      length > 0
-          ? std::clamp((ap[0] * ab[0] + ap[1] * ab[1] + ap[2] * ab[2]) / length, Real(0), Real(1))
-          : Real(0);
-  return std::hypot(ap[0] - along * ab[0], ap[1] - along * ab[1], ap[2] - along * ab[2]);
-}
-
 // How far `value` lies outside [low, high]; 0 inside.
 template <typename Real>
 Real GapOutside(Real value, Real low, Real high) {
@@ -133,9 +121,9 @@ Real BezierPiece<Real>::SquaredDistanceLowerBound(const Real* p) const {
     const Real gap = bezier_detail::GapOutside(p[x], low, high);
     box += gap * gap;
   }
-  const Real bulge = std::max(bezier_detail::DistanceToChord(q[1].data(), q[0], q[3]),
-                              bezier_detail::DistanceToChord(q[2].data(), q[0], q[3]));
-  const Real chord = std::max(bezier_detail::DistanceToChord(p, q[0], q[3]) - bulge, Real(0));
+  const Real bulge = std::max(DistanceToSegment(q[1].data(), q[0].data(), q[3].data()),
+                              DistanceToSegment(q[2].data(), q[0].data(), q[3].data()));
+  const Real chord = std::max(DistanceToSegment(p, q[0].data(), q[3].data()) - bulge, Real(0));
   return std::max(box, chord * chord);
 }
 

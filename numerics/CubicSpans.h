@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
-#include "numerics/NearestPoint.h"
+#include "numerics/LocalSquaredDistance.h"
 #include "numerics/Point3.h"
 #include "numerics/PolarForm.h"
 #include "numerics/UniformCubicBasis.h"

@@ -28,6 +28,32 @@ Real SquaredDistance(const Real* a, const Real* b) {
   return dx * dx + dy * dy + dz * dz;
 }
 
+/// The distance from the point x, y, z at `p` to the segment from `a` to `b` (to `a` when they
+/// are one point).
+template <typename Real>
+Real DistanceToSegment(const Real* p, const Real* a, const Real* b) {
+  const Real ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+  const Real ap[3] = {p[0] - a[0], p[1] - a[1], p[2] - a[2]};
+  const Real length = ab[0] * ab[0] + ab[1] * ab[1] + ab[2] * ab[2];
+  const Real along =
+      length > 0
+          ? std::clamp((ap[0] * ab[0] + ap[1] * ab[1] + ap[2] * ab[2]) / length, Real(0), Real(1))
+          : Real(0);
+  return std::hypot(ap[0] - along * ab[0], ap[1] - along * ab[1], ap[2] - along * ab[2]);
+}
+
+/// The power of two that brings coordinates of magnitudes up to `largest` below kLargestSquarable,
+/// where their squared distances cannot overflow: 1 when they already lie below it. Scaling by a
+/// power of two changes no digit of a coordinate.
+template <typename Real>
+Real OverflowSafeScale(Real largest) {
+  constexpr Real kLargestSquarable = Real(1e150);
+  if (largest <= kLargestSquarable) return Real(1);
+  int exponent = 0;
+  std::frexp(largest, &exponent);
+  return std::ldexp(Real(1), -exponent);
+}
+
 /// The length of the diagonal of the box around the points of `coordinates` (`count` points, x y
 /// z each) whose three coordinates are finite; 0 when there is none.
 template <typename Real>

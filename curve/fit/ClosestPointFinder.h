@@ -2,7 +2,7 @@
 // table of curve positions narrows the search, a bounded one-dimensional minimisation
 // finishes it. The acceptance of fits of up to 128 controls uses it, and keeps it as it is
 // because its counts must stay those of the literal algorithm this search belongs to; every
-// other nearest-point question goes to numerics/NearestPoint.h.
+// other nearest-point question goes to numerics/LocalSquaredDistance.h or NearestPointSearch.h.
 #pragma once
 
 #include <array>

@@ -8,7 +8,8 @@
 
 #include "curve/formula/CurveFormula.h"
 #include "numerics/BezierSpans.h"
-#include "numerics/NearestPoint.h"
+#include "numerics/LocalSquaredDistance.h"
+#include "numerics/NearestPointSearch.h"
 #include "numerics/Point3.h"
 
 namespace vintrel::curve {
@@ -53,35 +54,18 @@ double distance(const SamplePoint& a, const SamplePoint& b) {
   return std::sqrt(squaredDistance(point, b));
 }
 
-// The distance from p to the segment from a to b.
-double distanceToSegment(const SamplePoint& p, const SamplePoint& a, const SamplePoint& b) {
-  const double ab[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
-  const double ap[3] = {p.x - a.x, p.y - a.y, p.z - a.z};
-  const double length = ab[0] * ab[0] + ab[1] * ab[1] + ab[2] * ab[2];
-  const double along =
-      length > 0 ? std::clamp((ap[0] * ab[0] + ap[1] * ab[1] + ap[2] * ab[2]) / length, 0.0, 1.0)
-                 : 0.0;
-  return std::hypot(ap[0] - along * ab[0], ap[1] - along * ab[1], ap[2] - along * ab[2]);
-}
-
 SamplePoint scaled(const SamplePoint& p, double scale) {
   return {p.x * scale, p.y * scale, p.z * scale};
 }
 
-// Squared distances overflow once coordinates pass about 1e150. Such a curve is measured scaled
-// down by a power of two, which changes no digit of its coordinates; the factor is 1 for every
-// curve of a sensible size.
+// A curve too large to square its distances is measured scaled down (num::OverflowSafeScale).
 double overflowSafeScale(const SampledCurve& judged, const std::vector<SamplePoint>& splinePoints) {
-  constexpr double kLargestSafe = 1e150;
   double largest = 0.0;
   for (const SamplePoints* points : {&judged.samples, &judged.midpoints, &splinePoints}) {
     largest = std::max(largest,
                        num::LargestFiniteMagnitude(flatCoordinates(*points), 3 * points->size()));
   }
-  if (largest <= kLargestSafe) return 1.0;
-  int exponent = 0;
-  std::frexp(largest, &exponent);
-  return std::ldexp(1.0, -exponent);
+  return num::OverflowSafeScale(largest);
 }
 
 // 0, 1, ..., count - 1.
@@ -121,8 +105,6 @@ std::vector<num::BezierPiece<double>> brokenLine(const SampledCurve& judged, dou
 // As close to the true distance as the deviation measure comes: relative to the line's size,
 // never finer than rounding allows where coordinates are large.
 double accuracyOf(const std::vector<num::BezierPiece<double>>& line) {
-  constexpr double kRelativeAccuracy = 1e-12;
-  constexpr double kRoundingAccuracy = 1e-13;
   std::vector<double> ends;
   ends.reserve(3 * line.size());
   for (const num::BezierPiece<double>& piece : line) {
@@ -130,7 +112,7 @@ double accuracyOf(const std::vector<num::BezierPiece<double>>& line) {
   }
   const double extent = num::BoxDiagonal(ends.data(), line.size());
   const double magnitude = num::LargestFiniteMagnitude(ends.data(), ends.size());
-  return std::max(kRelativeAccuracy * std::max(extent, 1.0), kRoundingAccuracy * magnitude);
+  return num::NearestPointSearch<double>::AccuracyFor(extent, magnitude);
 }
 
 }  // namespace
@@ -195,8 +177,13 @@ double FormulaNearby::alongSamples(const SamplePoint& point, double u) const {
     return judgedPoint(judged_, static_cast<std::size_t>(wrapped));
   };
   double best = HUGE_VAL;
+  const double p[3] = {point.x, point.y, point.z};
   for (long i = first; i < last; ++i) {
-    best = std::min(best, distanceToSegment(point, at(i), at(i + 1)));
+    const SamplePoint& a = at(i);
+    const SamplePoint& b = at(i + 1);
+    const double from[3] = {a.x, a.y, a.z};
+    const double to[3] = {b.x, b.y, b.z};
+    best = std::min(best, num::DistanceToSegment(p, from, to));
   }
   return best;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "numerics/BezierSpans.h"
-#include "numerics/NearestPoint.h"
+#include "numerics/NearestPointSearch.h"
 #include "numerics/Point3.h"
 
 namespace vintrel::curve {
@@ -17,29 +17,20 @@ namespace vintrel::curve {
 namespace {
 
 constexpr int kDegree = 3;
-// Distances come out this close to the truth, relative to the curve's size, but never finer than
-// rounding allows where coordinates are large.
-constexpr double kRelativeAccuracy = 1e-12;
-constexpr double kRoundingAccuracy = 1e-13;
 
 using Point = num::Point3<double>;
 
-// Squared distances overflow once coordinates pass about 1e150, and the deviation would read as
-// infinite. Such a curve is measured scaled down by a power of two, which changes no digit of
-// its coordinates; the factor is 1 for every curve of a sensible size.
+// Squared distances of a curve too large would overflow, and the deviation read as infinite: such a
+// curve is measured scaled down (num::OverflowSafeScale).
 double overflowSafeScale(const num::BSplineCurve<double>& curve,
                          std::initializer_list<const SamplePoints*> pointLists) {
-  constexpr double kLargestSafe = 1e150;
   const std::vector<double>& controls = curve.ControlCoordinates();
   double largest = num::LargestFiniteMagnitude(controls.data(), controls.size());
   for (const SamplePoints* points : pointLists) {
     largest = std::max(largest,
                        num::LargestFiniteMagnitude(flatCoordinates(*points), 3 * points->size()));
   }
-  if (largest <= kLargestSafe) return 1.0;
-  int exponent = 0;
-  std::frexp(largest, &exponent);
-  return std::ldexp(1.0, -exponent);
+  return num::OverflowSafeScale(largest);
 }
 
 void requireCompleteCubicFit(const num::BSplineCurve<double>& curve) {
@@ -180,7 +171,7 @@ class DeviationMeasure {
     const std::vector<double>& controls = curve.ControlCoordinates();
     const double extent = num::BoxDiagonal(controls.data(), controls.size() / 3) * scale;
     const double magnitude = num::LargestFiniteMagnitude(controls.data(), controls.size()) * scale;
-    return std::max(kRelativeAccuracy * std::max(extent, 1.0), kRoundingAccuracy * magnitude);
+    return num::NearestPointSearch<double>::AccuracyFor(extent, magnitude);
   }
 
   double scale_;

@@ -214,9 +214,9 @@ TEST_F(FollowParameters, AnUndoneUpdateStaysUndoneUntilItsParameterChangesAgain)
   EXPECT_EQ(held(), heldBetweenEvents(false));
 }
 
-// A coil wound 2000 times is no longer within the tolerance of any spline: the update is made,
-// and the user reads the status the dialog shows for the same curve. A failure of the same check
-// is in the same box.
+// A coil wound 2000 times is more than any spline up to the cap follows within the tolerance: the
+// update is made, and the user reads the status the dialog shows for the same curve. A failure of
+// the same check is in the same box.
 TEST_F(FollowParameters, UpdatesThatMissTheToleranceAreToldWithTheirStatus) {
   host.addUserParameter("k", 1.0);
   create("cos(2 * pi * k * t)", "sin(2 * pi * k * t)", "0.1 * t");

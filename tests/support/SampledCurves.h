@@ -28,4 +28,13 @@ inline num::BSplineCurveFit<double> fitted(const vintrel::curve::SamplePoints& s
                                       vintrel::curve::flatCoordinates(samples), 3, controlCount);
 }
 
+/// The segment from (0, 0, 0) to (1, 0, 0) as judged points, without formulas (so the broken
+/// line through them is the formula's curve): samples at x = k / 4, midpoints between them.
+inline vintrel::curve::SampledCurve unitSegmentPoints() {
+  vintrel::curve::SampledCurve segment;
+  for (int k = 0; k <= 4; ++k) segment.samples.push_back({0.25 * k, 0.0, 0.0});
+  for (int k = 0; k < 4; ++k) segment.midpoints.push_back({0.25 * k + 0.125, 0.0, 0.0});
+  return segment;
+}
+
 }  // namespace curve_testing

@@ -10,7 +10,7 @@
 #include "curve/formula/CurveFormula.h"
 #include "curve/sampling/SamplePoint.h"
 #include "numerics/BSplineCurve.h"
-#include "numerics/NearestPoint.h"
+#include "numerics/LocalSquaredDistance.h"
 
 namespace curve_testing {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
+#include "tests/support/SampledCurves.h"
 
 using vintrel::curve::SampledCurve;
 using vintrel::curve::splineStaysNearFormula;
@@ -14,15 +15,6 @@ using vintrel::curve::splineStaysNearFormula;
 namespace {
 
 using Curve = num::BSplineCurve<double>;
-
-// The segment from (0, 0, 0) to (1, 0, 0) as judged points: samples at x = k / 4, midpoints
-// between them; no formulas, so the broken line through them is the formula's curve.
-SampledCurve segmentPoints() {
-  SampledCurve segment;
-  for (int k = 0; k <= 4; ++k) segment.samples.push_back({0.25 * k, 0.0, 0.0});
-  for (int k = 0; k < 4; ++k) segment.midpoints.push_back({0.25 * k + 0.125, 0.0, 0.0});
-  return segment;
-}
 
 // One Bézier piece with x = u and y = c · u (u - 1/2)(u - 1): its Bézier points' y are 0, c/6,
 // -c/6, 0 (the cubic's power coefficients turned into Bernstein form). It meets the segment at
@@ -36,9 +28,11 @@ num::CubicSpans<double> bulge(double c) {
 // c = 1: 0.0481 off the segment; the samples at x = 0.25 and 0.75 see 0.0469 of it, and the
 // bound on the spline's swing between them the rest.
 TEST(splineStaysNearFormula, RefusesASplineThatBulgesAwayFromTheFormula) {
-  EXPECT_FALSE(splineStaysNearFormula(bulge(1.0), segmentPoints(), 0.047, false));
-  EXPECT_TRUE(splineStaysNearFormula(bulge(1.0), segmentPoints(), 0.0482, false));
-  EXPECT_TRUE(splineStaysNearFormula(bulge(0.0), segmentPoints(), 0.0, false));
+  EXPECT_FALSE(
+      splineStaysNearFormula(bulge(1.0), curve_testing::unitSegmentPoints(), 0.047, false));
+  EXPECT_TRUE(
+      splineStaysNearFormula(bulge(1.0), curve_testing::unitSegmentPoints(), 0.0482, false));
+  EXPECT_TRUE(splineStaysNearFormula(bulge(0.0), curve_testing::unitSegmentPoints(), 0.0, false));
 }
 
 // x = u² runs along the segment at another pace: at u = 1/2 it stands at x = 1/4, a quarter from
@@ -46,8 +40,8 @@ TEST(splineStaysNearFormula, RefusesASplineThatBulgesAwayFromTheFormula) {
 TEST(splineStaysNearFormula, FindsTheFormulaNearAPointThatRunsAhead) {
   const Curve curve(3, {0, 0, 0, 0, 0, 0, 1.0 / 3, 0, 0, 1, 0, 0},
                     Curve::ClampedUniformSetup(4, 3));
-  EXPECT_TRUE(splineStaysNearFormula(num::CubicSpans<double>::FromClamped(curve), segmentPoints(),
-                                     0.002, false));
+  EXPECT_TRUE(splineStaysNearFormula(num::CubicSpans<double>::FromClamped(curve),
+                                     curve_testing::unitSegmentPoints(), 0.002, false));
 }
 
 }  // namespace

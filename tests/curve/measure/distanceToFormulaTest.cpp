@@ -9,6 +9,7 @@
 
 #include "curve/formula/CurveFormula.h"
 #include "numerics/BSplineCurve.h"
+#include "tests/support/SampledCurves.h"
 
 using vintrel::curve::CurveFormula;
 using vintrel::curve::DistanceToFormula;
@@ -21,13 +22,6 @@ namespace {
 
 using Curve = num::BSplineCurve<double>;
 
-SampledCurve segmentPoints() {
-  SampledCurve segment;
-  for (int k = 0; k <= 4; ++k) segment.samples.push_back({0.25 * k, 0.0, 0.0});
-  for (int k = 0; k < 4; ++k) segment.midpoints.push_back({0.25 * k + 0.125, 0.0, 0.0});
-  return segment;
-}
-
 // x = u, y = u (u - 1/2)(u - 1): farthest from the segment, 1 / (12√3), at u = 1/2 - √3/6 =
 // 0.2113, between the judged points at 0.25 and 0.125, where the look around the farthest
 // judged point finds it.
@@ -35,11 +29,13 @@ TEST(largestDistanceToFormula, MeasuresTheSplinesFarthestPointFromTheFormula) {
   const Curve curve(3, {0, 0, 0, 1.0 / 3, 1.0 / 6, 0, 2.0 / 3, -1.0 / 6, 0, 1, 0, 0},
                     Curve::ClampedUniformSetup(4, 3));
   const num::CubicSpans<double> spline = num::CubicSpans<double>::FromClamped(curve);
-  const DistanceToFormula measured = largestDistanceToFormula(spline, segmentPoints(), 0.0, 1000);
+  const DistanceToFormula measured =
+      largestDistanceToFormula(spline, curve_testing::unitSegmentPoints(), 0.0, 1000);
   EXPECT_NEAR(measured.found, 1 / (12 * std::sqrt(3.0)), 1e-5);
   EXPECT_EQ(measured.atMost, measured.found);
   // A figure of the other direction above every own distance settles it: nothing is measured.
-  EXPECT_EQ(largestDistanceToFormula(spline, segmentPoints(), 0.1, 1000).found, 0.0);
+  EXPECT_EQ(largestDistanceToFormula(spline, curve_testing::unitSegmentPoints(), 0.1, 1000).found,
+            0.0);
 }
 
 // The parabola y = 4 (t - 1/2)² for t in [0, 1]: the point (0.5, -0.1) lies 0.1 below its vertex.
