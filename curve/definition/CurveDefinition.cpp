@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "curve/formula/NameCharacter.h"
 
@@ -18,6 +19,10 @@ constexpr char kZ[] = "z";
 constexpr char kTStart[] = "tStart";
 constexpr char kTEnd[] = "tEnd";
 constexpr char kParameters[] = "parameters";
+constexpr char kUnits[] = "units";
+constexpr char kTolerance[] = "tolerance";
+constexpr char kCoordinates[] = "coordinates";
+constexpr int kFirstFormat = 1;
 
 double finiteNumber(double value, const std::string& name) {
   if (!std::isfinite(value)) throw CurveDefinitionError("\"" + name + "\" is not a finite number");
@@ -57,11 +62,33 @@ ParameterTable parameterMember(const json& object) {
   return parameters;
 }
 
-void checkFormat(const json& object) {
+int readFormat(const json& object) {
   const json& format = member(object, kFormat);
-  if (!format.is_number_integer() || format.get<long long>() != kCurveDefinitionFormat) {
-    throw CurveDefinitionError("format " + format.dump() + " is unknown");
+  if (format.is_number_integer()) {
+    const long long number = format.get<long long>();
+    if (number == kFirstFormat || number == kCurveDefinitionFormat) return static_cast<int>(number);
   }
+  throw CurveDefinitionError("format " + format.dump() + " is unknown");
+}
+
+LengthUnit unitMember(const json& object) {
+  const std::string name = textMember(object, kUnits);
+  const std::optional<LengthUnit> unit = lengthUnitNamed(name);
+  if (!unit) throw CurveDefinitionError("unit \"" + name + "\" is unknown");
+  return *unit;
+}
+
+double toleranceMember(const json& object) {
+  const double tolerance = numberMember(object, kTolerance);
+  if (!(tolerance > 0.0)) throw CurveDefinitionError("\"tolerance\" is not positive");
+  return tolerance;
+}
+
+Coordinates coordinatesMember(const json& object) {
+  const std::string name = textMember(object, kCoordinates);
+  const std::optional<Coordinates> coordinates = coordinatesNamed(name);
+  if (!coordinates) throw CurveDefinitionError("coordinates \"" + name + "\" are unknown");
+  return *coordinates;
 }
 
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -80,6 +107,9 @@ std::string writeCurveDefinition(const CurveDefinition& definition) {
                          {kZ, request.zExpression},
                          {kTStart, finiteNumber(request.tStart, kTStart)},
                          {kTEnd, finiteNumber(request.tEnd, kTEnd)},
+                         {kUnits, request.unit.name},
+                         {kTolerance, finiteNumber(request.tolerance, kTolerance)},
+                         {kCoordinates, coordinatesName(request.coordinates)},
                          {kParameters, parameters}};
   // The host gives UTF-8; a stray invalid byte is replaced rather than losing the definition.
   std::string text = document.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -96,13 +126,18 @@ CurveDefinition readCurveDefinition(const std::string& text) {
   const json document = json::parse(text, nullptr, false);
   if (document.is_discarded()) throw CurveDefinitionError("not JSON");
   if (!document.is_object()) throw CurveDefinitionError("not a JSON object");
-  checkFormat(document);
+  const int format = readFormat(document);
   CurveDefinition definition;
   definition.request.xExpression = textMember(document, kX);
   definition.request.yExpression = textMember(document, kY);
   definition.request.zExpression = textMember(document, kZ);
   definition.request.tStart = numberMember(document, kTStart);
   definition.request.tEnd = numberMember(document, kTEnd);
+  if (format != kFirstFormat) {
+    definition.request.unit = unitMember(document);
+    definition.request.tolerance = toleranceMember(document);
+    definition.request.coordinates = coordinatesMember(document);
+  }
   definition.parameters = parameterMember(document);
   return definition;
 }

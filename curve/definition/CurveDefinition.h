@@ -1,5 +1,6 @@
-// A formula curve's definition as it travels with its spline: the three expressions, the t range
-// and the values of the design parameters the expressions name, as used for the fit. The add-in
+// A formula curve's definition as it travels with its spline: the three expressions, the t range,
+// the unit, tolerance and coordinate system, and the values of the design parameters the
+// expressions name, as used for the fit. The add-in
 // stores it as a small JSON text on the spline when it creates or edits the curve, and reads it
 // back to reopen the dialog on that curve or to refit it when a parameter changes.
 #pragma once
@@ -12,8 +13,9 @@
 
 namespace vintrel::curve {
 
-/// The definition's JSON format; a text of another format is not read.
-constexpr int kCurveDefinitionFormat = 1;
+/// The definition's JSON format as written. Format 1, which had no unit, tolerance or coordinate
+/// system, still reads; a text of another format does not.
+constexpr int kCurveDefinitionFormat = 2;
 /// The longest text the host keeps as one attribute value (2 MB).
 constexpr std::size_t kLongestCurveDefinition = 2097152;
 
@@ -32,16 +34,19 @@ class CurveDefinitionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-/// The JSON text {"format": 1, "x": ..., "y": ..., "z": ..., "tStart": ..., "tEnd": ...,
+/// The JSON text {"format": 2, "x": ..., "y": ..., "z": ..., "tStart": ..., "tEnd": ...,
+/// "units": <the unit's name>, "tolerance": ..., "coordinates": <coordinatesName>,
 /// "parameters": {name: value, ...}}; every number reads back as the same double. Throws
 /// CurveDefinitionError when a value is not finite (JSON has no such number) or the text would be
 /// longer than kLongestCurveDefinition.
 std::string writeCurveDefinition(const CurveDefinition& definition);
 
-/// Reads a text writeCurveDefinition made. Members it does not know are ignored. Throws
+/// Reads a text writeCurveDefinition made, or one of format 1, which reads as centimetres,
+/// kSplineTolerance and Cartesian coordinates. Members it does not know are ignored. Throws
 /// CurveDefinitionError when the text is longer than kLongestCurveDefinition, is not JSON, is not
-/// of format 1, or lacks a member or has one of another type (texts for the expressions, finite
-/// numbers for the t range and the parameters' values).
+/// of format 1 or 2, or lacks a member or has one of another type (texts for the expressions,
+/// finite numbers for the t range and the parameters' values, a positive one for the tolerance),
+/// or names a unit or coordinate system this add-in does not know.
 CurveDefinition readCurveDefinition(const std::string& text);
 
 /// The entries of `parameters` whose names the expressions of `request` use, apart from "t" and

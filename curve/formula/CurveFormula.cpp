@@ -15,7 +15,6 @@ namespace vintrel::curve {
 namespace {
 
 constexpr int kCoordinateCount = 3;
-constexpr std::array<const char*, kCoordinateCount> kLabels = {"x(t)", "y(t)", "z(t)"};
 
 // The curve's own variable t hides a design parameter of that name: muparser cannot bind both,
 // and a design with a parameter "t" (a thickness, say) must not block every curve.
@@ -58,6 +57,7 @@ std::vector<std::string> nonBlank(const CurveRequest& request, std::vector<int>&
 
 CurveFormula::CurveFormula(const CurveRequest& request, const ParameterTable& parameters)
     : expressions_(nonBlank(request, coordinates_)),
+      system_(request.coordinates),
       constants_(constantsBesideTheVariable(parameters)),
       evaluator_(expressions_, constants_),
       variable_(evaluator_.addVariable(kVariableName)) {}
@@ -77,22 +77,22 @@ void CurveFormula::appendPointsAt(const std::vector<double>& t, SamplePoints& po
   } catch (const ExpressionError& error) {
     const int index = error.expressionIndex();
     throw std::runtime_error(
-        onOneLine(std::string(kLabels[coordinates_[index]]) + ": " +
+        onOneLine(formulaLabels(system_)[coordinates_[index]] + ": " +
                   explainExpressionError(error, expressions_[index], constants_)));
   }
   points.reserve(points.size() + t.size());
   for (std::size_t k = 0; k < t.size(); ++k) {
-    std::array<double, kCoordinateCount> point{};  // a blank formula's coordinate stays 0
+    std::array<double, kCoordinateCount> value{};  // a blank formula's value stays 0
     for (std::size_t p = 0; p < expressions; ++p) {
-      point[coordinates_[p]] = values_[k * expressions + p];
+      value[coordinates_[p]] = values_[k * expressions + p];
     }
     for (int c = 0; c < kCoordinateCount; ++c) {
-      if (!std::isfinite(point[c])) {
-        throw std::runtime_error(std::string(kLabels[c]) +
+      if (!std::isfinite(value[c])) {
+        throw std::runtime_error(formulaLabels(system_)[c] +
                                  " is not a finite number at t = " + shortestText(t[k]));
       }
     }
-    points.push_back(SamplePoint{point[0], point[1], point[2]});
+    points.push_back(toCartesian(system_, value[0], value[1], value[2]));
   }
 }
 

@@ -1,11 +1,13 @@
-// The user's three formulas for x(t), y(t) and z(t), parsed once and ready to give the curve's
-// point at any t. Sampling makes one and keeps it with the sampled curve, so that the adaptive fit
-// can sample a long curve more finely with the same parsers and the same checks.
+// The user's three formulas (x(t), y(t), z(t), or those of cylindrical or spherical coordinates),
+// parsed once and ready to give the curve's Cartesian point at any t. Sampling makes one and keeps
+// it with the sampled curve, so that the adaptive fit can sample a long curve more finely with the
+// same parsers and the same checks.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "curve/formula/Coordinates.h"
 #include "curve/formula/CurveRequest.h"
 #include "curve/formula/ExpressionEvaluator.h"
 #include "curve/formula/ParameterTable.h"
@@ -17,19 +19,21 @@ namespace vintrel::curve {
 /// Owns one parser per non-blank formula of a request. Not copyable; one thread at a time.
 class CurveFormula {
  public:
-  /// Takes the request's three formulas (an empty or all-blank one is the constant 0) with every
-  /// entry of `parameters` as a named constant, except an entry named "t", which the curve
-  /// variable hides. Parses nothing yet: muparser parses at the first evaluation.
+  /// Takes the request's three formulas (an empty or all-blank one is the constant 0) in its
+  /// coordinates, with every entry of `parameters` as a named constant, except an entry named
+  /// "t", which the curve variable hides. Parses nothing yet: muparser parses at the first
+  /// evaluation.
   CurveFormula(const CurveRequest& request, const ParameterTable& parameters);
   CurveFormula(const CurveFormula&) = delete;
   CurveFormula& operator=(const CurveFormula&) = delete;
 
-  /// The point (x(t), y(t), z(t)). Throws std::runtime_error "x(t): <message>" (or "y(t)",
-  /// "z(t)"), the message being explainExpressionError's, for a formula muparser cannot parse or
-  /// evaluate (known at the first call, checked in the order x, y, z), and "x(t) is not a finite
-  /// number at t = <t>" for the first coordinate whose value is a NaN or infinite, <t> being the
-  /// shortest text that reads back as the same double. Every message is one line: control
-  /// characters from the formulas become blanks.
+  /// The Cartesian point of the formulas' values at t (toCartesian). Throws std::runtime_error
+  /// "x(t): <message>" (or the label of another formula: formulaLabels), the message being
+  /// explainExpressionError's, for a formula muparser cannot parse or evaluate (known at the
+  /// first call, checked in the formulas' order), and "x(t) is not a finite number at t = <t>"
+  /// for the first formula whose value is a NaN or infinite, <t> being the shortest text that
+  /// reads back as the same double. Every message is one line: control characters from the
+  /// formulas become blanks.
   SamplePoint pointAt(double t);
 
   /// The points at t[0], t[1], ... appended to `points` in that order: the same values and the
@@ -42,6 +46,7 @@ class CurveFormula {
   // coordinates come first).
   std::vector<int> coordinates_;
   std::vector<std::string> expressions_;
+  Coordinates system_;
   ParameterTable constants_;
   ExpressionEvaluator evaluator_;
   int variable_;

@@ -1,8 +1,13 @@
-// A curve as the user describes it: the t range and the three expressions, as plain data. The
-// dialog reads one from its inputs, and sampling turns one into points.
+// A curve as the user describes it: the t range, the three expressions, the unit and coordinate
+// system they are written in and the tolerance the spline must keep, as plain data. The dialog
+// reads one from its inputs, and sampling turns one into points.
 #pragma once
 
 #include <string>
+
+#include "curve/fit/SplineTolerance.h"
+#include "curve/formula/Coordinates.h"
+#include "curve/formula/LengthUnit.h"
 
 namespace vintrel::curve {
 
@@ -11,9 +16,16 @@ namespace vintrel::curve {
 struct CurveRequest {
   double tStart = 0.0;
   double tEnd = 0.0;
-  std::string xExpression;  ///< 8-bit text exactly as the host gave it
+  /// The three formulas in `coordinates`' order (x, y, z; ρ, θ, z; r, θ, φ), 8-bit texts exactly
+  /// as the host gave them.
+  std::string xExpression;
   std::string yExpression;
   std::string zExpression;
+  /// The unit of the formulas' lengths and of the tolerance.
+  LengthUnit unit = centimetreUnit();
+  /// How far, in `unit`, the spline may stray from the formulas' curve either way.
+  double tolerance = kSplineTolerance;
+  Coordinates coordinates = Coordinates::Cartesian;
 };
 
 }  // namespace vintrel::curve

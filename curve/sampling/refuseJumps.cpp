@@ -21,7 +21,10 @@ constexpr double kStandsOut = 2.0;
 constexpr double kSqrt3 = 1.7320508075688772;
 constexpr int kFirstDigits = 7;
 constexpr int kMostDigits = 17;
-constexpr std::array<const char*, 3> kLabels = {"x(t)", "y(t)", "z(t)"};
+constexpr std::array<const char*, 3> kCartesianLabels = {"x(t)", "y(t)", "z(t)"};
+// The formulas of other coordinates give no x(t): the jump is the curve's.
+constexpr std::array<const char*, 3> kCurveLabels = {"The curve's x", "The curve's y",
+                                                     "The curve's z"};
 
 struct CurvePoint {
   double t;
@@ -52,7 +55,8 @@ CurvePoint pointOf(const SampledCurve& curve, std::size_t j) {
                     : CurvePoint{curve.midpointT(k), curve.midpoints[k]};
 }
 
-[[noreturn]] void reportJump(const CurvePoint& before, const CurvePoint& after) {
+[[noreturn]] void reportJump(const CurvePoint& before, const CurvePoint& after,
+                             Coordinates coordinates) {
   const std::array<double, 3> from = {before.point.x, before.point.y, before.point.z};
   const std::array<double, 3> to = {after.point.x, after.point.y, after.point.z};
   std::size_t coordinate = 0;
@@ -64,7 +68,8 @@ CurvePoint pointOf(const SampledCurve& curve, std::size_t j) {
          significantText(from[coordinate], digits) == significantText(to[coordinate], digits)) {
     ++digits;
   }
-  throw std::runtime_error(std::string(kLabels[coordinate]) +
+  const auto& labels = coordinates == Coordinates::Cartesian ? kCartesianLabels : kCurveLabels;
+  throw std::runtime_error(std::string(labels[coordinate]) +
                            " jumps near t = " + significantText(before.t, kFirstDigits) +
                            " (from " + significantText(from[coordinate], digits) + " to " +
                            significantText(to[coordinate], digits) +
@@ -78,12 +83,13 @@ constexpr double kBridgeableGap = 2.0;
 // Halves the interval, keeping the half whose ends lie farther apart, until both halves are
 // within the tolerance (no jump here) or the ends are neighbouring doubles: a jump when the gap
 // between them is wider than a spline can bridge.
-void bisect(CurvePoint a, CurvePoint b, double tolerance, const CurvePointAt& pointAt) {
+void bisect(CurvePoint a, CurvePoint b, double tolerance, const CurvePointAt& pointAt,
+            Coordinates coordinates) {
   if (!(distance(a.point, b.point) > tolerance)) return;
   for (;;) {
     const double t = a.t + (b.t - a.t) * 0.5;
     if (t == a.t || t == b.t) {
-      if (distance(a.point, b.point) > kBridgeableGap * tolerance) reportJump(a, b);
+      if (distance(a.point, b.point) > kBridgeableGap * tolerance) reportJump(a, b, coordinates);
       return;
     }
     const CurvePoint middle{t, pointAt(t)};
@@ -100,7 +106,8 @@ void bisect(CurvePoint a, CurvePoint b, double tolerance, const CurvePointAt& po
 
 }  // namespace
 
-void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt& pointAt) {
+void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt& pointAt,
+                 Coordinates coordinates) {
   if (curve.samples.empty()) return;
   if (curve.midpoints.size() + 1 != curve.samples.size()) {
     throw std::invalid_argument("a sampled curve needs one midpoint between each two samples");
@@ -123,7 +130,7 @@ void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt
                                     : hasPrevious          ? previous
                                                            : next;
     if (current * kSqrt3 > tolerance && current > kStandsOut * shorterNeighbour) {
-      bisect(pointOf(curve, i), pointOf(curve, i + 1), tolerance, pointAt);
+      bisect(pointOf(curve, i), pointOf(curve, i + 1), tolerance, pointAt, coordinates);
     }
     previous = current;
     current = next;

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "curve/formula/Coordinates.h"
 #include "curve/sampling/SamplePoint.h"
 #include "curve/sampling/SampledCurve.h"
 
@@ -25,7 +26,10 @@ using CurvePointAt = std::function<SamplePoint(double t)>;
 /// "x(t) jumps near t = <t> (from <a> to <b>): a spline cannot follow a jump; split the range
 /// there" for the first jump in t, naming the coordinate that changes most (x before y before z
 /// on a tie), with t, a and b to 7 significant digits or as many more as it takes for a and b to
-/// differ; and lets out what `pointAt` throws (a pole met exactly).
-void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt& pointAt);
+/// differ; and lets out what `pointAt` throws (a pole met exactly). A curve whose formulas are in
+/// other `coordinates` than Cartesian names the Cartesian coordinate its formulas do not show as
+/// "The curve's x" (y, z).
+void refuseJumps(const SampledCurve& curve, double tolerance, const CurvePointAt& pointAt,
+                 Coordinates coordinates = Coordinates::Cartesian);
 
 }  // namespace vintrel::curve

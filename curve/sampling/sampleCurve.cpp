@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "curve/fit/SplineTolerance.h"
+#include "curve/fit/checkTolerance.h"
 #include "curve/formula/CurveFormula.h"
 #include "curve/sampling/refuseJumps.h"
 #include "curve/text/shortestText.h"
@@ -70,7 +70,8 @@ std::string pointText(const SamplePoint& p) {
 // would come out as control points on top of each other, which the host refuses or keeps as junk.
 // The message says which of three things keeps it there: an empty t range, formulas that give one
 // point, or a curve too small for the tolerance.
-void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
+void refuseSinglePoint(const SampledCurve& curve, const CurveRequest& request) {
+  const double tolerance = request.tolerance;
   if (!staysWithin(curve, tolerance)) return;
   const SamplePoint& first = curve.samples.front();
   if (curve.tStart == curve.tEnd) {
@@ -79,11 +80,13 @@ void refuseSinglePoint(const SampledCurve& curve, double tolerance) {
   }
   const double largest = std::max({1.0, std::abs(first.x), std::abs(first.y), std::abs(first.z)});
   if (staysWithin(curve, kRelativeRounding * largest)) {
-    throw std::runtime_error("The curve is a single point " + pointText(first) +
-                             ": give x(t), y(t) or z(t) a term in t, or widen the t range");
+    const FormulaLabels& labels = formulaLabels(request.coordinates);
+    throw std::runtime_error("The curve is a single point " + pointText(first) + ": give " +
+                             labels[0] + ", " + labels[1] + " or " + labels[2] +
+                             " a term in t, or widen the t range");
   }
-  throw std::runtime_error("The curve stays within " + shortestText(tolerance) +
-                           " cm of one point " + pointText(first) +
+  throw std::runtime_error("The curve stays within " + shortestText(tolerance) + " " +
+                           request.unit.name + " of one point " + pointText(first) +
                            ", too small for a spline to follow: make it larger or widen the t "
                            "range");
 }
@@ -97,6 +100,7 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   curve.tEnd = request.tEnd;
   curve.step = (request.tEnd - request.tStart) * kStepFactor;
   checkRange(curve.tStart, request.tEnd, curve.step);
+  checkTolerance(request.tolerance, request.unit);
 
   CurveFormula& points = *formula;
   std::vector<double> t(kSampleCount);
@@ -108,8 +112,10 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   t.resize(kProbeCount);
   for (int j = 0; j < kProbeCount; ++j) t[j] = curve.probeT(j);
   points.appendPointsAt(t, curve.probes);
-  refuseSinglePoint(curve, kSplineTolerance);
-  refuseJumps(curve, kSplineTolerance, [&points](double t) { return points.pointAt(t); });
+  refuseSinglePoint(curve, request);
+  refuseJumps(
+      curve, request.tolerance, [&points](double t) { return points.pointAt(t); },
+      request.coordinates);
   curve.formula = std::move(formula);
   return curve;
 }

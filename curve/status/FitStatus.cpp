@@ -67,7 +67,7 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   return status;
 }
 
-std::string statusText(const FitStatus& status, double tolerance) {
+std::string statusText(const FitStatus& status, double tolerance, const std::string& unit) {
   std::ostringstream text;
   // The host may run under a locale with a decimal comma; the status keeps the point.
   text.imbue(std::locale::classic());
@@ -78,14 +78,14 @@ std::string statusText(const FitStatus& status, double tolerance) {
   const bool surelyMissed = deviation > tolerance;
   const std::string lower =
       surelyMissed ? deviationText(deviation, tolerance) : withDigits(deviation, kDeviationDigits);
-  text << " (tolerance " << tolerance << " cm " << (surelyMissed ? "" : "perhaps ")
+  text << " (tolerance " << tolerance << " " << unit << " " << (surelyMissed ? "" : "perhaps ")
        << "not met: largest deviation " << lower;
   if (status.deviationUpTo) {
     // Bounds that agree to the digits shown are the figure.
     const std::string upper = deviationText(*status.deviationUpTo, tolerance);
     if (upper != lower) text << " to " << upper;
   }
-  text << " cm)";
+  text << " " << unit << ")";
   return text.str();
 }
 

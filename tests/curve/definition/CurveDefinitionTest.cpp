@@ -31,6 +31,10 @@ void expectSame(const CurveDefinition& read, const CurveDefinition& written) {
   EXPECT_EQ(read.request.zExpression, written.request.zExpression);
   EXPECT_EQ(read.request.tStart, written.request.tStart);
   EXPECT_EQ(read.request.tEnd, written.request.tEnd);
+  EXPECT_EQ(read.request.unit.name, written.request.unit.name);
+  EXPECT_EQ(read.request.unit.centimetres, written.request.unit.centimetres);
+  EXPECT_EQ(read.request.tolerance, written.request.tolerance);
+  EXPECT_EQ(read.request.coordinates, written.request.coordinates);
   EXPECT_EQ(read.parameters, written.parameters);
 }
 
@@ -41,6 +45,15 @@ TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
   definitions.push_back(
       {{-1e-310, std::numeric_limits<double>::max(), "\"quoted\"\\\n", "länge * t", ""},
        {{"länge", 2.0 / 3.0}, {"a_1", -0.0}}});
+  // Every unit, whose micro sign must survive the JSON, with a tolerance of 17 digits and other
+  // coordinates.
+  for (const vintrel::curve::LengthUnit& unit : vintrel::curve::lengthUnits()) {
+    CurveDefinition inUnit = spring();
+    inUnit.request.unit = unit;
+    inUnit.request.tolerance = 0.1 + 0.2;
+    inUnit.request.coordinates = vintrel::curve::Coordinates::Spherical;
+    definitions.push_back(inUnit);
+  }
   for (const CurveDefinition& definition : definitions) {
     expectSame(readCurveDefinition(writeCurveDefinition(definition)), definition);
   }
@@ -50,9 +63,26 @@ TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
 
 TEST(CurveDefinition, WritesTheFormatAndNamedMembers) {
   const std::string text = writeCurveDefinition(spring());
-  for (const char* member : {"\"format\":1", "\"x\":", "\"tStart\":", "\"parameters\":{"}) {
+  for (const char* member :
+       {"\"format\":2", "\"x\":", "\"tStart\":", "\"units\":\"cm\"", "\"tolerance\":0.002",
+        "\"coordinates\":\"cartesian\"", "\"parameters\":{"}) {
     EXPECT_NE(text.find(member), std::string::npos) << member << " in " << text;
   }
+}
+
+// A format 2 text with `members` (units, tolerance, coordinates) beside the others.
+std::string format2(const std::string& members) {
+  return R"({"format":2,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{},)" + members +
+         "}";
+}
+
+TEST(CurveDefinition, ReadsTheFirstFormatAsCentimetresDefaultToleranceAndCartesian) {
+  const CurveDefinition read = readCurveDefinition(
+      R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{},)"
+      R"("units":"mm","tolerance":5,"coordinates":"spherical"})");
+  EXPECT_EQ(read.request.unit.name, "cm");
+  EXPECT_EQ(read.request.tolerance, 0.002);
+  EXPECT_EQ(read.request.coordinates, vintrel::curve::Coordinates::Cartesian);
 }
 
 TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
@@ -67,7 +97,7 @@ TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
       {"{\"format\":1,", "not JSON"},
       {"[1, 2]", "not a JSON object"},
       {R"({"x":"t"})", "missing \"format\""},
-      {R"({"format":2,"x":"t"})", "format 2 is unknown"},
+      {R"({"format":3,"x":"t"})", "format 3 is unknown"},
       {R"({"format":"1"})", "format \"1\" is unknown"},
       {R"({"format":1,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})", "missing \"x\""},
       {R"({"format":1,"x":5,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})",
@@ -80,6 +110,15 @@ TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
        "\"parameters\" is not an object"},
       {R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{"r":null}})",
        "parameter \"r\" is not a number"},
+      {format2(R"("units":"furlong","tolerance":0.002,"coordinates":"cartesian")"),
+       "unit \"furlong\" is unknown"},
+      {format2(R"("units":"MM","tolerance":0.002,"coordinates":"cartesian")"),
+       "unit \"MM\" is unknown"},
+      {format2(R"("units":"mm","tolerance":0,"coordinates":"cartesian")"),
+       "\"tolerance\" is not positive"},
+      {format2(R"("units":"mm","tolerance":0.02,"coordinates":"polar")"),
+       "coordinates \"polar\" are unknown"},
+      {format2(R"("units":"mm","tolerance":0.02)"), "missing \"coordinates\""},
       {std::string(kLongestCurveDefinition + 1, ' '), "the definition is longer than 2 MB"},
   };
   for (const Case& c : cases) {

@@ -20,6 +20,7 @@
 
 using vintrel::curve::blockFitMeetsTolerance;
 using vintrel::curve::ClosestPointFinder;
+using vintrel::curve::CurveRequest;
 using vintrel::curve::fitSplineToSamples;
 using vintrel::curve::FitStatus;
 using vintrel::curve::fitStatus;
@@ -445,6 +446,55 @@ TEST(fitSplineToSamples, RefusesCoordinatesTooLargeToFitAndFitsUpTo1e300) {
   }
   const SplineFit fit = fitSplineToSamples(sampled({"t", "t * t", "-1e300", 1.0}), 0.002);
   for (double c : fit.curve->ControlCoordinates()) EXPECT_TRUE(std::isfinite(c));
+}
+
+// The curve's own tolerance rules the ladder both ways: the default helix (32 controls at
+// 0.002) needs fewer at 0.02 and more at 0.0002, and lies within each tolerance of its formulas.
+TEST(fitSplineToSamples, MeetsTheCurvesOwnTolerance) {
+  for (double tolerance : {0.02, 0.0002}) {
+    CurveRequest helix{0.0, 3.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "t"};
+    helix.tolerance = tolerance;
+    const SampledCurve curve = sampleCurve(helix, curve_testing::kPi);
+    const SplineFit fit = fitSplineToSamples(curve, tolerance);
+    EXPECT_TRUE(fit.toleranceMet) << tolerance;
+    if (tolerance > 0.002) {
+      EXPECT_LT(controlCount(fit), 32);
+    } else {
+      EXPECT_GT(controlCount(fit), 32);
+    }
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, 3.0,
+                                             8 * controlCount(fit), 2.0 / (controlCount(fit) - 3)),
+              tolerance)
+        << tolerance;
+  }
+}
+
+// Cylindrical ρ = 2, θ = 2πt, z = 0.5t is the Cartesian helix 2cos(2πt), 2sin(2πt), 0.5t, and
+// the spherical r = 2, θ = t, φ = π/2 over 2π the closed circle of radius 2.
+TEST(fitSplineToSamples, FitsOtherCoordinatesAsTheirCartesianCurve) {
+  CurveRequest cylindrical{0.0, 3.0, "2", "2 * pi * t", "0.5 * t"};
+  cylindrical.coordinates = vintrel::curve::Coordinates::Cylindrical;
+  const SplineFit fromCylindrical =
+      fitSplineToSamples(sampleCurve(cylindrical, curve_testing::kPi), 0.002);
+  const SplineFit fromCartesian = fitSplineToSamples(
+      sampleCurve({0.0, 3.0, "2 * cos(2 * pi * t)", "2 * sin(2 * pi * t)", "0.5 * t"},
+                  curve_testing::kPi),
+      0.002);
+  ASSERT_EQ(controlCount(fromCylindrical), controlCount(fromCartesian));
+  const std::vector<double>& a = fromCylindrical.curve->ControlCoordinates();
+  const std::vector<double>& b = fromCartesian.curve->ControlCoordinates();
+  for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 1e-12) << i;
+
+  CurveRequest sphere{0.0, 2 * curve_testing::kPi.at("pi"), "2", "t", "pi / 2"};
+  sphere.coordinates = vintrel::curve::Coordinates::Spherical;
+  const SampledCurve circle = sampleCurve(sphere, curve_testing::kPi);
+  const SplineFit fit = fitSplineToSamples(circle, 0.002);
+  EXPECT_TRUE(fit.closed);
+  EXPECT_TRUE(fit.toleranceMet);
+  for (const SamplePoint& p : circle.samples) {
+    EXPECT_NEAR(std::hypot(p.x, p.y), 2.0, 1e-15);
+    EXPECT_NEAR(p.z, 0.0, 1e-15);
+  }
 }
 
 }  // namespace

@@ -257,6 +257,35 @@ TEST(sampleCurve, RefusesJumps) {
             "y(t) is not a finite number at t = 0.3");
 }
 
+// The request's own tolerance and unit decide what is a point or a jump and say so; an angle
+// that wraps in cylindrical coordinates is no jump of the curve, while a step of its radius is.
+TEST(sampleCurve, JudgesByTheCurvesToleranceUnitAndCoordinates) {
+  CurveRequest small{0.0, 1.0, "0.01 * cos(2 * pi * t)", "0.01 * sin(2 * pi * t)", "0"};
+  small.unit = *vintrel::curve::lengthUnitNamed("mm");
+  small.tolerance = 0.02;
+  EXPECT_EQ(samplingError(small),
+            "The curve stays within 0.02 mm of one point (0.01, 0, 0), too small for a spline to "
+            "follow: make it larger or widen the t range");
+  small.tolerance = 0.002;
+  EXPECT_EQ(samplingError(small), "no error");
+  small.tolerance = 0.0;
+  EXPECT_EQ(samplingError(small), "Tolerance must be a number from 1e-05 to 100 mm; it is 0");
+
+  CurveRequest wrapping{0.0, 3.0, "1", "atan2(sin(2 * pi * t), cos(2 * pi * t))", "0"};
+  wrapping.coordinates = vintrel::curve::Coordinates::Cylindrical;
+  EXPECT_EQ(samplingError(wrapping), "no error");
+  CurveRequest step{0.0, 1.0, "t < 0.5 ? 1 : 2", "0", "t"};
+  step.coordinates = vintrel::curve::Coordinates::Cylindrical;
+  EXPECT_EQ(samplingError(step),
+            "The curve's x jumps near t = 0.5 (from 1 to 2): a spline cannot follow a jump; "
+            "split the range there");
+  CurveRequest point{0.0, 1.0, "0", "2 * pi * t", "0"};
+  point.coordinates = vintrel::curve::Coordinates::Spherical;
+  EXPECT_EQ(samplingError(point),
+            "The curve is a single point (0, 0, 0): give r(t), \xCE\xB8(t) or \xCF\x86(t) a term "
+            "in t, or widen the t range");
+}
+
 // A gap is judged by its length in space: a step of 0.003 on all three axes (0.0052 across) is
 // wider than twice the tolerance, though each axis alone is not; 0.0015 on all three (0.0026
 // across) a spline bridges within the tolerance of both sides. The superellipse's gap at

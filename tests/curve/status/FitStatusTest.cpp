@@ -32,18 +32,18 @@ using vintrel::curve::statusText;
 namespace {
 
 TEST(FitStatus, StatesTheCountInThePlural) {
-  EXPECT_EQ(statusText(FitStatus{32, std::nullopt, false, std::nullopt}, 0.002),
+  EXPECT_EQ(statusText(FitStatus{32, std::nullopt, false, std::nullopt}, 0.002, "cm"),
             "32 spline controls");
-  EXPECT_EQ(statusText(FitStatus{1, std::nullopt, false, std::nullopt}, 0.002),
+  EXPECT_EQ(statusText(FitStatus{1, std::nullopt, false, std::nullopt}, 0.002, "cm"),
             "1 spline controls");
-  EXPECT_EQ(statusText(FitStatus{}, 0.002), "0 spline controls");
+  EXPECT_EQ(statusText(FitStatus{}, 0.002, "cm"), "0 spline controls");
 }
 
 // A closed curve says so after its count, before any note.
 TEST(FitStatus, SaysWhenTheCurveIsClosed) {
-  EXPECT_EQ(statusText(FitStatus{11, std::nullopt, true, std::nullopt}, 0.002),
+  EXPECT_EQ(statusText(FitStatus{11, std::nullopt, true, std::nullopt}, 0.002, "cm"),
             "11 spline controls, closed");
-  EXPECT_EQ(statusText(FitStatus{4099, 0.0125, true, std::nullopt}, 0.002),
+  EXPECT_EQ(statusText(FitStatus{4099, 0.0125, true, std::nullopt}, 0.002, "cm"),
             "4099 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.0125 "
             "cm)");
   const SampledCurve circle = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
@@ -102,7 +102,7 @@ TEST(FitStatus, BoundsTheMissOfACurveThatRunsOverItselfManyTimes) {
   EXPECT_GT(*status.largestDeviation, 0.3586);
   EXPECT_LE(*status.largestDeviation, 0.70);
   EXPECT_GE(*status.deviationUpTo, 0.70);
-  EXPECT_NE(statusText(status, 0.002).find(" not met: largest deviation 0.363 to 1.40 cm"),
+  EXPECT_NE(statusText(status, 0.002, "cm").find(" not met: largest deviation 0.363 to 1.40 cm"),
             std::string::npos);
 }
 
@@ -115,12 +115,13 @@ TEST(FitStatus, PinsTheTextsOfMeasuresCutShort) {
   const std::string x = "(3 + cos(40 * t)) * cos(t)", y = "(3 + cos(40 * t)) * sin(t)";
   const SampledCurve windings =
       sampleCurve({0.0, 106.81315022205297, x, y, "sin(40 * t)"}, curve_testing::kPi);
-  EXPECT_EQ(statusText(fitStatus(fitSplineToSamples(windings, 0.002), windings, 0.002), 0.002),
-            "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00226 cm)");
+  EXPECT_EQ(
+      statusText(fitStatus(fitSplineToSamples(windings, 0.002), windings, 0.002), 0.002, "cm"),
+      "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.00226 cm)");
   const SampledCurve coil = sampleCurve(
       {8326.0, 0.185, "(3 + cos(100 * t)) * cos(t)", "(3 + cos(100 * t)) * sin(t)", "sin(100 * t)"},
       curve_testing::kPi);
-  EXPECT_EQ(statusText(fitStatus(fitSplineToSamples(coil, 0.002), coil, 0.002), 0.002),
+  EXPECT_EQ(statusText(fitStatus(fitSplineToSamples(coil, 0.002), coil, 0.002), 0.002, "cm"),
             "4096 spline controls (tolerance 0.002 cm not met: largest deviation 0.381 to 1.35 "
             "cm)");
   const SampledCurve wave = curve_testing::sampled("t", "0.1 * sin(20000 * t)", "0");
@@ -142,7 +143,7 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
       {0.00200000001, "0.00200000001"},
   };
   for (const auto& [deviation, digits] : cases) {
-    EXPECT_EQ(statusText(FitStatus{128, deviation, false, std::nullopt}, 0.002),
+    EXPECT_EQ(statusText(FitStatus{128, deviation, false, std::nullopt}, 0.002, "cm"),
               std::string("128 spline controls (tolerance 0.002 cm not met: largest deviation ") +
                   digits + " cm)");
   }
@@ -162,7 +163,7 @@ TEST(FitStatus, GivesBothBoundsOfAMeasureCutShort) {
       {0.35694, 0.35696, "not met: largest deviation 0.357 cm)"},
   };
   for (const auto& [atLeast, atMost, note] : cases) {
-    EXPECT_EQ(statusText(FitStatus{4096, atLeast, false, atMost}, 0.002),
+    EXPECT_EQ(statusText(FitStatus{4096, atLeast, false, atMost}, 0.002, "cm"),
               std::string("4096 spline controls (tolerance 0.002 cm ") + note);
   }
 }
@@ -176,7 +177,7 @@ struct CommaDecimal : std::numpunct<char> {
 TEST(FitStatus, KeepsTheDecimalPointUnderAnyGlobalLocale) {
   const std::locale previous =
       std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
-  const std::string text = statusText(FitStatus{1280, 0.0125, false, std::nullopt}, 0.002);
+  const std::string text = statusText(FitStatus{1280, 0.0125, false, std::nullopt}, 0.002, "cm");
   std::locale::global(previous);
   EXPECT_EQ(text, "1280 spline controls (tolerance 0.002 cm not met: largest deviation 0.0125 cm)");
 }

@@ -1,0 +1,35 @@
+// The lengths a designer may write formulas in: the host's length units, each with its name as the
+// dialog lists it and its size in the host's internal centimetres. The curve is computed in the
+// chosen unit, so its messages speak it; the host receives the spline scaled to centimetres.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vintrel::curve {
+
+/// One length unit.
+struct LengthUnit {
+  std::string name;          ///< as listed: "mm", "cm", "m", "µm", "in", "ft" or "yd"
+  double centimetres = 1.0;  ///< one unit in centimetres
+};
+
+/// Every unit, in the order the dialog lists them: mm, cm, m, µm, in, ft, yd.
+const std::vector<LengthUnit>& lengthUnits();
+
+/// The host's internal unit, which formulas use unless told otherwise.
+const LengthUnit& centimetreUnit();
+
+/// The unit of that name, exactly as listed (case and the micro sign count); none for another
+/// text.
+std::optional<LengthUnit> lengthUnitNamed(const std::string& name);
+
+/// `centimetres` (a length in the host's internal unit) in `unit`; exactly `centimetres` for
+/// centimetres.
+double inUnit(double centimetres, const LengthUnit& unit);
+
+/// `length` in `unit` as centimetres; exactly `length` for centimetres.
+double inCentimetres(double length, const LengthUnit& unit);
+
+}  // namespace vintrel::curve
