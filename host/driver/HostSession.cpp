@@ -23,6 +23,7 @@
 #include "host/sim/SimCustomGraphicsGroup.h"
 #include "host/sim/SimCustomGraphicsGroups.h"
 #include "host/sim/SimDesign.h"
+#include "host/sim/SimDropDownCommandInput.h"
 #include "host/sim/SimSelections.h"
 #include "host/sim/SimSketch.h"
 #include "host/sim/SimSketchCurves.h"
@@ -38,6 +39,7 @@
 #include "host/sim/SimValueCommandInput.h"
 #include "host/sim/SimWorkspace.h"
 #include "host/sim/SimWorkspaces.h"
+#include "host/sim/Units.h"
 
 namespace fsim {
 
@@ -66,6 +68,22 @@ Input& dialogInput(const Host& host, const std::string& id, const char* kind) {
   auto* input = dynamic_cast<Input*>(openCommand(host).inputs().find(id).get());
   if (!input) throw std::runtime_error("the dialog has no " + std::string(kind) + " '" + id + "'");
   return *input;
+}
+
+// An input the user can edit: one the dialog shows.
+template <class Input>
+Input& shownInput(const Host& host, const std::string& id, const char* kind) {
+  Input& input = dialogInput<Input>(host, id, kind);
+  if (!input.visible())
+    throw std::runtime_error("the " + std::string(kind) + " '" + id + "' is hidden");
+  return input;
+}
+
+// The unit text a parameter keeps, for one the host knows.
+std::string parameterUnit(const std::string& unit) {
+  const std::optional<Unit> known = unitNamed(unit);
+  if (!known) throw std::invalid_argument("no unit '" + unit + "'");
+  return known->text;
 }
 
 }  // namespace
@@ -127,12 +145,13 @@ HostSession::HostSession() : host_(std::make_unique<Host>()) {}
 
 HostSession::~HostSession() = default;
 
-void HostSession::addUserParameter(const std::string& name, double value) {
-  host_->application->design().addUserParameter(name, value);
+void HostSession::addUserParameter(const std::string& name, double value, const std::string& unit) {
+  host_->application->design().addUserParameter(name, value, parameterUnit(unit));
 }
 
-void HostSession::addModelParameter(const std::string& name, double value) {
-  host_->application->design().addModelParameter(name, value);
+void HostSession::addModelParameter(const std::string& name, double value,
+                                    const std::string& unit) {
+  host_->application->design().addModelParameter(name, value, parameterUnit(unit));
 }
 
 void HostSession::addTextParameter(const std::string& name, const std::string& text) {
@@ -193,6 +212,26 @@ std::vector<std::pair<std::string, double>> HostSession::parameters() const {
   }
   for (const auto& p : design.modelParameters()) out.emplace_back(p->name(), p->value());
   return out;
+}
+
+std::vector<ParameterInfo> HostSession::parametersWithUnits() const {
+  std::vector<ParameterInfo> out;
+  const SimDesign& design = host_->application->design();
+  for (const auto& p : design.userParameters()) {
+    if (!p->isText()) out.push_back({p->name(), p->value(), p->unit(), p->expression()});
+  }
+  for (const auto& p : design.modelParameters()) {
+    out.push_back({p->name(), p->value(), p->unit(), p->expression()});
+  }
+  return out;
+}
+
+void HostSession::setDistanceDisplayUnits(LengthUnitChoice unit) {
+  host_->application->design().lengthUnit(unit);
+}
+
+LengthUnitChoice HostSession::distanceDisplayUnits() const {
+  return host_->application->design().lengthUnit();
 }
 
 void HostSession::setActiveProduct(ActiveProduct product) {
@@ -335,17 +374,24 @@ std::string HostSession::helpFile() const {
 }
 
 void HostSession::setInputText(const std::string& id, const std::string& text) {
-  dialogInput<SimStringValueCommandInput>(*host_, id, "string input").userSetsValue(text);
+  shownInput<SimStringValueCommandInput>(*host_, id, "string input").userSetsValue(text);
   openCommand(*host_).raiseExecutePreview();
 }
 
 void HostSession::setInputValue(const std::string& id, double value) {
-  dialogInput<SimValueCommandInput>(*host_, id, "value input").userSetsValue(value);
+  shownInput<SimValueCommandInput>(*host_, id, "value input").userSetsValue(value);
   openCommand(*host_).raiseExecutePreview();
 }
 
 void HostSession::setInputExpression(const std::string& id, const std::string& expression) {
-  dialogInput<SimValueCommandInput>(*host_, id, "value input").userTypesExpression(expression);
+  shownInput<SimValueCommandInput>(*host_, id, "value input").userTypesExpression(expression);
+  openCommand(*host_).raiseExecutePreview();
+}
+
+void HostSession::selectDropDownItem(const std::string& id, const std::string& itemName) {
+  if (!shownInput<SimDropDownCommandInput>(*host_, id, "drop-down").userPicks(itemName)) {
+    throw std::runtime_error("the drop-down '" + id + "' has no item '" + itemName + "'");
+  }
   openCommand(*host_).raiseExecutePreview();
 }
 

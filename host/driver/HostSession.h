@@ -55,8 +55,13 @@ class HostSession {
   HostSession& operator=(const HostSession&) = delete;
 
   // The design
-  void addUserParameter(const std::string& name, double value);
-  void addModelParameter(const std::string& name, double value);
+  /// A numeric parameter with its value in internal units (cm for lengths, radians for angles)
+  /// and its unit as Parameter::unit gives it: "" for none, a length ("mm", "cm", "m", "um",
+  /// "in", "ft", "yd"; "micron" reads "um") or an angle ("deg", "rad"). Its expression is the
+  /// value in that unit, e.g. "5 mm" for 0.5 with "mm". Throws std::invalid_argument for another
+  /// unit.
+  void addUserParameter(const std::string& name, double value, const std::string& unit = "");
+  void addModelParameter(const std::string& name, double value, const std::string& unit = "");
   /// A user parameter that holds a text, such as Fusion's text parameters: it is listed with the
   /// others, and asking it for a number fails.
   void addTextParameter(const std::string& name, const std::string& text);
@@ -82,6 +87,14 @@ class HostSession {
   /// The numeric parameters in design order: user parameters, then model parameters. Text
   /// parameters have no number and are left out.
   std::vector<std::pair<std::string, double>> parameters() const;
+  /// The same parameters, in the same order, with their units and expressions.
+  std::vector<ParameterInfo> parametersWithUnits() const;
+  /// The user's choice of the design's default length unit (the FusionUnitsManager's
+  /// distanceDisplayUnits; centimetres in a new design). Numbers typed without a unit into an
+  /// expression for "DefaultDistance" take it, and UnitsManager::defaultLengthUnits gives its
+  /// text (lengthUnitText).
+  void setDistanceDisplayUnits(LengthUnitChoice unit);
+  LengthUnitChoice distanceDisplayUnits() const;
   void setActiveProduct(ActiveProduct product);
   /// Adds a sketch on a plane of the root component and returns its name; not put in edit. The
   /// sketch's space is the plane's (see SketchPlane).
@@ -134,12 +147,13 @@ class HostSession {
   void click(const std::string& workspaceId, const std::string& panelId,
              const std::string& controlId);
   bool dialogOpen() const;
-  /// The open dialog's inputs in creation order (empty when no dialog is open).
+  /// The open dialog's inputs in creation order (empty when no dialog is open), hidden ones
+  /// included (InputInfo::visible).
   std::vector<InputInfo> inputs() const;
   /// The open dialog's command help file.
   std::string helpFile() const;
   /// User edit of a string input; raises executePreview. Throws std::runtime_error when no dialog
-  /// is open or no string input has that ID.
+  /// is open or no string input has that ID, or the add-in hid it (as for every user edit below).
   void setInputText(const std::string& id, const std::string& text);
   /// User edit of a value input (its expression becomes the number's text); raises
   /// executePreview. Throws std::runtime_error when no dialog is open or no value input has it.
@@ -148,6 +162,11 @@ class HostSession {
   /// numeric parameters (evaluateInDesign); one that does not evaluate leaves the input invalid
   /// with its last valid value. Raises executePreview. Throws as setInputValue.
   void setInputExpression(const std::string& id, const std::string& expression);
+  /// The user picks the first item named itemName in a drop-down: it becomes the selected one (in
+  /// a check box list it is checked or unchecked); raises executePreview. Throws
+  /// std::runtime_error when no dialog is open, no shown drop-down has that ID, or no item that
+  /// name.
+  void selectDropDownItem(const std::string& id, const std::string& itemName);
   /// The text of a text box input. Throws std::runtime_error when there is none with that ID.
   std::string textBoxText(const std::string& id) const;
   /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then

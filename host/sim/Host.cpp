@@ -43,6 +43,11 @@ void Host::recordFailure(const char* operation) {
   lastErrorDescription = std::string(operation) + " failed";
 }
 
+void Host::recordFailure(const char* operation, const std::string& reason) {
+  recordFailure(operation);
+  lastErrorDescription += ": " + reason;
+}
+
 bool operationFails(const char* operation) {
   Host* host = Host::current();
   if (!host || !host->faults.countCall(operation)) return false;

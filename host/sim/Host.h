@@ -31,6 +31,9 @@ class Host {
 
   /// Records that an operation failed, for Application::getLastError.
   void recordFailure(const char* operation);
+  /// Records that an operation failed for `reason`, such as "ExpressionError: ...", which the
+  /// error's description gives after the operation's name.
+  void recordFailure(const char* operation, const std::string& reason);
 
   FaultTable faults;
   std::shared_ptr<SimApplication> application;

@@ -15,7 +15,7 @@ std::shared_ptr<SimApplication> SimApplication::create() {
   auto app = std::make_shared<SimApplication>();
   app->userInterface_ = SimUserInterface::create();
   app->design_ = SimDesign::create();
-  app->otherProduct_ = std::make_shared<SimOtherProduct>();
+  app->otherProduct_ = SimOtherProduct::create();
   app->viewport_ = std::make_shared<SimViewport>();
   return app;
 }

@@ -1,4 +1,4 @@
-// What the three kinds of dialog input share: ID, label, enabled and visible flags, the owning
+// What every kind of dialog input shares: ID, label, enabled and visible flags, the owning
 // input collection, and a description of the input for the driver (InputNode).
 #pragma once
 
@@ -24,8 +24,8 @@ class InputNode {
   virtual SimObject& object() = 0;
 };
 
-/// The members of CommandInput, for Api = StringValueCommandInput, ValueCommandInput or
-/// TextBoxCommandInput.
+/// The members of CommandInput, for Api = StringValueCommandInput, ValueCommandInput,
+/// TextBoxCommandInput or DropDownCommandInput.
 template <class Api>
 class SimCommandInputOf : public Sim<Api>, public InputNode {
  public:
@@ -34,6 +34,8 @@ class SimCommandInputOf : public Sim<Api>, public InputNode {
 
   const std::string& id() const override { return id_; }
   SimObject& object() override { return *this; }
+  /// Whether the dialog shows the input; a hidden one cannot be edited by the user.
+  bool visible() const { return visible_; }
 
  protected:
   /// The fields every input reports; the concrete class adds its own.
@@ -42,6 +44,7 @@ class SimCommandInputOf : public Sim<Api>, public InputNode {
     info.id = id_;
     info.type = type;
     info.label = name_;
+    info.visible = visible_;
     return info;
   }
 

@@ -3,6 +3,7 @@
 
 #include "host/sim/Lookup.h"
 #include "host/sim/SimCommand.h"
+#include "host/sim/SimDropDownCommandInput.h"
 #include "host/sim/SimStringValueCommandInput.h"
 #include "host/sim/SimTextBoxCommandInput.h"
 #include "host/sim/SimValueCommandInput.h"
@@ -93,6 +94,20 @@ adsk::core::TextBoxCommandInput* SimCommandInputs::addTextBoxCommandInput_raw(
   return handOut(input);
 }
 
+adsk::core::DropDownCommandInput* SimCommandInputs::addDropDownCommandInput_raw(
+    const char* id, const char* name, adsk::core::DropDownStyles dropDownStyle) {
+  if (refused("CommandInputs.addDropDownCommandInput") || !acceptableId(id) ||
+      dropDownStyle < adsk::core::LabeledIconDropDownStyle ||
+      dropDownStyle > adsk::core::CheckBoxDropDownStyle) {
+    return nullptr;
+  }
+  auto input = std::make_shared<SimDropDownCommandInput>(
+      id, name ? name : "", dropDownStyle,
+      std::static_pointer_cast<SimCommandInputs>(shared_from_this()));
+  inputs_.push_back(input);
+  return handOut(input);
+}
+
 template <class Api>
 adsk::core::Command* SimCommandInputOf<Api>::parentCommand_raw() const {
   if (this->refused("CommandInput.parentCommand")) return nullptr;
@@ -118,5 +133,6 @@ bool SimCommandInputOf<Api>::deleteMe_raw() {
 template class SimCommandInputOf<adsk::core::StringValueCommandInput>;
 template class SimCommandInputOf<adsk::core::ValueCommandInput>;
 template class SimCommandInputOf<adsk::core::TextBoxCommandInput>;
+template class SimCommandInputOf<adsk::core::DropDownCommandInput>;
 
 }  // namespace fsim

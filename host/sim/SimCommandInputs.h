@@ -1,5 +1,5 @@
-// A command's dialog inputs: created by the add-in with the three add operations, found by ID or
-// index, and described to the driver in creation order.
+// A command's dialog inputs: created by the add-in with the add operations, found by ID or index,
+// and described to the driver in creation order.
 #pragma once
 
 #include <Core/CoreAll.h>
@@ -41,6 +41,8 @@ class SimCommandInputs : public Sim<adsk::core::CommandInputs> {
                                                               const char* formattedText,
                                                               int numRows,
                                                               bool isReadOnly) override;
+  adsk::core::DropDownCommandInput* addDropDownCommandInput_raw(
+      const char* id, const char* name, adsk::core::DropDownStyles dropDownStyle) override;
 
   /// Input IDs must be non-empty and unique within the command.
   bool acceptableId(const char* id) const;

@@ -13,6 +13,7 @@
 #include "host/sim/SimSketchFixedSpline.h"
 #include "host/sim/SimSketchFixedSplines.h"
 #include "host/sim/SimSketches.h"
+#include "host/sim/SimUnitsManager.h"
 #include "host/sim/SimUserParameters.h"
 
 namespace fsim {
@@ -23,15 +24,16 @@ std::shared_ptr<SimDesign> SimDesign::create() {
   design->userCollection_ = std::make_shared<SimUserParameters>(*design);
   design->allCollection_ = std::make_shared<SimParameterList>(*design);
   design->attributes_ = SimAttributes::create(design);
+  design->units_ = std::make_shared<SimFusionUnitsManager>(design);
   return design;
 }
 
-void SimDesign::addUserParameter(const std::string& name, double value) {
-  user_.push_back(std::make_shared<SimUserParameter>(name, value));
+void SimDesign::addUserParameter(const std::string& name, double value, const std::string& unit) {
+  user_.push_back(std::make_shared<SimUserParameter>(name, value, unit));
 }
 
-void SimDesign::addModelParameter(const std::string& name, double value) {
-  model_.push_back(std::make_shared<SimModelParameter>(name, value));
+void SimDesign::addModelParameter(const std::string& name, double value, const std::string& unit) {
+  model_.push_back(std::make_shared<SimModelParameter>(name, value, unit));
 }
 
 void SimDesign::addTextParameter(const std::string& name, const std::string& text) {
@@ -65,6 +67,10 @@ bool SimDesign::deleteUserParameter(const std::string& name) {
   return false;
 }
 
+LengthUnitChoice SimDesign::lengthUnit() const { return units_->lengthUnit(); }
+
+void SimDesign::lengthUnit(LengthUnitChoice unit) { units_->lengthUnit(unit); }
+
 void SimDesign::markDeleted() {
   SimObject::markDeleted();
   for (auto& p : user_) p->markDeleted();
@@ -73,6 +79,7 @@ void SimDesign::markDeleted() {
   userCollection_->markDeleted();
   allCollection_->markDeleted();
   attributes_->markDeleted();
+  units_->markDeleted();
 }
 
 char* SimDesign::productType_raw() const {
@@ -83,6 +90,11 @@ char* SimDesign::productType_raw() const {
 adsk::core::Document* SimDesign::parentDocument_raw() const {
   refused("Product.parentDocument");
   return nullptr;  // documents are not simulated
+}
+
+adsk::core::UnitsManager* SimDesign::unitsManager_raw() const {
+  if (refused("Product.unitsManager")) return nullptr;
+  return handOutAs<adsk::core::UnitsManager>(units_.get());
 }
 
 namespace {
@@ -139,6 +151,11 @@ adsk::fusion::UserParameters* SimDesign::userParameters_raw() const {
 adsk::fusion::ParameterList* SimDesign::allParameters_raw() const {
   if (refused("Design.allParameters")) return nullptr;
   return handOut(allCollection_);
+}
+
+adsk::fusion::FusionUnitsManager* SimDesign::fusionUnitsManager_raw() const {
+  if (refused("Design.fusionUnitsManager")) return nullptr;
+  return handOut(units_);
 }
 
 }  // namespace fsim

@@ -1,6 +1,6 @@
-// A design parameter: a name and either a unitless real value (the add-in takes values without
-// unit conversion, so the simulated design keeps plain numbers) or a text. Api is Parameter for
-// model parameters and UserParameter for user parameters.
+// A design parameter: a name and either a real value with a unit ("" for none; the value in
+// internal units, cm or radians) or a text. Its expression is its value written in its unit.
+// Api is Parameter for model parameters and UserParameter for user parameters.
 #pragma once
 
 #include <Fusion/FusionAll.h>
@@ -11,6 +11,7 @@
 
 #include "host/sim/HostArrays.h"
 #include "host/sim/Sim.h"
+#include "host/sim/Units.h"
 #include "host/sim/ValueExpression.h"
 
 namespace fsim {
@@ -18,14 +19,23 @@ namespace fsim {
 template <class Api>
 class SimParameterOf : public Sim<Api> {
  public:
-  /// A numeric parameter.
-  SimParameterOf(std::string name, double value) : name_(std::move(name)), value_(value) {}
+  /// A numeric parameter; value in internal units, unit a text unitNamed knows (the host writes
+  /// it as that unit's text).
+  SimParameterOf(std::string name, double value, const std::string& unit = "")
+      : name_(std::move(name)), value_(value), unit_(unitNamed(unit).value().text) {}
   /// A text parameter: value() fails for it as the host's does, answering 0.
   SimParameterOf(std::string name, std::string text)
       : name_(std::move(name)), value_(0.0), text_(std::move(text)), isText_(true) {}
   const std::string& name() const { return name_; }
   double value() const { return value_; }
+  const std::string& unit() const { return unit_; }
   bool isText() const { return isText_; }
+  /// The value written in the parameter's unit, with the unit after it unless it has none.
+  std::string expression() const {
+    const Unit unit = unitNamed(unit_).value();
+    const std::string number = numberText(fromInternal(value_, unit));
+    return unit_.empty() ? number : number + " " + unit_;
+  }
   /// The user's change in the Parameters dialog (a text parameter becomes numeric).
   void setValue(double value) {
     value_ = value;
@@ -62,11 +72,11 @@ class SimParameterOf : public Sim<Api> {
   char* expression_raw() const override {
     if (this->refused("Parameter.expression")) return nullptr;
     // The host writes a text parameter's expression as a quoted string.
-    return newHostString(isText_ ? "'" + text_ + "'" : numberText(value_));
+    return newHostString(isText_ ? "'" + text_ + "'" : expression());
   }
   char* unit_raw() const override {
     if (this->refused("Parameter.unit")) return nullptr;
-    return newHostString("");
+    return newHostString(unit_);
   }
   adsk::fusion::ParameterValueTypes valueType_raw() const override {
     // A failed call answers the enumeration's zero.
@@ -81,6 +91,7 @@ class SimParameterOf : public Sim<Api> {
 
   std::string name_;
   double value_;
+  std::string unit_;
   std::string text_;
   bool isText_ = false;
 };

@@ -6,12 +6,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <map>
 #include <memory>
+#include <optional>
 
 #include "host/sim/Host.h"
 #include "host/sim/SimApplication.h"
 #include "host/sim/SimDesign.h"
+#include "host/sim/Units.h"
 
 namespace fsim {
 
@@ -19,44 +20,21 @@ namespace {
 
 constexpr int kFloatingPointParser = 0;
 
-struct Unit {
-  char kind;      // 'L' length, 'A' angle
-  double factor;  // to database units
-};
-
-const std::map<std::string, Unit>& units() {
-  static const std::map<std::string, Unit> table = {
-      {"mm", {'L', 0.1}},   {"cm", {'L', 1.0}},           {"m", {'L', 100.0}}, {"in", {'L', 2.54}},
-      {"ft", {'L', 30.48}}, {"deg", {'A', M_PI / 180.0}}, {"rad", {'A', 1.0}}};
-  return table;
-}
-
-std::string trimmed(const std::string& text) {
-  const char* blanks = " \t";
-  size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return "";
-  size_t last = text.find_last_not_of(blanks);
-  return text.substr(first, last - first + 1);
-}
-
-// `text` as a number with an optional unit; `unit` is the input's, null for a unitless input.
-bool readNumber(const std::string& text, const Unit* unit, double& value) {
+// `text` as a number with an optional unit of the kind of `unit`, the input's; a unitless input
+// takes none.
+bool readNumber(const std::string& text, const Unit& unit, double& value) {
   const char* begin = text.c_str();
   char* end = nullptr;
   const double number = std::strtod(begin, &end);
   if (end == begin || !std::isfinite(number)) return false;
   const std::string unitText = trimmed(std::string(end));
-  if (!unit) {
-    if (!unitText.empty()) return false;
-    value = number;
-    return true;
-  }
+  Unit taken = unit;
   if (!unitText.empty()) {
-    auto written = units().find(unitText);
-    if (written == units().end() || written->second.kind != unit->kind) return false;
-    unit = &written->second;
+    const std::optional<Unit> written = unitNamed(unitText);
+    if (!written || written->kind != unit.kind) return false;
+    taken = *written;
   }
-  value = number * unit->factor;
+  value = toInternal(number, taken);
   return true;
 }
 
@@ -84,40 +62,59 @@ bool evaluateArithmetic(const std::string& text, const ExpressionNames& names, d
 
 }  // namespace
 
+std::string trimmed(const std::string& text) {
+  const char* blanks = " \t";
+  size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return "";
+  size_t last = text.find_last_not_of(blanks);
+  return text.substr(first, last - first + 1);
+}
+
 bool evaluateExpression(const std::string& expression, const std::string& unitType, double& value,
                         const ExpressionNames& names) {
-  const Unit* unit = nullptr;
-  if (!unitType.empty()) {
-    auto inputUnit = units().find(unitType);
-    if (inputUnit == units().end()) return false;
-    unit = &inputUnit->second;
-  }
+  const std::optional<Unit> unit = unitNamed(unitType);
+  if (!unit) return false;
   const std::string text = trimmed(expression);
   if (text.empty()) return false;
   double result = 0;
-  if (readNumber(text, unit, result)) {
+  if (readNumber(text, *unit, result)) {
     value = result;
     return true;
   }
   if (!evaluateArithmetic(text, names, result)) return false;
-  if (unit) result *= unit->factor;
+  result = toInternal(result, *unit);
   if (!std::isfinite(result)) return false;
   value = result;
   return true;
 }
 
+namespace {
+
+// The number a parameter stands for in an expression for an input of unit `input`.
+template <class Parameter>
+double numberFor(const Parameter& parameter, const std::optional<Unit>& input) {
+  const std::optional<Unit> own = unitNamed(parameter.unit());
+  if (input && own && own->kind == input->kind) return fromInternal(parameter.value(), *input);
+  return parameter.value();
+}
+
+}  // namespace
+
 bool evaluateInDesign(const std::string& expression, const std::string& unitType, double& value) {
+  std::string inputUnit = unitType;
   ExpressionNames names;
   if (Host* host = Host::current(); host && host->application) {
     const SimDesign& design = host->application->design();
+    if (inputUnit == kDefaultDistance) inputUnit = lengthUnitText(design.lengthUnit());
+    const std::optional<Unit> unit = unitNamed(inputUnit);
     for (const auto& parameter : design.userParameters()) {
-      if (!parameter->isText()) names.emplace_back(parameter->name(), parameter->value());
+      if (!parameter->isText()) names.emplace_back(parameter->name(), numberFor(*parameter, unit));
     }
     for (const auto& parameter : design.modelParameters()) {
-      names.emplace_back(parameter->name(), parameter->value());
+      names.emplace_back(parameter->name(), numberFor(*parameter, unit));
     }
   }
-  return evaluateExpression(expression, unitType, value, names);
+  return evaluateExpression(expression, inputUnit, value, names);
 }
 
 std::string numberText(double value) {

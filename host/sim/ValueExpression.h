@@ -13,8 +13,8 @@ namespace fsim {
 using ExpressionNames = std::vector<std::pair<std::string, double>>;
 
 /// Evaluates expression for an input of unitType into database units (cm for lengths, radians
-/// for angles). An empty unitType takes a unitless value. Recognised units: "mm", "cm", "m",
-/// "in", "ft" (lengths) and "deg", "rad" (angles). A number (as strtod reads it) with or without a
+/// for angles). An empty unitType takes a unitless value. Recognised units: those of unitNamed
+/// (Units.h), lengths and angles. A number (as strtod reads it) with or without a
 /// unit after it takes that unit, else unitType's. Any other text is evaluated by muparser (its
 /// operators and functions) with pi and `names` (a name "pi" among them replaces pi) and taken in
 /// unitType's unit; no unit can be written inside it.
@@ -24,9 +24,14 @@ bool evaluateExpression(const std::string& expression, const std::string& unitTy
                         const ExpressionNames& names = {});
 
 /// evaluateExpression with the numeric parameters of the current host's design as the names:
-/// user parameters, then model parameters (a later one of the same name wins). Without a host,
-/// no names.
+/// user parameters, then model parameters (a later one of the same name wins). A parameter with a
+/// unit of unitType's kind counts in unitType's unit (a 5 mm parameter is 5 in an "mm" input and
+/// 0.5 in a "cm" one), any other by its internal value. unitType "DefaultDistance" is the design's
+/// default length unit. Without a host, no names and no default length unit.
 bool evaluateInDesign(const std::string& expression, const std::string& unitType, double& value);
+
+/// text without its leading and trailing blanks (spaces and tabs).
+std::string trimmed(const std::string& text);
 
 /// The shortest decimal text that reads back as value, e.g. "3" or "0.1".
 std::string numberText(double value);

@@ -1,7 +1,8 @@
 // Plain values that the simulated host's driver hands out and takes: fault modes, the planes
-// sketches lie on, transforms, and snapshots of message boxes, curves, sketches, graphics and
-// dialog inputs. The driver's HostSession and the simulated host's objects both speak in them;
-// they sit in a folder of their own so that the simulated host never includes its driver.
+// sketches lie on, length units, transforms, and snapshots of message boxes, parameters, curves,
+// sketches, graphics and dialog inputs. The driver's HostSession and the simulated host's objects
+// both speak in them; they sit in a folder of their own so that the simulated host never includes
+// its driver.
 #pragma once
 
 #include <array>
@@ -20,6 +21,31 @@ enum class ActiveProduct { Design, OtherProduct, None };
 
 /// How a command the host plays ends, as its command-terminated event tells.
 enum class CommandEnd { Completed, Cancelled, Aborted };
+
+/// A design's default length unit, in the order of the API's DistanceUnits.
+enum class LengthUnitChoice { Millimeter, Centimeter, Meter, Inch, Foot, Yard, Micron };
+
+/// The text UnitsManager::defaultLengthUnits gives for unit, which is also how the simulated host
+/// writes that unit in expressions: "mm", "cm", "m", "in", "ft", "yd", "um".
+inline const char* lengthUnitText(LengthUnitChoice unit) {
+  switch (unit) {
+    case LengthUnitChoice::Millimeter:
+      return "mm";
+    case LengthUnitChoice::Centimeter:
+      return "cm";
+    case LengthUnitChoice::Meter:
+      return "m";
+    case LengthUnitChoice::Inch:
+      return "in";
+    case LengthUnitChoice::Foot:
+      return "ft";
+    case LengthUnitChoice::Yard:
+      return "yd";
+    case LengthUnitChoice::Micron:
+      return "um";
+  }
+  return "";
+}
 
 /// The ID the simulated host gives its Parameters dialog's command.
 constexpr char kParametersCommandId[] = "ChangeParameterCommand";
@@ -44,6 +70,14 @@ using Transform = std::array<double, 16>;
 /// A named text an add-in keeps on an entity.
 struct AttributeInfo {
   std::string group, name, value;
+};
+
+/// A numeric parameter of the design.
+struct ParameterInfo {
+  std::string name;
+  double value;            ///< in internal units: cm for lengths, radians for angles
+  std::string unit;        ///< as Parameter::unit gives it: "" for none, "mm", "deg", ...
+  std::string expression;  ///< as Parameter::expression gives it, e.g. "5 mm" or "2.5"
 };
 
 /// One message box the add-in showed; buttons and icon are the enumerator values passed.
@@ -99,12 +133,16 @@ struct GraphicsGroupInfo {
 /// One input of the open dialog.
 struct InputInfo {
   std::string id, type, label;  ///< type: "StringValueCommandInput", "ValueCommandInput",
-                                ///< "TextBoxCommandInput"
-  std::string text;             ///< string value / text box text / value input's expression
-  double value = 0;             ///< value inputs only
+                                ///< "TextBoxCommandInput", "DropDownCommandInput"
+  /// String value / text box text / value input's expression / the name of a drop-down's
+  /// selected item (its first checked one for check boxes; "" when none is)
+  std::string text;
+  double value = 0;  ///< value inputs only
   std::string unitType;
   int numRows = 0;
   bool readOnly = false;
+  bool visible = true;             ///< false once the add-in hid the input
+  std::vector<std::string> items;  ///< a drop-down's item names in order, separators left out
 };
 
 /// A host object that Ptrs outside the host still reference.

@@ -198,6 +198,32 @@ void editLike() {
   (void)token;
 }
 
+// A unit chosen from a drop-down, and the design's units.
+void unitsLike(const Ptr<CommandInputs>& inputs) {
+  Ptr<DropDownCommandInput> list =
+      inputs->addDropDownCommandInput("unitInput_", "Unit", TextListDropDownStyle);
+  Ptr<ListItems> items = list->listItems();
+  items->add("mm", true, "");
+  items->add("in", false);
+  list->maxVisibleItems(items->count());
+  std::vector<Ptr<ListItem>> copied;
+  items->copyTo(std::back_inserter(copied));
+  Ptr<DropDownCommandInput> found = inputs->itemById("unitInput_");
+  Ptr<ListItem> selected = found->selectedItem();
+  const std::string name = selected ? selected->name() : "";
+  if (found->dropDownStyle() == CheckBoxDropDownStyle && copied.at(0)->isSelected()) return;
+  Ptr<Design> design = Application::get()->activeProduct();
+  Ptr<FusionUnitsManager> units = design->fusionUnitsManager();
+  const bool inches = units->distanceDisplayUnits() == InchDistanceUnits;
+  Ptr<UnitsManager> general = design->unitsManager();
+  const double cm = general->convert(1.0, name, general->internalUnits());
+  const double t = general->evaluateExpression("2 * pi", "");
+  const std::string unit = design->allParameters()->item(0)->unit();
+  (void)inches;
+  (void)cm;
+  (void)t;
+}
+
 }  // namespace
 
 // Keeps the functions above from being discarded as unused (not const: a const global would
@@ -205,3 +231,4 @@ void editLike() {
 bool (*vintrelApiUsageRun)(const char*) = runLike;
 void (*vintrelApiUsageDesign)() = designLike;
 void (*vintrelApiUsageEdit)() = editLike;
+void (*vintrelApiUsageUnits)(const Ptr<CommandInputs>&) = unitsLike;

@@ -22,6 +22,7 @@ using hosttest::CountedFake;
 class FakeDesign : public CountedFake<Design> {
   char* productType_raw() const override { return nullptr; }
   adsk::core::Document* parentDocument_raw() const override { return nullptr; }
+  adsk::core::UnitsManager* unitsManager_raw() const override { return nullptr; }
   adsk::core::Attribute** findAttributes_raw(const char*, const char*,
                                              size_t& size) const override {
     size = 0;
@@ -31,6 +32,7 @@ class FakeDesign : public CountedFake<Design> {
   Component* rootComponent_raw() const override { return nullptr; }
   adsk::fusion::UserParameters* userParameters_raw() const override { return nullptr; }
   adsk::fusion::ParameterList* allParameters_raw() const override { return nullptr; }
+  adsk::fusion::FusionUnitsManager* fusionUnitsManager_raw() const override { return nullptr; }
 };
 
 // Answers activeProduct with the design, or with null when there is none.

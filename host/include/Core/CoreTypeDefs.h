@@ -1,5 +1,6 @@
 // The enumerations of the core API: message box buttons, icons and answers, value types, curve
-// types and command termination reasons. Add-ins pass these by name; an int does not convert.
+// types, command termination reasons and drop-down styles. Add-ins pass these by name; an int does
+// not convert.
 #pragma once
 
 namespace adsk {
@@ -59,6 +60,16 @@ enum CommandTerminationReason {
   AbortedTerminationReason = 3,
   PreEmptedTerminationReason = 4,
   SessionEndingTerminationReason = 5
+};
+
+/// How a drop-down input shows its items and how many of them can be selected.
+enum DropDownStyles {
+  /// Text with an icon per item (a radio button where the icon is null); one item selected.
+  LabeledIconDropDownStyle = 0,
+  /// A scrollable list of texts; one item selected.
+  TextListDropDownStyle = 1,
+  /// A check box per item; any number checked.
+  CheckBoxDropDownStyle = 2
 };
 
 }  // namespace core

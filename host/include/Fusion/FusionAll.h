@@ -1,12 +1,13 @@
-// Everything of the Fusion API stand-in: designs and parameters, components, construction
-// planes, sketches and custom graphics. Like the host's own, it brings only the core headers that
-// these classes need; code that uses the core API includes <Core/CoreAll.h> itself.
+// Everything of the Fusion API stand-in: designs with their parameters and units, components,
+// construction planes, sketches and custom graphics. Like the host's own, it brings only the core
+// headers that these classes need; code that uses the core API includes <Core/CoreAll.h> itself.
 #pragma once
 
 #include "Components/BaseComponent.h"
 #include "Components/Component.h"
 #include "Construction/ConstructionPlane.h"
 #include "Fusion/Design.h"
+#include "Fusion/FusionUnitsManager.h"
 #include "Fusion/Parameter.h"
 #include "Fusion/ParameterList.h"
 #include "Fusion/UserParameter.h"

@@ -1,5 +1,5 @@
-// The enumerations of the Fusion API used with parameters, sketches and custom graphics. They
-// are plain enums in adsk::fusion, as in the core API.
+// The enumerations of the Fusion API used with parameters, units, sketches and custom graphics.
+// They are plain enums in adsk::fusion, as in the core API.
 #pragma once
 
 namespace adsk {
@@ -7,6 +7,17 @@ namespace fusion {
 
 /// What a parameter holds.
 enum ParameterValueTypes { NumericParameterValueType, TextParameterValueType };
+
+/// The unit a design shows lengths in, which also reads numbers typed without a unit.
+enum DistanceUnits {
+  MillimeterDistanceUnits,
+  CentimeterDistanceUnits,
+  MeterDistanceUnits,
+  InchDistanceUnits,
+  FootDistanceUnits,
+  YardDistanceUnits,
+  MicronDistanceUnits
+};
 
 /// The degree of a control-point spline.
 enum SplineDegrees { SplineDegreeThree = 3, SplineDegreeFive = 5 };

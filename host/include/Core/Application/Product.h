@@ -13,6 +13,7 @@ namespace core {
 class Document;
 class Attribute;
 class Attributes;
+class UnitsManager;
 
 class Product : public Base {
  public:
@@ -21,6 +22,10 @@ class Product : public Base {
 
   /// The document that owns the product.
   Ptr<Document> parentDocument() const;
+
+  /// The product's units: expressions, conversions and the default length unit. A design's is
+  /// its FusionUnitsManager.
+  Ptr<UnitsManager> unitsManager() const;
 
   /// The attributes on entities inside the product (not on the product itself) of group
   /// `groupName` and name `attributeName`: exact, case-sensitive texts, a regular expression
@@ -42,6 +47,7 @@ class Product : public Base {
  private:
   virtual char* productType_raw() const = 0;
   virtual Document* parentDocument_raw() const = 0;
+  virtual UnitsManager* unitsManager_raw() const = 0;
   virtual Attribute** findAttributes_raw(const char* groupName, const char* attributeName,
                                          size_t& return_size) const = 0;
   virtual Attributes* attributes_raw() const = 0;
@@ -61,6 +67,11 @@ inline std::string Product::productType() const {
 
 inline Ptr<Document> Product::parentDocument() const {
   Ptr<Document> res = parentDocument_raw();
+  return res;
+}
+
+inline Ptr<UnitsManager> Product::unitsManager() const {
+  Ptr<UnitsManager> res = unitsManager_raw();
   return res;
 }
 

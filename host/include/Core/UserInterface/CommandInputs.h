@@ -5,12 +5,14 @@
 #include <string>
 
 #include "../Base.h"
+#include "../CoreTypeDefs.h"
 
 namespace adsk {
 namespace core {
 
 class Command;
 class CommandInput;
+class DropDownCommandInput;
 class StringValueCommandInput;
 class ValueCommandInput;
 class TextBoxCommandInput;
@@ -51,6 +53,10 @@ class CommandInputs : public Base {
                                                   const std::string& formattedText, int numRows,
                                                   bool isReadOnly);
 
+  /// A new drop-down list, without items (add them through its listItems()). Null on failure.
+  Ptr<DropDownCommandInput> addDropDownCommandInput(const std::string& id, const std::string& name,
+                                                    DropDownStyles dropDownStyle);
+
   static const char* classType() { return "adsk::core::CommandInputs"; }
   static const char* interfaceId() { return classType(); }
   const char* objectType() const override { return classType(); }
@@ -71,6 +77,8 @@ class CommandInputs : public Base {
   virtual TextBoxCommandInput* addTextBoxCommandInput_raw(const char* id, const char* name,
                                                           const char* formattedText, int numRows,
                                                           bool isReadOnly) = 0;
+  virtual DropDownCommandInput* addDropDownCommandInput_raw(const char* id, const char* name,
+                                                            DropDownStyles dropDownStyle) = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -113,6 +121,13 @@ inline Ptr<TextBoxCommandInput> CommandInputs::addTextBoxCommandInput(
     bool isReadOnly) {
   Ptr<TextBoxCommandInput> res = addTextBoxCommandInput_raw(
       id.c_str(), name.c_str(), formattedText.c_str(), numRows, isReadOnly);
+  return res;
+}
+
+inline Ptr<DropDownCommandInput> CommandInputs::addDropDownCommandInput(
+    const std::string& id, const std::string& name, DropDownStyles dropDownStyle) {
+  Ptr<DropDownCommandInput> res =
+      addDropDownCommandInput_raw(id.c_str(), name.c_str(), dropDownStyle);
   return res;
 }
 

@@ -10,6 +10,7 @@ namespace fusion {
 class Component;
 class UserParameters;
 class ParameterList;
+class FusionUnitsManager;
 
 class Design : public core::Product {
  public:
@@ -21,6 +22,9 @@ class Design : public core::Product {
 
   /// All user and model parameters of all components (no external references), read-only.
   core::Ptr<ParameterList> allParameters() const;
+
+  /// The design's units, with its default length unit.
+  core::Ptr<FusionUnitsManager> fusionUnitsManager() const;
 
   static const char* classType() { return "adsk::fusion::Design"; }
   static const char* interfaceId() { return classType(); }
@@ -34,6 +38,7 @@ class Design : public core::Product {
   virtual Component* rootComponent_raw() const = 0;
   virtual UserParameters* userParameters_raw() const = 0;
   virtual ParameterList* allParameters_raw() const = 0;
+  virtual FusionUnitsManager* fusionUnitsManager_raw() const = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -50,6 +55,11 @@ inline core::Ptr<UserParameters> Design::userParameters() const {
 
 inline core::Ptr<ParameterList> Design::allParameters() const {
   core::Ptr<ParameterList> res = allParameters_raw();
+  return res;
+}
+
+inline core::Ptr<FusionUnitsManager> Design::fusionUnitsManager() const {
+  core::Ptr<FusionUnitsManager> res = fusionUnitsManager_raw();
   return res;
 }
 

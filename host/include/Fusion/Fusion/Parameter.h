@@ -27,7 +27,7 @@ class Parameter : public core::Base {
   /// The expression that gives the value.
   std::string expression() const;
 
-  /// The parameter's unit.
+  /// The parameter's unit, such as "mm" or "deg"; empty for a parameter without one.
   std::string unit() const;
 
   /// Whether the parameter holds a number or a text.
