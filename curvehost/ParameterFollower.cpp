@@ -6,9 +6,9 @@
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curve/fit/SplineTolerance.h"
 #include "curve/formula/ParameterTable.h"
 #include "curvehost/DefinitionAttribute.h"
 #include "curvehost/FormulaCurve.h"
@@ -18,8 +18,7 @@
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::CurveDefinitionError;
-using vintrel::curve::FitStatus;
-using vintrel::curve::kSplineTolerance;
+using vintrel::curve::DesignParameters;
 using vintrel::curve::ParameterTable;
 using vintrel::curve::readCurveDefinition;
 using vintrel::curve::statusText;
@@ -64,15 +63,31 @@ std::string sketchName(const Ptr<SketchFixedSpline>& spline) {
 
 // Refits one curve with the current values; its new fit's status, or the reason it failed. The
 // status is measured before the spline changes, so that a spline replaced is always reported.
-FitStatus refit(const Ptr<SketchFixedSpline>& spline, const CurveDefinition& definition,
-                const ParameterTable& current) {
+FollowedCurve refit(const Ptr<SketchFixedSpline>& spline, const std::string& sketch,
+                    const CurveDefinition& definition, const ParameterTable& current) {
   const FormulaCurve curve(definition.request, current);
-  const FitStatus status = curve.status();
+  const FollowedCurve followed{sketch, curve.status(), definition.request.tolerance,
+                               definition.request.unit.name};
   Ptr<NurbsCurve3D> shape = curve.nurbsCurve();
   const Replacement outcome = replaceFormulaCurve(spline, shape, curve.definition());
   if (outcome != Replacement::Done) throw std::runtime_error(replacementMessage(outcome));
-  return status;
+  return followed;
 }
+
+// The design's constants as each unit's curves read them, made once per unit and check.
+class ConstantsByUnit {
+ public:
+  explicit ConstantsByUnit(const DesignParameters& design) : design_(design) {}
+  const ParameterTable& in(const curve::LengthUnit& unit) {
+    const auto found = tables_.find(unit.name);
+    if (found != tables_.end()) return found->second;
+    return tables_.emplace(unit.name, design_.inUnit(unit)).first->second;
+  }
+
+ private:
+  const DesignParameters& design_;
+  std::map<std::string, ParameterTable> tables_;
+};
 
 }  // namespace
 
@@ -87,7 +102,7 @@ std::string followMessage(const FollowReport& report) {
     if (!curve.status.largestDeviation) continue;
     if (!missed) text += std::string(text.empty() ? "" : "\n\n") + kMissesHeading;
     missed = true;
-    text += "\n" + curve.sketch + ": " + statusText(curve.status, kSplineTolerance);
+    text += "\n" + curve.sketch + ": " + statusText(curve.status, curve.tolerance, curve.unit);
   }
   return text;
 }
@@ -122,13 +137,15 @@ FollowReport ParameterFollower::check(const Ptr<Application>& application) {
       lastParameters_.reset();
       return report;
     }
-    const ParameterTable current = readDesignParameters(application);
-    moved = !lastParameters_ || *lastParameters_ != current;
+    const DesignParameters parameters = readDesignParameters(application);
+    moved = !lastParameters_ || *lastParameters_ != parameters;
+    ConstantsByUnit constants(parameters);
     for (const Ptr<Attribute>& attribute : attributes) {
       if (!attribute) continue;
       const std::optional<CurveDefinition>& definition = definitionOf(attribute->value());
       if (!definition || definition->parameters.empty()) continue;
       const ParameterTable& stored = definition->parameters;
+      const ParameterTable& current = constants.in(definition->request.unit);
       const bool upToDate = storedValuesAreCurrent(stored, current);
       // No parameter changed since the last complete check, which saw this curve, if at all,
       // with these very values: there is nothing to refit and nothing to learn.
@@ -152,7 +169,7 @@ FollowReport ParameterFollower::check(const Ptr<Application>& application) {
       if (upToDate || !changed || !spline->isLinked()) continue;
       const std::string sketch = sketchName(spline);
       try {
-        report.updated.push_back({sketch, refit(spline, *definition, current)});
+        report.updated.push_back(refit(spline, sketch, *definition, current));
       } catch (const std::exception& error) {
         report.failed.push_back(sketch + ": " + error.what());
       }
@@ -160,7 +177,7 @@ FollowReport ParameterFollower::check(const Ptr<Application>& application) {
     if (moved) {
       // Every curve that can follow was looked at: the others are gone or cannot follow.
       seen_ = std::move(looked);
-      lastParameters_ = current;
+      lastParameters_ = parameters;
       looked.clear();
     }
   } catch (const std::exception&) {

@@ -15,6 +15,9 @@
 #include <vector>
 
 #include "curve/definition/CurveDefinition.h"
+#include "curve/fit/SplineTolerance.h"
+#include "curve/formula/DesignParameters.h"
+#include "curve/formula/LengthUnit.h"
 #include "curve/formula/ParameterTable.h"
 #include "curve/status/FitStatus.h"
 
@@ -24,6 +27,9 @@ namespace vintrel::curvehost {
 struct FollowedCurve {
   std::string sketch;       ///< its sketch's name
   curve::FitStatus status;  ///< the new fit's status, as FormulaCurve::status gives it
+  /// The curve's own tolerance and the name of its unit, in which the status is told.
+  double tolerance = curve::kSplineTolerance;
+  std::string unit = curve::centimetreUnit().name;
 };
 
 /// What one check did.
@@ -37,9 +43,9 @@ struct FollowReport {
 
 /// The text of the message box that tells of `report`: under a heading, "<sketch>: <message>"
 /// for each failure; then, after an empty line and a heading of their own, "<sketch>: <status>"
-/// (statusText with kSplineTolerance, as the dialog shows it) for each updated curve whose
-/// status has a largest deviation (the tolerance not met, or perhaps not met). Empty when there
-/// is neither.
+/// (statusText with the curve's tolerance and unit, as the dialog shows it) for each updated curve
+/// whose status has a largest deviation (the tolerance not met, or perhaps not met). Empty when
+/// there is neither.
 std::string followMessage(const FollowReport& report);
 
 /// Refits the formula curves whose parameters changed. Held by the add-in from load to unload:
@@ -47,7 +53,8 @@ std::string followMessage(const FollowReport& report);
 class ParameterFollower {
  public:
   /// Reads every formula curve of `application`'s active design (Product::findAttributes on
-  /// kDefinitionGroup and kDefinitionName) and the design's parameters (readDesignParameters).
+  /// kDefinitionGroup and kDefinitionName) and the design's parameters (readDesignParameters),
+  /// each curve's with its lengths in its own unit.
   /// A curve is refitted when the values its definition stores are not the current ones (a
   /// stored name the design lacks counts as a difference) and a parameter it uses changed since
   /// the last check that looked at the curve; the first look at a curve compares the current
@@ -81,7 +88,7 @@ class ParameterFollower {
   // Entity token -> the values of the parameters its curve uses, as the last look saw them.
   std::unordered_map<std::string, SeenValues> seen_;
   // The design's parameters as the last complete check read them.
-  std::optional<curve::ParameterTable> lastParameters_;
+  std::optional<curve::DesignParameters> lastParameters_;
   std::unordered_map<std::string, std::optional<curve::CurveDefinition>> definitions_;
 };
 

@@ -4,6 +4,7 @@
 #include <Fusion/FusionAll.h>
 
 #include <cstddef>
+#include <map>
 #include <string>
 
 #include "fusionkit/NullObjectError.h"
@@ -11,12 +12,14 @@
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;
+using vintrel::curve::DesignParameters;
 using vintrel::curve::kBuiltInPi;
-using vintrel::curve::ParameterTable;
 
 namespace vintrel::curvehost {
 
 namespace {
+
+constexpr char kInternalLengthUnit[] = "cm";
 
 Ptr<ParameterList> designParameters(const Ptr<Design>& design) {
   Ptr<ParameterList> parameters = design->allParameters();
@@ -24,14 +27,40 @@ Ptr<ParameterList> designParameters(const Ptr<Design>& design) {
   return parameters;
 }
 
+// The host converts between units of one kind only: a unit it turns into centimetres is a length.
+// Designs repeat a few units over many parameters, so each unit is asked about once.
+class LengthUnits {
+ public:
+  explicit LengthUnits(Ptr<Design> design) : design_(std::move(design)) {}
+
+  bool isLength(const std::string& unit) {
+    if (unit.empty()) return false;
+    const auto known = answers_.find(unit);
+    if (known != answers_.end()) return known->second;
+    if (!units_) {
+      units_ = design_->unitsManager();
+      throwIfNull(units_);
+    }
+    const bool length = units_->convert(1.0, unit, kInternalLengthUnit) > 0.0;
+    answers_[unit] = length;
+    return length;
+  }
+
+ private:
+  Ptr<Design> design_;
+  Ptr<UnitsManager> units_;
+  std::map<std::string, bool> answers_;
+};
+
 }  // namespace
 
-ParameterTable readDesignParameters(const Ptr<Application>& application) {
+DesignParameters readDesignParameters(const Ptr<Application>& application) {
   throwIfNull(application);
   Ptr<Design> design = application->activeProduct();
   throwIfNull(design);
   const std::size_t count = designParameters(design)->count();
-  ParameterTable table{{"pi", kBuiltInPi}};
+  DesignParameters parameters{{{"pi", kBuiltInPi}}, {}};
+  LengthUnits units(design);
   for (std::size_t i = 0; i < count; ++i) {
     Ptr<Parameter> parameter = designParameters(design)->item(i);
     throwIfNull(parameter);
@@ -40,9 +69,14 @@ ParameterTable readDesignParameters(const Ptr<Application>& application) {
     if (parameter->valueType() == TextParameterValueType) continue;
     // Name first, then value: an assignment would ask the host for the value before the name.
     const std::string name = parameter->name();
-    table[name] = parameter->value();
+    parameters.values[name] = parameter->value();
+    if (units.isLength(parameter->unit())) {
+      parameters.lengths.insert(name);
+    } else {
+      parameters.lengths.erase(name);
+    }
   }
-  return table;
+  return parameters;
 }
 
 }  // namespace vintrel::curvehost

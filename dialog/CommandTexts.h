@@ -19,10 +19,19 @@ constexpr char kPanelId[] = "SketchPanel";
 constexpr char kXFunctionInputId[] = "xFunctionInput_";
 constexpr char kYFunctionInputId[] = "yFunctionInput_";
 constexpr char kZFunctionInputId[] = "zFunctionInput_";
+/// The formulas of cylindrical and spherical coordinates, shown in place of x and y (and z) when
+/// those coordinates are chosen; cylindrical coordinates share z, the two share θ.
+constexpr char kRhoFunctionInputId[] = "rhoFunctionInput_";
+constexpr char kRadiusFunctionInputId[] = "radiusFunctionInput_";
+constexpr char kThetaFunctionInputId[] = "thetaFunctionInput_";
+constexpr char kPhiFunctionInputId[] = "phiFunctionInput_";
 constexpr char kMinTValueInputId[] = "minTValueInput_";
 constexpr char kMaxTValueInputId[] = "maxTValueInput_";
 /// The read-only notification box that shows the status or the error.
 constexpr char kStatusDisplayId[] = "vtlStatusDisplayID";
+constexpr char kUnitsInputId[] = "unitsInput_";
+constexpr char kToleranceInputId[] = "toleranceValueInput_";
+constexpr char kCoordinatesInputId[] = "coordinatesInput_";
 
 constexpr char kXFunctionLabel[] = "x(t) =";
 constexpr char kYFunctionLabel[] = "y(t) =";
@@ -30,6 +39,25 @@ constexpr char kZFunctionLabel[] = "z(t) =";
 constexpr char kMinTValueLabel[] = "Starting t Value";
 constexpr char kMaxTValueLabel[] = "Ending t Value";
 constexpr char kStatusDisplayLabel[] = "Notifications";
+constexpr char kRhoFunctionLabel[] = "\xCF\x81(t) =";
+constexpr char kRadiusFunctionLabel[] = "r(t) =";
+constexpr char kThetaFunctionLabel[] = "\xCE\xB8(t) =";
+constexpr char kPhiFunctionLabel[] = "\xCF\x86(t) =";
+constexpr char kUnitsLabel[] = "Units";
+constexpr char kToleranceLabel[] = "Tolerance";
+constexpr char kCoordinatesLabel[] = "Coordinates";
+
+/// The items of the "Coordinates" drop-down, in order.
+constexpr char kCartesianItem[] = "Cartesian (x, y, z)";
+constexpr char kCylindricalItem[] = "Cylindrical (\xCF\x81, \xCE\xB8, z)";
+constexpr char kSphericalItem[] = "Spherical (r, \xCE\xB8, \xCF\x86)";
+/// The items in the drop-down's order, which is that of curve::Coordinates.
+constexpr const char* kCoordinatesItems[3] = {kCartesianItem, kCylindricalItem, kSphericalItem};
+/// The three formula inputs of each item, in the formulas' order.
+constexpr const char* kFormulaInputIds[3][3] = {
+    {kXFunctionInputId, kYFunctionInputId, kZFunctionInputId},
+    {kRhoFunctionInputId, kThetaFunctionInputId, kZFunctionInputId},
+    {kRadiusFunctionInputId, kThetaFunctionInputId, kPhiFunctionInputId}};
 
 /// The dialog's defaults: three turns of a helix of radius 1.
 constexpr char kDefaultXFunction[] = "cos(2 * pi * t)";
@@ -37,6 +65,12 @@ constexpr char kDefaultYFunction[] = "sin(2 * pi * t)";
 constexpr char kDefaultZFunction[] = "t";
 constexpr char kDefaultMinTValue[] = "0.0";
 constexpr char kDefaultMaxTValue[] = "3.0";
+/// The same helix in cylindrical coordinates, and a spiral on the unit sphere from pole to pole
+/// over the same range.
+constexpr char kDefaultRhoFunction[] = "1";
+constexpr char kDefaultThetaFunction[] = "2 * pi * t";
+constexpr char kDefaultRadiusFunction[] = "1";
+constexpr char kDefaultPhiFunction[] = "pi * t / 3";
 
 /// Relative to the add-in's folder; the host resolves it.
 constexpr char kHelpFile[] = "docs/help.html";

@@ -1,14 +1,14 @@
 #include "dialog/computeDialogCurve.h"
 
 #include "curve/formula/CurveRequest.h"
-#include "curve/formula/ParameterTable.h"
+#include "curve/formula/DesignParameters.h"
 #include "curve/formula/hiddenParameterNotes.h"
 #include "curvehost/readDesignParameters.h"
 #include "dialog/readCurveRequest.h"
 
 using vintrel::curve::CurveRequest;
+using vintrel::curve::DesignParameters;
 using vintrel::curve::hiddenParameterNotes;
-using vintrel::curve::ParameterTable;
 
 using namespace adsk::core;
 
@@ -17,8 +17,9 @@ namespace vintrel::dialog {
 DialogCurve computeDialogCurve(const Ptr<CommandInputs>& inputs,
                                const Ptr<Application>& application) {
   const CurveRequest request = readCurveRequest(inputs);
-  const ParameterTable parameters = curvehost::readDesignParameters(application);
-  return {curvehost::FormulaCurve(request, parameters), hiddenParameterNotes(parameters)};
+  const DesignParameters design = curvehost::readDesignParameters(application);
+  return {curvehost::FormulaCurve(request, design.inUnit(request.unit)),
+          hiddenParameterNotes(design.values)};
 }
 
 }  // namespace vintrel::dialog

@@ -1,14 +1,19 @@
 #include "dialog/readCurveRequest.h"
 
+#include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "dialog/CommandTexts.h"
+#include "dialog/CoordinateInputs.h"
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
 using vintrel::curve::CurveRequest;
+using vintrel::curve::LengthUnit;
+using vintrel::curve::lengthUnitNamed;
 
 namespace vintrel::dialog {
 
@@ -36,21 +41,43 @@ double validValue(const Ptr<ValueCommandInput>& input, const char* label) {
   return input->value();
 }
 
+std::string selectedItem(const Ptr<CommandInputs>& inputs, const char* id) {
+  Ptr<DropDownCommandInput> dropDown = findInput<DropDownCommandInput>(inputs, id);
+  Ptr<ListItem> item = dropDown->selectedItem();
+  throwIfNull(item);
+  return item->name();
+}
+
+LengthUnit readUnit(const Ptr<CommandInputs>& inputs) {
+  const std::string item = selectedItem(inputs, kUnitsInputId);
+  const std::optional<LengthUnit> unit = lengthUnitNamed(item);
+  if (!unit) {
+    throw std::runtime_error(std::string(kUnitsLabel) + ": \"" + item +
+                             "\" is not a choice this add-in knows");
+  }
+  return *unit;
+}
+
 }  // namespace
 
 CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
   CurveRequest request;
-  // The typed inputs stay held until all five are read and go in the reverse order.
+  // The typed inputs stay held until all are read and go in the reverse order.
   Ptr<ValueCommandInput> start = findInput<ValueCommandInput>(inputs, kMinTValueInputId);
   request.tStart = validValue(start, kMinTValueLabel);
   Ptr<ValueCommandInput> end = findInput<ValueCommandInput>(inputs, kMaxTValueInputId);
   request.tEnd = validValue(end, kMaxTValueLabel);
-  Ptr<StringValueCommandInput> x = findInput<StringValueCommandInput>(inputs, kXFunctionInputId);
+  request.coordinates = chosenCoordinates(inputs);
+  const std::array<const char*, 3> ids = formulaInputIds(request.coordinates);
+  Ptr<StringValueCommandInput> x = findInput<StringValueCommandInput>(inputs, ids[0]);
   request.xExpression = x->value();
-  Ptr<StringValueCommandInput> y = findInput<StringValueCommandInput>(inputs, kYFunctionInputId);
+  Ptr<StringValueCommandInput> y = findInput<StringValueCommandInput>(inputs, ids[1]);
   request.yExpression = y->value();
-  Ptr<StringValueCommandInput> z = findInput<StringValueCommandInput>(inputs, kZFunctionInputId);
+  Ptr<StringValueCommandInput> z = findInput<StringValueCommandInput>(inputs, ids[2]);
   request.zExpression = z->value();
+  request.unit = readUnit(inputs);
+  Ptr<ValueCommandInput> tolerance = findInput<ValueCommandInput>(inputs, kToleranceInputId);
+  request.tolerance = validValue(tolerance, kToleranceLabel);
   return request;
 }
 

@@ -3,16 +3,14 @@
 #include <exception>
 #include <string>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/status/FitStatus.h"
 #include "dialog/CommandTexts.h"
+#include "dialog/CoordinateInputs.h"
 #include "dialog/computeDialogCurve.h"
 #include "dialog/previewCurve.h"
 #include "fusionkit/NullObjectError.h"
 
 using vintrel::curve::FitStatus;
-using vintrel::curve::kSplineTolerance;
-using vintrel::curve::statusText;
 
 using namespace adsk::core;
 using hv::f360::throwIfNull;
@@ -25,9 +23,12 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Applicati
                            CurvePreview& preview, const CurveEdit& edit) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   preview.clear();
+  // The chosen coordinates' formulas show whether or not the curve computes.
+  showFormulaInputs(inputs, chosenCoordinates(inputs));
   const DialogCurve computed = computeDialogCurve(inputs, application);
   const FitStatus status = previewCurve(computed.curve, application, preview, edit);
-  std::string text = statusText(status, kSplineTolerance);
+  std::string text = curve::statusText(status, computed.curve.request().tolerance,
+                                       computed.curve.request().unit.name);
   for (const std::string& note : computed.notes) text += "\n" + note;
   return text;
 }

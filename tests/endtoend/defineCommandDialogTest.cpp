@@ -1,6 +1,9 @@
-// A click on the button: the dialog's six inputs with their defaults, its help page and handlers,
-// and the first preview of the default helix.
+// A click on the button: the dialog's inputs with their defaults (the formulas of the chosen
+// coordinates shown, the design's unit chosen), its help page and handlers, and the first preview
+// of the default helix.
+#include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AddInTest.h"
@@ -20,25 +23,103 @@ void expectInput(const fsim::InputInfo& input, const std::string& id, const std:
   EXPECT_EQ(input.text, text);
 }
 
-TEST_F(CommandDialog, ClickBuildsTheSixInputsWithTheirDefaults) {
+TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   startAndOpenDialog();
   const auto inputs = host.inputs();
-  ASSERT_EQ(inputs.size(), 6u);
-  expectInput(inputs[0], "xFunctionInput_", "StringValueCommandInput", "x(t) =", "cos(2 * pi * t)");
-  expectInput(inputs[1], "yFunctionInput_", "StringValueCommandInput", "y(t) =", "sin(2 * pi * t)");
-  expectInput(inputs[2], "zFunctionInput_", "StringValueCommandInput", "z(t) =", "t");
-  expectInput(inputs[3], "minTValueInput_", "ValueCommandInput", "Starting t Value", "0.0");
-  expectInput(inputs[4], "maxTValueInput_", "ValueCommandInput", "Ending t Value", "3.0");
-  EXPECT_EQ(inputs[3].value, 0.0);
-  EXPECT_EQ(inputs[4].value, 3.0);
-  EXPECT_EQ(inputs[3].unitType, "");
-  EXPECT_EQ(inputs[4].unitType, "");
-  EXPECT_EQ(inputs[5].id, kStatusDisplayId);
-  EXPECT_EQ(inputs[5].type, "TextBoxCommandInput");
-  EXPECT_EQ(inputs[5].label, "Notifications");
-  EXPECT_EQ(inputs[5].numRows, 5);
-  EXPECT_TRUE(inputs[5].readOnly);
+  ASSERT_EQ(inputs.size(), 13u);
+  const std::string string = "StringValueCommandInput";
+  // The formulas of the other coordinates sit beside x, y and z, hidden.
+  expectInput(inputs[0], "xFunctionInput_", string, "x(t) =", "cos(2 * pi * t)");
+  expectInput(inputs[1], "rhoFunctionInput_", string, "\xCF\x81(t) =", "1");
+  expectInput(inputs[2], "radiusFunctionInput_", string, "r(t) =", "1");
+  expectInput(inputs[3], "yFunctionInput_", string, "y(t) =", "sin(2 * pi * t)");
+  expectInput(inputs[4], "thetaFunctionInput_", string, "\xCE\xB8(t) =", "2 * pi * t");
+  expectInput(inputs[5], "zFunctionInput_", string, "z(t) =", "t");
+  expectInput(inputs[6], "phiFunctionInput_", string, "\xCF\x86(t) =", "pi * t / 3");
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(inputs[i].visible, i == 0 || i == 3 || i == 5) << inputs[i].id;
+  }
+  expectInput(inputs[7], "minTValueInput_", "ValueCommandInput", "Starting t Value", "0.0");
+  expectInput(inputs[8], "maxTValueInput_", "ValueCommandInput", "Ending t Value", "3.0");
+  EXPECT_EQ(inputs[7].value, 0.0);
+  EXPECT_EQ(inputs[8].value, 3.0);
+  EXPECT_EQ(inputs[7].unitType, "");
+  EXPECT_EQ(inputs[8].unitType, "");
+  EXPECT_EQ(inputs[9].id, kStatusDisplayId);
+  EXPECT_EQ(inputs[9].type, "TextBoxCommandInput");
+  EXPECT_EQ(inputs[9].label, "Notifications");
+  EXPECT_EQ(inputs[9].numRows, 5);
+  EXPECT_TRUE(inputs[9].readOnly);
+  expectInput(inputs[10], "unitsInput_", "DropDownCommandInput", "Units", "cm");
+  EXPECT_EQ(inputs[10].items,
+            (std::vector<std::string>{"mm", "cm", "m", "\xC2\xB5m", "in", "ft", "yd"}));
+  expectInput(inputs[11], "toleranceValueInput_", "ValueCommandInput", "Tolerance", "0.002");
+  EXPECT_EQ(inputs[11].value, 0.002);
+  EXPECT_EQ(inputs[11].unitType, "");
+  expectInput(inputs[12], "coordinatesInput_", "DropDownCommandInput", "Coordinates",
+              "Cartesian (x, y, z)");
+  EXPECT_EQ(inputs[12].items,
+            (std::vector<std::string>{"Cartesian (x, y, z)", "Cylindrical (\xCF\x81, \xCE\xB8, z)",
+                                      "Spherical (r, \xCE\xB8, \xCF\x86)"}));
   EXPECT_EQ(host.helpFile(), "docs/help.html");
+}
+
+// A new curve starts in the design's display unit with the default tolerance of 0.002 cm written
+// in it (to two significant digits: 0.002 / 2.54 = 0.000787... in); the formulas' numbers are
+// read in that unit, so the same helix is ten times smaller in millimetres, and the same
+// tolerance, ten times coarser beside it, needs fewer controls.
+TEST_F(CommandDialog, ANewCurveStartsInTheDesignsUnit) {
+  const std::vector<std::tuple<fsim::LengthUnitChoice, std::string, std::string>> cases = {
+      {fsim::LengthUnitChoice::Millimeter, "mm", "0.02"},
+      {fsim::LengthUnitChoice::Inch, "in", "0.00079"},
+      {fsim::LengthUnitChoice::Micron, "\xC2\xB5m", "20"},
+      {fsim::LengthUnitChoice::Meter, "m", "2e-05"}};
+  ASSERT_TRUE(addIn.run(""));
+  for (const auto& [choice, unit, tolerance] : cases) {
+    host.setDistanceDisplayUnits(choice);
+    click();
+    const auto inputs = host.inputs();
+    EXPECT_EQ(inputs[10].text, unit);
+    EXPECT_EQ(inputs[11].text, tolerance);
+    if (unit == "mm") {
+      EXPECT_EQ(status(), "16 spline controls");
+      const auto groups = previewGroups();
+      EXPECT_NEAR(groups[0].curves[0].curve.controlPoints[0][0], 0.1, 1e-12);  // x = 1 mm
+    }
+    host.cancel();
+  }
+}
+
+// Choosing other coordinates shows their formulas (each keeps its own text) and computes the
+// curve from them: the cylindrical default is the Cartesian helix again.
+TEST_F(CommandDialog, CoordinatesShowTheirOwnFormulas) {
+  startAndOpenDialog();
+  host.selectDropDownItem("coordinatesInput_", "Cylindrical (\xCF\x81, \xCE\xB8, z)");
+  EXPECT_EQ(status(), "32 spline controls");
+  std::vector<std::string> shown;
+  for (const fsim::InputInfo& input : host.inputs()) {
+    if (input.visible && input.type == "StringValueCommandInput") shown.push_back(input.label);
+  }
+  EXPECT_EQ(shown, (std::vector<std::string>{"\xCF\x81(t) =", "\xCE\xB8(t) =", "z(t) ="}));
+  EXPECT_THROW(host.setInputText("xFunctionInput_", "t"), std::runtime_error);
+  host.setInputText("rhoFunctionInput_", "1 / 0");
+  EXPECT_EQ(status(), "\xCF\x81(t) is not a finite number at t = 0");
+  host.selectDropDownItem("coordinatesInput_", "Spherical (r, \xCE\xB8, \xCF\x86)");
+  EXPECT_EQ(host.inputs()[0].visible, false);
+  EXPECT_EQ(host.inputs()[2].visible, true);
+  EXPECT_NE(status().find(" spline controls"), std::string::npos) << status();
+}
+
+// The tolerance is the designer's, in the chosen unit; one out of bounds is refused with them.
+TEST_F(CommandDialog, TheToleranceIsTheDesignersInTheChosenUnit) {
+  startAndOpenDialog();
+  host.setInputValue("toleranceValueInput_", 0.02);
+  const std::string coarse = status();
+  EXPECT_LT(std::stoi(coarse), 32) << coarse;
+  host.selectDropDownItem("unitsInput_", "mm");
+  host.setInputValue("toleranceValueInput_", 0.0);
+  EXPECT_EQ(status(), "Tolerance must be a number from 1e-05 to 100 mm; it is 0");
+  EXPECT_TRUE(previewGroups().empty() || previewGroups()[0].curves.empty());
 }
 
 TEST_F(CommandDialog, OpensWithTheDefaultHelixPreviewedInRed) {
@@ -66,9 +147,9 @@ TEST_F(CommandDialog, EveryClickStartsFromTheDefaults) {
   host.cancel();
   click();
   const auto inputs = host.inputs();
-  ASSERT_EQ(inputs.size(), 6u);
+  ASSERT_EQ(inputs.size(), 13u);
   EXPECT_EQ(inputs[0].text, "cos(2 * pi * t)");
-  EXPECT_EQ(inputs[4].value, 3.0);
+  EXPECT_EQ(inputs[8].value, 3.0);
   EXPECT_EQ(status(), "32 spline controls");
   // The same three handler objects serve the second command; none is added per click.
   for (const char* event : {"execute", "destroy", "executePreview"}) {
@@ -109,7 +190,7 @@ TEST_F(CommandDialog, WithoutTheTextBoxThePreviewIsDrawnAndTheErrorReachesTheHos
   ASSERT_TRUE(addIn.run(""));
   host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once);
   click();
-  EXPECT_EQ(host.inputs().size(), 5u);
+  EXPECT_EQ(host.inputs().size(), 12u);
   EXPECT_EQ(previewGroups().size(), 1u);
   // The command-created handler catches nothing: the null-object error goes to the host.
   EXPECT_EQ(host.handlerErrors(), std::vector<std::string>{"Unknown exception"});

@@ -236,7 +236,8 @@ TEST_F(Preview, ToleranceMissedAtTheCapSaysSoWithTheTrueDeviation) {
   ASSERT_FALSE(fit.toleranceMet);
   const double deviation = largestDeviation(*fit.curve, *fit.finerPoints);
   ASSERT_GT(deviation, 0.002);
-  EXPECT_EQ(status(), statusText(FitStatus{kMostControls, deviation, false, std::nullopt}, 0.002));
+  EXPECT_EQ(status(),
+            statusText(FitStatus{kMostControls, deviation, false, std::nullopt}, 0.002, "cm"));
   EXPECT_EQ(
       status().rfind("4096 spline controls (tolerance 0.002 cm not met: largest deviation ", 0),
       0u);

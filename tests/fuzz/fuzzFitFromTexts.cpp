@@ -272,7 +272,7 @@ void checkFit(const SplineFit& fit, const SampledCurve& sampled) {
                     " from the formula");
   }
 
-  const std::string text = statusText(status, kSplineTolerance);
+  const std::string text = statusText(status, kSplineTolerance, "cm");
   const DialogStatus read = classifyStatus(text);
   requireThat(read.kind == DialogStatus::Kind::Fit && read.controlCount == count &&
                   read.closed == fit.closed,
