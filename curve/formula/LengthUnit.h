@@ -11,8 +11,9 @@ namespace vintrel::curve {
 
 /// One length unit.
 struct LengthUnit {
-  std::string name;          ///< as listed: "mm", "cm", "m", "µm", "in", "ft" or "yd"
-  double centimetres = 1.0;  ///< one unit in centimetres
+  std::string name;            ///< as listed: "mm", "cm", "m", "µm", "in", "ft" or "yd"
+  double centimetres = 1.0;    ///< one unit in centimetres
+  double perCentimetre = 1.0;  ///< units in one centimetre
 };
 
 /// Every unit, in the order the dialog lists them: mm, cm, m, µm, in, ft, yd.
@@ -25,11 +26,12 @@ const LengthUnit& centimetreUnit();
 /// text.
 std::optional<LengthUnit> lengthUnitNamed(const std::string& name);
 
-/// `centimetres` (a length in the host's internal unit) in `unit`; exactly `centimetres` for
-/// centimetres.
+/// `centimetres` (a length in the host's internal unit) in `unit`, correctly rounded for the
+/// metric units (6 mm, kept as 0.6 cm, reads 6); exactly `centimetres` for centimetres.
 double inUnit(double centimetres, const LengthUnit& unit);
 
-/// `length` in `unit` as centimetres; exactly `length` for centimetres.
+/// `length` in `unit` as centimetres, correctly rounded for the metric units; exactly `length`
+/// for centimetres.
 double inCentimetres(double length, const LengthUnit& unit);
 
 }  // namespace vintrel::curve

@@ -75,6 +75,23 @@ TEST_F(FormulaCurveTest, TheDefinitionHoldsTheRequestAndTheNamedParameters) {
   EXPECT_EQ(stored.parameters, (ParameterTable{{"r", 2.0}}));
 }
 
+// A curve in millimetres is fitted in millimetres and handed over in centimetres: the same knots,
+// every control coordinate a tenth, and the definition in millimetres.
+TEST_F(FormulaCurveTest, TheHostGetsCentimetresOfACurveInAnotherUnit) {
+  CurveRequest inMillimetres{0.0, 1.0, "20 * cos(2 * pi * t)", "20 * sin(2 * pi * t)", "0"};
+  inMillimetres.unit = *vintrel::curve::lengthUnitNamed("mm");
+  inMillimetres.tolerance = 0.05;
+  const FormulaCurve curve(inMillimetres, kParameters);
+  const std::vector<double>& fitted = curve.fit().curve->ControlCoordinates();
+  const std::vector<double> handed = coordinatesOf(curve.nurbsCurve());
+  ASSERT_EQ(handed.size(), fitted.size());
+  for (std::size_t i = 0; i < fitted.size(); ++i) EXPECT_EQ(handed[i], fitted[i] / 10) << i;
+  EXPECT_EQ(curve.nurbsCurve()->knots(), curve.fit().curve->Basis().KnotVector());
+  const CurveDefinition stored = readCurveDefinition(curve.definition());
+  EXPECT_EQ(stored.request.unit.name, "mm");
+  EXPECT_EQ(stored.request.tolerance, 0.05);
+}
+
 TEST_F(FormulaCurveTest, AFailingFormulaOrARefusedCurveIsAnError) {
   try {
     FormulaCurve({0.0, 1.0, "radius * t", "0", "0"}, kParameters);

@@ -77,6 +77,31 @@ TEST_F(ParameterFollowerTest, NothingChangedAsksForNoSplineAndWritesNothing) {
   }
 }
 
+// A curve in millimetres reads a length parameter in millimetres when it follows it: r = 5 mm
+// reads 5, then 6; its spline goes to the host in centimetres, and it keeps its unit, tolerance
+// and coordinates. An angle parameter reads in radians whatever the curve's unit.
+TEST_F(ParameterFollowerTest, ACurveFollowsInItsOwnUnitAndCoordinates) {
+  host.addUserParameter("w", 0.5, "mm");
+  host.addUserParameter("turn", 1.0, "deg");
+  CurveDefinition definition{{0.0, 1.0, "w", "turn * t", "0"}, {{"w", 4.0}, {"turn", 1.0}}};
+  definition.request.unit = *vintrel::curve::lengthUnitNamed("mm");
+  definition.request.tolerance = 0.01;
+  definition.request.coordinates = vintrel::curve::Coordinates::Cylindrical;
+  store(writeCurveDefinition(definition));
+  ASSERT_EQ(check().updated.size(), 1u);
+  const CurveDefinition followed = stored();
+  EXPECT_EQ(followed.parameters.at("w"), 5.0);
+  EXPECT_EQ(followed.parameters.at("turn"), 1.0);
+  EXPECT_EQ(followed.request.unit.name, "mm");
+  EXPECT_EQ(followed.request.tolerance, 0.01);
+  EXPECT_EQ(followed.request.coordinates, vintrel::curve::Coordinates::Cylindrical);
+  // An arc of radius 5 mm from angle 0: its first control point at 0.5 cm on the x axis.
+  EXPECT_NEAR(host.sketches()[0].splines[0].controlPoints[0][0], 0.5, 1e-12);
+  host.changeParameters({{"w", 0.6}});
+  ASSERT_EQ(check().updated.size(), 1u);
+  EXPECT_EQ(stored().parameters.at("w"), 6.0);
+}
+
 TEST(followMessage, ListsTheFailuresThenTheMissesUnderTheirHeadings) {
   FitStatus met;
   met.controlCount = 11;

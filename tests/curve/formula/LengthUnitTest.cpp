@@ -43,6 +43,8 @@ TEST(LengthUnit, ConvertsExactlyWhereTheFiguresAreRound) {
   const LengthUnit in = *lengthUnitNamed("in");
   EXPECT_EQ(inUnit(0.5, mm), 5.0);  // a 5 mm parameter, kept as 0.5 cm, reads 5
   EXPECT_EQ(inUnit(2.0, mm), 20.0);
+  EXPECT_EQ(inUnit(0.6, mm), 6.0);  // 0.6 / 0.1 would give 5.999999999999999
+  EXPECT_EQ(inUnit(0.6, *lengthUnitNamed("m")), 0.006);
   EXPECT_EQ(inUnit(2.54, in), 1.0);
   EXPECT_EQ(inCentimetres(20.0, mm), 2.0);
   EXPECT_EQ(inCentimetres(1.0, in), 2.54);

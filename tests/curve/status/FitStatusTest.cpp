@@ -147,6 +147,9 @@ TEST(FitStatus, GivesTheDeviationToThreeSignificantDigits) {
               std::string("128 spline controls (tolerance 0.002 cm not met: largest deviation ") +
                   digits + " cm)");
   }
+  // Another unit names itself for the tolerance and the deviation alike.
+  EXPECT_EQ(statusText(FitStatus{4096, 0.0378, false, std::nullopt}, 0.02, "mm"),
+            "4096 spline controls (tolerance 0.02 mm not met: largest deviation 0.0378 mm)");
 }
 
 // Cut short, the measure gives its bounds; a lower bound within the tolerance leaves the miss
