@@ -95,6 +95,37 @@ TEST_F(EditCurve, SelectingTheCurveReopensItAndOkReplacesTheSameSpline) {
   EXPECT_TRUE(host.messageBoxes().empty());
 }
 
+// A curve made in millimetres, at its own tolerance and in cylindrical coordinates, in a design
+// that displays inches, reopens with all three, not with the design's unit and the defaults; OK
+// without a change gives the same spline.
+TEST_F(EditCurve, ReopensWithItsOwnUnitToleranceAndCoordinates) {
+  host.setDistanceDisplayUnits(fsim::LengthUnitChoice::Millimeter);
+  const std::string name = host.addSketch(fsim::SketchPlane::XY);
+  host.editSketch(name);
+  startAndOpenDialog();
+  host.selectDropDownItem("coordinatesInput_", "Cylindrical (\xCF\x81, \xCE\xB8, z)");
+  host.setInputText("rhoFunctionInput_", "20");
+  host.setInputValue("toleranceValueInput_", 0.005);
+  host.confirm();
+  host.finishSketchEdit();
+  const fsim::NurbsData made = sketch().splines.at(0);
+  EXPECT_NEAR(std::hypot(made.controlPoints[0][0], made.controlPoints[0][1]), 2.0, 1e-12);
+
+  host.setDistanceDisplayUnits(fsim::LengthUnitChoice::Inch);
+  host.selectSpline(name, 0);
+  click();
+  EXPECT_EQ(inputText("unitsInput_"), "mm");
+  EXPECT_EQ(inputText("toleranceValueInput_"), "0.005");
+  EXPECT_EQ(inputText("coordinatesInput_"), "Cylindrical (\xCF\x81, \xCE\xB8, z)");
+  EXPECT_EQ(inputText("rhoFunctionInput_"), "20");
+  host.confirm();
+  EXPECT_EQ(sketch().splines.at(0).controlPoints, made.controlPoints);
+  const CurveDefinition stored = readCurveDefinition(storedDefinition());
+  EXPECT_EQ(stored.request.unit.name, "mm");
+  EXPECT_EQ(stored.request.tolerance, 0.005);
+  EXPECT_EQ(stored.request.coordinates, vintrel::curve::Coordinates::Cylindrical);
+}
+
 TEST_F(EditCurve, CancelLeavesTheCurveAsItWas) {
   const std::string name = createSpring();
   const fsim::SketchInfo before = sketch();
