@@ -12,7 +12,9 @@ using vintrel::curve::kMostControls;
 
 namespace {
 
-constexpr double kTolerance = 0.002;
+// The units the dialog lists and the labels its formulas may have, as regular expressions.
+const std::string kUnit = "(mm|cm|m|\xC2\xB5m|in|ft|yd)";
+const std::string kLabel = "(x|y|z|\xCF\x81|\xCE\xB8|r|\xCF\x86)\\(t\\)";
 // A closed curve's spline has the three controls more that close it.
 constexpr int kClosingControls = 3;
 
@@ -33,9 +35,11 @@ bool readWholeNumber(const std::string& text, double& value) {
 }
 
 bool readFit(const std::string& text, DialogStatus& status) {
-  static const std::regex fit(
-      R"(([1-9][0-9]{0,3}) spline controls(, closed)?)"
-      R"(( \(tolerance 0\.002 cm (perhaps )?not met: largest deviation ([^ )]*)( to ([^ )]*))? cm\))?)");
+  static const std::regex fit(R"(([1-9][0-9]{0,3}) spline controls(, closed)?)"
+                              R"(( \(tolerance ([^ ]+) )" +
+                              kUnit +
+                              R"( (perhaps )?not met: largest deviation ([^ )]*)( to ([^ )]*))? )"
+                              R"(\5\))?)");
   std::smatch match;
   if (!std::regex_match(text, match, fit)) return false;
   status.controlCount = std::stoi(match[1].str());
@@ -43,31 +47,28 @@ bool readFit(const std::string& text, DialogStatus& status) {
   if (!isFitCount(status.controlCount, status.closed)) return false;
   if (!match[3].matched) return true;
   status.toleranceNote = true;
+  double tolerance = 0;
   if (status.controlCount != kMostControls + (status.closed ? kClosingControls : 0) ||
-      !readWholeNumber(match[5].str(), status.largestDeviation) ||
+      !readWholeNumber(match[4].str(), tolerance) || !(tolerance > 0) ||
+      !readWholeNumber(match[7].str(), status.largestDeviation) ||
       !std::isfinite(status.largestDeviation)) {
     return false;
   }
-  const bool perhaps = match[4].matched;
-  if (!match[6].matched) return !perhaps && status.largestDeviation > kTolerance;
+  const bool perhaps = match[6].matched;
+  if (!match[8].matched) return !perhaps && status.largestDeviation > tolerance;
   // A measure cut short: the miss is sure only when its lower bound exceeds the tolerance.
   status.deviationUpTo = 0;
-  return readWholeNumber(match[7].str(), status.deviationUpTo) &&
-         std::isfinite(status.deviationUpTo) && status.deviationUpTo > kTolerance &&
+  return readWholeNumber(match[9].str(), status.deviationUpTo) &&
+         std::isfinite(status.deviationUpTo) && status.deviationUpTo > tolerance &&
          status.largestDeviation >= 0 && status.largestDeviation < status.deviationUpTo &&
-         perhaps == !(status.largestDeviation > kTolerance);
-}
-
-bool isCoordinateLabel(const std::string& text) {
-  return text.size() >= 4 && (text[0] == 'x' || text[0] == 'y' || text[0] == 'z') &&
-         text.compare(1, 3, "(t)") == 0;
+         perhaps == !(status.largestDeviation > tolerance);
 }
 
 bool readNotFinite(const std::string& text) {
-  static const std::string middle = " is not a finite number at t = ";
-  if (!isCoordinateLabel(text) || text.compare(4, middle.size(), middle) != 0) return false;
+  static const std::regex notFinite(kLabel + " is not a finite number at t = (.+)");
+  std::smatch match;
   double t = 0;
-  return readWholeNumber(text.substr(4 + middle.size()), t);
+  return std::regex_match(text, match, notFinite) && readWholeNumber(match[2].str(), t);
 }
 
 bool readBadRange(const std::string& text) {
@@ -95,8 +96,8 @@ bool readTooLarge(const std::string& text) {
 
 bool readJump(const std::string& text) {
   static const std::regex jump(
-      R"([xyz]\(t\) jumps near t = ([^ ]+) \(from ([^ ]+) to ([^ )]+)\): a spline cannot follow )"
-      R"(a jump; split the range there)");
+      R"((?:[xyz]\(t\)|The curve's [xyz]) jumps near t = ([^ ]+) \(from ([^ ]+) to ([^ )]+)\): )"
+      R"(a spline cannot follow a jump; split the range there)");
   std::smatch match;
   double value = 0;
   return std::regex_match(text, match, jump) && readWholeNumber(match[1].str(), value) &&
@@ -104,18 +105,35 @@ bool readJump(const std::string& text) {
 }
 
 bool readSinglePoint(const std::string& text) {
-  static const std::regex point(
-      R"(The curve is a single point \(([^ ,]+), ([^ ,]+), ([^ )]+)\): give x\(t\), y\(t\) or )"
-      R"(z\(t\) a term in t, or widen the t range)");
-  static const std::regex small(
-      R"(The curve stays within [^ ]+ cm of one point \(([^ ,]+), ([^ ,]+), ([^ )]+)\), too )"
-      R"(small for a spline to follow: make it larger or widen the t range)");
+  static const std::regex point(R"(The curve is a single point \(([^ ,]+), ([^ ,]+), ([^ )]+)\): )"
+                                R"(give )" +
+                                kLabel + ", " + kLabel + " or " + kLabel +
+                                R"( a term in t, or widen the t range)");
+  static const std::regex small(R"(The curve stays within [^ ]+ )" + kUnit +
+                                R"( of one point \(([^ ,]+), ([^ ,]+), ([^ )]+)\), too )"
+                                R"(small for a spline to follow: make it larger or widen the t )"
+                                R"(range)");
+  std::smatch match;
+  // The coordinates come first in the one, after the unit in the other.
+  int first = 1;
+  if (!std::regex_match(text, match, point)) {
+    if (!std::regex_match(text, match, small)) return false;
+    first = 2;
+  }
+  double value = 0;
+  for (int i = first; i < first + 3; ++i) {
+    if (!readWholeNumber(match[i].str(), value) || !std::isfinite(value)) return false;
+  }
+  return true;
+}
+
+bool readToleranceRefused(const std::string& text) {
+  static const std::regex refused("Tolerance must be a number from ([^ ]+) to ([^ ]+) " + kUnit +
+                                  "; it is (.+)");
   std::smatch match;
   double value = 0;
-  return (std::regex_match(text, match, point) || std::regex_match(text, match, small)) &&
-         readWholeNumber(match[1].str(), value) && std::isfinite(value) &&
-         readWholeNumber(match[2].str(), value) && std::isfinite(value) &&
-         readWholeNumber(match[3].str(), value) && std::isfinite(value);
+  return std::regex_match(text, match, refused) && readWholeNumber(match[1].str(), value) &&
+         readWholeNumber(match[2].str(), value) && readWholeNumber(match[4].str(), value);
 }
 
 // The lines a fit's status may carry below the count, each naming a parameter the formulas
@@ -150,7 +168,8 @@ bool readParameterNotes(const std::string& lines, int& count) {
 }
 
 bool readExpressionError(const std::string& text) {
-  return isCoordinateLabel(text) && text.size() > 6 && text.compare(4, 2, ": ") == 0;
+  static const std::regex error(kLabel + ": .+");
+  return std::regex_match(text, error);
 }
 
 }  // namespace
@@ -185,6 +204,9 @@ DialogStatus classifyStatus(const std::string& text) {
   } else if (readTooLarge(text)) {
     status = DialogStatus{};
     status.kind = DialogStatus::Kind::TooLarge;
+  } else if (readToleranceRefused(text)) {
+    status = DialogStatus{};
+    status.kind = DialogStatus::Kind::ToleranceRefused;
   } else if (readExpressionError(text)) {
     status = DialogStatus{};
     status.kind = DialogStatus::Kind::ExpressionError;
@@ -213,6 +235,8 @@ const char* kindName(DialogStatus::Kind kind) {
       return "jump";
     case DialogStatus::Kind::SinglePoint:
       return "single point";
+    case DialogStatus::Kind::ToleranceRefused:
+      return "tolerance refused";
     case DialogStatus::Kind::NullObject:
       return "missing host object";
     case DialogStatus::Kind::Unclear:

@@ -8,28 +8,31 @@
 /// One notification text, taken apart.
 struct DialogStatus {
   enum class Kind {
-    Fit,              ///< "N spline controls", N one of 4, 8, ..., 4096, or "N spline
-                      ///< controls, closed", N one of 7, 11, ..., 4099; maybe with the note
-    ExpressionError,  ///< "x(t): <muparser's message>" (or y, z), the message not empty
-    NotFinite,        ///< "x(t) is not a finite number at t = <number>" (or y, z)
-    BadRange,         ///< "Starting t Value is not a finite number: <number>" (or Ending),
-                      ///< "The t range from <number> to <number> is too wide to sample; ...",
-                      ///< or "The t range is empty: ... both <number>; ..."
-    TooLarge,         ///< "The curve is too large to fit: a coordinate reaches <number>; ..."
-    Jump,             ///< "x(t) jumps near t = <number> (from <number> to <number>): ..."
-    SinglePoint,      ///< "The curve is a single point (<x>, <y>, <z>): ..." or "The curve
-                      ///< stays within <number> cm of one point (<x>, <y>, <z>), too small ..."
-    NullObject,       ///< "Unknown exception": a host object the add-in needed was missing
-    Unclear,          ///< anything else
+    Fit,               ///< "N spline controls", N one of 4, 8, ..., 4096, or "N spline
+                       ///< controls, closed", N one of 7, 11, ..., 4099; maybe with the note
+    ExpressionError,   ///< "x(t): <muparser's message>" (or another formula's label), the
+                       ///< message not empty
+    NotFinite,         ///< "x(t) is not a finite number at t = <number>" (or another label)
+    BadRange,          ///< "Starting t Value is not a finite number: <number>" (or Ending),
+                       ///< "The t range from <number> to <number> is too wide to sample; ...",
+                       ///< or "The t range is empty: ... both <number>; ..."
+    TooLarge,          ///< "The curve is too large to fit: a coordinate reaches <number>; ..."
+    Jump,              ///< "x(t) jumps near t = <number> (from <number> to <number>): ..." (or
+                       ///< y, z, or "The curve's x" ...)
+    SinglePoint,       ///< "The curve is a single point (<x>, <y>, <z>): ..." or "The curve
+                       ///< stays within <number> <unit> of one point (<x>, <y>, <z>), ..."
+    ToleranceRefused,  ///< "Tolerance must be a number from <a> to <b> <unit>; it is <number>"
+    NullObject,        ///< "Unknown exception": a host object the add-in needed was missing
+    Unclear,           ///< anything else
   };
   Kind kind = Kind::Unclear;
   int controlCount = 0;  ///< Fit only
   bool closed = false;   ///< Fit only: ", closed" after the count
-  /// Fit only: " (tolerance 0.002 cm not met: largest deviation D cm)", or from a measure cut
-  /// short "... largest deviation D to U cm)", "perhaps not met" where D is not above 0.002
+  /// Fit only: " (tolerance T <unit> not met: largest deviation D <unit>)", or from a measure cut
+  /// short "... largest deviation D to U <unit>)", "perhaps not met" where D is not above T
   bool toleranceNote = false;
-  double largestDeviation = 0;  ///< Fit with the note only: D, finite, above 0.002 unless "perhaps"
-  double deviationUpTo = 0;     ///< Fit with a cut-short note only: U, finite, above D and 0.002
+  double largestDeviation = 0;  ///< Fit with the note only: D, finite, above T unless "perhaps"
+  double deviationUpTo = 0;     ///< Fit with a cut-short note only: U, finite, above D and T
   int parameterNotes = 0;       ///< Fit only: lines below the count about hidden parameters
 };
 

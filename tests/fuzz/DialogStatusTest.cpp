@@ -56,7 +56,7 @@ TEST(DialogStatus, ToleranceNoteOnlyAtTheCapWithAFiniteDeviationAboveTheToleranc
         "4096 spline controls (tolerance 0.002 not met: largest deviation inf)",
         "4096 spline controls (tolerance 0.002 not met: largest deviation nan)",
         "4096 spline controls (tolerance 0.002 not met: largest deviation )",
-        "4096 spline controls (tolerance 0.003 cm not met: largest deviation 0.00512 cm)"}) {
+        "4096 spline controls (tolerance 0.006 cm not met: largest deviation 0.00512 cm)"}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << text;
   }
 }
@@ -150,6 +150,41 @@ TEST(DialogStatus, ErrorMessagesNameACoordinate) {
         "there",
         "The curve is a single point (1, 2): give x(t), y(t) or z(t) a term in t, or widen the t "
         "range"}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << '"' << text << '"';
+  }
+}
+
+// Curves in another unit or coordinates speak of them: the unit in the note and the single-point
+// message, the formulas' own labels, the curve's x for a jump, and the refused tolerance.
+TEST(DialogStatus, StatusesInOtherUnitsAndCoordinates) {
+  EXPECT_EQ(classifyStatus("4096 spline controls (tolerance 0.02 mm not met: largest deviation "
+                           "0.0378 mm)")
+                .kind,
+            Kind::Fit);
+  EXPECT_EQ(classifyStatus("\xCF\x81(t): Unexpected end of expression at position 4").kind,
+            Kind::ExpressionError);
+  EXPECT_EQ(classifyStatus("\xCF\x86(t) is not a finite number at t = 0").kind, Kind::NotFinite);
+  EXPECT_EQ(classifyStatus("The curve's x jumps near t = 0.5 (from 1 to 2): a spline cannot "
+                           "follow a jump; split the range there")
+                .kind,
+            Kind::Jump);
+  EXPECT_EQ(classifyStatus("The curve is a single point (0, 0, 0): give r(t), \xCE\xB8(t) or "
+                           "\xCF\x86(t) a term in t, or widen the t range")
+                .kind,
+            Kind::SinglePoint);
+  EXPECT_EQ(classifyStatus("The curve stays within 0.02 mm of one point (0.01, 0, 0), too small "
+                           "for a spline to follow: make it larger or widen the t range")
+                .kind,
+            Kind::SinglePoint);
+  EXPECT_EQ(classifyStatus("Tolerance must be a number from 1e-05 to 100 mm; it is 0").kind,
+            Kind::ToleranceRefused);
+  for (const char* text :
+       {"4096 spline controls (tolerance 0.02 mm not met: largest deviation 0.0378 cm)",
+        "4096 spline controls (tolerance 0.02 mm not met: largest deviation 0.01 mm)",
+        "4096 spline controls (tolerance 0.02 furlong not met: largest deviation 1 furlong)",
+        "Tolerance must be a number from 1e-05 to 100 mm; it is ",
+        "The curve's w jumps near t = 0.5 (from 1 to 2): a spline cannot follow a jump; split the "
+        "range there"}) {
     EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << '"' << text << '"';
   }
 }

@@ -16,10 +16,15 @@
 #include "tests/fuzz/fuzzInputLines.h"
 
 using vintrel::dialog::kCommandId;
+using vintrel::dialog::kCoordinatesInputId;
+using vintrel::dialog::kCoordinatesItems;
+using vintrel::dialog::kFormulaInputIds;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
 using vintrel::dialog::kPanelId;
 using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kToleranceInputId;
+using vintrel::dialog::kUnitsInputId;
 using vintrel::dialog::kWorkspaceId;
 
 namespace {
@@ -56,6 +61,9 @@ class SessionPlayer {
 
  private:
   void type(const std::string& id, const std::string& text);
+  void typeFormula(int slot, const std::string& text);
+  void choose(const std::string& id, const std::string& item);
+  void chooseCoordinates(const std::string& name);
   void setValue(const std::string& id, double value);
   void click();
   void confirm();
@@ -97,7 +105,13 @@ void SessionPlayer::play(const Action& action) {
   const std::string& verb = action.verb;
   const std::string& argument = action.argument;
   if (verb == "x" || verb == "y" || verb == "z") {
-    type(verb + "FunctionInput_", argument);
+    typeFormula(verb[0] - 'x', argument);
+  } else if (verb == "units") {
+    choose(kUnitsInputId, argument);
+  } else if (verb == "tolerance") {
+    setValue(kToleranceInputId, leadingNumber(argument, 0.0));
+  } else if (verb == "coordinates") {
+    chooseCoordinates(argument);
   } else if (verb == "start") {
     setValue(kMinTValueInputId, leadingNumber(argument, 0.0));
   } else if (verb == "end") {
@@ -132,6 +146,35 @@ void SessionPlayer::type(const std::string& id, const std::string& text) {
   if (!host_.dialogOpen()) return;
   host_.setInputText(id, text);
   checkPreview("typing into " + id);
+}
+
+// The first, second or third formula of the coordinates chosen in the dialog.
+void SessionPlayer::typeFormula(int slot, const std::string& text) {
+  if (!host_.dialogOpen()) return;
+  for (const fsim::InputInfo& input : host_.inputs()) {
+    if (input.id != kCoordinatesInputId) continue;
+    for (int system = 0; system < 3; ++system) {
+      if (input.text == kCoordinatesItems[system]) type(kFormulaInputIds[system][slot], text);
+    }
+  }
+}
+
+// An item the drop-down does not list is no move a user can make.
+void SessionPlayer::choose(const std::string& id, const std::string& item) {
+  if (!host_.dialogOpen()) return;
+  for (const fsim::InputInfo& input : host_.inputs()) {
+    if (input.id != id) continue;
+    if (std::find(input.items.begin(), input.items.end(), item) == input.items.end()) return;
+    host_.selectDropDownItem(id, item);
+    checkPreview("choosing " + item);
+  }
+}
+
+void SessionPlayer::chooseCoordinates(const std::string& name) {
+  static const std::map<std::string, int> systems = {
+      {"cartesian", 0}, {"cylindrical", 1}, {"spherical", 2}};
+  const auto found = systems.find(name);
+  if (found != systems.end()) choose(kCoordinatesInputId, kCoordinatesItems[found->second]);
 }
 
 void SessionPlayer::setValue(const std::string& id, double value) {

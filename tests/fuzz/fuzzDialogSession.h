@@ -11,8 +11,11 @@
 
 /// Plays `data` as a script, one action a line ("verb argument"; unknown lines are skipped, at
 /// most 32 actions are played):
-///   x TEXT | y TEXT | z TEXT     type into the expression input (dialog open only)
+///   x TEXT | y TEXT | z TEXT     type into the first, second, third formula input of the
+///                                coordinates chosen (dialog open only)
 ///   start NUMBER | end NUMBER    set the t value input to the number strtod reads
+///   tolerance NUMBER             set the tolerance to the number strtod reads
+///   units NAME | coordinates cartesian|cylindrical|spherical   choose in the drop-down
 ///   click | ok | cancel          the button (add-in running only), OK, Cancel
 ///   run CONTEXT | stop | reload  the host starts / stops the add-in, or reloads its library
 ///   sketch xy|xz|yz|tilted | finish   add a sketch on that plane and edit it / end the edit
