@@ -24,16 +24,35 @@ struct OptionSpec {
 };
 
 const OptionSpec kOptions[] = {
-    {"--x", "EXPR", "x(t), default \"cos(2 * pi * t)\"", "--x \"r * cos(t)\""},
-    {"--y", "EXPR", "y(t), default \"sin(2 * pi * t)\"", "--y \"r * sin(t)\""},
-    {"--z", "EXPR", "z(t), default \"t\"", "--z \"pitch * t / (2 * pi)\""},
+    {"--x", "EXPR",
+     "first formula: x(t), or \xCF\x81(t), r(t) with --coordinates; default \"cos(2 * pi * t)\"",
+     "--x \"r * cos(t)\""},
+    {"--y", "EXPR",
+     "second formula: y(t), or \xCE\xB8(t) with --coordinates; default \"sin(2 * pi * t)\"",
+     "--y \"r * sin(t)\""},
+    {"--z", "EXPR", "third formula: z(t), or \xCF\x86(t) in spherical --coordinates; default \"t\"",
+     "--z \"pitch * t / (2 * pi)\""},
     {"--t-start", "EXPR", "start value of t, default 0", "--t-start -1.5"},
     {"--t-end", "EXPR", "end value of t, default 3", "--t-end \"2 * pi\""},
-    {"--param", "NAME=VALUE", "user parameter of the design (repeatable; lengths in cm)",
-     "--param r=2.5"},
-    {"--set-param", "NAME=VALUE",
-     "change a parameter in the Parameters dialog instead of using Sorvane (repeatable)",
+    {"--coordinates", "SYSTEM",
+     "the formulas' coordinates: cartesian (the default), cylindrical or spherical",
+     "--coordinates cylindrical"},
+    {"--units", "UNIT", "the dialog's unit of lengths and of the tolerance; default the design's",
+     "--units mm"},
+    {"--tolerance", "EXPR",
+     "how far the spline may stray from the curve, in --units; default 0.002 cm written in the "
+     "design's unit",
+     "--tolerance 0.01"},
+    {"--param", "NAME=VALUE[UNIT]",
+     "user parameter of the design (repeatable); a length with mm, cm, ..., an angle with deg or "
+     "rad, else unitless",
+     "--param r=5mm"},
+    {"--set-param", "NAME=VALUE[UNIT]",
+     "change a parameter in the Parameters dialog instead of using Sorvane (repeatable); without "
+     "a unit VALUE is in the parameter's unit",
      "--set-param r=8"},
+    {"--document-units", "UNIT", "the design's default length unit, default cm",
+     "--document-units mm"},
     {"--design", "FILE", "keep the design in FILE between runs", "--design spring.json"},
     {"--select", "SKETCH:N", "select the N-th spline of SKETCH to edit it", "--select Sketch1:1"},
     {"--edit-sketch", "PLANE", "put the spline into a new sketch on PLANE, in edit",
@@ -48,18 +67,34 @@ const OptionSpec kOptions[] = {
     {"--help", nullptr, "show this help", "--help", Arity::None},
 };
 
-double parseNumber(const std::string& option, const std::string& text) {
-  // from_chars rejects a leading '+', which people type for positive numbers; skipping it must not
-  // let "+-1" through as -1.
+// A number as people type it. from_chars rejects a leading '+', which people type for positive
+// numbers; skipping it must not let "+-1" through as -1. Answers the number and where it ends.
+std::pair<double, const char*> leadingNumber(const std::string& option, const std::string& text) {
   const char* first = text.data();
   const char* last = first + text.size();
   if (first != last && *first == '+' && (first + 1 == last || first[1] != '-')) ++first;
   double value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
-  if (first == last || error != std::errc() || end != last || !std::isfinite(value)) {
+  if (first == last || error != std::errc() || !std::isfinite(value)) {
     throw UsageError(option + " needs a finite number, not \"" + text + "\"");
   }
-  return value;
+  return {value, end};
+}
+
+// VALUE[UNIT]: a number, then a unit, directly ("5mm") or after blanks ("5 mm"), or nothing.
+ParameterSetting parseQuantity(const std::string& option, const std::string& text) {
+  const auto [number, end] = leadingNumber(option, text);
+  const std::string rest(end, text.data() + text.size());
+  const std::string typed = rest.substr(std::min(rest.find_first_not_of(' '), rest.size()));
+  if (typed.empty() && !rest.empty()) {
+    throw UsageError(option + " needs a finite number, not \"" + text + "\"");
+  }
+  const std::optional<std::string> unit = parameterUnitOf(typed);
+  if (!unit) {
+    throw UsageError(option + ": \"" + typed + "\" is no unit; give " + kParameterUnitList +
+                     " after the number, or none");
+  }
+  return {"", number, *unit};
 }
 
 bool isIdentifier(const std::string& name) {
@@ -74,8 +109,8 @@ bool isIdentifier(const std::string& name) {
   return true;
 }
 
-void addParameter(std::vector<std::pair<std::string, double>>& parameters,
-                  const std::string& option, const std::string& text) {
+void addParameter(std::vector<ParameterSetting>& parameters, const std::string& option,
+                  const std::string& text) {
   const std::size_t equals = text.find('=');
   if (equals == std::string::npos) {
     throw UsageError(option + " needs NAME=VALUE, not \"" + text + "\"");
@@ -85,16 +120,37 @@ void addParameter(std::vector<std::pair<std::string, double>>& parameters,
     throw UsageError(option + " name \"" + name +
                      "\" is not a name (letters, digits, _; not starting with a digit)");
   }
-  for (const auto& [existing, value] : parameters) {
-    if (existing == name) throw UsageError(option + " " + name + " given twice");
+  for (const ParameterSetting& existing : parameters) {
+    if (existing.name == name) throw UsageError(option + " " + name + " given twice");
   }
-  parameters.emplace_back(name, parseNumber(option + " " + name, text.substr(equals + 1)));
+  ParameterSetting setting = parseQuantity(option + " " + name, text.substr(equals + 1));
+  setting.name = name;
+  parameters.push_back(setting);
+}
+
+vintrel::curve::LengthUnit parseLengthUnit(const std::string& option, const std::string& text) {
+  const std::optional<vintrel::curve::LengthUnit> unit = lengthUnitOf(text);
+  if (!unit) {
+    throw UsageError(option + " takes " + kLengthUnitList + ", not \"" + text + "\"");
+  }
+  return *unit;
+}
+
+vintrel::curve::Coordinates parseCoordinates(const std::string& text) {
+  const std::optional<vintrel::curve::Coordinates> coordinates =
+      vintrel::curve::coordinatesNamed(text);
+  if (!coordinates) {
+    throw UsageError("--coordinates takes cartesian, cylindrical or spherical, not \"" + text +
+                     "\"");
+  }
+  return *coordinates;
 }
 
 // The Parameters dialog replaces Sorvane's in that run: nothing is typed into Sorvane's.
 void checkParameterChange(const Options& options) {
   if (options.setParameters.empty()) return;
   const bool usesSorvane = options.x || options.y || options.z || options.tStart || options.tEnd ||
+                           options.units || options.tolerance || options.coordinates ||
                            options.select || options.editSketch || options.cancel;
   if (usesSorvane) {
     throw UsageError(
@@ -232,13 +288,22 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   };
   const auto used = [&given](const char* name) { return !given.at(name).empty(); };
   Options options;
-  // The t values go into the dialog's value inputs as typed, for the host to evaluate.
+  // The t values and the tolerance go into the dialog's value inputs as typed, for the host to
+  // evaluate.
   for (auto [name, text] : {std::pair{"--x", &options.x},
                             {"--y", &options.y},
                             {"--z", &options.z},
                             {"--t-start", &options.tStart},
-                            {"--t-end", &options.tEnd}}) {
+                            {"--t-end", &options.tEnd},
+                            {"--tolerance", &options.tolerance}}) {
     if (const std::string* value = last(name)) *text = *value;
+  }
+  for (auto [name, unit] :
+       {std::pair{"--units", &options.units}, {"--document-units", &options.documentUnits}}) {
+    if (const std::string* value = last(name)) *unit = parseLengthUnit(name, *value);
+  }
+  if (const std::string* system = last("--coordinates")) {
+    options.coordinates = parseCoordinates(*system);
   }
   for (const std::string& parameter : given.at("--param")) {
     addParameter(options.parameters, "--param", parameter);
@@ -293,10 +358,24 @@ std::string helpText() {
     }
   }
   for (const char* paragraph : {
-           "Lengths are in centimetres (cm), the host's internal length unit: a plain number in a "
-           "formula, the value of a length parameter (an angle's is in radians), the control "
-           "points and transforms of the JSON (whose \"unit\" says so) and of the design file, "
-           "the SVG's scale bars and the DXF's coordinates.",
+           "SYSTEM names the coordinates the formulas are in: cartesian x(t), y(t), z(t); "
+           "cylindrical \xCF\x81(t), \xCE\xB8(t), z(t) (the distance from the z axis, the angle "
+           "around it from the x axis, the height); spherical r(t), \xCE\xB8(t), \xCF\x86(t) (the "
+           "distance from the origin, the angle around the z axis, the angle from it). --x, --y "
+           "and --z give the first, second and third formula of the chosen system; angles are in "
+           "radians, and formulas not given keep the dialog's.",
+           "Lengths: the numbers of the formulas and the tolerance are in the dialog's unit "
+           "(--units), which for a new curve is the design's default unit (--document-units; "
+           "centimetres unless set). UNIT is mm, cm, m, \xC2\xB5m (or um), in, ft or yd. Another "
+           "unit rescales every number, the tolerance's too: in a centimetre design --units mm "
+           "reads the tolerance 0.002 as mm and draws the curve ten times smaller. A parameter's "
+           "VALUE may end in a unit, directly or after a blank (r=5mm, \"r=5 mm\", a=30deg). A "
+           "length parameter reads in the dialog's unit (r=20mm reads 20 with mm chosen, 2 with "
+           "cm), an "
+           "angle parameter in radians, a unitless one as its value and one of another unit in "
+           "the host's internal units. The outputs stay in centimetres (cm), the host's internal "
+           "length unit: the control points and transforms of the JSON (whose \"unit\" says so) "
+           "and of the design file, the SVG's scale bars and the DXF's coordinates.",
            "The formulas are in the coordinates of the sketch that gets the spline: x and y in its "
            "plane, z along its normal. PLANE is xy (the default: sketch space is model space), xz "
            "(sketch x, y and normal along model x, -z and y), yz (along model -z, y and x) or "
@@ -307,13 +386,15 @@ std::string helpText() {
            "round without a seam); a curve whose ends merely meet stays open.",
            "With --design, the design's parameters, sketches (Sketch1, Sketch2, ...), their "
            "splines and the splines' attributes are read from FILE, if it exists, before the "
-           "add-in runs, and saved to it after the session. --param then sets the value of the "
-           "design's parameter of that name, or adds a user parameter. --select Sketch1:1 "
+           "add-in runs, and saved to it after the session, the design's unit with them, which "
+           "--document-units changes. --param then sets the value and unit of the design's "
+           "parameter of that name, or adds a user parameter. --select Sketch1:1 "
            "selects the first spline of Sketch1 before Sorvane is clicked: the dialog opens on "
-           "that curve's stored formulas, and OK replaces it in place (so --edit-sketch cannot "
-           "come with it). --set-param r=8 changes the parameter r in the Parameters dialog "
-           "instead: the add-in updates every formula curve that uses r, sorvane prints each one "
-           "updated and saves the design.",
+           "that curve's stored formulas, coordinates, unit and tolerance, and OK replaces it in "
+           "place (so --edit-sketch cannot come with it). --set-param r=8 changes the parameter r "
+           "in the Parameters dialog instead (to 8 mm for a parameter in mm; r=8cm converts): the "
+           "add-in updates every formula curve that uses r, sorvane prints each one updated and "
+           "saves the design.",
            "A design file that cannot be saved (one you may not write, or in a folder where you "
            "may not make a file) is refused, with the reason, before anything is played. A save "
            "writes a new file beside the design and renames it over it, keeping the file's mode "

@@ -1,6 +1,7 @@
 #include "tools/DesignFile.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <utility>
 
 #include "tools/Utf8Text.h"
@@ -95,8 +96,14 @@ DesignParameter readParameter(const Json& object, const std::string& where) {
   if (!known) fail(inside(where, "kind"), "\"" + kind + "\" is not user, model or text");
   if (parameter.kind == ParameterKind::Text) {
     parameter.text = textAt(object, where, "text");
-  } else {
-    parameter.value = numberAt(object, where, "value");
+    return parameter;
+  }
+  parameter.value = numberAt(object, where, "value");
+  if (object.contains("unit")) {
+    const std::string unit = textAt(object, where, "unit");
+    const std::optional<std::string> known = parameterUnitOf(unit);
+    if (!known) fail(inside(where, "unit"), "\"" + unit + "\" is not one of " + kParameterUnitList);
+    parameter.unit = *known;
   }
   return parameter;
 }
@@ -221,6 +228,7 @@ Json parameterJson(const DesignParameter& parameter) {
     object["text"] = text(parameter.text);
   } else {
     object["value"] = parameter.value;
+    if (!parameter.unit.empty()) object["unit"] = text(parameter.unit);
   }
   return object;
 }
@@ -243,6 +251,23 @@ Json splineJson(const DesignSpline& spline) {
           {"linked", spline.linked}};
 }
 
+// The design's numeric parameter of that name: a text parameter becomes a unitless user
+// parameter, and a name the design lacks a new one at the end.
+DesignParameter& parameterNamed(DesignFile& design, const std::string& name) {
+  for (DesignParameter& parameter : design.parameters) {
+    if (parameter.name != name) continue;
+    if (parameter.kind == ParameterKind::Text) {
+      parameter.kind = ParameterKind::User;
+      parameter.text.clear();
+      parameter.unit.clear();
+    }
+    return parameter;
+  }
+  DesignParameter& added = design.parameters.emplace_back();
+  added.name = name;
+  return added;
+}
+
 }  // namespace
 
 DesignFile readDesignFile(std::string_view text) {
@@ -263,6 +288,13 @@ DesignFile readDesignFile(std::string_view text) {
     }
   }
   DesignFile design;
+  // A file without it holds a centimetre design, as a new design is.
+  if (root.contains("documentUnits")) {
+    const std::string unit = textAt(root, "", "documentUnits");
+    const std::optional<vintrel::curve::LengthUnit> known = lengthUnitOf(unit);
+    if (!known) fail("documentUnits", "\"" + unit + "\" is not one of " + kLengthUnitList);
+    design.documentUnits = *known;
+  }
   const Json& parameters = listAt(root, "", "parameters");
   for (std::size_t i = 0; i < parameters.size(); ++i) {
     const std::string at = indexed("parameters", i);
@@ -280,22 +312,17 @@ DesignFile readDesignFile(std::string_view text) {
   return design;
 }
 
-void setParameters(DesignFile& design, const std::vector<std::pair<std::string, double>>& values) {
-  for (const auto& [name, value] : values) {
-    DesignParameter* existing = nullptr;
-    for (DesignParameter& parameter : design.parameters) {
-      if (parameter.name == name) existing = &parameter;
-    }
-    if (!existing) {
-      existing = &design.parameters.emplace_back();
-      existing->name = name;
-    }
-    if (existing->kind == ParameterKind::Text) {
-      existing->kind = ParameterKind::User;
-      existing->text.clear();
-    }
-    existing->value = value;
+void setParameters(DesignFile& design, const std::vector<ParameterSetting>& settings) {
+  for (const ParameterSetting& setting : settings) {
+    DesignParameter& parameter = parameterNamed(design, setting.name);
+    parameter.value = inInternalUnits(setting.number, setting.unit);
+    parameter.unit = setting.unit;
   }
+}
+
+void setParameterValues(DesignFile& design,
+                        const std::vector<std::pair<std::string, double>>& values) {
+  for (const auto& [name, value] : values) parameterNamed(design, name).value = value;
 }
 
 std::string writeDesignFile(const DesignFile& design) {
@@ -312,6 +339,7 @@ std::string writeDesignFile(const DesignFile& design) {
   }
   const Json root = {{"sorvaneDesign", kDesignFormat},
                      {"unit", kLengthUnit},
+                     {"documentUnits", hostUnitText(design.documentUnits)},
                      {"parameters", parameters},
                      {"sketches", sketches}};
   return root.dump(2) + "\n";

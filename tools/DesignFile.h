@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "curve/formula/LengthUnit.h"
 #include "tools/SessionReport.h"
+#include "tools/Units.h"
 
 namespace sorvane {
 
@@ -18,7 +20,7 @@ namespace sorvane {
 constexpr int kDesignFormat = 1;
 
 /// The kinds of parameters a design holds: user parameters and model parameters have a value (in
-/// the host's internal units), text parameters a text.
+/// the host's internal units) and a unit, text parameters a text.
 enum class ParameterKind { User, Model, Text };
 
 struct DesignParameter {
@@ -26,6 +28,7 @@ struct DesignParameter {
   ParameterKind kind = ParameterKind::User;
   double value = 0;  ///< user and model parameters
   std::string text;  ///< text parameters
+  std::string unit;  ///< user and model parameters: the host's text for it (Units.h), "" for none
 };
 
 struct DesignSpline {
@@ -42,6 +45,8 @@ struct DesignSketch {
 
 /// A design as the file holds it; parameters and sketches in design order.
 struct DesignFile {
+  /// The design's default length unit (Fusion's distance display units).
+  vintrel::curve::LengthUnit documentUnits = vintrel::curve::centimetreUnit();
   std::vector<DesignParameter> parameters;
   std::vector<DesignSketch> sketches;
 };
@@ -59,14 +64,22 @@ class DesignFileError : public std::runtime_error {
 /// empty or given twice, a sketch not named Sketch1, Sketch2, ... in order, an unknown plane, a
 /// spline whose degree is below 1, whose control points are fewer than degree + 1 or not three
 /// numbers each, whose knot count is not control points + degree + 1 or whose knots decrease, an
-/// attribute given twice (same group and name) on a spline, or a "unit" other than kLengthUnit (a
-/// file without one is read in that unit). Members the format does not know are ignored.
+/// attribute given twice (same group and name) on a spline, a "unit" other than kLengthUnit (a
+/// file without one is read in that unit), a "documentUnits" lengthUnitOf does not know (a file
+/// without one is a centimetre design) or a parameter's "unit" parameterUnitOf does not know (a
+/// parameter without one is unitless). Members the format does not know are ignored.
 DesignFile readDesignFile(std::string_view text);
 
-/// What --param does to a loaded design: each value replaces that of the design's parameter of the
-/// same name (a user or model parameter stays what it is; a text parameter becomes a user
-/// parameter with that number), or is added at the end as a user parameter.
-void setParameters(DesignFile& design, const std::vector<std::pair<std::string, double>>& values);
+/// What --param does to a loaded design: each setting's number in its unit becomes the value and
+/// the unit of the design's parameter of the same name (a user or model parameter stays what it
+/// is; a text parameter becomes a user parameter), or of a user parameter added at the end.
+void setParameters(DesignFile& design, const std::vector<ParameterSetting>& settings);
+
+/// What the Parameters dialog does: each value (in internal units) replaces that of the design's
+/// parameter of the same name, whose unit stays (a text parameter becomes a unitless user
+/// parameter), or is added at the end as a unitless user parameter.
+void setParameterValues(DesignFile& design,
+                        const std::vector<std::pair<std::string, double>>& values);
 
 /// `design` as JSON text (indented by two spaces, ending in a newline), its lengths' unit named
 /// under "unit", that readDesignFile reads back to the same design, every number to the same

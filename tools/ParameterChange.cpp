@@ -4,18 +4,20 @@
 #include <exception>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curve/fit/SplineTolerance.h"
 #include "curve/fit/fitSplineToSamples.h"
+#include "curve/formula/DesignParameters.h"
 #include "curve/sampling/sampleCurve.h"
 #include "curve/status/FitStatus.h"
 #include "curve/text/shortestText.h"
+#include "tools/CommandLine.h"
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::CurveDefinitionError;
 using vintrel::curve::CurveRequest;
+using vintrel::curve::DesignParameters;
 using vintrel::curve::fitSplineToSamples;
 using vintrel::curve::fitStatus;
-using vintrel::curve::kSplineTolerance;
+using vintrel::curve::kBuiltInPi;
 using vintrel::curve::ParameterTable;
 using vintrel::curve::readCurveDefinition;
 using vintrel::curve::sampleCurve;
@@ -37,8 +39,9 @@ struct Computed {
 Computed compute(const CurveRequest& request, const ParameterTable& parameters) {
   try {
     const SampledCurve sampled = sampleCurve(request, parameters);
-    const SplineFit fit = fitSplineToSamples(sampled, kSplineTolerance);
-    return {true, statusText(fitStatus(fit, sampled, kSplineTolerance), kSplineTolerance)};
+    const SplineFit fit = fitSplineToSamples(sampled, request.tolerance);
+    return {true, statusText(fitStatus(fit, sampled, request.tolerance), request.tolerance,
+                             request.unit.name)};
   } catch (const std::exception& error) {
     return {false, error.what()};
   }
@@ -83,37 +86,94 @@ const std::vector<fsim::AttributeInfo>& attributesAt(const fsim::SketchInfo& ske
   return i < sketch.splineAttributes.size() ? sketch.splineAttributes[i] : kNone;
 }
 
-std::string valuesText(const ParameterValues& values) {
+// What the expressions know: pi, then the numeric parameters, a later one of a name replacing
+// an earlier, as the add-in reads the design.
+DesignParameters designParameters(const std::vector<fsim::ParameterInfo>& parameters) {
+  DesignParameters design{{{"pi", kBuiltInPi}}, {}};
+  for (const fsim::ParameterInfo& parameter : parameters) {
+    design.values[parameter.name] = parameter.value;
+    if (unitKind(parameter.unit) == UnitKind::Length) {
+      design.lengths.insert(parameter.name);
+    } else {
+      design.lengths.erase(parameter.name);
+    }
+  }
+  return design;
+}
+
+const fsim::ParameterInfo* parameterNamed(const std::vector<fsim::ParameterInfo>& parameters,
+                                          const std::string& name) {
+  const fsim::ParameterInfo* found = nullptr;
+  for (const fsim::ParameterInfo& parameter : parameters) {
+    if (parameter.name == name) found = &parameter;
+  }
+  return found;
+}
+
+// A parameter's value as the Parameters dialog shows it: in its unit, a length as the formulas
+// read it (converted with one rounding, where the host's expression may round twice).
+std::string shownValue(const fsim::ParameterInfo& parameter) {
+  const std::optional<vintrel::curve::LengthUnit> length = lengthUnitOf(parameter.unit);
+  if (!length) return parameter.expression;
+  return shortestText(vintrel::curve::inUnit(parameter.value, *length)) + " " + parameter.unit;
+}
+
+// Names with their values as the Parameters dialog shows them.
+using ShownValues = std::vector<std::pair<std::string, std::string>>;
+
+std::string valuesText(const ShownValues& values) {
   std::string text;
   for (const auto& [name, value] : values) {
-    text += (text.empty() ? "" : ", ") + name + " = " + shortestText(value);
+    text += (text.empty() ? "" : ", ") + name + " = " + value;
   }
   return text;
 }
 
-std::string summaryOf(const ParameterValues& changed, const ParameterValues& unchanged) {
+std::string summaryOf(const ShownValues& changed, const ShownValues& unchanged) {
   if (changed.empty()) return "Parameters unchanged: " + valuesText(unchanged);
   std::string text = "Parameters changed: " + valuesText(changed);
   if (!unchanged.empty()) text += "; unchanged: " + valuesText(unchanged);
   return text;
 }
 
+const char* kindName(UnitKind kind) {
+  return kind == UnitKind::Length ? "a length" : kind == UnitKind::Angle ? "an angle" : "unitless";
+}
+
 }  // namespace
 
-ParameterChange describeParameterChange(const ParameterValues& requested,
-                                        const ParameterValues& parametersBefore,
-                                        const ParameterValues& parametersAfter,
+ParameterValues parameterChangeValues(const DesignFile& design,
+                                      const std::vector<ParameterSetting>& settings) {
+  ParameterValues values;
+  for (const ParameterSetting& setting : settings) {
+    const DesignParameter* parameter = nullptr;
+    for (const DesignParameter& candidate : design.parameters) {
+      if (candidate.name == setting.name) parameter = &candidate;
+    }
+    if (parameter && !setting.unit.empty() && unitKind(setting.unit) != unitKind(parameter->unit)) {
+      throw UsageError("--set-param " + setting.name + ": " + setting.unit + " is " +
+                       kindName(unitKind(setting.unit)) + " unit, but " + setting.name + " is " +
+                       kindName(unitKind(parameter->unit)));
+    }
+    const std::string& unit = setting.unit.empty() && parameter ? parameter->unit : setting.unit;
+    values.emplace_back(setting.name, inInternalUnits(setting.number, unit));
+  }
+  return values;
+}
+
+ParameterChange describeParameterChange(const std::vector<std::string>& requested,
+                                        const std::vector<fsim::ParameterInfo>& parametersBefore,
+                                        const std::vector<fsim::ParameterInfo>& parametersAfter,
                                         const std::vector<fsim::SketchInfo>& before,
                                         const std::vector<fsim::SketchInfo>& after) {
-  const ParameterTable was(parametersBefore.begin(), parametersBefore.end());
-  const ParameterTable now(parametersAfter.begin(), parametersAfter.end());
-  ParameterValues changed, unchanged;
-  for (const auto& [name, value] : requested) {
-    const auto old = was.find(name);
-    const auto found = now.find(name);
-    const double shown = found == now.end() ? value : found->second;
-    const bool same = old != was.end() && found != now.end() && old->second == found->second;
-    (same ? unchanged : changed).emplace_back(name, shown);
+  const DesignParameters now = designParameters(parametersAfter);
+  ShownValues changed, unchanged;
+  for (const std::string& name : requested) {
+    const fsim::ParameterInfo* found = parameterNamed(parametersAfter, name);
+    if (!found) continue;  // the host sets only the parameters it has
+    const fsim::ParameterInfo* old = parameterNamed(parametersBefore, name);
+    const bool same = old && old->value == found->value;
+    (same ? unchanged : changed).emplace_back(name, shownValue(*found));
   }
   ParameterChange change;
   change.summary = summaryOf(changed, unchanged);
@@ -130,7 +190,9 @@ ParameterChange describeParameterChange(const ParameterValues& requested,
       const std::string place = sketch.name + ":" + std::to_string(i + 1);
       if (!sameCurve(sketch.splines[i], before[s].splines[i]) ||
           !sameAttributes(attributesAt(sketch, i), attributesAt(before[s], i))) {
-        const Computed computed = definition ? compute(definition->request, now) : Computed{};
+        const Computed computed =
+            definition ? compute(definition->request, now.inUnit(definition->request.unit))
+                       : Computed{};
         const std::string status = computed.fitted ? computed.text : "";
         change.updated.push_back(place + " updated" + (status.empty() ? "" : ": " + status));
         if (!change.first) {
@@ -140,11 +202,10 @@ ParameterChange describeParameterChange(const ParameterValues& requested,
         continue;
       }
       const bool linked = i >= sketch.splineLinked.size() || sketch.splineLinked[i];
-      if (!definition || definition->parameters.empty() || !linked ||
-          storedValuesAreCurrent(definition->parameters, now)) {
-        continue;
-      }
-      const Computed computed = compute(definition->request, now);
+      if (!definition || definition->parameters.empty() || !linked) continue;
+      const ParameterTable current = now.inUnit(definition->request.unit);
+      if (storedValuesAreCurrent(definition->parameters, current)) continue;
+      const Computed computed = compute(definition->request, current);
       change.failed.push_back(place + " could not follow and keeps its shape: " +
                               (computed.fitted ? "the add-in left it as it was" : computed.text));
     }

@@ -1,8 +1,9 @@
-// What one played Parameters dialog did, told in sorvane's words: which of the parameters asked
-// for changed, which formula curves the add-in updated (each with the status the dialog would
-// show for it) and which could not follow, and why. It compares the design before and after and
-// computes each status from the curve's stored definition with the curve library's own steps, so
-// it needs no host.
+// One played Parameters dialog: the values --set-param asks it for, in the host's internal units,
+// and what it did, told in sorvane's words: which of the parameters asked for changed, which
+// formula curves the add-in updated (each with the status the dialog would show for it) and which
+// could not follow, and why. It compares the design before and after and computes each status
+// from the curve's stored definition with the curve library's own steps, the design's length
+// parameters read in the curve's unit, so it needs no host.
 #pragma once
 
 #include <optional>
@@ -11,18 +12,28 @@
 #include <vector>
 
 #include "host/values/HostTypes.h"
+#include "tools/DesignFile.h"
 #include "tools/SessionReport.h"
+#include "tools/Units.h"
 
 namespace sorvane {
 
 /// Names and values, as SessionReport::parameters lists them.
 using ParameterValues = std::vector<std::pair<std::string, double>>;
 
+/// The values, in internal units, that the Parameters dialog sets for `settings` in `design`: a
+/// number without a unit is in its parameter's own unit (as the dialog shows it), one with a unit
+/// is converted from it. A name the design lacks keeps its number (converted, if a unit is given),
+/// for the host to refuse. Throws UsageError for a unit of another kind than the parameter's (an
+/// angle for a length, a unit for a unitless or text parameter).
+ParameterValues parameterChangeValues(const DesignFile& design,
+                                      const std::vector<ParameterSetting>& settings);
+
 /// The account of one Parameters dialog.
 struct ParameterChange {
-  /// "Parameters changed: r = 3, pitch = 0", with "; unchanged: k = 2" after it when some of the
-  /// values asked for are the ones the parameters had, or "Parameters unchanged: r = 8" when all
-  /// are.
+  /// "Parameters changed: r = 3 mm, pitch = 0", with "; unchanged: k = 2" after it when some of
+  /// the values asked for are the ones the parameters had, or "Parameters unchanged: r = 8" when
+  /// all are; each value in its parameter's unit, as the Parameters dialog shows it.
   std::string summary;
   /// "Sketch1:1 updated: <status>" for each spline whose shape or attributes changed, in sketch
   /// order, with the status the dialog shows for its stored formulas and the new values
@@ -38,13 +49,15 @@ struct ParameterChange {
   std::string firstStatus;
 };
 
-/// Tells what the Parameters dialog asked to set `requested` did: `parametersBefore` and
-/// `parametersAfter` are what the expressions could use before and after it, `before` and
-/// `after` the design's sketches (matched by position; a spline's definition is the attribute of
-/// its spline that reads as one). Never throws for a curve that cannot be computed.
-ParameterChange describeParameterChange(const ParameterValues& requested,
-                                        const ParameterValues& parametersBefore,
-                                        const ParameterValues& parametersAfter,
+/// Tells what the Parameters dialog asked to set the parameters named `requested` did:
+/// `parametersBefore` and `parametersAfter` are the design's numeric parameters before and after
+/// it (besides them the expressions know pi; a parameter whose unit is a length reads in each
+/// curve's unit), `before` and `after` the design's sketches (matched by position; a spline's
+/// definition is the attribute of its spline that reads as one). Never throws for a curve that
+/// cannot be computed.
+ParameterChange describeParameterChange(const std::vector<std::string>& requested,
+                                        const std::vector<fsim::ParameterInfo>& parametersBefore,
+                                        const std::vector<fsim::ParameterInfo>& parametersAfter,
                                         const std::vector<fsim::SketchInfo>& before,
                                         const std::vector<fsim::SketchInfo>& after);
 

@@ -22,7 +22,10 @@ Json inputsOf(const CurveInputs& inputs) {
           {"y", text(inputs.y)},
           {"z", text(inputs.z)},
           {"tStart", inputs.tStart},
-          {"tEnd", inputs.tEnd}};
+          {"tEnd", inputs.tEnd},
+          {"units", text(inputs.units)},
+          {"tolerance", inputs.tolerance},
+          {"coordinates", vintrel::curve::coordinatesName(inputs.coordinates)}};
 }
 
 Json parametersOf(const SessionReport& report) {

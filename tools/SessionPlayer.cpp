@@ -10,16 +10,21 @@
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 #include "tools/ParameterChange.h"
+#include "tools/Units.h"
 
+using vintrel::curve::Coordinates;
+using vintrel::curve::LengthUnit;
 using vintrel::dialog::kCommandId;
+using vintrel::dialog::kCoordinatesInputId;
+using vintrel::dialog::kCoordinatesItems;
+using vintrel::dialog::kFormulaInputIds;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
 using vintrel::dialog::kPanelId;
 using vintrel::dialog::kStatusDisplayId;
+using vintrel::dialog::kToleranceInputId;
+using vintrel::dialog::kUnitsInputId;
 using vintrel::dialog::kWorkspaceId;
-using vintrel::dialog::kXFunctionInputId;
-using vintrel::dialog::kYFunctionInputId;
-using vintrel::dialog::kZFunctionInputId;
 
 namespace sorvane {
 
@@ -50,16 +55,39 @@ std::vector<Attribute> attributesOf(const std::vector<fsim::AttributeInfo>& attr
   return result;
 }
 
-CurveInputs readInputs(const fsim::HostSession& session) {
-  CurveInputs inputs;
-  for (const fsim::InputInfo& input : session.inputs()) {
-    if (input.id == kXFunctionInputId) inputs.x = input.text;
-    if (input.id == kYFunctionInputId) inputs.y = input.text;
-    if (input.id == kZFunctionInputId) inputs.z = input.text;
-    if (input.id == kMinTValueInputId) inputs.tStart = input.value;
-    if (input.id == kMaxTValueInputId) inputs.tEnd = input.value;
+const fsim::InputInfo& inputNamed(const std::vector<fsim::InputInfo>& inputs, const char* id) {
+  for (const fsim::InputInfo& input : inputs) {
+    if (input.id == id) return input;
   }
-  return inputs;
+  throw SessionFailure(std::string("the Sorvane dialog lacks the input ") + id);
+}
+
+// The coordinates the dialog's drop-down shows chosen.
+Coordinates chosenCoordinates(const std::vector<fsim::InputInfo>& inputs) {
+  const std::string& item = inputNamed(inputs, kCoordinatesInputId).text;
+  for (std::size_t i = 0; i < std::size(kCoordinatesItems); ++i) {
+    if (item == kCoordinatesItems[i]) return static_cast<Coordinates>(i);
+  }
+  throw SessionFailure("the Sorvane dialog's coordinates \"" + item + "\" are none it lists");
+}
+
+// The dialog's inputs as they stand: the formulas of the coordinates chosen, their t range, unit
+// and tolerance.
+CurveInputs readInputs(const fsim::HostSession& session) {
+  const std::vector<fsim::InputInfo> inputs = session.inputs();
+  CurveInputs read;
+  read.coordinates = chosenCoordinates(inputs);
+  const auto formula = [&](std::size_t i) {
+    return inputNamed(inputs, kFormulaInputIds[static_cast<std::size_t>(read.coordinates)][i]).text;
+  };
+  read.x = formula(0);
+  read.y = formula(1);
+  read.z = formula(2);
+  read.tStart = inputNamed(inputs, kMinTValueInputId).value;
+  read.tEnd = inputNamed(inputs, kMaxTValueInputId).value;
+  read.units = inputNamed(inputs, kUnitsInputId).text;
+  read.tolerance = inputNamed(inputs, kToleranceInputId).value;
+  return read;
 }
 
 // What the add-in's expressions can use: "pi", which a design parameter of that name replaces,
@@ -187,15 +215,27 @@ fsim::SketchPlane hostPlane(SketchPlane plane) {
   return fsim::SketchPlane::XY;
 }
 
+// The host's choice of a length unit: the one it writes as that unit's text.
+fsim::LengthUnitChoice hostChoice(const LengthUnit& unit) {
+  for (fsim::LengthUnitChoice choice :
+       {fsim::LengthUnitChoice::Millimeter, fsim::LengthUnitChoice::Meter,
+        fsim::LengthUnitChoice::Inch, fsim::LengthUnitChoice::Foot, fsim::LengthUnitChoice::Yard,
+        fsim::LengthUnitChoice::Micron}) {
+    if (hostUnitText(unit) == fsim::lengthUnitText(choice)) return choice;
+  }
+  return fsim::LengthUnitChoice::Centimeter;
+}
+
 void buildDesign(fsim::HostSession& session, const DesignFile& design) {
+  session.setDistanceDisplayUnits(hostChoice(design.documentUnits));
   try {
     for (const DesignParameter& parameter : design.parameters) {
       switch (parameter.kind) {
         case ParameterKind::User:
-          session.addUserParameter(parameter.name, parameter.value);
+          session.addUserParameter(parameter.name, parameter.value, parameter.unit);
           break;
         case ParameterKind::Model:
-          session.addModelParameter(parameter.name, parameter.value);
+          session.addModelParameter(parameter.name, parameter.value, parameter.unit);
           break;
         case ParameterKind::Text:
           session.addTextParameter(parameter.name, parameter.text);
@@ -239,16 +279,22 @@ std::vector<DesignSketch> designSketches(const fsim::HostSession& session) {
   return sketches;
 }
 
+// As a user fills the dialog: the coordinates first, since they decide which formula inputs
+// show, then the formulas, the t range, the unit and the tolerance.
 void typeInputs(fsim::HostSession& session, const Options& options) {
-  const std::pair<const std::optional<std::string>*, const char*> texts[] = {
-      {&options.x, kXFunctionInputId},
-      {&options.y, kYFunctionInputId},
-      {&options.z, kZFunctionInputId}};
-  for (const auto& [text, id] : texts) {
-    if (*text) session.setInputText(id, **text);
+  if (options.coordinates) {
+    session.selectDropDownItem(kCoordinatesInputId,
+                               kCoordinatesItems[static_cast<std::size_t>(*options.coordinates)]);
+  }
+  const std::size_t shown = static_cast<std::size_t>(chosenCoordinates(session.inputs()));
+  const std::optional<std::string>* formulas[] = {&options.x, &options.y, &options.z};
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (*formulas[i]) session.setInputText(kFormulaInputIds[shown][i], **formulas[i]);
   }
   if (options.tStart) session.setInputExpression(kMinTValueInputId, *options.tStart);
   if (options.tEnd) session.setInputExpression(kMaxTValueInputId, *options.tEnd);
+  if (options.units) session.selectDropDownItem(kUnitsInputId, options.units->name);
+  if (options.tolerance) session.setInputExpression(kToleranceInputId, *options.tolerance);
 }
 
 std::string messageList(const fsim::HostSession& session) {
@@ -318,6 +364,8 @@ void useDialog(fsim::HostSession& session, const Options& options, SessionReport
   try {
     typeInputs(session, options);
     report.status = session.textBoxText(kStatusDisplayId);
+  } catch (const SessionFailure&) {
+    throw;
   } catch (const std::runtime_error& error) {
     throw SessionFailure(std::string("the Sorvane dialog lacks an input: ") + error.what());
   }
@@ -356,19 +404,21 @@ void stopAddIn(fsim::HostSession& session, fsim::AddInLibrary& addIn, SessionRes
 
 // The Parameters dialog, confirmed with the new values; the add-in's handler of the ended
 // command updates the formula curves that use them.
-void changeParameters(fsim::HostSession& session, const Options& options, SessionResult& result) {
+void changeParameters(fsim::HostSession& session, const ParameterValues& values,
+                      SessionResult& result) {
   const std::vector<fsim::SketchInfo> before = session.sketches();
-  const ParameterValues parametersBefore = readableParameters(session);
+  const std::vector<fsim::ParameterInfo> parametersBefore = session.parametersWithUnits();
   try {
-    session.changeParameters(options.setParameters);
+    session.changeParameters(values);
   } catch (const std::invalid_argument& error) {
     throw SessionFailure(std::string("--set-param: ") + error.what());
   }
   result.report.parameters = readableParameters(session);
   result.report.sketches = readSketches(session);
-  const ParameterChange change =
-      describeParameterChange(options.setParameters, parametersBefore, result.report.parameters,
-                              before, session.sketches());
+  std::vector<std::string> requested;
+  for (const auto& [name, value] : values) requested.push_back(name);
+  const ParameterChange change = describeParameterChange(
+      requested, parametersBefore, session.parametersWithUnits(), before, session.sketches());
   result.report.status = change.summary;
   result.report.result = change.first;
   result.resultStatus = change.firstStatus;
@@ -385,7 +435,7 @@ bool isFitStatus(const std::string& status) {
 }
 
 SessionResult playSession(const Options& options, const std::string& addInPath,
-                          const DesignFile& design) {
+                          const DesignFile& design, const ParameterValues& parameterChanges) {
   SessionResult result;
   fsim::HostSession session;  // outlives the library, whose unloading releases host objects
   buildDesign(session, design);
@@ -398,14 +448,15 @@ SessionResult playSession(const Options& options, const std::string& addInPath,
     }
   }
   const std::unique_ptr<fsim::AddInLibrary> addIn = startAddIn(session, addInPath);
+  result.design.documentUnits = design.documentUnits;
   result.design.parameters = design.parameters;
   if (options.setParameters.empty()) {
     useDialog(session, options, result.report);
     result.resultStatus = result.report.status;
     closeDialog(session, options, result);
   } else {
-    changeParameters(session, options, result);
-    setParameters(result.design, options.setParameters);
+    changeParameters(session, parameterChanges, result);
+    setParameterValues(result.design, parameterChanges);
   }
   stopAddIn(session, *addIn, result);
   result.design.sketches = designSketches(session);

@@ -10,6 +10,7 @@
 
 #include "tools/CommandLine.h"
 #include "tools/DesignFile.h"
+#include "tools/ParameterChange.h"
 #include "tools/SessionReport.h"
 
 namespace sorvane {
@@ -50,17 +51,20 @@ struct SessionResult {
 bool isFitStatus(const std::string& status);
 
 /// Plays the session that `options` describe with the add-in library at `addInPath`, in a host
-/// whose design is `design` (its parameters, then its sketches with their splines, attributes and
-/// links); options.parameters are not used, the caller has set them in `design`. --edit-sketch
-/// adds a sketch after the design's, and --select selects a spline of `design` before the button
-/// is clicked. With options.setParameters the session plays the Parameters dialog instead of
-/// Sorvane's: the values are set as one confirmed command, and describeParameterChange tells what
-/// it did: the status says which parameters changed, the changes list each spline the add-in
-/// updated ("Sketch1:1 updated: 67 spline controls, closed"), the problems each formula curve that
-/// could not follow, and the saved design has the new values. Throws DesignFileError when the host
-/// refuses the design, and SessionFailure when the session cannot be played (a selection the design
-/// lacks included); exceptions that the add-in lets out of an event reach the caller as they are.
+/// whose design is `design` (its default length unit, its parameters with their units, then its
+/// sketches with their splines, attributes and links); options.parameters and
+/// options.documentUnits are not used, the caller has set them in `design`. --edit-sketch adds a
+/// sketch after the design's, and --select selects a spline of `design` before the button is
+/// clicked. The dialog gets the coordinates, then the formulas (into the inputs of the coordinates
+/// chosen), the t range, the unit and the tolerance. With options.setParameters the session plays
+/// the Parameters dialog instead of Sorvane's: `parameterChanges` (parameterChangeValues of them)
+/// are set as one confirmed command, and describeParameterChange tells what it did: the status
+/// says which parameters changed, the changes list each spline the add-in updated ("Sketch1:1
+/// updated: 67 spline controls, closed"), the problems each formula curve that could not follow,
+/// and the saved design has the new values. Throws DesignFileError when the host refuses the
+/// design, and SessionFailure when the session cannot be played (a selection the design lacks
+/// included); exceptions that the add-in lets out of an event reach the caller as they are.
 SessionResult playSession(const Options& options, const std::string& addInPath,
-                          const DesignFile& design);
+                          const DesignFile& design, const ParameterValues& parameterChanges);
 
 }  // namespace sorvane

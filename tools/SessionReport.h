@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "curve/fit/SplineTolerance.h"
+#include "curve/formula/Coordinates.h"
+
 namespace sorvane {
 
 using Point3 = std::array<double, 3>;
@@ -66,9 +69,12 @@ struct SketchRecord {
 
 /// The dialog's curve inputs as they stood when the dialog was closed.
 struct CurveInputs {
-  std::string x, y, z;
+  std::string x, y, z;  ///< the three formulas of `coordinates`, in their order
   double tStart = 0;
   double tEnd = 0;
+  std::string units = "cm";  ///< the "Units" item chosen, such as "mm" or "\xC2\xB5m"
+  double tolerance = vintrel::curve::kSplineTolerance;  ///< in `units`
+  vintrel::curve::Coordinates coordinates = vintrel::curve::Coordinates::Cartesian;
 };
 
 /// Where a spline lies in a report: the index of its sketch in `sketches` and its index among that

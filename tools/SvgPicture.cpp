@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "curve/formula/Coordinates.h"
 #include "curve/text/shortestText.h"
 #include "tools/Utf8Text.h"
 #include "tools/splineCurve.h"
@@ -397,8 +398,11 @@ double drawMessage(std::ostream& svg, const std::string& heading, const std::str
 
 std::vector<std::string> captionLines(const SessionReport& report) {
   const CurveInputs& in = report.inputs;
-  std::vector<std::string> lines = {"x(t) = " + in.x, "y(t) = " + in.y, "z(t) = " + in.z};
-  std::string range = "t from " + shortestText(in.tStart) + " to " + shortestText(in.tEnd);
+  const vintrel::curve::FormulaLabels& labels = vintrel::curve::formulaLabels(in.coordinates);
+  std::vector<std::string> lines = {labels[0] + " = " + in.x, labels[1] + " = " + in.y,
+                                    labels[2] + " = " + in.z};
+  std::string range = "t from " + shortestText(in.tStart) + " to " + shortestText(in.tEnd) +
+                      "; formulas in " + in.units + ", tolerance " + shortestText(in.tolerance);
   std::string parameters;
   for (const auto& [name, value] : report.parameters) {
     if (name == "pi" && value == M_PI) continue;

@@ -15,6 +15,7 @@
 #include "tools/DesignFile.h"
 #include "tools/DesignFileStore.h"
 #include "tools/DxfWriter.h"
+#include "tools/ParameterChange.h"
 #include "tools/SessionJson.h"
 #include "tools/SessionPlayer.h"
 #include "tools/SvgPicture.h"
@@ -132,9 +133,9 @@ void report(const Options& options, const SessionResult& result) {
   }
 }
 
-int run(const Options& options, const DesignFile& design) {
+int run(const Options& options, const DesignFile& design, const ParameterValues& changes) {
   const std::string addIn = options.addInPath.empty() ? defaultAddInPath() : options.addInPath;
-  const SessionResult result = playSession(options, addIn, design);
+  const SessionResult result = playSession(options, addIn, design, changes);
   report(options, result);
   const bool written = writeOutputs(options, result);
   if (!options.designPath.empty()) saveDesignFile(options.designPath, result.design);
@@ -163,15 +164,18 @@ int main(int argc, char** argv) {
     std::cerr << "sorvane: " << options.designPath << ": " << error.what() << "\n";
     return kDesignFileFault;
   }
+  if (options.documentUnits) design.documentUnits = *options.documentUnits;
   setParameters(design, options.parameters);
+  ParameterValues changes;
   try {
     checkSelection(options, design);
+    changes = parameterChangeValues(design, options.setParameters);
   } catch (const UsageError& error) {
     std::cerr << "sorvane: " << error.what() << "\n";
     return kUsage;
   }
   try {
-    return run(options, design);
+    return run(options, design, changes);
   } catch (const DesignFileError& error) {
     std::cerr << "sorvane: " << options.designPath << ": " << error.what() << "\n";
     return kDesignFileFault;

@@ -49,9 +49,7 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
   EXPECT_EQ(*options.z, "a=b");
   EXPECT_EQ(*options.tStart, "-1.5");
   EXPECT_EQ(*options.tEnd, "+2");
-  ASSERT_EQ(options.parameters.size(), 2u);
-  EXPECT_EQ(options.parameters[0], std::make_pair(std::string("r"), 2.5));
-  EXPECT_EQ(options.parameters[1], std::make_pair(std::string("h"), -0.001));
+  EXPECT_EQ(options.parameters, (std::vector<ParameterSetting>{{"r", 2.5, ""}, {"h", -0.001, ""}}));
   EXPECT_TRUE(options.cancel && options.quiet);
   EXPECT_EQ(options.jsonPath, "-");
   EXPECT_EQ(options.svgPath, "out.svg");
@@ -152,11 +150,14 @@ TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
   const Options options =
       parseCommandLine({"--set-param", "r=8", "--set-param=pitch=+3", "--param", "r=5"});
   EXPECT_EQ(options.setParameters,
-            (std::vector<std::pair<std::string, double>>{{"r", 8.0}, {"pitch", 3.0}}));
-  EXPECT_EQ(options.parameters, (std::vector<std::pair<std::string, double>>{{"r", 5.0}}));
+            (std::vector<ParameterSetting>{{"r", 8.0, ""}, {"pitch", 3.0, ""}}));
+  EXPECT_EQ(options.parameters, (std::vector<ParameterSetting>{{"r", 5.0, ""}}));
   for (const std::vector<std::string>& sorvanes :
        std::vector<std::vector<std::string>>{{"--x", "t"},
                                              {"--t-end", "2"},
+                                             {"--units", "mm"},
+                                             {"--tolerance", "0.1"},
+                                             {"--coordinates", "spherical"},
                                              {"--select", "Sketch1:1"},
                                              {"--edit-sketch"},
                                              {"--cancel"}}) {
@@ -219,15 +220,17 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
       option.clear();
     }
   }
-  for (const char* name : {"--x", "--y", "--z", "--t-start", "--t-end", "--param", "--set-param",
-                           "--design", "--select", "--edit-sketch", "--cancel", "--json", "--svg",
-                           "--dxf", "--addin", "--quiet", "--help"}) {
+  std::istringstream names(
+      "--x --y --z --t-start --t-end --coordinates --units --tolerance --param --set-param "
+      "--document-units --design --select --edit-sketch --cancel --json --svg --dxf --addin "
+      "--quiet --help");
+  for (std::string name; names >> name;) {
     ASSERT_EQ(entries.count(name), 1u) << name;
     EXPECT_NE(entries[name].find(std::string("; e.g. ") + name), std::string::npos)
         << entries[name];
   }
   EXPECT_EQ(entries["--set-param"].rfind("change a parameter", 0), 0u) << entries["--set-param"];
-  EXPECT_EQ(entries.size(), 17u);
+  EXPECT_EQ(entries.size(), 21u);
   // The exit statuses, the design file's own among them.
   for (const char* status :
        {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {
@@ -235,11 +238,40 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
   }
 }
 
-TEST(CommandLine, HelpSaysTheUnitOfLengths) {
+TEST(CommandLine, HelpSaysTheUnitsOfLengths) {
   std::string help = helpText();
   std::replace(help.begin(), help.end(), '\n', ' ');
-  EXPECT_NE(help.find("Lengths are in centimetres (cm)"), std::string::npos);
-  EXPECT_NE(help.find("lengths in cm"), std::string::npos);
+  for (const char* said :
+       {"the numbers of the formulas and the tolerance are in the dialog's unit (--units)",
+        "(--document-units; centimetres unless set)", "an angle parameter in radians",
+        "The outputs stay in centimetres (cm)", "give the first, second and third formula"}) {
+    EXPECT_NE(help.find(said), std::string::npos) << said;
+  }
+}
+
+// A unit follows the number directly or after blanks and is kept as the host writes it (the
+// micrometre as "um"); units and coordinates are named choices.
+TEST(CommandLine, ReadsUnitsAndCoordinates) {
+  const Options options = parseCommandLine(
+      {"--param", "r=5mm", "--param", "a=+30 deg", "--param", "d=3\xC2\xB5m", "--param", "k=2",
+       "--units", "um", "--document-units=in", "--coordinates", "cylindrical", "--tolerance", "0"});
+  EXPECT_EQ(options.parameters,
+            (std::vector<ParameterSetting>{
+                {"r", 5, "mm"}, {"a", 30, "deg"}, {"d", 3, "um"}, {"k", 2, ""}}));
+  EXPECT_EQ(options.units->name, "\xC2\xB5m");  // as the dialog lists it
+  EXPECT_EQ(options.documentUnits->name, "in");
+  EXPECT_EQ(options.coordinates, vintrel::curve::Coordinates::Cylindrical);
+  EXPECT_EQ(*options.tolerance, "0");  // for the dialog to judge
+  for (const std::vector<std::string>& bad :
+       std::vector<std::vector<std::string>>{{"--param", "r=5 "},
+                                             {"--param", "r=5MM"},
+                                             {"--param", "r=5 kg"},
+                                             {"--param", "r=mm"},
+                                             {"--units", "km"},
+                                             {"--document-units", "deg"},
+                                             {"--coordinates", "polar"}}) {
+    EXPECT_THROW(parseCommandLine(bad), UsageError) << bad[1];
+  }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class DesignFileStore : public ::testing::Test {
 
   static DesignFile segmentDesign() {
     DesignFile design;
-    design.parameters = {{"r", ParameterKind::User, 2.5, ""}};
+    design.parameters = {{"r", ParameterKind::User, 2.5, "", ""}};
     design.sketches = {{"Sketch1", "XY", {{testing::straightSegment(), {}, true}}}};
     return design;
   }

@@ -16,9 +16,10 @@ using Json = nlohmann::ordered_json;
 
 DesignFile sampleDesign() {
   DesignFile design;
-  design.parameters = {{"r", ParameterKind::User, 5, ""},
-                       {"d1", ParameterKind::Model, 0.1 + 0.2, ""},
-                       {"label", ParameterKind::Text, 0, "M8 \"fine\"\n\xCF\x80"}};
+  design.documentUnits = *vintrel::curve::lengthUnitNamed("\xC2\xB5m");
+  design.parameters = {{"r", ParameterKind::User, 5, "", "mm"},
+                       {"d1", ParameterKind::Model, 0.1 + 0.2, "", "deg"},
+                       {"label", ParameterKind::Text, 0, "M8 \"fine\"\n\xCF\x80", ""}};
   Spline tricky = testing::straightSegment();
   tricky.controlPoints[1] = {-0.0, 5e-324, 1e300};
   tricky.knots = {-1.0 / 3, -1.0 / 3, -1.0 / 3, -1.0 / 3, 0.1, 0.1, 0.1, 0.1};
@@ -49,7 +50,9 @@ TEST(DesignFile, ReadsBackWhatItWroteEveryNumberToTheSameDouble) {
     EXPECT_EQ(read.parameters[i].kind, design.parameters[i].kind);
     EXPECT_EQ(read.parameters[i].value, design.parameters[i].value);
     EXPECT_EQ(read.parameters[i].text, design.parameters[i].text);
+    EXPECT_EQ(read.parameters[i].unit, design.parameters[i].unit);
   }
+  EXPECT_EQ(read.documentUnits.name, "\xC2\xB5m");
   ASSERT_EQ(read.sketches.size(), 2u);
   EXPECT_EQ(read.sketches[1].plane, "Tilted");
   EXPECT_TRUE(read.sketches[1].splines.empty());
@@ -74,13 +77,18 @@ TEST(DesignFile, ReadsBackWhatItWroteEveryNumberToTheSameDouble) {
 
 TEST(DesignFile, WritesTheDocumentedKeys) {
   DesignFile design;
-  design.parameters = {{"r", ParameterKind::User, 2.5, ""}, {"note", ParameterKind::Text, 0, "x"}};
+  design.documentUnits = *vintrel::curve::lengthUnitNamed("in");
+  design.parameters = {{"r", ParameterKind::User, 2.5, "", ""},
+                       {"a", ParameterKind::Model, 0.5, "", "rad"},
+                       {"note", ParameterKind::Text, 0, "x", ""}};
   design.sketches = {{"Sketch1", "XZ", {{testing::straightSegment(), {{"G", "n", "v"}}, true}}}};
   EXPECT_EQ(Json::parse(writeDesignFile(design)), Json::parse(R"({
     "sorvaneDesign": 1,
     "unit": "cm",
+    "documentUnits": "in",
     "parameters": [
       {"name": "r", "kind": "user", "value": 2.5},
+      {"name": "a", "kind": "model", "value": 0.5, "unit": "rad"},
       {"name": "note", "kind": "text", "text": "x"}
     ],
     "sketches": [
@@ -100,6 +108,7 @@ TEST(DesignFile, ReadsAnEmptyDesignAndIgnoresUnknownMembers) {
   const DesignFile empty =
       readDesignFile(R"({"sorvaneDesign": 1, "parameters": [], "sketches": [], "later": 7})");
   EXPECT_TRUE(empty.parameters.empty() && empty.sketches.empty());
+  EXPECT_EQ(empty.documentUnits.name, "cm");  // a file without units holds a centimetre design
   Json file = validFile();
   file["sketches"][0]["splines"][0]["colour"] = "red";
   EXPECT_EQ(readDesignFile(file.dump()).sketches[0].splines.size(), 2u);
@@ -154,6 +163,13 @@ TEST(DesignFile, DamagedDesignsAreRefusedWithTheirPlace) {
       {[](Json& f) { f["parameters"][0]["name"] = ""; }, "parameters[0].name: empty"},
       {[](Json& f) { f["parameters"][0] = 5; },
        "parameters[0]: expected an object, found a number"},
+      {[](Json& f) { f["parameters"][0]["unit"] = "kg"; },
+       "parameters[0].unit: \"kg\" is not one of mm, cm, m, \xC2\xB5m (or um), in, ft, yd, deg "
+       "or rad"},
+      {[](Json& f) { f["parameters"][1]["unit"] = 1; },
+       "parameters[1].unit: expected a text, found a number"},
+      {[](Json& f) { f["documentUnits"] = "MM"; },
+       "documentUnits: \"MM\" is not one of mm, cm, m, \xC2\xB5m (or um), in, ft or yd"},
       {[](Json& f) { f["sketches"][0]["name"] = "Sketch2"; },
        "sketches[0].name: \"Sketch2\" where \"Sketch1\" belongs"},
       {[](Json& f) { f["sketches"][0]["plane"] = "xy"; },
@@ -206,22 +222,27 @@ TEST(DesignFile, DamagedDesignsAreRefusedWithTheirPlace) {
 }
 
 TEST(DesignFile, ParametersGivenOverrideOrAreAdded) {
-  DesignFile design = sampleDesign();  // r (user) 5, d1 (model), label (text)
-  setParameters(design, {{"d1", 2}, {"label", 3}, {"pitch", 4}, {"r", -1}});
-  const std::tuple<const char*, ParameterKind, double> expected[] = {
-      {"r", ParameterKind::User, -1},
-      {"d1", ParameterKind::Model, 2},
-      {"label", ParameterKind::User, 3},  // a number for a text: a user parameter now
-      {"pitch", ParameterKind::User, 4},
+  DesignFile design = sampleDesign();  // r (user) 5 mm, d1 (model) deg, label (text)
+  setParameters(design, {{"d1", 2, "mm"}, {"label", 3, ""}, {"pitch", 4, ""}, {"r", -1, ""}});
+  const std::tuple<const char*, ParameterKind, double, const char*> expected[] = {
+      {"r", ParameterKind::User, -1, ""},
+      {"d1", ParameterKind::Model, 0.2, "mm"},
+      {"label", ParameterKind::User, 3, ""},  // a number for a text: a user parameter now
+      {"pitch", ParameterKind::User, 4, ""},
   };
   ASSERT_EQ(design.parameters.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    const auto& [name, kind, value] = expected[i];
+    const auto& [name, kind, value, unit] = expected[i];
     EXPECT_EQ(design.parameters[i].name, name);
     EXPECT_EQ(design.parameters[i].kind, kind) << name;
     EXPECT_EQ(design.parameters[i].value, value) << name;
+    EXPECT_EQ(design.parameters[i].unit, unit) << name;
     EXPECT_EQ(design.parameters[i].text, "") << name;
   }
+  // The Parameters dialog sets a value alone, in internal units.
+  setParameterValues(design, {{"d1", 0.5}});
+  EXPECT_EQ(std::tie(design.parameters[1].value, design.parameters[1].unit),
+            std::make_tuple(0.5, std::string("mm")));
 }
 
 }  // namespace

@@ -164,7 +164,11 @@ TEST(Sorvane, UsageErrorsExitTwoBeforeAnyHostStarts) {
                                              {"--param", "2r=1"},
                                              {"--param", "r"},
                                              {"extra"},
-                                             {"--svg"}}) {
+                                             {"--svg"},
+                                             {"--units", "km"},
+                                             {"--document-units", "inch"},
+                                             {"--coordinates", "polar"},
+                                             {"--param", "r=5kg"}}) {
     const Outcome run = sorvane(arguments);
     EXPECT_EQ(run.status, 2) << arguments[0];
     EXPECT_EQ(run.out, "");
@@ -503,6 +507,18 @@ TEST(Sorvane, SetParamTellsWhichCurvesCouldNotFollowAndWhy) {
             "controls\n");  // the line x = y = 0, z = 2t
   EXPECT_NE(contents(path), created);
   std::remove(path.c_str());
+}
+
+// The dialog judges the tolerance, in its unit, as it judges every input.
+TEST(Sorvane, ToleranceOutOfBoundsIsTheDialogsError) {
+  for (const char* tolerance : {"0", "-1"}) {
+    const Outcome run = sorvane({"--units", "mm", "--tolerance", tolerance});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              std::string("sorvane: Tolerance must be a number from 1e-05 to 100 mm; it is ") +
+                  tolerance + "\n");
+  }
 }
 
 TEST(Sorvane, HelpExitsZero) {

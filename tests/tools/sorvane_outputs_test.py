@@ -60,7 +60,8 @@ class SorvaneOutputs(unittest.TestCase):
                                       "sketches", "messages"])
         self.assertEqual(data["unit"], "cm")
         self.assertEqual(data["inputs"], {"x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
-                                          "z": "t", "tStart": 0, "tEnd": 3})
+                                          "z": "t", "tStart": 0, "tEnd": 3, "units": "cm",
+                                          "tolerance": 0.002, "coordinates": "cartesian"})
         self.assertEqual(data["parameters"], {"pi": math.pi})
         self.assertEqual(data["status"], "32 spline controls")
         self.assertEqual(data["messages"], [])
@@ -169,7 +170,9 @@ class SorvaneOutputs(unittest.TestCase):
                                "--param", "lead=0.1", "--edit-sketch", "tilted",
                                "--x", "r * cos(t)", "--y", "r * sin(t)", "--z", "lead * t")
         design = self.design()
-        self.assertEqual(list(design), ["sorvaneDesign", "unit", "parameters", "sketches"])
+        self.assertEqual(list(design), ["sorvaneDesign", "unit", "documentUnits", "parameters",
+                                        "sketches"])
+        self.assertEqual(design["documentUnits"], "cm")
         self.assertEqual(design["unit"], "cm")
         self.assertEqual(design["sorvaneDesign"], 1)
         self.assertEqual(design["parameters"], [{"name": "r", "kind": "user", "value": 2.5},
@@ -213,7 +216,8 @@ class SorvaneOutputs(unittest.TestCase):
                               "--z", "4 * t", "--dxf", self.path("e.dxf"))
         # The dialog started from the stored inputs: only z was typed.
         self.assertEqual(edited["inputs"], {"x": "r * cos(2 * pi * t)", "y": "r * sin(2 * pi * t)",
-                                            "z": "4 * t", "tStart": 0, "tEnd": 5})
+                                            "z": "4 * t", "tStart": 0, "tEnd": 5, "units": "cm",
+                                            "tolerance": 0.002, "coordinates": "cartesian"})
         [sketch] = edited["sketches"]
         self.assertFalse(sketch["new"])
         [after] = sketch["splines"]
@@ -253,6 +257,69 @@ class SorvaneOutputs(unittest.TestCase):
                 # OK drew a new curve in a new sketch; the selected one is as it was.
                 self.assertEqual([s["new"] for s in data["sketches"]], [False, True])
                 self.assertEqual(self.design()["sketches"][0], changed["sketches"][0])
+
+    def assert_same_spline(self, data, reference, scale=1):
+        [got], [want] = (d["sketches"][0]["splines"] for d in (data, reference))
+        self.assertEqual(len(got["controlPoints"]), len(want["controlPoints"]))
+        for p, q in zip(got["controlPoints"], want["controlPoints"]):
+            for a, b in zip(p, q):
+                self.assertAlmostEqual(a, b * scale, delta=1e-12 * max(1, abs(b)))
+
+    CIRCLE_2 = ("--x", "2 * cos(t)", "--y", "2 * sin(t)", "--z", "0", "--t-end", repr(2 * math.pi))
+
+    def test_lengths_read_in_the_dialogs_unit_and_land_in_centimetres(self):
+        reference = self.session(*self.CIRCLE_2)
+        self.assertEqual(reference["status"], "11 spline controls, closed")
+        for x, y, z in reference["sketches"][0]["splines"][0]["controlPoints"]:
+            self.assertTrue(2 <= math.hypot(x, y) < 2.25 and z == 0, (x, y, z))  # just outside
+        on_r = ("--param", "r=20mm", "--x", "r * cos(t)", "--y", "r * sin(t)")
+        for arguments in [("--document-units", "mm", "--x", "20 * cos(t)", "--y", "20 * sin(t)"),
+                          ("--document-units", "mm", *on_r), on_r]:
+            with self.subTest(arguments):
+                data = self.session(*self.CIRCLE_2[4:], *arguments)
+                self.assertEqual(data["status"], reference["status"])
+                self.assert_same_spline(data, reference)
+
+    def test_units_scale_the_curve_and_the_tolerance_rules_its_controls(self):
+        self.assert_same_spline(self.session("--units", "mm"), self.session(), 0.1)
+        self.assertEqual(self.session("--document-units", "mm")["inputs"]["tolerance"], 0.02)
+        for tolerance, fewer in (("0.02", True), ("0.0002", False)):
+            data = self.session("--units", "cm", "--tolerance", tolerance)
+            controls = len(data["sketches"][0]["splines"][0]["controlPoints"])
+            self.assertEqual((controls < 32, controls > 32), (fewer, not fewer), controls)
+
+    def test_cylindrical_and_spherical_formulas_draw_cartesian_curves(self):
+        cylindrical = self.session("--coordinates", "cylindrical", "--x", "2",
+                                   "--y", "2 * pi * t", "--z", "0.5 * t")
+        self.assertEqual([cylindrical["inputs"][k] for k in ("x", "y", "z", "coordinates")],
+                         ["2", "2 * pi * t", "0.5 * t", "cylindrical"])
+        self.assert_same_spline(cylindrical, self.session(
+            "--x", "2 * cos(2 * pi * t)", "--y", "2 * sin(2 * pi * t)", "--z", "0.5 * t"))
+        spherical = self.session("--coordinates", "spherical", "--x", "2", "--y", "t",
+                                 "--z", "pi / 2", "--t-end", repr(2 * math.pi))
+        self.assertEqual(spherical["status"], "11 spline controls, closed")
+        self.assert_same_spline(spherical, self.session(*self.CIRCLE_2))
+
+    def test_edit_and_follow_keep_the_curves_unit_tolerance_and_coordinates(self):
+        design = ("--design", self.path("d.json"))
+        created = self.session(*design, "--document-units", "mm", "--param", "r=20mm",
+                               "--coordinates", "cylindrical", "--x", "r", "--y", "2 * pi * t",
+                               "--z", "5 * t", "--tolerance", "0.05")
+        self.assertEqual((self.design()["documentUnits"], self.design()["parameters"]),
+                         ("mm", [{"name": "r", "kind": "user", "value": 2, "unit": "mm"}]))
+        kept = {"units": "mm", "tolerance": 0.05, "coordinates": "cylindrical"}
+        # Reopened with nothing typed: the stored choices, and OK gives the same spline.
+        reopened = self.session(*design, "--select", "Sketch1:1")
+        self.assertEqual(reopened["inputs"], {"x": "r", "y": "2 * pi * t", "z": "5 * t",
+                                              "tStart": 0, "tEnd": 3, **kept})
+        self.assertEqual(reopened["sketches"][0]["splines"], created["sketches"][0]["splines"])
+        # r = 3, in its own unit: refitted in mm, cylindrically, to a radius of 0.3 cm.
+        self.assertEqual(self.sorvane(*design, "--set-param", "r=3").stderr, "")
+        [followed] = self.design()["sketches"][0]["splines"]
+        definition = self.definition(followed)
+        self.assertEqual(({k: definition[k] for k in kept}, definition["parameters"]),
+                         (kept, {"r": 3}))
+        self.assertAlmostEqual(followed["controlPoints"][0][0], 0.3, places=12)
 
     def test_json_on_standard_output(self):
         run = self.sorvane("--json", "-", *SEGMENT)
