@@ -17,7 +17,8 @@ SORVANE = SOURCE = None
 VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "meta", "source",
         "track", "wbr"}
 REQUIRED_CURVES = {"helix", "spring", "conical", "trefoil", "torus", "lissajous", "involute",
-                   "cycloid", "epicycloid", "cardioid", "archimedean", "logarithmic", "sine", "cam"}
+                   "cycloid", "epicycloid", "cardioid", "archimedean", "logarithmic", "sine", "cam",
+                   "wave", "sphere"}
 
 # Inputs that make the dialog show a message, and the page must show that message word for word.
 FAILING_INPUTS = [
@@ -53,6 +54,11 @@ FAILING_INPUTS = [
     ["--t-start", "2 *"],
     ["--t-end", "2 * pj"],
     ["--x", "0.0009*cos(2*pi*t)", "--y", "0.0009*sin(2*pi*t)", "--z", "0.0001*t", "--t-end", "0.9"],
+    ["--units", "mm", "--tolerance", "0"],
+    ["--tolerance", "0.02 mm"],
+    ["--coordinates", "cylindrical", "--x", "t < 0.5 ? 1 : 2", "--y", "0", "--z", "0",
+     "--t-end", "1"],
+    ["--coordinates", "spherical", "--y", "1 / (t - 1)", "--t-end", "2"],
 ]
 # Messages that sorvane cannot provoke (the value inputs take finite values only, the host
 # objects are always there), as the code words them.
@@ -73,6 +79,8 @@ OTHER_MESSAGES = [
     "shape could not be restored: edit it again, or undo.",
     "These formula curves could not follow the design's parameters and keep their shape:",
     "These formula curves were updated, but their new splines miss the tolerance:",
+    'Units: "\u2026" is not a choice this add-in knows',
+    'Coordinates: "\u2026" is not a choice this add-in knows',
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
     "screenshot of this message and contact us at ",
 ]
@@ -128,6 +136,14 @@ def read_page():
     page.feed(source)
     page.close()
     return source, page
+
+
+def dialog_texts():
+    """The string constants of dialog/CommandTexts.h by name, their escapes decoded."""
+    with open(os.path.join(SOURCE, "dialog", "CommandTexts.h"), encoding="utf-8") as file:
+        found = re.findall(r'constexpr char (k\w+)\[\] = "((?:[^"\\]|\\.)*)";', file.read())
+    return {name: value.encode("latin-1").decode("unicode_escape").encode("latin-1").decode()
+            for name, value in found}
 
 
 def flat(text):
@@ -186,13 +202,28 @@ class HelpPage(unittest.TestCase):
         self.assertTrue(f"contact us at {address}." in self.text, address)
 
     def test_page_shows_both_kinds_of_status(self):
-        statuses = [run_sorvane(["--x", "t", "--y", y, "--z", "0", "--t-end", "1"])
-                    for y in ("0", "0.1 * sin(20000 * t)")]
+        statuses = [run_sorvane(["--x", "t", "--y", y, "--z", "0", "--t-end", "1", *units])
+                    for y, units in (("0", []), ("0.1 * sin(20000 * t)", []),
+                                     ("0.1 * sin(20000 * t)", ["--document-units", "mm"]))]
         for run in statuses:
             self.assertEqual(run.returncode, 0, run.stderr)
-        met, missed = (json.loads(run.stdout)["status"] for run in statuses)
+        met, *missed = (json.loads(run.stdout)["status"] for run in statuses)
         self.assertEqual(met, "4 spline controls")
-        self.assertTrue(missed in self.text, f"the page lacks {missed!r}")
+        for status in missed:
+            self.assertTrue(status in self.text, f"the page lacks {status!r}")
+
+    def test_tolerance_table_gives_the_dialogs_start_and_bounds(self):
+        rows = re.findall(r"<tr><td>([^<]+)</td><td><code>([^<]+)</code></td><td>from ([^<]+)</td>",
+                          self.source)
+        self.assertEqual([html.unescape(unit) for unit, _, _ in rows],
+                         ["mm", "cm", "m", "\u00b5m", "in", "ft", "yd"])
+        for unit, start, bounds in rows:
+            with self.subTest(unit):
+                unit = html.unescape(unit)
+                opened = run_sorvane(["--document-units", unit])
+                self.assertEqual(json.loads(opened.stdout)["inputs"]["tolerance"], float(start))
+                refused = run_sorvane(["--document-units", unit, "--tolerance", "0"])
+                self.assertIn(f"must be a number from {bounds} {unit};", refused.stderr)
 
     def test_page_shows_the_notes_on_hidden_parameters(self):
         for name, value in (("t", "1"), ("pi", "3")):
@@ -204,12 +235,16 @@ class HelpPage(unittest.TestCase):
                 self.assertTrue(note in self.text, f"the page lacks {note!r}")
 
     def test_page_explains_the_parts_a_designer_needs(self):
-        for anchor in ("placement", "inputs", "syntax", "parameters", "edit", "follow", "fit",
-                       "messages", "library"):
+        for anchor in ("placement", "units", "inputs", "coordinates", "syntax", "parameters",
+                       "edit", "follow", "fit", "tolerance", "messages", "library"):
             self.assertIn(anchor, self.page.ids)
         for phrase in ("? a : b", "pi", "centimetres", "radians", "spline controls", "0.002",
                        "coordinates of the sketch being edited"):
             self.assertTrue(phrase in self.text, phrase)
+        # Every input and choice of the dialog, by the name the dialog gives it.
+        for name, text in dialog_texts().items():
+            if name.endswith(("Label", "Item")):
+                self.assertTrue(flat(text) in self.text, f"the page lacks {name} {text!r}")
 
 
 class FormulaLibrary(unittest.TestCase):
@@ -219,6 +254,7 @@ class FormulaLibrary(unittest.TestCase):
         import helpformulas
         cls.entries = helpformulas.read_library(os.path.join(SOURCE, "docs", "help.html"))
         cls.arguments = staticmethod(helpformulas.sorvane_arguments)
+        cls.library = helpformulas
 
     def test_library_has_the_promised_curves(self):
         ids = [entry["id"] for entry in self.entries]
@@ -237,7 +273,27 @@ class FormulaLibrary(unittest.TestCase):
                 splines = [spline for sketch in session["sketches"]
                            for spline in sketch["splines"]]
                 self.assertEqual(len(splines), 1)
-                self.assertEqual(session["inputs"]["x"], entry["x"])
+                inputs = session["inputs"]
+                self.assertEqual(inputs["x"], entry["x"])
+                self.assertEqual(inputs["units"], entry["units"])
+                self.assertEqual(inputs["coordinates"],
+                                 self.library.COORDINATES[entry["coordinates"]][0])
+                if entry["tolerance"] is not None:
+                    self.assertEqual(inputs["tolerance"], float(entry["tolerance"]))
+
+    def test_library_names_the_dialogs_choices_and_labels(self):
+        texts = dialog_texts()
+        items = {texts[f"k{name}Item"]: [texts[f"k{label}FunctionLabel"] for label in labels]
+                 for name, labels in (("Cartesian", ("X", "Y", "Z")),
+                                      ("Cylindrical", ("Rho", "Theta", "Z")),
+                                      ("Spherical", ("Radius", "Theta", "Phi")))}
+        self.assertEqual({item: list(labels) for item, (_, labels)
+                          in self.library.COORDINATES.items()}, items)
+        self.assertEqual(self.library.HEADERS, {"units": texts["kUnitsLabel"],
+                                                "tolerance": texts["kToleranceLabel"],
+                                                "coordinates": texts["kCoordinatesLabel"]})
+        # The library shows each coordinate system at least once.
+        self.assertEqual({entry["coordinates"] for entry in self.entries}, set(items))
 
     def test_formulas_are_shown_as_typed(self):
         # What the reader copies must be what was run: no entity or tag inside a formula.
@@ -246,9 +302,13 @@ class FormulaLibrary(unittest.TestCase):
                 self.assertEqual(entry[role], entry[role].strip(), (entry["id"], role))
                 self.assertNotIn("\n", entry[role])
             float(entry["t-start"]), float(entry["t-end"])
+            if entry["tolerance"] is not None:
+                float(entry["tolerance"])
             for name, value in entry["params"]:
                 self.assertRegex(name, r"^[A-Za-z_][A-Za-z0-9_]*$")
-                float(value)
+                number, _, unit = value.partition(" ")
+                float(number)
+                self.assertIn(unit, ("", "mm", "cm", "m", "in", "ft", "yd", "deg", "rad"))
 
 
 if __name__ == "__main__":
