@@ -3,6 +3,7 @@
 // manager all read unit texts here.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -27,11 +28,23 @@ std::optional<Unit> unitNamed(const std::string& name);
 /// The internal unit of kind: "cm", "rad" or the unitless "".
 Unit internalUnit(UnitKind kind);
 
-/// `value` in unit as internal units.
-inline double toInternal(double value, const Unit& unit) { return value * unit.internal; }
+/// How many of unit make one internal unit, when that is a whole number (10 mm to the cm): the
+/// exact side of the conversion, which then rounds once. Zero for larger or odd units.
+inline double wholeUnitsPerInternal(const Unit& unit) {
+  const double per = 1.0 / unit.internal;
+  return unit.internal < 1.0 && std::nearbyint(per) == per ? per : 0.0;
+}
 
-/// `internal` (in internal units) in unit. A division, so that 0.5 cm reads 5 mm exactly where a
-/// multiplication by a rounded tenth would not.
-inline double fromInternal(double internal, const Unit& unit) { return internal / unit.internal; }
+/// `value` in unit as internal units: 3 mm is 0.3 cm, not 0.30000000000000004.
+inline double toInternal(double value, const Unit& unit) {
+  const double per = wholeUnitsPerInternal(unit);
+  return per != 0.0 ? value / per : value * unit.internal;
+}
+
+/// `internal` (in internal units) in unit: 0.3 cm reads 3 mm, not 2.9999999999999996.
+inline double fromInternal(double internal, const Unit& unit) {
+  const double per = wholeUnitsPerInternal(unit);
+  return per != 0.0 ? internal * per : internal / unit.internal;
+}
 
 }  // namespace fsim

@@ -117,6 +117,9 @@ TEST(Parameters, KeepInternalValuesAndShowTheirUnit) {
 
   session.changeParameters({{"w", 2.54}});
   EXPECT_EQ(all->item(0)->expression(), "25.4 mm");
+  // 0.3 cm is 3 mm, which dividing by a rounded tenth would show as 2.9999999999999996 mm.
+  session.changeParameters({{"w", 0.3}});
+  EXPECT_EQ(all->item(0)->expression(), "3 mm");
 }
 
 }  // namespace
