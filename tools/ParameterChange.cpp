@@ -86,21 +86,6 @@ const std::vector<fsim::AttributeInfo>& attributesAt(const fsim::SketchInfo& ske
   return i < sketch.splineAttributes.size() ? sketch.splineAttributes[i] : kNone;
 }
 
-// What the expressions know: pi, then the numeric parameters, a later one of a name replacing
-// an earlier, as the add-in reads the design.
-DesignParameters designParameters(const std::vector<fsim::ParameterInfo>& parameters) {
-  DesignParameters design{{{"pi", kBuiltInPi}}, {}};
-  for (const fsim::ParameterInfo& parameter : parameters) {
-    design.values[parameter.name] = parameter.value;
-    if (unitKind(parameter.unit) == UnitKind::Length) {
-      design.lengths.insert(parameter.name);
-    } else {
-      design.lengths.erase(parameter.name);
-    }
-  }
-  return design;
-}
-
 const fsim::ParameterInfo* parameterNamed(const std::vector<fsim::ParameterInfo>& parameters,
                                           const std::string& name) {
   const fsim::ParameterInfo* found = nullptr;
@@ -141,6 +126,19 @@ const char* kindName(UnitKind kind) {
 }
 
 }  // namespace
+
+DesignParameters designParameters(const std::vector<fsim::ParameterInfo>& parameters) {
+  DesignParameters design{{{"pi", kBuiltInPi}}, {}};
+  for (const fsim::ParameterInfo& parameter : parameters) {
+    design.values[parameter.name] = parameter.value;
+    if (unitKind(parameter.unit) == UnitKind::Length) {
+      design.lengths.insert(parameter.name);
+    } else {
+      design.lengths.erase(parameter.name);
+    }
+  }
+  return design;
+}
 
 ParameterValues parameterChangeValues(const DesignFile& design,
                                       const std::vector<ParameterSetting>& settings) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "curve/formula/DesignParameters.h"
 #include "host/values/HostTypes.h"
 #include "tools/DesignFile.h"
 #include "tools/SessionReport.h"
@@ -20,6 +21,12 @@ namespace sorvane {
 
 /// Names and values, as SessionReport::parameters lists them.
 using ParameterValues = std::vector<std::pair<std::string, double>>;
+
+/// What the formulas may use of `parameters`, as the add-in reads the design: "pi", then every
+/// numeric parameter by name in internal units (a later one of a name replacing an earlier), the
+/// names of those whose unit is a length set apart.
+vintrel::curve::DesignParameters designParameters(
+    const std::vector<fsim::ParameterInfo>& parameters);
 
 /// The values, in internal units, that the Parameters dialog sets for `settings` in `design`: a
 /// number without a unit is in its parameter's own unit (as the dialog shows it), one with a unit

@@ -7,6 +7,7 @@
 #include <optional>
 #include <regex>
 
+#include "curve/formula/LengthUnit.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 #include "tools/ParameterChange.h"
@@ -92,9 +93,12 @@ CurveInputs readInputs(const fsim::HostSession& session) {
 
 // What the add-in's expressions can use: "pi", which a design parameter of that name replaces,
 // and every parameter of the design, in ascending byte-wise order of the names.
-std::vector<std::pair<std::string, double>> readableParameters(const fsim::HostSession& session) {
-  std::map<std::string, double> table{{"pi", M_PI}};
-  for (const auto& [name, value] : session.parameters()) table[name] = value;
+// The constants as the formulas read them: lengths in `unit` (the dialog's), the rest as the
+// host keeps them.
+std::vector<std::pair<std::string, double>> readableParameters(
+    const fsim::HostSession& session, const vintrel::curve::LengthUnit& unit) {
+  const vintrel::curve::ParameterTable table =
+      designParameters(session.parametersWithUnits()).inUnit(unit);
   return {table.begin(), table.end()};
 }
 
@@ -371,7 +375,9 @@ void useDialog(fsim::HostSession& session, const Options& options, SessionReport
   }
   report.statusIsError = !isFitStatus(report.status);
   report.inputs = readInputs(session);
-  report.parameters = readableParameters(session);
+  const std::optional<vintrel::curve::LengthUnit> unit =
+      vintrel::curve::lengthUnitNamed(report.inputs.units);
+  report.parameters = readableParameters(session, unit ? *unit : vintrel::curve::centimetreUnit());
   report.preview = readPreview(session);
 }
 
@@ -413,7 +419,7 @@ void changeParameters(fsim::HostSession& session, const ParameterValues& values,
   } catch (const std::invalid_argument& error) {
     throw SessionFailure(std::string("--set-param: ") + error.what());
   }
-  result.report.parameters = readableParameters(session);
+  result.report.parameters = readableParameters(session, vintrel::curve::centimetreUnit());
   result.report.sketches = readSketches(session);
   std::vector<std::string> requested;
   for (const auto& [name, value] : values) requested.push_back(name);

@@ -87,8 +87,8 @@ struct SplinePlace {
 /// Everything one session produced.
 struct SessionReport {
   CurveInputs inputs;
-  /// The names and values the expressions could use ("pi" and the design's parameters), in
-  /// ascending byte-wise name order.
+  /// The names and values the expressions could use ("pi" and the design's parameters, lengths
+  /// in the dialog's unit), in ascending byte-wise name order.
   std::vector<std::pair<std::string, double>> parameters;
   /// The dialog's status text just before OK or Cancel; a note about the curve the dialog edits
   /// may follow on a line of its own.
