@@ -3,8 +3,11 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <set>
+#include <vector>
 
 #include "curve/formula/NameCharacter.h"
+#include "curve/formula/readNamedDefinitions.h"
 
 namespace vintrel::curve {
 
@@ -22,7 +25,10 @@ constexpr char kParameters[] = "parameters";
 constexpr char kUnits[] = "units";
 constexpr char kTolerance[] = "tolerance";
 constexpr char kCoordinates[] = "coordinates";
+constexpr char kDefinitions[] = "definitions";
 constexpr int kFirstFormat = 1;
+// The last format without named definitions.
+constexpr int kFormatWithoutDefinitions = 2;
 
 double finiteNumber(double value, const std::string& name) {
   if (!std::isfinite(value)) throw CurveDefinitionError("\"" + name + "\" is not a finite number");
@@ -66,7 +72,7 @@ int readFormat(const json& object) {
   const json& format = member(object, kFormat);
   if (format.is_number_integer()) {
     const long long number = format.get<long long>();
-    if (number == kFirstFormat || number == kCurveDefinitionFormat) return static_cast<int>(number);
+    if (number >= kFirstFormat && number <= kCurveDefinitionFormat) return static_cast<int>(number);
   }
   throw CurveDefinitionError("format " + format.dump() + " is unknown");
 }
@@ -93,6 +99,23 @@ Coordinates coordinatesMember(const json& object) {
 
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
+// Adds to `named` the entries of `parameters` that `text` names, apart from `hidden` ones.
+void addNamedParameters(const std::string& text, const ParameterTable& parameters,
+                        const std::set<std::string>& hidden, ParameterTable& named) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!isNameCharacter(static_cast<unsigned char>(text[i]))) {
+      ++i;
+      continue;
+    }
+    const std::string name = nameAt(text, static_cast<int>(i));
+    i += name.size();
+    if (isDigit(static_cast<unsigned char>(name[0])) || hidden.count(name) != 0) continue;
+    const auto found = parameters.find(name);
+    if (found != parameters.end()) named.insert(*found);
+  }
+}
+
 }  // namespace
 
 std::string writeCurveDefinition(const CurveDefinition& definition) {
@@ -110,6 +133,7 @@ std::string writeCurveDefinition(const CurveDefinition& definition) {
                          {kUnits, request.unit.name},
                          {kTolerance, finiteNumber(request.tolerance, kTolerance)},
                          {kCoordinates, coordinatesName(request.coordinates)},
+                         {kDefinitions, request.definitions},
                          {kParameters, parameters}};
   // The host gives UTF-8; a stray invalid byte is replaced rather than losing the definition.
   std::string text = document.dump(-1, ' ', false, json::error_handler_t::replace);
@@ -138,32 +162,26 @@ CurveDefinition readCurveDefinition(const std::string& text) {
     definition.request.tolerance = toleranceMember(document);
     definition.request.coordinates = coordinatesMember(document);
   }
+  if (format > kFormatWithoutDefinitions) {
+    definition.request.definitions = textMember(document, kDefinitions);
+  }
   definition.parameters = parameterMember(document);
   return definition;
 }
 
 ParameterTable namedParameters(const CurveRequest& request, const ParameterTable& parameters) {
-  ParameterTable named;
-  for (const std::string* expression :
-       {&request.xExpression, &request.yExpression, &request.zExpression}) {
-    const std::string& text = *expression;
-    std::size_t i = 0;
-    while (i < text.size()) {
-      if (!isNameCharacter(static_cast<unsigned char>(text[i]))) {
-        ++i;
-        continue;
-      }
-      std::size_t end = i;
-      while (end < text.size() && isNameCharacter(static_cast<unsigned char>(text[end]))) ++end;
-      const std::string name = text.substr(i, end - i);
-      i = end;
-      if (isDigit(static_cast<unsigned char>(name[0])) || name == "t" || name == "pi") {
-        continue;
-      }
-      const auto found = parameters.find(name);
-      if (found != parameters.end()) named.insert(*found);
+  std::set<std::string> hidden = {"t", "pi"};
+  std::vector<std::string> texts = {request.xExpression, request.yExpression, request.zExpression};
+  try {
+    for (const NamedDefinition& definition : readNamedDefinitions(request.definitions)) {
+      hidden.insert(definition.name);
+      texts.push_back(definition.expression);
     }
+  } catch (const std::runtime_error&) {
+    texts.push_back(request.definitions);
   }
+  ParameterTable named;
+  for (const std::string& text : texts) addNamedParameters(text, parameters, hidden, named);
   return named;
 }
 

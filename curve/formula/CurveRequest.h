@@ -1,5 +1,6 @@
-// A curve as the user describes it: the t range, the three expressions, the unit and coordinate
-// system they are written in and the tolerance the spline must keep, as plain data. The dialog
+// A curve as the user describes it: the t range, the three expressions and the definitions they
+// may use, the unit and coordinate system they are written in and the tolerance the spline must
+// keep, as plain data. The dialog
 // reads one from its inputs, and sampling turns one into points.
 #pragma once
 
@@ -26,6 +27,9 @@ struct CurveRequest {
   /// How far, in `unit`, the spline may stray from the formulas' curve either way.
   double tolerance = kSplineTolerance;
   Coordinates coordinates = Coordinates::Cartesian;
+  /// The named definitions the expressions may use, as typed: lines of "name = expression" items
+  /// separated by ";" (readNamedDefinitions); empty for none.
+  std::string definitions{};
 };
 
 }  // namespace vintrel::curve

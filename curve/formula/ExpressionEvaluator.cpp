@@ -109,7 +109,24 @@ void ExpressionEvaluator::releaseParsers() {
 int ExpressionEvaluator::addVariable(const std::string& name) {
   variableNames_.push_back(name);
   variableValues_.push_back(0.0);
+  firstReaders_.push_back(0);
   return static_cast<int>(variableValues_.size()) - 1;
+}
+
+int ExpressionEvaluator::nameExpression(std::size_t expression, const std::string& name) {
+  if (expression >= parsers_.size()) {
+    throw std::runtime_error("Invalid expression index: " + std::to_string(expression));
+  }
+  const int variable = addVariable(name);
+  firstReaders_.back() = expression + 1;
+  const NamedExpression named{expression, static_cast<std::size_t>(variable)};
+  namedExpressions_.insert(
+      std::upper_bound(namedExpressions_.begin(), namedExpressions_.end(), named,
+                       [](const NamedExpression& a, const NamedExpression& b) {
+                         return a.expression < b.expression;
+                       }),
+      named);
+  return variable;
 }
 
 void ExpressionEvaluator::setVariable(int index, double value) {
@@ -122,10 +139,16 @@ void ExpressionEvaluator::setVariable(int index, double value) {
 const std::vector<double>& ExpressionEvaluator::evaluate() {
   const bool firstEvaluation = !variablesBound_;
   if (firstEvaluation) bindVariables();
+  auto named = namedExpressions_.begin();
   for (std::size_t i = 0; i < parsers_.size(); ++i) {
     refreshBoundValues(i);
     values_[i] = firstEvaluation ? firstValue(i) : mupEval(parsers_[i]);
+    // The expressions after this one read its value through their copies of its variable.
+    for (; named != namedExpressions_.end() && named->expression == i; ++named) {
+      variableValues_[named->variable] = values_[i];
+    }
   }
+  evaluations_ += parsers_.size();
   return values_;
 }
 
@@ -137,13 +160,34 @@ void ExpressionEvaluator::evaluateAt(int index, const double* values, std::size_
   const std::vector<double>& first = evaluate();
   std::copy(first.begin(), first.end(), results);
   const std::size_t expressions = parsers_.size();
+  std::size_t namedBefore = 0;  // the named expressions before p, whose values p reads
   for (std::size_t p = 0; p < expressions; ++p) {
-    for (std::size_t k = 1; k < count; ++k) {
-      variableValues_[static_cast<std::size_t>(index)] = values[k];
-      // An assignment inside the expression may have changed its copies of the variables.
-      refreshBoundValues(p);
-      results[k * expressions + p] = mupEval(parsers_[p]);
+    while (namedBefore < namedExpressions_.size() &&
+           namedExpressions_[namedBefore].expression < p) {
+      ++namedBefore;
     }
+    // An expression that reads no named value (every one of a curve without definitions) has a
+    // loop of its own, which costs what it did before there were named values.
+    if (namedBefore == 0) {
+      for (std::size_t k = 1; k < count; ++k) {
+        variableValues_[static_cast<std::size_t>(index)] = values[k];
+        // An assignment inside the expression may have changed its copies of the variables.
+        refreshBoundValues(p);
+        results[k * expressions + p] = mupEval(parsers_[p]);
+      }
+    } else {
+      for (std::size_t k = 1; k < count; ++k) {
+        variableValues_[static_cast<std::size_t>(index)] = values[k];
+        // Expression-major order has left the earlier expressions' values for every k here.
+        for (std::size_t n = 0; n < namedBefore; ++n) {
+          const NamedExpression& named = namedExpressions_[n];
+          variableValues_[named.variable] = results[k * expressions + named.expression];
+        }
+        refreshBoundValues(p);
+        results[k * expressions + p] = mupEval(parsers_[p]);
+      }
+    }
+    evaluations_ += count - 1;
   }
   variableValues_[static_cast<std::size_t>(index)] = values[count - 1];
 }
@@ -172,6 +216,7 @@ void ExpressionEvaluator::bindVariables() {
   boundValues_.assign(parsers_.size() * count, 0.0);
   for (std::size_t p = 0; p < parsers_.size(); ++p) {
     for (std::size_t v = 0; v < count; ++v) {
+      if (p < firstReaders_[v]) continue;
       mupDefineVar(parsers_[p], variableNames_[v].c_str(), &boundValues_[p * count + v]);
     }
   }

@@ -1,6 +1,7 @@
 // Evaluates a fixed list of muparser expressions for given values of named variables, one parser
-// per expression, all sharing the same named constants. Curve sampling uses it with x(t), y(t),
-// z(t) and the single variable "t".
+// per expression, all sharing the same named constants; an expression's value may be named as a
+// variable of the expressions after it. Curve sampling uses it with the curve's definitions, x(t),
+// y(t), z(t) and the single variable "t".
 #pragma once
 
 #include <cstddef>
@@ -12,8 +13,9 @@
 
 namespace vintrel::curve {
 
-/// Owns one muparser parser per expression. Calling order: construct, addVariable for every
-/// variable, then any number of rounds of setVariable and evaluate. Not copyable.
+/// Owns one muparser parser per expression. Calling order: construct, addVariable and
+/// nameExpression for every variable, then any number of rounds of setVariable and evaluate. Not
+/// copyable.
 class ExpressionEvaluator {
  public:
   /// Creates a parser for each expression, in order, defines every entry of `parameters` as a
@@ -30,6 +32,14 @@ class ExpressionEvaluator {
   /// Adds a variable with the value 0 and returns its index (0 for the first). Variables added
   /// after the first evaluate are never seen by the expressions.
   int addVariable(const std::string& name);
+
+  /// Adds a variable `name` whose value is expression `expression`'s, and returns its index: the
+  /// expressions after that one see its value for the same values of the other variables (each
+  /// evaluate and each value of evaluateAt evaluates it once), the expressions up to it do not
+  /// know the name (muparser's unknown-token error). setVariable on it has no lasting effect.
+  /// Throws std::runtime_error "Invalid expression index: <expression>" when there is no such
+  /// expression.
+  int nameExpression(std::size_t expression, const std::string& name);
 
   /// Sets the value of variable `index`. Throws std::runtime_error
   /// "Invalid variable index: <index>" when there is no such variable.
@@ -53,6 +63,10 @@ class ExpressionEvaluator {
   /// result. Throws std::runtime_error "Invalid variable index: <index>" as setVariable does.
   void evaluateAt(int index, const double* values, std::size_t count, double* results);
 
+  /// How many times an expression has been evaluated so far, each evaluate counting one per
+  /// expression and evaluateAt one per expression and value: what a curve's sampling costs.
+  std::size_t evaluations() const { return evaluations_; }
+
  private:
   using ParserHandle = void*;  // muparser's opaque handle (muParserHandle_t)
 
@@ -72,9 +86,19 @@ class ExpressionEvaluator {
   void refreshBoundValues(std::size_t parser);
   double firstValue(std::size_t parser);
 
+  // A variable that takes an expression's value.
+  struct NamedExpression {
+    std::size_t expression;
+    std::size_t variable;
+  };
+
   std::vector<ParserHandle> parsers_;
   std::vector<std::string> variableNames_;
   std::vector<double> variableValues_;
+  // The first parser each variable is bound to: 0, or the one after the expression it names.
+  std::vector<std::size_t> firstReaders_;
+  // In increasing order of expressions.
+  std::vector<NamedExpression> namedExpressions_;
   // Each parser reads its own copy of the variables (parser-major), sized once when bound, so
   // that an assignment inside one expression cannot reach another.
   std::vector<double> boundValues_;
@@ -86,6 +110,7 @@ class ExpressionEvaluator {
   // Decides which of muparser's messages can be asked for safely.
   std::vector<std::size_t> expressionLengths_;
   std::vector<double> values_;
+  std::size_t evaluations_ = 0;
 };
 
 }  // namespace vintrel::curve

@@ -27,4 +27,14 @@ inline const std::string& nameCharacters() {
   return characters;
 }
 
+/// The name that starts at byte `position` of `text`: the run of name characters there, empty
+/// when none stands there or `position` lies outside the text (muparser's -1, say).
+inline std::string nameAt(const std::string& text, int position) {
+  if (position < 0 || static_cast<std::size_t>(position) >= text.size()) return std::string();
+  const std::size_t begin = static_cast<std::size_t>(position);
+  std::size_t end = begin;
+  while (end < text.size() && isNameCharacter(static_cast<unsigned char>(text[end]))) ++end;
+  return text.substr(begin, end - begin);
+}
+
 }  // namespace vintrel::curve

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "curve/formula/FunctionNames.h"
 #include "curve/formula/NameCharacter.h"
 
 namespace vintrel::curve {
@@ -55,29 +56,7 @@ constexpr std::array<LookAlike, 28> kLookAlikes = {{
      Looks::LikeASpace},
 }};
 
-// muparser 2.3's own functions.
-constexpr std::array<const char*, 26> kFunctions = {
-    "sin",   "cos",   "tan",   "asin", "acos",  "atan", "sinh", "cosh", "tanh",
-    "asinh", "acosh", "atanh", "log2", "log10", "log",  "ln",   "exp",  "sqrt",
-    "sign",  "rint",  "abs",   "sum",  "avg",   "min",  "max",  "atan2"};
-
 constexpr char kVariable[] = "t";
-
-// The name muparser stumbled on: the run of name characters (UTF-8 sequences included) at its
-// position; empty when none stands there.
-std::string nameAt(const std::string& expression, int position) {
-  if (position < 0 || static_cast<std::size_t>(position) >= expression.size()) return std::string();
-  const std::size_t begin = static_cast<std::size_t>(position);
-  std::size_t end = begin;
-  while (end < expression.size() && isNameCharacter(static_cast<unsigned char>(expression[end])))
-    ++end;
-  return expression.substr(begin, end - begin);
-}
-
-bool isFunction(const std::string& name) {
-  return std::any_of(kFunctions.begin(), kFunctions.end(),
-                     [&](const char* function) { return name == function; });
-}
 
 // Characters (UTF-8 sequences) in `text` before byte `offset`.
 std::size_t characterIndex(const std::string& text, std::size_t offset) {
@@ -154,7 +133,7 @@ std::string likelyMeant(const std::string& name, const ParameterTable& constants
   std::vector<std::string> candidates;
   for (const auto& [constant, value] : constants) candidates.push_back(constant);
   candidates.push_back(kVariable);
-  candidates.insert(candidates.end(), kFunctions.begin(), kFunctions.end());
+  candidates.insert(candidates.end(), kFunctionNames.begin(), kFunctionNames.end());
   const std::string lower = lowerCase(name);
   for (const std::string& candidate : candidates) {
     if (candidate != name && lowerCase(candidate) == lower) return candidate;
@@ -312,7 +291,7 @@ std::string explainExpressionError(const ExpressionError& error, const std::stri
   if (name.empty()) return explainStrayCharacter(expression, offset);
   const std::string lookAlike = explainLookAlike(name, offset, expression);
   if (!lookAlike.empty()) return lookAlike;
-  if (isFunction(name)) {
+  if (isFunctionName(name)) {
     return '"' + name + "\" is a function without parentheses: write " + name + '(' +
            followingArgument(expression, offset + name.size()) + ')';
   }

@@ -1,6 +1,6 @@
 // Tells the designer about design parameters that the formulas cannot use as the design means
-// them, because their names are taken by the curve's own t and pi. The live preview adds these
-// lines to the notification box under the count.
+// them, because their names are taken by the curve's own t and pi or by the curve's definitions.
+// The live preview adds these lines to the notification box under the count.
 #pragma once
 
 #include <string>
@@ -16,8 +16,13 @@ namespace vintrel::curve {
 ///    to keep pi = 3.141593." when "pi" holds another value than kBuiltInPi (a design parameter
 ///    of that name with the very value of pi changes nothing and goes unmentioned);
 ///  - "The design parameter \"t\" is hidden by the curve's t; rename it to use it in a formula."
-///    when the table holds "t".
+///    when the table holds "t";
+///  - for each definition of `definitions` (CurveRequest::definitions) named as a parameter, in
+///    their order: "The design parameter \"<name>\" is hidden by the definition of <name>; rename
+///    one of them to use the parameter." (none for a text readNamedDefinitions refuses: its error
+///    shows instead).
 /// Empty when there is nothing to tell.
-std::vector<std::string> hiddenParameterNotes(const ParameterTable& parameters);
+std::vector<std::string> hiddenParameterNotes(const ParameterTable& parameters,
+                                              const std::string& definitions = std::string());
 
 }  // namespace vintrel::curve

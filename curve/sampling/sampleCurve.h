@@ -20,17 +20,21 @@ constexpr int kSampleCount = 2049;
 /// order, and the 2048 midpoints between them, at t = (i + 0.5) * step + tStart, then the
 /// kProbeCount probes at t = tStart + probeFraction(j) * (tEnd - tStart); tEnd below tStart
 /// samples downwards. Every entry of `parameters` is a named constant of every expression, except
-/// an entry named "t", which the curve variable hides. An empty or all-blank expression is the
-/// constant 0. Throws std::runtime_error, in this order of checks,
+/// an entry named "t", which the curve variable hides, and those named as one of the request's
+/// definitions, which the definition hides. An empty or all-blank expression is the constant 0.
+/// Throws std::runtime_error, in this order of checks,
 ///  - "Starting t Value is not a finite number: <tStart>" (or "Ending t Value ... <tEnd>") for a
 ///    NaN or infinite end, and "The t range from <tStart> to <tEnd> is too wide to sample; choose
 ///    closer ends." when tEnd - tStart overflows; checkTolerance's message for a tolerance out of
 ///    bounds; these are checked before any expression;
-///  - "x(t): <message>" (or the label of another formula) for an expression muparser cannot parse
-///    or evaluate, checked in the formulas' order, the message being explainExpressionError's;
-///  - "x(t) is not a finite number at t = <t>" for the first sample, else the first midpoint, else
-///    the first probe, and in it the first formula, whose value is a NaN or infinite; <t> is the
-///    shortest text that reads back as the same double;
+///  - readNamedDefinitions' message for definitions it cannot read;
+///  - "Definitions, line <n>: <message>", then "x(t): <message>" (or the label of another formula)
+///    for a definition or formula muparser cannot parse or evaluate, checked in order
+///    (CurveFormula::pointAt);
+///  - "Definitions, line <n> (<name>) is not a finite number at t = <t>", else "x(t) is not a
+///    finite number at t = <t>" for the first sample, else the first midpoint, else the first
+///    probe, and in it the first definition, else the first formula, whose value is a NaN or
+///    infinite; <t> is the shortest text that reads back as the same double;
 ///  - when every sample, midpoint and probe lies within the request's tolerance of the first
 ///    sample: "The t range is empty: Starting t Value and Ending t Value are both <t>; give them
 ///    different values" for equal ends, else "The curve is a single point (<x>, <y>, <z>): give

@@ -35,6 +35,7 @@ void expectSame(const CurveDefinition& read, const CurveDefinition& written) {
   EXPECT_EQ(read.request.unit.centimetres, written.request.unit.centimetres);
   EXPECT_EQ(read.request.tolerance, written.request.tolerance);
   EXPECT_EQ(read.request.coordinates, written.request.coordinates);
+  EXPECT_EQ(read.request.definitions, written.request.definitions);
   EXPECT_EQ(read.parameters, written.parameters);
 }
 
@@ -52,6 +53,7 @@ TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
     inUnit.request.unit = unit;
     inUnit.request.tolerance = 0.1 + 0.2;
     inUnit.request.coordinates = vintrel::curve::Coordinates::Spherical;
+    inUnit.request.definitions = "k = 2 * r; \"q\" = länge\r\nh = k";  // kept as typed
     definitions.push_back(inUnit);
   }
   for (const CurveDefinition& definition : definitions) {
@@ -64,8 +66,8 @@ TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
 TEST(CurveDefinition, WritesTheFormatAndNamedMembers) {
   const std::string text = writeCurveDefinition(spring());
   for (const char* member :
-       {"\"format\":2", "\"x\":", "\"tStart\":", "\"units\":\"cm\"", "\"tolerance\":0.002",
-        "\"coordinates\":\"cartesian\"", "\"parameters\":{"}) {
+       {"\"format\":3", "\"x\":", "\"tStart\":", "\"units\":\"cm\"", "\"tolerance\":0.002",
+        "\"coordinates\":\"cartesian\"", "\"definitions\":\"\"", "\"parameters\":{"}) {
     EXPECT_NE(text.find(member), std::string::npos) << member << " in " << text;
   }
 }
@@ -85,10 +87,22 @@ TEST(CurveDefinition, ReadsTheFirstFormatAsCentimetresDefaultToleranceAndCartesi
   EXPECT_EQ(read.request.coordinates, vintrel::curve::Coordinates::Cartesian);
 }
 
+// Format 2 had no definitions: a member of that name is one it does not know.
+TEST(CurveDefinition, ReadsTheSecondFormatAsNoDefinitions) {
+  EXPECT_EQ(readCurveDefinition(format2(R"("units":"mm","tolerance":1,"coordinates":"cartesian",)"
+                                        R"("definitions":"k = 1")"))
+                .request.definitions,
+            "");
+}
+
 TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
   const std::string good =
       R"({"format":1,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})";
   ASSERT_NO_THROW(readCurveDefinition(good));
+  // Format 3 without its closing "}", to add a member or none.
+  const std::string format3 =
+      R"({"format":3,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,)"
+      R"("parameters":{},"units":"mm","tolerance":1,"coordinates":"cartesian")";
   struct Case {
     std::string text, reason;
   };
@@ -97,7 +111,7 @@ TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
       {"{\"format\":1,", "not JSON"},
       {"[1, 2]", "not a JSON object"},
       {R"({"x":"t"})", "missing \"format\""},
-      {R"({"format":3,"x":"t"})", "format 3 is unknown"},
+      {R"({"format":4,"x":"t"})", "format 4 is unknown"},
       {R"({"format":"1"})", "format \"1\" is unknown"},
       {R"({"format":1,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})", "missing \"x\""},
       {R"({"format":1,"x":5,"y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{}})",
@@ -119,6 +133,8 @@ TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
       {format2(R"("units":"mm","tolerance":0.02,"coordinates":"polar")"),
        "coordinates \"polar\" are unknown"},
       {format2(R"("units":"mm","tolerance":0.02)"), "missing \"coordinates\""},
+      {format3 + "}", "missing \"definitions\""},
+      {format3 + R"(,"definitions":[]})", "\"definitions\" is not a text"},
       {std::string(kLongestCurveDefinition + 1, ' '), "the definition is longer than 2 MB"},
   };
   for (const Case& c : cases) {
@@ -149,6 +165,16 @@ TEST(namedParameters, KeepsTheParametersTheExpressionsName) {
       {"r", 5.0}, {"r2", 6.0}, {"länge", 4.0}, {"pitch", 2.0}, {"x", 1.0}};
   EXPECT_EQ(namedParameters(request, design), expected);
   EXPECT_TRUE(namedParameters({0, 1, "radius", "rr", "_r"}, design).empty());
+}
+
+// A curve follows the parameters its definitions use (R, w, even where no formula uses the
+// definition), and a defined name (k, r) hides the parameter of that name everywhere.
+TEST(namedParameters, KeepsTheParametersTheDefinitionsNameAndNotTheDefinedNames) {
+  const ParameterTable design = {{"R", 3.0}, {"r", 1.0}, {"k", 5.0}, {"w", 2.0}, {"u", 4.0}};
+  CurveRequest request = {0, 1, "k * cos(t)", "r", "0"};
+  request.definitions = "r = 2 * w; k = (R + r) / r\nunused = u + k";
+  const ParameterTable expected = {{"R", 3.0}, {"u", 4.0}, {"w", 2.0}};
+  EXPECT_EQ(namedParameters(request, design), expected);
 }
 
 }  // namespace

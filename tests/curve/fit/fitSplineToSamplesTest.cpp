@@ -497,4 +497,31 @@ TEST(fitSplineToSamples, FitsOtherCoordinatesAsTheirCartesianCurve) {
   }
 }
 
+// Definitions name what the formulas would repeat; the spline is the one of the formulas written
+// out: the help page's epicycloid (R = 3, r = 1), and a coil of 200 turns whose fits of up to 2048
+// controls sample it more finely through the definition.
+TEST(fitSplineToSamples, FitsFormulasWithDefinitionsAsWrittenOut) {
+  const double pi = curve_testing::kPi.at("pi");
+  CurveRequest epicycloid{0.0, 2 * pi, "(R + r) * cos(t) - r * cos(k * t)",
+                          "(R + r) * sin(t) - r * sin(k * t)", "0"};
+  epicycloid.definitions = "R = 3; r = 1\nk = (R + r) / r";
+  CurveRequest coil{0.0, 200.0, "cos(w)", "sin(w)", "0.1 * t"};
+  coil.definitions = "w = 2 * pi * t";
+  const std::vector<std::pair<CurveRequest, CurveRequest>> cases = {
+      {epicycloid,
+       {0.0, 2 * pi, "(R + r) * cos(t) - r * cos((R + r) / r * t)",
+        "(R + r) * sin(t) - r * sin((R + r) / r * t)", "0"}},
+      {coil, {0.0, 200.0, "cos(2 * pi * t)", "sin(2 * pi * t)", "0.1 * t"}}};
+  const vintrel::curve::ParameterTable design = {{"pi", pi}, {"R", 3.0}, {"r", 1.0}};
+  for (const auto& [withDefinitions, writtenOut] : cases) {
+    const SplineFit a = fitSplineToSamples(sampleCurve(withDefinitions, design), 0.002);
+    const SplineFit b = fitSplineToSamples(sampleCurve(writtenOut, design), 0.002);
+    EXPECT_EQ(a.finerPoints == nullptr, b.finerPoints == nullptr);
+    ASSERT_EQ(controlCount(a), controlCount(b)) << withDefinitions.definitions;
+    const std::vector<double>& p = a.curve->ControlCoordinates();
+    const std::vector<double>& q = b.curve->ControlCoordinates();
+    for (std::size_t i = 0; i < p.size(); ++i) EXPECT_NEAR(p[i], q[i], 1e-12) << i;
+  }
+}
+
 }  // namespace

@@ -220,3 +220,28 @@ TEST(ExpressionEvaluator, TakesNamesOfUnicodeLetters) {
     EXPECT_EQ(std::string(error.what()), "Unexpected token \"πr\" found at position 4.");
   }
 }
+
+// At t = 3 the named a = 2t = 6 and b = a + t = 9 reach the third expression, whose assignment
+// a = 1 stays its own (1 + 1 · 9 = 10; the fourth still reads 6). Many values give what one at a
+// time gives, each expression evaluated once per value.
+TEST(ExpressionEvaluator, GivesANamedExpressionsValueToTheExpressionsAfterIt) {
+  const std::vector<std::string> expressions = {"2 * t", "a + t", "(a = 1) + a * b", "a"};
+  ExpressionEvaluator many(expressions, {});
+  ExpressionEvaluator single(expressions, {});
+  for (ExpressionEvaluator* evaluator : {&many, &single}) {
+    evaluator->addVariable("t");
+    evaluator->nameExpression(0, "a");
+    evaluator->nameExpression(1, "b");
+  }
+  single.setVariable(0, 3.0);
+  EXPECT_EQ(single.evaluate(), (std::vector<double>{6.0, 9.0, 10.0, 6.0}));
+  const std::vector<double> t = {3.0, -1.0, 0.5};
+  std::vector<double> results(t.size() * expressions.size());
+  many.evaluateAt(0, t.data(), t.size(), results.data());
+  EXPECT_EQ(many.evaluations(), 12u);
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    single.setVariable(0, t[k]);
+    EXPECT_EQ(std::vector<double>(results.begin() + 4 * k, results.begin() + 4 * k + 4),
+              single.evaluate());
+  }
+}

@@ -28,4 +28,19 @@ TEST(hiddenParameterNotes, TellsOfTAndOfAPiThatReplacesTheConstant) {
                                       kHiddenT}));
 }
 
+// The definitions k and R hide the parameters k and R, in their order, after the note on t; a
+// definition of a name the design lacks (q), and a parameter no definition takes (r), go
+// unmentioned, as do the definitions of a text that cannot be read (its error shows instead).
+TEST(hiddenParameterNotes, TellsOfParametersThatDefinitionsHide) {
+  const vintrel::curve::ParameterTable design = {
+      {"pi", kBuiltInPi}, {"R", 3.0}, {"k", 1.0}, {"r", 1.0}, {"t", 5.0}};
+  EXPECT_EQ(hiddenParameterNotes(design, "q = 1\nk = 2; R = k"),
+            (std::vector<std::string>{kHiddenT,
+                                      "The design parameter \"k\" is hidden by the definition of "
+                                      "k; rename one of them to use the parameter.",
+                                      "The design parameter \"R\" is hidden by the definition of "
+                                      "R; rename one of them to use the parameter."}));
+  EXPECT_EQ(hiddenParameterNotes(design, "k = 2; k = 3"), std::vector<std::string>{kHiddenT});
+}
+
 }  // namespace

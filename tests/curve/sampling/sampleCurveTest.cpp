@@ -203,6 +203,17 @@ TEST(sampleCurve, RefusesEndsAndRangesThatAreNotFinite) {
   }
 }
 
+// The range is checked before the definitions, as before the formulas; a definitions text that
+// cannot be read stops the sampling before its formulas are looked at.
+TEST(sampleCurve, ChecksTheRangeBeforeTheDefinitionsAndTheDefinitionsBeforeTheFormulas) {
+  CurveRequest request{std::numeric_limits<double>::quiet_NaN(), 1.0, "(t", "0", "0"};
+  request.definitions = "k";
+  EXPECT_EQ(samplingError(request), "Starting t Value is not a finite number: nan");
+  request.tStart = 0.0;
+  EXPECT_EQ(samplingError(request),
+            "Definitions, line 1: \"k\" has no \"=\"; write name = expression");
+}
+
 // Every sample and midpoint within 0.002 of the first: the spline would be control points on top
 // of each other.
 TEST(sampleCurve, RefusesASinglePoint) {
