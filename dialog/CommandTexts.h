@@ -16,6 +16,10 @@ constexpr char kCommandResourceFolder[] = "./resources";
 constexpr char kWorkspaceId[] = "FusionSolidEnvironment";
 constexpr char kPanelId[] = "SketchPanel";
 
+/// The drop-down of curves to start from, at the top of the dialog.
+constexpr char kStartFromInputId[] = "startFromInput_";
+/// The named definitions the formulas may use, above them.
+constexpr char kDefinitionsInputId[] = "definitionsInput_";
 constexpr char kXFunctionInputId[] = "xFunctionInput_";
 constexpr char kYFunctionInputId[] = "yFunctionInput_";
 constexpr char kZFunctionInputId[] = "zFunctionInput_";
@@ -43,6 +47,10 @@ constexpr char kRhoFunctionLabel[] = "\xCF\x81(t) =";
 constexpr char kRadiusFunctionLabel[] = "r(t) =";
 constexpr char kThetaFunctionLabel[] = "\xCE\xB8(t) =";
 constexpr char kPhiFunctionLabel[] = "\xCF\x86(t) =";
+constexpr char kStartFromLabel[] = "Start from";
+constexpr char kDefinitionsLabel[] = "Definitions";
+/// The "Start from" item that keeps what is typed; the other items are the presets' labels.
+constexpr char kCurrentInputsItem[] = "(current inputs)";
 constexpr char kUnitsLabel[] = "Units";
 constexpr char kToleranceLabel[] = "Tolerance";
 constexpr char kCoordinatesLabel[] = "Coordinates";
