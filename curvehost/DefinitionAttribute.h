@@ -9,5 +9,8 @@ namespace vintrel::curvehost {
 constexpr char kDefinitionGroup[] = "Vintrel";
 /// The name of that attribute within kDefinitionGroup.
 constexpr char kDefinitionName[] = "formulaCurve";
+/// The name, within kDefinitionGroup, of the design's own attribute that keeps the inputs of the
+/// last curve created or edited in it, in the definition's format without parameters.
+constexpr char kLastInputsName[] = "lastInputs";
 
 }  // namespace vintrel::curvehost

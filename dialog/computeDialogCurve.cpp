@@ -19,7 +19,7 @@ DialogCurve computeDialogCurve(const Ptr<CommandInputs>& inputs,
   const CurveRequest request = readCurveRequest(inputs);
   const DesignParameters design = curvehost::readDesignParameters(application);
   return {curvehost::FormulaCurve(request, design.inUnit(request.unit)),
-          hiddenParameterNotes(design.values)};
+          hiddenParameterNotes(design.values, request.definitions)};
 }
 
 }  // namespace vintrel::dialog

@@ -7,6 +7,7 @@
 
 #include "curvehost/replaceFormulaCurve.h"
 #include "dialog/computeDialogCurve.h"
+#include "dialog/rememberedInputs.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
@@ -51,15 +52,18 @@ void tellUser(const Ptr<Application>& application, const std::string& text) {
   if (ui) ui->messageBox(text);
 }
 
-void replaceCurve(const Ptr<Application>& application, const Ptr<SketchFixedSpline>& spline,
+// Whether the spline took the new shape.
+bool replaceCurve(const Ptr<Application>& application, const Ptr<SketchFixedSpline>& spline,
                   const Ptr<NurbsCurve3D>& curve, const std::string& definition) {
   const curvehost::Replacement outcome = curvehost::replaceFormulaCurve(spline, curve, definition);
   if (outcome != curvehost::Replacement::Done) {
     tellUser(application, curvehost::replacementMessage(outcome));
   }
+  return outcome != curvehost::Replacement::Unchanged;
 }
 
-void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& curve,
+// Whether the host made the spline.
+bool addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& curve,
                  const std::string& definition) {
   Ptr<Sketch> sketch = sketchInEdit(application);
   if (!sketch) sketch = addSketchOnXYPlane(application);
@@ -69,6 +73,7 @@ void addNewCurve(const Ptr<Application>& application, const Ptr<NurbsCurve3D>& c
   if (spline && !curvehost::storeCurveDefinition(spline, definition)) {
     tellUser(application, kNotStoredMessage);
   }
+  return static_cast<bool>(spline);
 }
 
 }  // namespace
@@ -85,11 +90,10 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
   // refused curve cannot leave an empty new sketch behind.
   Ptr<NurbsCurve3D> curve = computed.curve.nurbsCurve();
   const std::string definition = computed.curve.definition();
-  if (edit.spline) {
-    replaceCurve(application, edit.spline, curve, definition);
-  } else {
-    addNewCurve(application, curve, definition);
-  }
+  const bool made = edit.spline ? replaceCurve(application, edit.spline, curve, definition)
+                                : addNewCurve(application, curve, definition);
+  // The next new curve of this design starts from this one.
+  if (made) rememberInputs(application, computed.curve.request());
 }
 
 }  // namespace vintrel::dialog

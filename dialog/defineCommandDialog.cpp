@@ -14,6 +14,7 @@
 #include "curvehost/designLengthUnit.h"
 #include "dialog/CommandTexts.h"
 #include "dialog/CoordinateInputs.h"
+#include "dialog/rememberedInputs.h"
 #include "dialog/updatePreview.h"
 #include "fusionkit/NullObjectError.h"
 
@@ -35,6 +36,7 @@ namespace vintrel::dialog {
 namespace {
 
 constexpr int kStatusRows = 5;
+constexpr int kDefinitionsRows = 3;
 // A new curve's tolerance reads as a short number in any unit: 0.02 mm, 0.00079 in.
 constexpr int kToleranceDigits = 2;
 
@@ -52,6 +54,7 @@ struct InitialInputs {
                                                  {kThetaFunctionInputId, kDefaultThetaFunction},
                                                  {kRadiusFunctionInputId, kDefaultRadiusFunction},
                                                  {kPhiFunctionInputId, kDefaultPhiFunction}};
+  std::string definitions;
   std::string tStart = kDefaultMinTValue, tEnd = kDefaultMaxTValue;
   LengthUnit unit = centimetreUnit();
   std::string tolerance;
@@ -66,6 +69,7 @@ InitialInputs initialInputs(const std::optional<CurveRequest>& stored,
     initial.tolerance = significantText(inUnit(kSplineTolerance, initial.unit), kToleranceDigits);
     return initial;
   }
+  initial.definitions = stored->definitions;
   const std::array<const char*, 3> ids = formulaInputIds(stored->coordinates);
   initial.formulas[ids[0]] = stored->xExpression;
   initial.formulas[ids[1]] = stored->yExpression;
@@ -77,6 +81,14 @@ InitialInputs initialInputs(const std::optional<CurveRequest>& stored,
   initial.tolerance = shortestText(stored->tolerance);
   initial.coordinates = stored->coordinates;
   return initial;
+}
+
+// An editable box of a few rows; its text is set as plain text, so that a definition's "<" is no
+// formatting.
+void addDefinitionsInput(const Ptr<CommandInputs>& inputs, const std::string& definitions) {
+  Ptr<TextBoxCommandInput> box = inputs->addTextBoxCommandInput(
+      kDefinitionsInputId, kDefinitionsLabel, "", kDefinitionsRows, false);
+  if (box && !definitions.empty()) box->text(definitions);
 }
 
 void addFormulaInput(const Ptr<CommandInputs>& inputs, const char* id, const char* label,
@@ -108,6 +120,7 @@ std::vector<std::string> coordinatesItems() {
 // The add-in keeps no input: each result is let go at once and found again by its ID. The
 // formulas of the other coordinate systems sit beside x, y and z, hidden until chosen.
 void addInputs(const Ptr<CommandInputs>& inputs, const InitialInputs& initial) {
+  addDefinitionsInput(inputs, initial.definitions);
   addFormulaInput(inputs, kXFunctionInputId, kXFunctionLabel, initial);
   addFormulaInput(inputs, kRhoFunctionInputId, kRhoFunctionLabel, initial);
   addFormulaInput(inputs, kRadiusFunctionInputId, kRadiusFunctionLabel, initial);
@@ -149,7 +162,10 @@ void defineCommandDialog(const Ptr<CommandCreatedEventArgs>& eventArgs,
   attach(command->executePreview(), previewHandler);
   Ptr<CommandInputs> inputs = command->commandInputs();
   if (!inputs) return;
-  addInputs(inputs, initialInputs(opened.request, application));
+  // An edited curve opens with its own inputs, a new one with the last curve's of this design.
+  const std::optional<CurveRequest> start =
+      opened.edit.spline ? opened.request : rememberedInputs(application);
+  addInputs(inputs, initialInputs(start, application));
   updatePreview(inputs, application, preview, edit);
 }
 

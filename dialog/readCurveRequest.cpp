@@ -67,6 +67,9 @@ CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
   request.tStart = validValue(start, kMinTValueLabel);
   Ptr<ValueCommandInput> end = findInput<ValueCommandInput>(inputs, kMaxTValueInputId);
   request.tEnd = validValue(end, kMaxTValueLabel);
+  Ptr<TextBoxCommandInput> definitions =
+      findInput<TextBoxCommandInput>(inputs, kDefinitionsInputId);
+  request.definitions = definitions->text();
   request.coordinates = chosenCoordinates(inputs);
   const std::array<const char*, 3> ids = formulaInputIds(request.coordinates);
   Ptr<StringValueCommandInput> x = findInput<StringValueCommandInput>(inputs, ids[0]);

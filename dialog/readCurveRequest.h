@@ -10,13 +10,14 @@
 namespace vintrel::dialog {
 
 /// Reads the request in the order tStart (kMinTValueInputId), tEnd (kMaxTValueInputId), the
-/// coordinate system (kCoordinatesInputId's selected item), the three formulas of that system
-/// (formulaInputIds), the unit (kUnitsInputId's selected item) and the tolerance
-/// (kToleranceInputId, a number in that unit): the value inputs' numbers, the string inputs'
-/// texts as the host gives them (a null text reads as empty) and the drop-downs' selected items.
-/// Each value input is asked whether its expression is valid before its value is read.
-/// Throws hv::f360::NullObjectError at the first field whose input is missing or of another
-/// type, or whose drop-down has no item selected, or when `inputs` is null; std::runtime_error
+/// definitions (kDefinitionsInputId's plain text), the coordinate system (kCoordinatesInputId's
+/// selected item), the three formulas of that system (formulaInputIds), the unit (kUnitsInputId's
+/// selected item) and the tolerance (kToleranceInputId, a number in that unit): the value inputs'
+/// numbers, the string inputs' texts as the host gives them (a null text reads as empty) and the
+/// drop-downs' selected items. Each value input is asked whether its expression is valid before its
+/// value is read. Throws hv::f360::NullObjectError at the first field whose input is missing or of
+/// another type, or whose drop-down has no item selected, or when `inputs` is null;
+/// std::runtime_error
 /// "<label> is not a valid expression: type a number, or ..." (kMinTValueLabel, kMaxTValueLabel
 /// or kToleranceLabel) at the first value input whose expression the host finds invalid (or
 /// does not tell valid), and "<label>: "<item>" is not a choice this add-in knows" for a selected

@@ -275,6 +275,14 @@ std::size_t HostSession::addSpline(const std::string& sketch, const NurbsData& s
   return splines.all().size() - 1;
 }
 
+std::vector<AttributeInfo> HostSession::designAttributes() const {
+  return host_->application->design().attributes().info();
+}
+
+void HostSession::setDesignAttribute(const AttributeInfo& attribute) {
+  host_->application->design().attributes().set(attribute.group, attribute.name, attribute.value);
+}
+
 void HostSession::setSplineAttribute(const std::string& sketch, std::size_t index,
                                      const AttributeInfo& attribute) {
   splineAt(*host_, sketch, index)
@@ -391,6 +399,13 @@ void HostSession::setInputExpression(const std::string& id, const std::string& e
 void HostSession::selectDropDownItem(const std::string& id, const std::string& itemName) {
   if (!shownInput<SimDropDownCommandInput>(*host_, id, "drop-down").userPicks(itemName)) {
     throw std::runtime_error("the drop-down '" + id + "' has no item '" + itemName + "'");
+  }
+  openCommand(*host_).raiseExecutePreview();
+}
+
+void HostSession::typeIntoTextBox(const std::string& id, const std::string& text) {
+  if (!shownInput<SimTextBoxCommandInput>(*host_, id, "text box").userTypes(text)) {
+    throw std::runtime_error("the text box '" + id + "' is read-only");
   }
   openCommand(*host_).raiseExecutePreview();
 }

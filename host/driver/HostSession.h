@@ -104,6 +104,11 @@ class HostSession {
   /// Adds a fixed spline, in sketch space, to a sketch, as one saved in the design (linked, no
   /// attributes); returns its 0-based index. Throws std::invalid_argument for an unknown sketch.
   std::size_t addSpline(const std::string& sketch, const NurbsData& sketchSpaceCurve);
+  /// The attributes on the design itself (Product::attributes), in the order added.
+  std::vector<AttributeInfo> designAttributes() const;
+  /// Adds an attribute to the design itself, or replaces the value of one of the same group and
+  /// name, as a design saved with it would hold it.
+  void setDesignAttribute(const AttributeInfo& attribute);
   /// Adds the attribute to a spline, or replaces the value of one of the same group and name.
   /// Throws std::invalid_argument for an unknown sketch or spline index.
   void setSplineAttribute(const std::string& sketch, std::size_t index,
@@ -167,6 +172,10 @@ class HostSession {
   /// std::runtime_error when no dialog is open, no shown drop-down has that ID, or no item that
   /// name.
   void selectDropDownItem(const std::string& id, const std::string& itemName);
+  /// User edit of a text box the add-in left editable (its text becomes `text`, line breaks
+  /// included); raises executePreview. Throws std::runtime_error when no dialog is open, no shown
+  /// text box has that ID, or it is read-only.
+  void typeIntoTextBox(const std::string& id, const std::string& text);
   /// The text of a text box input. Throws std::runtime_error when there is none with that ID.
   std::string textBoxText(const std::string& id) const;
   /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then

@@ -36,6 +36,8 @@ class SimDesign : public Sim<adsk::fusion::Design> {
   const std::vector<std::shared_ptr<SimUserParameter>>& userParameters() const { return user_; }
   const std::vector<std::shared_ptr<SimModelParameter>>& modelParameters() const { return model_; }
   const std::shared_ptr<SimComponent>& root() const { return root_; }
+  /// The attributes on the design itself.
+  SimAttributes& attributes() const { return *attributes_; }
   /// The default length unit, which reads numbers typed without a unit.
   LengthUnitChoice lengthUnit() const;
   void lengthUnit(LengthUnitChoice unit);

@@ -65,6 +65,12 @@ std::string SimTextBoxCommandInput::plainText() const {
   return out;
 }
 
+bool SimTextBoxCommandInput::userTypes(const std::string& text) {
+  if (readOnly_) return false;
+  formatted_ = formattedFromPlain(text);
+  return true;
+}
+
 char* SimTextBoxCommandInput::text_raw() const {
   if (refused("TextBoxCommandInput.text")) return nullptr;
   return newHostString(plainText());

@@ -17,6 +17,8 @@ class SimTextBoxCommandInput : public SimCommandInputOf<adsk::core::TextBoxComma
 
   /// The text as the user reads it.
   std::string plainText() const;
+  /// The user types `text` into the box, line breaks included; false for a read-only box.
+  bool userTypes(const std::string& text);
   InputInfo info() const override {
     InputInfo info = baseInfo("TextBoxCommandInput");
     info.text = plainText();

@@ -36,6 +36,14 @@ std::vector<fsim::GraphicsGroupInfo> AddInTest::previewGroups() const {
   return previewGroupsOf(host);
 }
 
+fsim::InputInfo AddInTest::input(const std::string& id) const {
+  for (const fsim::InputInfo& info : host.inputs()) {
+    if (info.id == id) return info;
+  }
+  ADD_FAILURE() << "no input " << id;
+  return {};
+}
+
 void AddInTest::startAndOpenDialog() {
   ASSERT_TRUE(addIn.run(""));
   click();

@@ -36,6 +36,9 @@ class AddInTest : public ::testing::Test {
   /// The root component's groups with the preview's ID.
   std::vector<fsim::GraphicsGroupInfo> previewGroups() const;
   std::string status() const { return host.textBoxText(vintrel::dialog::kStatusDisplayId); }
+  /// The open dialog's input with that ID; fails the test (and gives an empty input) when there
+  /// is none.
+  fsim::InputInfo input(const std::string& id) const;
 
   /// run("") and a click on the button: the dialog opens with its first preview.
   void startAndOpenDialog();

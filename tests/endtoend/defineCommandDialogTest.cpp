@@ -25,40 +25,60 @@ void expectInput(const fsim::InputInfo& input, const std::string& id, const std:
 
 TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   startAndOpenDialog();
-  const auto inputs = host.inputs();
-  ASSERT_EQ(inputs.size(), 13u);
-  const std::string string = "StringValueCommandInput";
   // The formulas of the other coordinates sit beside x, y and z, hidden.
-  expectInput(inputs[0], "xFunctionInput_", string, "x(t) =", "cos(2 * pi * t)");
-  expectInput(inputs[1], "rhoFunctionInput_", string, "\xCF\x81(t) =", "1");
-  expectInput(inputs[2], "radiusFunctionInput_", string, "r(t) =", "1");
-  expectInput(inputs[3], "yFunctionInput_", string, "y(t) =", "sin(2 * pi * t)");
-  expectInput(inputs[4], "thetaFunctionInput_", string, "\xCE\xB8(t) =", "2 * pi * t");
-  expectInput(inputs[5], "zFunctionInput_", string, "z(t) =", "t");
-  expectInput(inputs[6], "phiFunctionInput_", string, "\xCF\x86(t) =", "pi * t / 3");
-  for (std::size_t i = 0; i < 7; ++i) {
-    EXPECT_EQ(inputs[i].visible, i == 0 || i == 3 || i == 5) << inputs[i].id;
+  const std::vector<std::string> order = {
+      "definitionsInput_",    "xFunctionInput_",     "rhoFunctionInput_", "radiusFunctionInput_",
+      "yFunctionInput_",      "thetaFunctionInput_", "zFunctionInput_",   "phiFunctionInput_",
+      "minTValueInput_",      "maxTValueInput_",     kStatusDisplayId,    "unitsInput_",
+      "toleranceValueInput_", "coordinatesInput_"};
+  std::vector<std::string> ids;
+  for (const fsim::InputInfo& info : host.inputs()) ids.push_back(info.id);
+  EXPECT_EQ(ids, order);
+  const std::string string = "StringValueCommandInput";
+  const fsim::InputInfo definitions = input("definitionsInput_");
+  expectInput(definitions, "definitionsInput_", "TextBoxCommandInput", "Definitions", "");
+  EXPECT_FALSE(definitions.readOnly);
+  EXPECT_EQ(definitions.numRows, 3);
+  expectInput(input("xFunctionInput_"), "xFunctionInput_", string, "x(t) =", "cos(2 * pi * t)");
+  expectInput(input("rhoFunctionInput_"), "rhoFunctionInput_", string, "\xCF\x81(t) =", "1");
+  expectInput(input("radiusFunctionInput_"), "radiusFunctionInput_", string, "r(t) =", "1");
+  expectInput(input("yFunctionInput_"), "yFunctionInput_", string, "y(t) =", "sin(2 * pi * t)");
+  expectInput(input("thetaFunctionInput_"), "thetaFunctionInput_", string,
+              "\xCE\xB8(t) =", "2 * pi * t");
+  expectInput(input("zFunctionInput_"), "zFunctionInput_", string, "z(t) =", "t");
+  expectInput(input("phiFunctionInput_"), "phiFunctionInput_", string,
+              "\xCF\x86(t) =", "pi * t / 3");
+  for (const fsim::InputInfo& info : host.inputs()) {
+    if (info.type != string) continue;
+    const bool cartesian = info.id == "xFunctionInput_" || info.id == "yFunctionInput_" ||
+                           info.id == "zFunctionInput_";
+    EXPECT_EQ(info.visible, cartesian) << info.id;
   }
-  expectInput(inputs[7], "minTValueInput_", "ValueCommandInput", "Starting t Value", "0.0");
-  expectInput(inputs[8], "maxTValueInput_", "ValueCommandInput", "Ending t Value", "3.0");
-  EXPECT_EQ(inputs[7].value, 0.0);
-  EXPECT_EQ(inputs[8].value, 3.0);
-  EXPECT_EQ(inputs[7].unitType, "");
-  EXPECT_EQ(inputs[8].unitType, "");
-  EXPECT_EQ(inputs[9].id, kStatusDisplayId);
-  EXPECT_EQ(inputs[9].type, "TextBoxCommandInput");
-  EXPECT_EQ(inputs[9].label, "Notifications");
-  EXPECT_EQ(inputs[9].numRows, 5);
-  EXPECT_TRUE(inputs[9].readOnly);
-  expectInput(inputs[10], "unitsInput_", "DropDownCommandInput", "Units", "cm");
-  EXPECT_EQ(inputs[10].items,
+  const fsim::InputInfo start = input("minTValueInput_");
+  const fsim::InputInfo end = input("maxTValueInput_");
+  expectInput(start, "minTValueInput_", "ValueCommandInput", "Starting t Value", "0.0");
+  expectInput(end, "maxTValueInput_", "ValueCommandInput", "Ending t Value", "3.0");
+  EXPECT_EQ(start.value, 0.0);
+  EXPECT_EQ(end.value, 3.0);
+  EXPECT_EQ(start.unitType, "");
+  EXPECT_EQ(end.unitType, "");
+  const fsim::InputInfo box = input(kStatusDisplayId);
+  EXPECT_EQ(box.type, "TextBoxCommandInput");
+  EXPECT_EQ(box.label, "Notifications");
+  EXPECT_EQ(box.numRows, 5);
+  EXPECT_TRUE(box.readOnly);
+  const fsim::InputInfo units = input("unitsInput_");
+  expectInput(units, "unitsInput_", "DropDownCommandInput", "Units", "cm");
+  EXPECT_EQ(units.items,
             (std::vector<std::string>{"mm", "cm", "m", "\xC2\xB5m", "in", "ft", "yd"}));
-  expectInput(inputs[11], "toleranceValueInput_", "ValueCommandInput", "Tolerance", "0.002");
-  EXPECT_EQ(inputs[11].value, 0.002);
-  EXPECT_EQ(inputs[11].unitType, "");
-  expectInput(inputs[12], "coordinatesInput_", "DropDownCommandInput", "Coordinates",
+  const fsim::InputInfo tolerance = input("toleranceValueInput_");
+  expectInput(tolerance, "toleranceValueInput_", "ValueCommandInput", "Tolerance", "0.002");
+  EXPECT_EQ(tolerance.value, 0.002);
+  EXPECT_EQ(tolerance.unitType, "");
+  const fsim::InputInfo coordinates = input("coordinatesInput_");
+  expectInput(coordinates, "coordinatesInput_", "DropDownCommandInput", "Coordinates",
               "Cartesian (x, y, z)");
-  EXPECT_EQ(inputs[12].items,
+  EXPECT_EQ(coordinates.items,
             (std::vector<std::string>{"Cartesian (x, y, z)", "Cylindrical (\xCF\x81, \xCE\xB8, z)",
                                       "Spherical (r, \xCE\xB8, \xCF\x86)"}));
   EXPECT_EQ(host.helpFile(), "docs/help.html");
@@ -78,9 +98,8 @@ TEST_F(CommandDialog, ANewCurveStartsInTheDesignsUnit) {
   for (const auto& [choice, unit, tolerance] : cases) {
     host.setDistanceDisplayUnits(choice);
     click();
-    const auto inputs = host.inputs();
-    EXPECT_EQ(inputs[10].text, unit);
-    EXPECT_EQ(inputs[11].text, tolerance);
+    EXPECT_EQ(input("unitsInput_").text, unit);
+    EXPECT_EQ(input("toleranceValueInput_").text, tolerance);
     if (unit == "mm") {
       EXPECT_EQ(status(), "16 spline controls");
       const auto groups = previewGroups();
@@ -105,8 +124,8 @@ TEST_F(CommandDialog, CoordinatesShowTheirOwnFormulas) {
   host.setInputText("rhoFunctionInput_", "1 / 0");
   EXPECT_EQ(status(), "\xCF\x81(t) is not a finite number at t = 0");
   host.selectDropDownItem("coordinatesInput_", "Spherical (r, \xCE\xB8, \xCF\x86)");
-  EXPECT_EQ(host.inputs()[0].visible, false);
-  EXPECT_EQ(host.inputs()[2].visible, true);
+  EXPECT_FALSE(input("xFunctionInput_").visible);
+  EXPECT_TRUE(input("radiusFunctionInput_").visible);
   EXPECT_NE(status().find(" spline controls"), std::string::npos) << status();
 }
 
@@ -146,10 +165,8 @@ TEST_F(CommandDialog, EveryClickStartsFromTheDefaults) {
   host.setInputValue("maxTValueInput_", 1.0);
   host.cancel();
   click();
-  const auto inputs = host.inputs();
-  ASSERT_EQ(inputs.size(), 13u);
-  EXPECT_EQ(inputs[0].text, "cos(2 * pi * t)");
-  EXPECT_EQ(inputs[8].value, 3.0);
+  EXPECT_EQ(input("xFunctionInput_").text, "cos(2 * pi * t)");
+  EXPECT_EQ(input("maxTValueInput_").value, 3.0);
   EXPECT_EQ(status(), "32 spline controls");
   // The same three handler objects serve the second command; none is added per click.
   for (const char* event : {"execute", "destroy", "executePreview"}) {
@@ -188,9 +205,10 @@ TEST_F(CommandDialog, ACommandWithoutInputsGetsItsHandlersButNoPreview) {
 
 TEST_F(CommandDialog, WithoutTheTextBoxThePreviewIsDrawnAndTheErrorReachesTheHost) {
   ASSERT_TRUE(addIn.run(""));
-  host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once);
+  // The second text box is the notification box, after the definitions.
+  host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once, 2);
   click();
-  EXPECT_EQ(host.inputs().size(), 12u);
+  EXPECT_EQ(host.inputs().size(), 13u);
   EXPECT_EQ(previewGroups().size(), 1u);
   // The command-created handler catches nothing: the null-object error goes to the host.
   EXPECT_EQ(host.handlerErrors(), std::vector<std::string>{"Unknown exception"});

@@ -195,25 +195,26 @@ TEST_F(EditCurve, AnythingElseSelectedOpensANewCurve) {
         host.selectSpline(name, 0);
       },
   };
+  // A new curve starts from the last one made in the design, the spring.
   for (const auto& select : selections) {
     select();
     click();
-    EXPECT_EQ(inputText(kXFunctionInputId), kDefaultXFunction);
-    EXPECT_EQ(status(), "32 spline controls");
+    EXPECT_EQ(inputText(kXFunctionInputId), "r * cos(2 * pi * t)");
+    EXPECT_EQ(status(), "16 spline controls");
     host.confirm();
   }
   EXPECT_EQ(host.sketches().size(), 1u + selections.size());  // each OK drew a new curve
 }
 
 // The reasons a definition cannot be read are openSelectedCurve's (tests/dialog); here the dialog
-// shows one with the defaults and changes nothing.
-TEST_F(EditCurve, ADamagedDefinitionOpensTheDefaultsAndSaysWhy) {
+// shows one, opens as for a new curve (with the last curve's inputs) and changes nothing.
+TEST_F(EditCurve, ADamagedDefinitionOpensANewCurveAndSaysWhy) {
   const std::string name = createSpring();
   host.setSplineAttribute(name, 0, {kDefinitionGroup, kDefinitionName, "not json"});
   const fsim::NurbsData before = sketch().splines.at(0);
   host.selectSpline(name, 0);
   click();
-  EXPECT_EQ(inputText(kXFunctionInputId), kDefaultXFunction);
+  EXPECT_EQ(inputText(kXFunctionInputId), "r * cos(2 * pi * t)");
   EXPECT_NE(status().find(
                 "The selected curve's formula cannot be read: not JSON. Pressing OK draws a new "
                 "curve."),
