@@ -233,15 +233,20 @@ Json parameterJson(const DesignParameter& parameter) {
   return object;
 }
 
-Json splineJson(const DesignSpline& spline) {
-  Json points = Json::array();
-  for (const Point3& point : spline.curve.controlPoints) points.push_back(point);
+Json attributesJson(const std::vector<Attribute>& list) {
   Json attributes = Json::array();
-  for (const Attribute& attribute : spline.attributes) {
+  for (const Attribute& attribute : list) {
     attributes.push_back({{"group", text(attribute.group)},
                           {"name", text(attribute.name)},
                           {"value", text(attribute.value)}});
   }
+  return attributes;
+}
+
+Json splineJson(const DesignSpline& spline) {
+  Json points = Json::array();
+  for (const Point3& point : spline.curve.controlPoints) points.push_back(point);
+  const Json attributes = attributesJson(spline.attributes);
   return {{"degree", spline.curve.degree},
           {"rational", spline.curve.rational},
           {"periodic", spline.curve.periodic},
@@ -309,6 +314,10 @@ DesignFile readDesignFile(std::string_view text) {
     const std::string at = indexed("sketches", i);
     design.sketches.push_back(readSketch(entry(sketches, "sketches", i), at, i));
   }
+  // Files written before the design kept attributes of its own have none.
+  if (root.contains("attributes")) {
+    design.attributes = readAttributes(listAt(root, "", "attributes"), "attributes");
+  }
   return design;
 }
 
@@ -341,7 +350,8 @@ std::string writeDesignFile(const DesignFile& design) {
                      {"unit", kLengthUnit},
                      {"documentUnits", hostUnitText(design.documentUnits)},
                      {"parameters", parameters},
-                     {"sketches", sketches}};
+                     {"sketches", sketches},
+                     {"attributes", attributesJson(design.attributes)}};
   return root.dump(2) + "\n";
 }
 

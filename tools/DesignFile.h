@@ -49,6 +49,8 @@ struct DesignFile {
   vintrel::curve::LengthUnit documentUnits = vintrel::curve::centimetreUnit();
   std::vector<DesignParameter> parameters;
   std::vector<DesignSketch> sketches;
+  /// The attributes on the design itself, such as the inputs the add-in keeps for a new curve.
+  std::vector<Attribute> attributes;
 };
 
 /// A design file that cannot be used. what() names the place, e.g.
@@ -64,7 +66,8 @@ class DesignFileError : public std::runtime_error {
 /// empty or given twice, a sketch not named Sketch1, Sketch2, ... in order, an unknown plane, a
 /// spline whose degree is below 1, whose control points are fewer than degree + 1 or not three
 /// numbers each, whose knot count is not control points + degree + 1 or whose knots decrease, an
-/// attribute given twice (same group and name) on a spline, a "unit" other than kLengthUnit (a
+/// attribute given twice (same group and name) on a spline or on the design (its "attributes",
+/// none when absent), a "unit" other than kLengthUnit (a
 /// file without one is read in that unit), a "documentUnits" lengthUnitOf does not know (a file
 /// without one is a centimetre design) or a parameter's "unit" parameterUnitOf does not know (a
 /// parameter without one is unitless). Members the format does not know are ignored.

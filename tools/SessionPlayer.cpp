@@ -260,6 +260,9 @@ void buildDesign(fsim::HostSession& session, const DesignFile& design) {
         if (!spline.linked) session.breakSplineLink(name, index);
       }
     }
+    for (const Attribute& attribute : design.attributes) {
+      session.setDesignAttribute({attribute.group, attribute.name, attribute.value});
+    }
   } catch (const std::invalid_argument& error) {
     throw DesignFileError(std::string("the host refuses the design: ") + error.what());
   }
@@ -466,6 +469,9 @@ SessionResult playSession(const Options& options, const std::string& addInPath,
   }
   stopAddIn(session, *addIn, result);
   result.design.sketches = designSketches(session);
+  for (const fsim::AttributeInfo& attribute : session.designAttributes()) {
+    result.design.attributes.push_back({attribute.group, attribute.name, attribute.value});
+  }
   return result;
 }
 

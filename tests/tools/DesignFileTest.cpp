@@ -82,6 +82,7 @@ TEST(DesignFile, WritesTheDocumentedKeys) {
                        {"a", ParameterKind::Model, 0.5, "", "rad"},
                        {"note", ParameterKind::Text, 0, "x", ""}};
   design.sketches = {{"Sketch1", "XZ", {{testing::straightSegment(), {{"G", "n", "v"}}, true}}}};
+  design.attributes = {{"Vintrel", "lastInputs", "{}"}};
   EXPECT_EQ(Json::parse(writeDesignFile(design)), Json::parse(R"({
     "sorvaneDesign": 1,
     "unit": "cm",
@@ -100,8 +101,10 @@ TEST(DesignFile, WritesTheDocumentedKeys) {
          "attributes": [{"group": "G", "name": "n", "value": "v"}],
          "linked": true}
       ]}
-    ]
+    ],
+    "attributes": [{"group": "Vintrel", "name": "lastInputs", "value": "{}"}]
   })"));
+  EXPECT_EQ(readDesignFile(writeDesignFile(design)).attributes.size(), 1u);
 }
 
 TEST(DesignFile, ReadsAnEmptyDesignAndIgnoresUnknownMembers) {

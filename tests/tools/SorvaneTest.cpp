@@ -415,6 +415,26 @@ TEST(Sorvane, SelectedCurveIsReplacedInPlace) {
   }
 }
 
+// The design file keeps the inputs of the last curve made in it: a later run that gives only the
+// t range draws that curve over the new range, in its unit.
+TEST(Sorvane, ADesignFileOffersTheLastCurvesInputs) {
+  const std::string path = scratchPath("remembered.json");
+  std::remove(path.c_str());
+  ASSERT_EQ(sorvane({"--design", path, "--document-units", "mm", "--x", "20*cos(t)", "--y",
+                     "20*sin(t)", "--z", "0", "--t-end", "6.283185307179586"})
+                .status,
+            0);
+  const Outcome again = sorvane({"--design", path, "--t-end", "2", "--json", "-"});
+  EXPECT_EQ(again.status, 0) << again.err;
+  for (const char* shown : {R"j("x": "20*cos(t)")j", R"j("tEnd": 2.0)j", R"j("units": "mm")j"}) {
+    EXPECT_NE(again.out.find(shown), std::string::npos) << shown << " in " << again.out;
+  }
+  // A new design offers the defaults.
+  const Outcome fresh = sorvane({"--json", "-"});
+  EXPECT_NE(fresh.out.find(R"j("x": "cos(2 * pi * t)")j"), std::string::npos) << fresh.out;
+  std::remove(path.c_str());
+}
+
 // The Parameters dialog played after run: the curves that use the parameter follow it.
 TEST(Sorvane, SetParamUpdatesTheCurvesThatUseIt) {
   const std::string path = scratchPath("follow.json");

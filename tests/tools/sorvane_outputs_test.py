@@ -171,7 +171,10 @@ class SorvaneOutputs(unittest.TestCase):
                                "--x", "r * cos(t)", "--y", "r * sin(t)", "--z", "lead * t")
         design = self.design()
         self.assertEqual(list(design), ["sorvaneDesign", "unit", "documentUnits", "parameters",
-                                        "sketches"])
+                                        "sketches", "attributes"])
+        # The design keeps the inputs a new curve starts from.
+        self.assertEqual([(a["group"], a["name"]) for a in design["attributes"]],
+                         [("Vintrel", "lastInputs")])
         self.assertEqual(design["documentUnits"], "cm")
         self.assertEqual(design["unit"], "cm")
         self.assertEqual(design["sorvaneDesign"], 1)
