@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Draws every curve of the help page's formula library with sorvane (the real add-in in the
-# simulated host) into docs/library/<id>.svg, the pictures the README shows. The formulas, and the
-# unit, tolerance and coordinates an entry names, are read from docs/help.html itself, so the
-# pictures show exactly what the page offers.
+# simulated host) into docs/library/<id>.svg, the pictures the README shows. The definitions,
+# formulas, t range and coordinates are read from docs/help.html itself and typed into the dialog
+# of a millimetre design, the unit the page writes the lengths in, so the pictures show exactly
+# what the page offers.
 # Usage: bash scripts/draw-library.sh   (sorvane: $SORVANE, else the one in $VINTREL_BUILD_DIR or
 # build/, built there first if missing)
 set -euo pipefail

@@ -1,19 +1,19 @@
 """The formula library of docs/help.html, read back as data.
 
-Each library entry is a <section class="curve" id="..."> whose <code data-role="..."> elements
-hold what the reader copies: the roles x, y, z (the first, second and third formula of the
-entry's coordinates), t-start, t-end (one each), param ("name = value", the value a number with or
-without a unit after it, any number of them) and, where the entry is not tried with the dialog's
-centimetres, default tolerance and Cartesian coordinates, units (a unit as the "Units" drop-down
-lists it), tolerance (a number in that unit) and coordinates (an item of the "Coordinates"
-drop-down), one each. Each role sits in a table row whose header is the dialog's label for it
-("x(t) =", "ρ(t) =", "Units", ...). The page's text is the only copy of the formulas, so what the
-tests run and scripts/draw-library.sh draws is exactly what the designer reads.
+Each library entry is a <section class="curve" id="..."> whose heading is the label of the
+dialog's "Start from" item for it and whose <code data-role="..."> elements hold what the reader
+copies: the roles x, y, z (the first, second and third formula of the entry's coordinates), t-start,
+t-end (one each), definition ("name = expression", one line of the "Definitions" input, any number
+of them, in order) and, where the entry is not in Cartesian coordinates, coordinates (an item of
+the "Coordinates" drop-down). Each role sits in a table row whose header is the dialog's label for
+it ("x(t) =", "ρ(t) =", "Definitions", ...). The definitions' lengths are in millimetres, as the
+"Start from" drop-down writes them with mm chosen, and the entries are tried so. The page's text is
+what the tests run and scripts/draw-library.sh draws, and the tests hold it to the add-in's
+library, so what the designer reads is what the drop-down gives.
 """
 import html.parser
 
 ROLES = ("x", "y", "z", "t-start", "t-end")
-CHOICES = ("units", "tolerance", "coordinates")
 # The "Coordinates" drop-down's items, the name sorvane's --coordinates takes for each, and the
 # labels of its three formula inputs.
 COORDINATES = {
@@ -22,9 +22,9 @@ COORDINATES = {
     "Spherical (r, \u03b8, \u03c6)": ("spherical", ("r(t) =", "\u03b8(t) =", "\u03c6(t) =")),
 }
 CARTESIAN = "Cartesian (x, y, z)"
-# What an entry that names no choice was tried with.
-DEFAULT_UNITS = "cm"
-HEADERS = {"units": "Units", "tolerance": "Tolerance", "coordinates": "Coordinates"}
+# The unit the entries' lengths are written in, and tried in with the tolerance it starts with.
+UNITS = "mm"
+HEADERS = {"coordinates": "Coordinates", "definition": "Definitions"}
 
 
 class LibraryError(ValueError):
@@ -47,7 +47,7 @@ class _LibraryParser(html.parser.HTMLParser):
                 self._depth += 1
             elif "curve" in (attributes.get("class") or "").split():
                 self.entries.append({"id": attributes.get("id"), "title": "", "roles": {},
-                                     "headers": {}, "params": []})
+                                     "headers": {}, "definitions": []})
                 self._depth = 1
         elif not self._depth:
             return
@@ -77,12 +77,13 @@ class _LibraryParser(html.parser.HTMLParser):
             entry["title"] = text.strip()
         elif role == "th":
             self._header = text.strip()
-        elif role == "param":
-            name, equals, value = text.partition("=")
-            if not equals:
-                raise LibraryError(f"{entry['id']}: parameter {text!r} is not 'name = value'")
-            entry["params"].append((name.strip(), value.strip()))
-        elif role in ROLES or role in CHOICES:
+        elif role == "definition":
+            if "=" not in text:
+                raise LibraryError(f"{entry['id']}: definition {text!r} is not 'name = "
+                                   "expression'")
+            entry["definitions"].append(text)
+            entry["headers"][role] = self._header
+        elif role in ROLES or role == "coordinates":
             if role in entry["roles"]:
                 raise LibraryError(f"{entry['id']}: {role} given twice")
             entry["roles"][role] = text
@@ -100,13 +101,11 @@ def _check_headers(raw, coordinates):
 
 
 def read_library(path):
-    """The library's entries in page order: dicts with id, title, x, y, z, t-start, t-end (texts
-    as shown), params (list of (name, value) texts), units (DEFAULT_UNITS when not given),
-    tolerance (None when not given: the dialog's default) and coordinates (an item of
-    COORDINATES, CARTESIAN when not given). Raises LibraryError for an entry that lacks an id or
-    one of the five roles, names units other than DEFAULT_UNITS without a tolerance, names
-    coordinates the dialog does not list, or shows a role in a row whose header is not the
-    dialog's label for it."""
+    """The library's entries in page order: dicts with id, title, definitions (list of texts as
+    shown), x, y, z, t-start, t-end (texts as shown) and coordinates (an item of COORDINATES,
+    CARTESIAN when not given). Raises LibraryError for an entry that lacks an id or one of the five
+    roles, shows a definition without "=", names coordinates the dialog does not list, or shows a
+    role in a row whose header is not the dialog's label for it."""
     parser = _LibraryParser()
     with open(path, encoding="utf-8") as page:
         parser.feed(page.read())
@@ -118,33 +117,29 @@ def read_library(path):
         missing = [role for role in ROLES if role not in raw["roles"]]
         if missing:
             raise LibraryError(f"{raw['id']}: missing {', '.join(missing)}")
-        roles = {"units": DEFAULT_UNITS, "tolerance": None, "coordinates": CARTESIAN,
-                 **raw["roles"]}
-        # The dialog keeps the tolerance's number when the unit changes, so without one the
-        # entry's tolerance would depend on the reader's design.
-        if roles["units"] != DEFAULT_UNITS and roles["tolerance"] is None:
-            raise LibraryError(f"{raw['id']}: units {roles['units']} without a tolerance")
+        roles = {"coordinates": CARTESIAN, **raw["roles"]}
         if roles["coordinates"] not in COORDINATES:
             raise LibraryError(f"{raw['id']}: {roles['coordinates']!r} is not a coordinates "
                                "item of the dialog")
         _check_headers(raw, roles["coordinates"])
-        entries.append({"id": raw["id"], "title": raw["title"], "params": raw["params"],
-                        **roles})
+        entries.append({"id": raw["id"], "title": raw["title"],
+                        "definitions": raw["definitions"], **roles})
     return entries
 
 
+def definitions_text(entry):
+    """The entry's definitions as the "Definitions" input holds them: one a line."""
+    return "\n".join(entry["definitions"])
+
+
 def sorvane_arguments(entry):
-    """sorvane's options that type this entry into the dialog, its parameters and the choices it
-    names included."""
-    arguments = ["--x", entry["x"], "--y", entry["y"], "--z", entry["z"],
-                 "--t-start", entry["t-start"], "--t-end", entry["t-end"]]
-    # An entry that names no choice leaves the dialog's, as a new centimetre design opens it.
+    """sorvane's options that type this entry into the dialog of a millimetre design (which opens
+    in mm with its tolerance), its definitions and coordinates included."""
+    arguments = ["--document-units", UNITS]
+    if entry["definitions"]:
+        arguments += ["--define", definitions_text(entry)]
+    # Cartesian coordinates are the dialog's own.
     if entry["coordinates"] != CARTESIAN:
         arguments += ["--coordinates", COORDINATES[entry["coordinates"]][0]]
-    if entry["units"] != DEFAULT_UNITS:
-        arguments += ["--units", entry["units"]]
-    if entry["tolerance"] is not None:
-        arguments += ["--tolerance", entry["tolerance"]]
-    for name, value in entry["params"]:
-        arguments += ["--param", f"{name}={value}"]
-    return arguments
+    return arguments + ["--x", entry["x"], "--y", entry["y"], "--z", entry["z"],
+                        "--t-start", entry["t-start"], "--t-end", entry["t-end"]]

@@ -8,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "curve/presets/presetNamed.h"
+
 namespace sorvane {
 
 namespace {
@@ -24,6 +26,16 @@ struct OptionSpec {
 };
 
 const OptionSpec kOptions[] = {
+    {"--preset", "ID",
+     "start from the library's curve ID, as the dialog's \"Start from\" does: its definitions "
+     "(lengths in --units), formulas, t range and coordinates; later options change them",
+     "--preset helix"},
+    {"--list-presets", nullptr, "list the library's curves, ID and label, and stop",
+     "--list-presets", Arity::None},
+    {"--define", "TEXT",
+     "the definitions the formulas may use: name = expression items, separated by \";\" or "
+     "lines",
+     "--define \"k = (R + r) / r; m = 2 * k\""},
     {"--x", "EXPR",
      "first formula: x(t), or \xCF\x81(t), r(t) with --coordinates; default \"cos(2 * pi * t)\"",
      "--x \"r * cos(t)\""},
@@ -149,9 +161,10 @@ vintrel::curve::Coordinates parseCoordinates(const std::string& text) {
 // The Parameters dialog replaces Sorvane's in that run: nothing is typed into Sorvane's.
 void checkParameterChange(const Options& options) {
   if (options.setParameters.empty()) return;
-  const bool usesSorvane = options.x || options.y || options.z || options.tStart || options.tEnd ||
-                           options.units || options.tolerance || options.coordinates ||
-                           options.select || options.editSketch || options.cancel;
+  const bool usesSorvane = options.preset || options.definitions || options.x || options.y ||
+                           options.z || options.tStart || options.tEnd || options.units ||
+                           options.tolerance || options.coordinates || options.select ||
+                           options.editSketch || options.cancel;
   if (usesSorvane) {
     throw UsageError(
         "--set-param plays the Parameters dialog instead of Sorvane; give Sorvane's inputs, "
@@ -166,6 +179,13 @@ void checkSelectionTarget(const Options& options) {
         "--select edits the selected curve in its own sketch, so --edit-sketch would only add "
         "an empty sketch: give one of them");
   }
+}
+
+std::string parsePreset(const std::string& id) {
+  if (!vintrel::curve::presetNamed(id)) {
+    throw UsageError("--preset: no preset \"" + id + "\"; sorvane --list-presets lists them");
+  }
+  return id;
 }
 
 SketchPlane parsePlane(const std::string& text) {
@@ -290,7 +310,9 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   Options options;
   // The t values and the tolerance go into the dialog's value inputs as typed, for the host to
   // evaluate.
-  for (auto [name, text] : {std::pair{"--x", &options.x},
+  if (const std::string* id = last("--preset")) options.preset = parsePreset(*id);
+  for (auto [name, text] : {std::pair{"--define", &options.definitions},
+                            {"--x", &options.x},
                             {"--y", &options.y},
                             {"--z", &options.z},
                             {"--t-start", &options.tStart},
@@ -325,6 +347,7 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   options.cancel = used("--cancel");
   options.quiet = used("--quiet");
   options.help = used("--help");
+  options.listPresets = used("--list-presets");
   checkOutputs(options);
   checkParameterChange(options);
   checkSelectionTarget(options);
@@ -358,6 +381,12 @@ std::string helpText() {
     }
   }
   for (const char* paragraph : {
+           "A preset is a curve of the library: --preset picks it in the dialog's \"Start "
+           "from\" drop-down, which writes its definitions (the lengths in the dialog's unit, "
+           "chosen first when --units is given), formulas, t range and coordinates; the tolerance "
+           "stays. --define, --x, --y, --z, --t-start, --t-end and --coordinates then change "
+           "single inputs. --list-presets prints each ID and label (with --json FILE, every "
+           "preset's inputs as JSON, lengths in --units) and stops.",
            "SYSTEM names the coordinates the formulas are in: cartesian x(t), y(t), z(t); "
            "cylindrical \xCF\x81(t), \xCE\xB8(t), z(t) (the distance from the z axis, the angle "
            "around it from the x axis, the height); spherical r(t), \xCE\xB8(t), \xCF\x86(t) (the "
@@ -401,8 +430,9 @@ std::string helpText() {
            "and, where you may keep it, its owner; a symbolic link is followed and its target "
            "replaced.",
            "exit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in "
-           "reported an error or failed, 2 usage error (a --select that names no spline of the "
-           "design, or --select with --edit-sketch, included), 3 the design file cannot be read, "
+           "reported an error or failed, 2 usage error (a --preset that names no preset, a "
+           "--select that names no spline of the design, or --select with --edit-sketch, "
+           "included), 3 the design file cannot be read, "
            "is damaged or cannot be saved (the file is left as it was).",
        }) {
     text += "\n" + filled(paragraph);

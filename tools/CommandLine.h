@@ -28,6 +28,10 @@ struct SplineReference {
 
 /// What the user asked for. Inputs that are not given keep the dialog's defaults.
 struct Options {
+  /// --preset: the id of the library's curve to start from (the "Start from" drop-down).
+  std::optional<std::string> preset;
+  /// --define: typed into the "Definitions" input.
+  std::optional<std::string> definitions;
   /// --x, --y, --z: the first, second and third formula of the chosen coordinates.
   std::optional<std::string> x, y, z;
   /// --t-start, --t-end, --tolerance: typed into the value inputs, which evaluate them as the
@@ -46,7 +50,8 @@ struct Options {
   bool cancel = false;
   bool quiet = false;
   bool help = false;
-  std::string designPath;                  ///< --design; empty: a new design, not saved
+  bool listPresets = false;  ///< --list-presets: print the library instead of playing a session
+  std::string designPath;    ///< --design; empty: a new design, not saved
   std::string jsonPath, svgPath, dxfPath;  ///< empty: not wanted; "-": standard output
   std::string addInPath;                   ///< empty: the add-in built beside the program
 };
@@ -59,16 +64,18 @@ class UsageError : public std::runtime_error {
 
 /// Parses the arguments after the program name. Options take their value as the next argument or
 /// after "=" ("--x=t" or "--x t"); the value of an expression option may start with "-". The
-/// plane of --edit-sketch may be left out. A later --x, --y, --z, --t-start, --t-end, --units,
-/// --tolerance, --coordinates, --document-units, --edit-sketch, --select or --design overrides an
-/// earlier one. A parameter's value is a number, followed (directly or after blanks) by a unit
-/// parameterUnitOf knows, or by nothing. Throws UsageError for an unknown option, a missing or
-/// malformed value (a parameter's value that is not a finite number or is followed by what is no
-/// unit, a parameter name that is not an identifier, a parameter given twice, a length unit or a
-/// coordinate system that is not known, a plane other than xy, xz, yz, tilted, a spline reference
-/// that is not SKETCH:N with N from 1, "-" as the design file), a positional argument, more than
-/// one output going to standard output, Sorvane's inputs with --set-param, or --select with
-/// --edit-sketch (the selected curve is edited in its own sketch).
+/// plane of --edit-sketch may be left out. A later --preset, --define, --x, --y, --z, --t-start,
+/// --t-end, --units, --tolerance, --coordinates, --document-units, --edit-sketch, --select or
+/// --design overrides an earlier one. A parameter's value is a number, followed (directly or after
+/// blanks) by a unit parameterUnitOf knows, or by nothing. Throws UsageError for an unknown option,
+/// a missing or malformed value (a --preset that is no preset's id, "--preset: no preset
+/// \"<id>\"; sorvane --list-presets lists them"; a parameter's value that is not a finite number
+/// or is followed by what is no unit, a parameter name that is not an identifier, a parameter given
+/// twice, a length unit or a coordinate system that is not known, a plane other than xy, xz, yz,
+/// tilted, a spline reference that is not SKETCH:N with N from 1, "-" as the design file), a
+/// positional argument, more than one output going to standard output, Sorvane's inputs (--preset
+/// and --define included) with --set-param, or --select with --edit-sketch (the selected curve is
+/// edited in its own sketch).
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, each option with its text and an example in a column

@@ -18,7 +18,8 @@ using Json = nlohmann::ordered_json;
 Json text(std::string_view value) { return validUtf8(value); }
 
 Json inputsOf(const CurveInputs& inputs) {
-  return {{"x", text(inputs.x)},
+  return {{"definitions", text(inputs.definitions)},
+          {"x", text(inputs.x)},
           {"y", text(inputs.y)},
           {"z", text(inputs.z)},
           {"tStart", inputs.tStart},

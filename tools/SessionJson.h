@@ -11,8 +11,9 @@ namespace sorvane {
 
 /// Writes `report` to `out` as one JSON object with the keys "unit" (kLengthUnit, that of every
 /// length in it), "inputs", "parameters", "status", "preview", "sketches" and "messages", in that
-/// order, indented by two spaces and followed by a newline. The inputs are the formulas "x", "y",
-/// "z" (those of the chosen coordinates, in their order), "tStart", "tEnd", the "units" chosen,
+/// order, indented by two spaces and followed by a newline. The inputs are the "definitions" text,
+/// the formulas "x", "y", "z" (those of the chosen coordinates, in their order), "tStart", "tEnd",
+/// the "units" chosen,
 /// the "tolerance" in them and the "coordinates" by coordinatesName. Each sketch gives its
 /// "transform" (16 numbers, row after row) and its splines; each spline its "controlPoints" in
 /// sketch space and, when the report has them, its "worldControlPoints" in model space and its

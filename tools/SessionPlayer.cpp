@@ -8,6 +8,7 @@
 #include <regex>
 
 #include "curve/formula/LengthUnit.h"
+#include "curve/presets/presetNamed.h"
 #include "dialog/CommandTexts.h"
 #include "host/driver/HostSession.h"
 #include "tools/ParameterChange.h"
@@ -18,10 +19,12 @@ using vintrel::curve::LengthUnit;
 using vintrel::dialog::kCommandId;
 using vintrel::dialog::kCoordinatesInputId;
 using vintrel::dialog::kCoordinatesItems;
+using vintrel::dialog::kDefinitionsInputId;
 using vintrel::dialog::kFormulaInputIds;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
 using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStartFromInputId;
 using vintrel::dialog::kStatusDisplayId;
 using vintrel::dialog::kToleranceInputId;
 using vintrel::dialog::kUnitsInputId;
@@ -56,10 +59,15 @@ std::vector<Attribute> attributesOf(const std::vector<fsim::AttributeInfo>& attr
   return result;
 }
 
-const fsim::InputInfo& inputNamed(const std::vector<fsim::InputInfo>& inputs, const char* id) {
+const fsim::InputInfo* findInput(const std::vector<fsim::InputInfo>& inputs, const char* id) {
   for (const fsim::InputInfo& input : inputs) {
-    if (input.id == id) return input;
+    if (input.id == id) return &input;
   }
+  return nullptr;
+}
+
+const fsim::InputInfo& inputNamed(const std::vector<fsim::InputInfo>& inputs, const char* id) {
+  if (const fsim::InputInfo* input = findInput(inputs, id)) return *input;
   throw SessionFailure(std::string("the Sorvane dialog lacks the input ") + id);
 }
 
@@ -77,6 +85,10 @@ Coordinates chosenCoordinates(const std::vector<fsim::InputInfo>& inputs) {
 CurveInputs readInputs(const fsim::HostSession& session) {
   const std::vector<fsim::InputInfo> inputs = session.inputs();
   CurveInputs read;
+  // An add-in built before definitions existed has no such input.
+  if (const fsim::InputInfo* definitions = findInput(inputs, kDefinitionsInputId)) {
+    read.definitions = definitions->text;
+  }
   read.coordinates = chosenCoordinates(inputs);
   const auto formula = [&](std::size_t i) {
     return inputNamed(inputs, kFormulaInputIds[static_cast<std::size_t>(read.coordinates)][i]).text;
@@ -286,21 +298,41 @@ std::vector<DesignSketch> designSketches(const fsim::HostSession& session) {
   return sketches;
 }
 
-// As a user fills the dialog: the coordinates first, since they decide which formula inputs
-// show, then the formulas, the t range, the unit and the tolerance.
+// The "Definitions" input, whichever kind of text input the dialog made it.
+void typeDefinitions(fsim::HostSession& session, const std::string& text) {
+  const std::vector<fsim::InputInfo> inputs = session.inputs();
+  const fsim::InputInfo* input = findInput(inputs, kDefinitionsInputId);
+  if (input && input->type == "TextBoxCommandInput") {
+    session.typeIntoTextBox(kDefinitionsInputId, text);
+  } else {
+    session.setInputText(kDefinitionsInputId, text);
+  }
+}
+
+// As a user fills the dialog: a preset first, in the unit its lengths are to be written in, then
+// the coordinates, since they decide which formula inputs show, the definitions, the formulas,
+// the t range, the unit and the tolerance.
 void typeInputs(fsim::HostSession& session, const Options& options) {
+  if (options.preset) {
+    if (options.units) session.selectDropDownItem(kUnitsInputId, options.units->name);
+    session.selectDropDownItem(kStartFromInputId,
+                               vintrel::curve::presetNamed(*options.preset)->label);
+  }
   if (options.coordinates) {
     session.selectDropDownItem(kCoordinatesInputId,
                                kCoordinatesItems[static_cast<std::size_t>(*options.coordinates)]);
   }
   const std::size_t shown = static_cast<std::size_t>(chosenCoordinates(session.inputs()));
+  if (options.definitions) typeDefinitions(session, *options.definitions);
   const std::optional<std::string>* formulas[] = {&options.x, &options.y, &options.z};
   for (std::size_t i = 0; i < 3; ++i) {
     if (*formulas[i]) session.setInputText(kFormulaInputIds[shown][i], **formulas[i]);
   }
   if (options.tStart) session.setInputExpression(kMinTValueInputId, *options.tStart);
   if (options.tEnd) session.setInputExpression(kMaxTValueInputId, *options.tEnd);
-  if (options.units) session.selectDropDownItem(kUnitsInputId, options.units->name);
+  if (options.units && !options.preset) {
+    session.selectDropDownItem(kUnitsInputId, options.units->name);
+  }
   if (options.tolerance) session.setInputExpression(kToleranceInputId, *options.tolerance);
 }
 

@@ -55,15 +55,19 @@ bool isFitStatus(const std::string& status);
 /// sketches with their splines, attributes and links); options.parameters and
 /// options.documentUnits are not used, the caller has set them in `design`. --edit-sketch adds a
 /// sketch after the design's, and --select selects a spline of `design` before the button is
-/// clicked. The dialog gets the coordinates, then the formulas (into the inputs of the coordinates
-/// chosen), the t range, the unit and the tolerance. With options.setParameters the session plays
-/// the Parameters dialog instead of Sorvane's: `parameterChanges` (parameterChangeValues of them)
-/// are set as one confirmed command, and describeParameterChange tells what it did: the status
-/// says which parameters changed, the changes list each spline the add-in updated ("Sketch1:1
-/// updated: 67 spline controls, closed"), the problems each formula curve that could not follow,
-/// and the saved design has the new values. Throws DesignFileError when the host refuses the
-/// design, and SessionFailure when the session cannot be played (a selection the design lacks
-/// included); exceptions that the add-in lets out of an event reach the caller as they are.
+/// clicked. With options.preset the dialog gets the unit and then the preset's label in "Start
+/// from", so that the preset's lengths are written in that unit; then, in every session, the
+/// coordinates, the definitions (into the "Definitions" text box or string input), the formulas
+/// (into the inputs of the coordinates chosen), the t range, the unit (unless already chosen) and
+/// the tolerance. report.inputs.definitions is empty when the dialog has no "Definitions" input.
+/// With options.setParameters the session plays the Parameters dialog instead of Sorvane's:
+/// `parameterChanges` (parameterChangeValues of them) are set as one confirmed command, and
+/// describeParameterChange tells what it did: the status says which parameters changed, the changes
+/// list each spline the add-in updated ("Sketch1:1 updated: 67 spline controls, closed"), the
+/// problems each formula curve that could not follow, and the saved design has the new values.
+/// Throws DesignFileError when the host refuses the design, and SessionFailure when the session
+/// cannot be played (a selection the design lacks included); exceptions that the add-in lets out of
+/// an event reach the caller as they are.
 SessionResult playSession(const Options& options, const std::string& addInPath,
                           const DesignFile& design, const ParameterValues& parameterChanges);
 

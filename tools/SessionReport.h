@@ -69,6 +69,8 @@ struct SketchRecord {
 
 /// The dialog's curve inputs as they stood when the dialog was closed.
 struct CurveInputs {
+  /// The "Definitions" input's text; empty for a dialog without one.
+  std::string definitions;
   std::string x, y, z;  ///< the three formulas of `coordinates`, in their order
   double tStart = 0;
   double tEnd = 0;

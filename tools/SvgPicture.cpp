@@ -396,11 +396,39 @@ double drawMessage(std::ostream& svg, const std::string& heading, const std::str
   return kMargin + height;
 }
 
+// The definitions' lines (any line break) and items run on, "; " between them, blank ones left
+// out.
+std::string definitionsLine(const std::string& definitions) {
+  std::string line, item;
+  const auto flush = [&] {
+    const std::size_t first = item.find_first_not_of(" \t");
+    if (first != std::string::npos) {
+      const std::size_t last = item.find_last_not_of(" \t");
+      line += (line.empty() ? "" : "; ") + item.substr(first, last - first + 1);
+    }
+    item.clear();
+  };
+  for (char c : definitions) {
+    if (c == '\n' || c == '\r' || c == ';') {
+      flush();
+    } else {
+      item += c;
+    }
+  }
+  flush();
+  return line;
+}
+
 std::vector<std::string> captionLines(const SessionReport& report) {
   const CurveInputs& in = report.inputs;
   const vintrel::curve::FormulaLabels& labels = vintrel::curve::formulaLabels(in.coordinates);
-  std::vector<std::string> lines = {labels[0] + " = " + in.x, labels[1] + " = " + in.y,
-                                    labels[2] + " = " + in.z};
+  std::vector<std::string> lines;
+  const std::string definitions = definitionsLine(in.definitions);
+  if (!definitions.empty()) lines.push_back("definitions: " + definitions);
+  for (const std::string& formula :
+       {labels[0] + " = " + in.x, labels[1] + " = " + in.y, labels[2] + " = " + in.z}) {
+    lines.push_back(formula);
+  }
   std::string range = "t from " + shortestText(in.tStart) + " to " + shortestText(in.tEnd) +
                       "; formulas in " + in.units + ", tolerance " + shortestText(in.tolerance);
   std::string parameters;

@@ -1,8 +1,8 @@
 // Draws a sorvane session as an SVG picture a person can read at a glance: the curve in four views
 // (top XY, front XZ, side YZ, isometric) of model space, each with axes, a scale bar and the
-// control polygon, above a caption with the expressions, the t range, the sketch's plane when it
-// is not XY, and the status. Used by sorvane's --svg output; it needs nothing but
-// the session's plain data.
+// control polygon, above a caption with the definitions, the expressions, the t range, the
+// sketch's plane when it is not XY, and the status. Used by sorvane's --svg output; it needs
+// nothing but the session's plain data.
 #pragma once
 
 #include <string>

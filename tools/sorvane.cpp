@@ -1,6 +1,7 @@
 // sorvane: the command-line host. It plays one Fusion 360 session in the simulated host around the
 // real add-in library, prints the dialog's status and what was created, and writes the session as
 // JSON, an SVG picture and a DXF file; with --design it keeps the design in a file between runs.
+// --list-presets prints the library of curves to start from instead.
 // Exit status: 0 done, 1 the add-in reported an error or failed, 2 usage error, 3 the design file
 // cannot be read, is damaged or cannot be saved (refused before the session when a save could not
 // succeed).
@@ -19,6 +20,8 @@
 #include "tools/SessionJson.h"
 #include "tools/SessionPlayer.h"
 #include "tools/SvgPicture.h"
+#include "tools/presetListText.h"
+#include "tools/writePresetListJson.h"
 
 namespace {
 
@@ -133,6 +136,21 @@ void report(const Options& options, const SessionResult& result) {
   }
 }
 
+// --list-presets: the ids and labels, and with --json the texts the dialog would get, lengths in
+// the unit a new curve's dialog would show.
+int listPresets(const Options& options) {
+  // Asked for, like --help: --quiet does not silence it.
+  if (options.jsonPath != "-") std::cout << presetListText();
+  if (options.jsonPath.empty()) return kDone;
+  const vintrel::curve::LengthUnit unit = options.units ? *options.units
+                                          : options.documentUnits
+                                              ? *options.documentUnits
+                                              : vintrel::curve::centimetreUnit();
+  std::ostringstream json;
+  writePresetListJson(unit, json);
+  return writeOutput(options.jsonPath, json.str()) ? kDone : kFailed;
+}
+
 int run(const Options& options, const DesignFile& design, const ParameterValues& changes) {
   const std::string addIn = options.addInPath.empty() ? defaultAddInPath() : options.addInPath;
   const SessionResult result = playSession(options, addIn, design, changes);
@@ -157,6 +175,7 @@ int main(int argc, char** argv) {
     std::cout << helpText();
     return kDone;
   }
+  if (options.listPresets) return listPresets(options);
   DesignFile design;
   try {
     if (!options.designPath.empty()) design = loadDesignFile(options.designPath);

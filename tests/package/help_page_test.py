@@ -1,6 +1,7 @@
 """The help page that the host's help browser shows: a well-formed page that needs nothing from
 outside, that explains every message the command shows in the words the command uses, and whose
-formula library draws, through the real add-in in sorvane, the curves it promises.
+formula library is the add-in's library of curves to start from and draws, through the real add-in
+in sorvane, the curves it promises.
 
 Usage: python3 help_page_test.py SORVANE PROJECT_SOURCE_DIR
 """
@@ -18,7 +19,8 @@ VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "met
         "track", "wbr"}
 REQUIRED_CURVES = {"helix", "spring", "conical", "trefoil", "torus", "lissajous", "involute",
                    "cycloid", "epicycloid", "cardioid", "archimedean", "logarithmic", "sine", "cam",
-                   "wave", "sphere"}
+                   "wave", "sphere", "default-helix", "variable-pitch", "thread", "gear-flank",
+                   "hypocycloid", "cycloidal-disc", "superellipse", "disc-cam"}
 
 # Inputs that make the dialog show a message, and the page must show that message word for word.
 FAILING_INPUTS = [
@@ -59,6 +61,18 @@ FAILING_INPUTS = [
     ["--coordinates", "cylindrical", "--x", "t < 0.5 ? 1 : 2", "--y", "0", "--z", "0",
      "--t-end", "1"],
     ["--coordinates", "spherical", "--y", "1 / (t - 1)", "--t-end", "2"],
+    ["--define", "r 20"],
+    ["--define", "= 20"],
+    ["--define", "2r = 1"],
+    ["--define", "t = 1"],
+    ["--define", "pi = 1"],
+    ["--define", "sin = 1"],
+    ["--define", "r = 1\nr = 2"],
+    ["--define", "r = "],
+    ["--define", "a = b\nb = 1"],
+    ["--define", "a = 1\nc = b\nb = 2"],
+    ["--define", "a = a + 1"],
+    ["--define", "a = 1 / (t - 1)", "--t-end", "2"],
 ]
 # Messages that sorvane cannot provoke (the value inputs take finite values only, the host
 # objects are always there), as the code words them.
@@ -81,6 +95,7 @@ OTHER_MESSAGES = [
     "These formula curves were updated, but their new splines miss the tolerance:",
     'Units: "\u2026" is not a choice this add-in knows',
     'Coordinates: "\u2026" is not a choice this add-in knows',
+    "is longer than the 100 bytes a name may have; shorten it",
     "An unexpected condition was encountered. Please let us know so we can fix it! Take a "
     "screenshot of this message and contact us at ",
 ]
@@ -226,9 +241,10 @@ class HelpPage(unittest.TestCase):
                 self.assertIn(f"must be a number from {bounds} {unit};", refused.stderr)
 
     def test_page_shows_the_notes_on_hidden_parameters(self):
-        for name, value in (("t", "1"), ("pi", "3")):
+        for name, value, define in (("t", "1", []), ("pi", "3", []),
+                                    ("R", "2", ["--define", "R = 20"])):
             with self.subTest(name):
-                run = run_sorvane(["--param", f"{name}={value}"])
+                run = run_sorvane(["--param", f"{name}={value}", *define])
                 self.assertEqual(run.returncode, 0, run.stderr)
                 count, note = json.loads(run.stdout)["status"].split("\n")
                 self.assertRegex(count, r"^\d+ spline controls$")
@@ -274,12 +290,31 @@ class FormulaLibrary(unittest.TestCase):
                            for spline in sketch["splines"]]
                 self.assertEqual(len(splines), 1)
                 inputs = session["inputs"]
-                self.assertEqual(inputs["x"], entry["x"])
-                self.assertEqual(inputs["units"], entry["units"])
+                self.assertEqual(inputs["definitions"], self.library.definitions_text(entry))
+                self.assertEqual([inputs[k] for k in "xyz"], [entry[k] for k in "xyz"])
+                self.assertEqual(inputs["units"], self.library.UNITS)
+                self.assertEqual(inputs["tolerance"], 0.02)  # a millimetre design's
                 self.assertEqual(inputs["coordinates"],
                                  self.library.COORDINATES[entry["coordinates"]][0])
-                if entry["tolerance"] is not None:
-                    self.assertEqual(inputs["tolerance"], float(entry["tolerance"]))
+
+    # The page's library is the drop-down's, entry for entry and in its order, as "Start from"
+    # writes it with mm chosen.
+    def test_library_is_the_add_ins_list_of_curves_to_start_from(self):
+        run = subprocess.run([SORVANE, "--list-presets", "--units", self.library.UNITS, "--json",
+                              "-"], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 0, run.stderr)
+        presets = json.loads(run.stdout)["presets"]
+        self.assertEqual([entry["id"] for entry in self.entries],
+                         [preset["id"] for preset in presets])
+        for entry, preset in zip(self.entries, presets):
+            with self.subTest(entry["id"]):
+                self.assertEqual(entry["title"], preset["label"])
+                self.assertEqual(self.library.definitions_text(entry), preset["definitions"])
+                for role, key in (("x", "x"), ("y", "y"), ("z", "z"), ("t-start", "tStart"),
+                                  ("t-end", "tEnd")):
+                    self.assertEqual(entry[role], preset[key], role)
+                self.assertEqual(self.library.COORDINATES[entry["coordinates"]][0],
+                                 preset["coordinates"])
 
     def test_library_names_the_dialogs_choices_and_labels(self):
         texts = dialog_texts()
@@ -289,9 +324,8 @@ class FormulaLibrary(unittest.TestCase):
                                       ("Spherical", ("Radius", "Theta", "Phi")))}
         self.assertEqual({item: list(labels) for item, (_, labels)
                           in self.library.COORDINATES.items()}, items)
-        self.assertEqual(self.library.HEADERS, {"units": texts["kUnitsLabel"],
-                                                "tolerance": texts["kToleranceLabel"],
-                                                "coordinates": texts["kCoordinatesLabel"]})
+        self.assertEqual(self.library.HEADERS, {"coordinates": texts["kCoordinatesLabel"],
+                                                "definition": texts["kDefinitionsLabel"]})
         # The library shows each coordinate system at least once.
         self.assertEqual({entry["coordinates"] for entry in self.entries}, set(items))
 
@@ -301,14 +335,13 @@ class FormulaLibrary(unittest.TestCase):
             for role in ("x", "y", "z", "t-start", "t-end"):
                 self.assertEqual(entry[role], entry[role].strip(), (entry["id"], role))
                 self.assertNotIn("\n", entry[role])
-            float(entry["t-start"]), float(entry["t-end"])
-            if entry["tolerance"] is not None:
-                float(entry["tolerance"])
-            for name, value in entry["params"]:
-                self.assertRegex(name, r"^[A-Za-z_][A-Za-z0-9_]*$")
-                number, _, unit = value.partition(" ")
-                float(number)
-                self.assertIn(unit, ("", "mm", "cm", "m", "in", "ft", "yd", "deg", "rad"))
+                # The value inputs take numbers and pi, not the definitions.
+                if role.startswith("t-"):
+                    self.assertRegex(entry[role], r"^\d+(\.\d+)?( \* pi)?$", entry["id"])
+            for definition in entry["definitions"]:
+                self.assertEqual(definition, definition.strip(), entry["id"])
+                self.assertNotIn("\n", definition)
+                self.assertRegex(definition, r"^[A-Za-z_][A-Za-z0-9_]* = \S", entry["id"])
 
 
 if __name__ == "__main__":

@@ -95,6 +95,27 @@ TEST(CommandLine, LaterInputOverridesEarlier) {
   EXPECT_EQ(options.designPath, "b.json");
 }
 
+// A preset is known before any host starts; the definitions are typed as given, for the dialog
+// to read.
+TEST(CommandLine, ReadsPresetsAndDefinitions) {
+  const Options options = parseCommandLine({"--preset", "helix", "--define", "k = 2;\nm = 3 * k",
+                                            "--preset=cam", "--x", "t", "--list-presets"});
+  EXPECT_EQ(*options.preset, "cam");  // the later one counts
+  EXPECT_EQ(*options.definitions, "k = 2;\nm = 3 * k");
+  EXPECT_TRUE(options.listPresets);
+  EXPECT_FALSE(parseCommandLine({}).preset || parseCommandLine({}).definitions ||
+               parseCommandLine({}).listPresets);
+  for (const char* bad : {"", "Helix", "helix ", "spiral"}) {
+    try {
+      parseCommandLine({"--preset", bad});
+      ADD_FAILURE() << bad;
+    } catch (const UsageError& error) {
+      EXPECT_EQ(std::string(error.what()), std::string("--preset: no preset \"") + bad +
+                                               "\"; sorvane --list-presets lists them");
+    }
+  }
+}
+
 TEST(CommandLine, SelectNamesASketchAndASplineCountedFromOne) {
   const std::pair<const char*, SplineReference> cases[] = {
       {"Sketch1:1", {"Sketch1", 1}},
@@ -154,6 +175,8 @@ TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
   EXPECT_EQ(options.parameters, (std::vector<ParameterSetting>{{"r", 5.0, ""}}));
   for (const std::vector<std::string>& sorvanes :
        std::vector<std::vector<std::string>>{{"--x", "t"},
+                                             {"--preset", "helix"},
+                                             {"--define", "k = 2"},
                                              {"--t-end", "2"},
                                              {"--units", "mm"},
                                              {"--tolerance", "0.1"},
@@ -221,7 +244,8 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
     }
   }
   std::istringstream names(
-      "--x --y --z --t-start --t-end --coordinates --units --tolerance --param --set-param "
+      "--preset --list-presets --define --x --y --z --t-start --t-end --coordinates --units "
+      "--tolerance --param --set-param "
       "--document-units --design --select --edit-sketch --cancel --json --svg --dxf --addin "
       "--quiet --help");
   for (std::string name; names >> name;) {
@@ -230,7 +254,7 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
         << entries[name];
   }
   EXPECT_EQ(entries["--set-param"].rfind("change a parameter", 0), 0u) << entries["--set-param"];
-  EXPECT_EQ(entries.size(), 21u);
+  EXPECT_EQ(entries.size(), 24u);
   // The exit statuses, the design file's own among them.
   for (const char* status :
        {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {

@@ -17,7 +17,7 @@ inline Spline straightSegment() {
 
 inline SessionReport segmentSession() {
   SessionReport report;
-  report.inputs = {"t", "0", "0", 0, 1};
+  report.inputs = {"", "t", "0", "0", 0, 1};
   report.parameters = {{"pi", 3.141592653589793}, {"r", 2.5}};
   report.status = "4 spline controls";
   PreviewCurve curve;
@@ -39,7 +39,7 @@ inline SessionReport segmentSession() {
 
 inline SessionReport errorSession() {
   SessionReport report;
-  report.inputs = {"t <", "0", "0", 0, 1};
+  report.inputs = {"", "t <", "0", "0", 0, 1};
   report.parameters = {{"pi", 3.141592653589793}};
   report.status = "x(t): Unexpected end of expression at position 4";
   report.statusIsError = true;

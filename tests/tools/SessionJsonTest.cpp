@@ -30,8 +30,8 @@ TEST(SessionJson, WritesEveryKeyInItsPlace) {
   // Compared as ordered JSON: the keys' order counts, the layout does not.
   EXPECT_EQ(Json::parse(text), Json::parse(R"({
   "unit": "cm",
-  "inputs": {"x": "t", "y": "0", "z": "0", "tStart": 0, "tEnd": 1, "units": "cm",
-             "tolerance": 0.002, "coordinates": "cartesian"},
+  "inputs": {"definitions": "", "x": "t", "y": "0", "z": "0", "tStart": 0, "tEnd": 1,
+             "units": "cm", "tolerance": 0.002, "coordinates": "cartesian"},
   "parameters": {
     "pi": 3.141592653589793,
     "r": 2.5

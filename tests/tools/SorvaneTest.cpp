@@ -168,12 +168,30 @@ TEST(Sorvane, UsageErrorsExitTwoBeforeAnyHostStarts) {
                                              {"--units", "km"},
                                              {"--document-units", "inch"},
                                              {"--coordinates", "polar"},
+                                             {"--preset", "spiral"},
                                              {"--param", "r=5kg"}}) {
     const Outcome run = sorvane(arguments);
     EXPECT_EQ(run.status, 2) << arguments[0];
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("sorvane --help"), std::string::npos);
   }
+}
+
+// The library is listed without a session, one preset a line; a name it lacks says where the
+// names are.
+TEST(Sorvane, ListPresetsPrintsEachIdBesideItsLabel) {
+  const Outcome run = sorvane({"--list-presets", "--quiet"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("default-helix   Default helix\nhelix           Helix\n", 0), 0u)
+      << run.out;
+  EXPECT_NE(run.out.find("\ncycloidal-disc  Cycloidal disc\n"), std::string::npos) << run.out;
+  const Outcome unknown = sorvane({"--preset", "Helix"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err.rfind(
+                "sorvane: --preset: no preset \"Helix\"; sorvane --list-presets lists them\n", 0),
+            0u)
+      << unknown.err;
 }
 
 std::string scratchPath(const std::string& name) {

@@ -29,6 +29,17 @@ TEST(SvgPicture, DrawsFourViewsWithCurveAxesAndScaleBars) {
   EXPECT_NE(svg.find("parameters r = 2.5"), std::string::npos);  // pi unchanged: not listed
 }
 
+// The definitions, however they were separated, run on in one line above the formulas.
+TEST(SvgPicture, CaptionGivesTheDefinitionsAboveTheFormulas) {
+  SessionReport report = testing::segmentSession();
+  report.inputs.definitions = "k = 2\r\n\n m = 3 * k ;; n = 1 \rq = 4\n";
+  const std::string svg = drawSvgPicture(report);
+  const std::size_t definitions = svg.find(">definitions: k = 2; m = 3 * k; n = 1; q = 4<");
+  EXPECT_NE(definitions, std::string::npos);
+  EXPECT_LT(definitions, svg.find(">x(t) = t<"));
+  EXPECT_EQ(drawSvgPicture(testing::segmentSession()).find("definitions"), std::string::npos);
+}
+
 TEST(SvgPicture, NoteAfterTheStatusGetsALineOfItsOwn) {
   SessionReport report = testing::segmentSession();
   report.status = "4 spline controls\nEditing the selected formula curve: OK replaces it.";

@@ -59,7 +59,8 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(list(data), ["unit", "inputs", "parameters", "status", "preview",
                                       "sketches", "messages"])
         self.assertEqual(data["unit"], "cm")
-        self.assertEqual(data["inputs"], {"x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
+        self.assertEqual(data["inputs"], {"definitions": "",
+                                          "x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
                                           "z": "t", "tStart": 0, "tEnd": 3, "units": "cm",
                                           "tolerance": 0.002, "coordinates": "cartesian"})
         self.assertEqual(data["parameters"], {"pi": math.pi})
@@ -218,7 +219,8 @@ class SorvaneOutputs(unittest.TestCase):
         edited = self.session("--design", self.path("d.json"), "--select", "Sketch1:1",
                               "--z", "4 * t", "--dxf", self.path("e.dxf"))
         # The dialog started from the stored inputs: only z was typed.
-        self.assertEqual(edited["inputs"], {"x": "r * cos(2 * pi * t)", "y": "r * sin(2 * pi * t)",
+        self.assertEqual(edited["inputs"], {"definitions": "",
+                                            "x": "r * cos(2 * pi * t)", "y": "r * sin(2 * pi * t)",
                                             "z": "4 * t", "tStart": 0, "tEnd": 5, "units": "cm",
                                             "tolerance": 0.002, "coordinates": "cartesian"})
         [sketch] = edited["sketches"]
@@ -313,7 +315,8 @@ class SorvaneOutputs(unittest.TestCase):
         kept = {"units": "mm", "tolerance": 0.05, "coordinates": "cylindrical"}
         # Reopened with nothing typed: the stored choices, and OK gives the same spline.
         reopened = self.session(*design, "--select", "Sketch1:1")
-        self.assertEqual(reopened["inputs"], {"x": "r", "y": "2 * pi * t", "z": "5 * t",
+        self.assertEqual(reopened["inputs"], {"definitions": "", "x": "r", "y": "2 * pi * t",
+                                              "z": "5 * t",
                                               "tStart": 0, "tEnd": 3, **kept})
         self.assertEqual(reopened["sketches"][0]["splines"], created["sketches"][0]["splines"])
         # r = 3, in its own unit: refitted in mm, cylindrically, to a radius of 0.3 cm.
@@ -323,6 +326,78 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(({k: definition[k] for k in kept}, definition["parameters"]),
                          (kept, {"r": 3}))
         self.assertAlmostEqual(followed["controlPoints"][0][0], 0.3, places=12)
+
+    def presets(self, *arguments):
+        run = self.sorvane("--list-presets", "--json", "-", *arguments)
+        return json.loads(run.stdout)
+
+    @staticmethod
+    def t_value(text):
+        # The presets' t texts are numbers and multiples of pi, as the dialog's value inputs read.
+        return eval(text, {"__builtins__": {}}, {"pi": math.pi})
+
+    def test_list_presets_gives_each_presets_inputs_in_the_unit_asked_for(self):
+        listed = self.presets()
+        self.assertEqual(listed["unit"], "cm")  # a new design's, as the dialog would open
+        text = subprocess.run([SORVANE, "--list-presets"], capture_output=True, text=True).stdout
+        self.assertEqual([line.split(None, 1) for line in text.splitlines()],
+                         [[p["id"], p["label"]] for p in listed["presets"]])
+        helix = {unit: next(p for p in self.presets(*option)["presets"] if p["id"] == "helix")
+                 for unit, option in (("cm", ()), ("mm", ("--units", "mm")),
+                                      ("in", ("--document-units", "in")))}
+        self.assertEqual(helix["mm"]["definitions"], "R = 20\npitch = 5\nturns = 5\n"
+                                                     "a = 2 * pi * turns * t")
+        self.assertEqual(helix["cm"]["definitions"].split("\n")[:2], ["R = 2", "pitch = 0.5"])
+        self.assertEqual(helix["in"]["definitions"].split("\n")[:2],
+                         ["R = 0.787402", "pitch = 0.19685"])
+        self.assertEqual([helix[u]["x"] for u in helix], ["R * cos(a)"] * 3)
+
+    def test_every_preset_is_created_within_the_tolerance(self):
+        for unit in ("mm", "cm"):
+            for preset in self.presets("--units", unit)["presets"]:
+                with self.subTest(preset=preset["id"], unit=unit):
+                    data = self.session("--document-units", unit, "--preset", preset["id"])
+                    self.assertRegex(data["status"], r"^[1-9]\d* spline controls(, closed)?$")
+                    self.assertEqual(len(data["sketches"][0]["splines"]), 1)
+                    inputs = data["inputs"]
+                    for key in ("definitions", "x", "y", "z", "coordinates"):
+                        self.assertEqual(inputs[key], preset[key], key)
+                    self.assertEqual(inputs["tStart"], self.t_value(preset["tStart"]))
+                    self.assertEqual(inputs["tEnd"], self.t_value(preset["tEnd"]))
+                    # The unit and the tolerance stay as the dialog opened.
+                    self.assertEqual(inputs["units"], unit)
+                    self.assertEqual(inputs["tolerance"], {"mm": 0.02, "cm": 0.002}[unit])
+
+    def test_preset_in_another_unit_keeps_its_size_and_options_change_single_inputs(self):
+        mm = self.session("--document-units", "mm", "--preset", "torus")
+        # --units comes before the preset, whose lengths it writes in cm: the same knot.
+        cm = self.session("--document-units", "mm", "--units", "cm", "--preset", "torus",
+                          "--tolerance", "0.002")
+        self.assertEqual(cm["inputs"]["definitions"], "R = 2\nr = 0.6\np = 2\nq = 5")
+        self.assertEqual(cm["status"], mm["status"])
+        for a, b in zip(mm["sketches"][0]["splines"][0]["controlPoints"],
+                        cm["sketches"][0]["splines"][0]["controlPoints"]):
+            for u, v in zip(a, b):
+                self.assertAlmostEqual(u, v, delta=1e-12)
+        changed = self.session("--preset", "torus", "--define", "R = 2; r = 0.5; p = 3; q = 2",
+                               "--z", "2 * r * sin(q * t)")
+        self.assertEqual(changed["inputs"]["definitions"], "R = 2; r = 0.5; p = 3; q = 2")
+        self.assertEqual(changed["inputs"]["x"], "(R + r * cos(q * t)) * cos(p * t)")
+        self.assertEqual(changed["inputs"]["z"], "2 * r * sin(q * t)")
+        heights = [p[2] for p in changed["sketches"][0]["splines"][0]["controlPoints"]]
+        self.assertAlmostEqual(max(heights), 1, delta=0.05)
+        # Back to the dialog's own curve.
+        back = self.session("--preset", "default-helix")
+        self.assertEqual(back["inputs"], self.session()["inputs"])
+
+    def test_definitions_reach_the_formulas_and_their_mistakes_name_the_line(self):
+        data = self.session("--define", "k = 2; m = 3 * k", "--x", "m * cos(2 * pi * t)",
+                            "--y", "m * sin(2 * pi * t)", "--z", "0", "--t-end", "1")
+        self.assertEqual(data["inputs"]["definitions"], "k = 2; m = 3 * k")
+        radii = [math.hypot(x, y) for x, y, _ in data["sketches"][0]["splines"][0]["controlPoints"]]
+        self.assertAlmostEqual(min(radii), 6, delta=0.01)
+        run = self.sorvane("--define", "k = 2\nm = 3 * j", "--x", "m * t", expect=1)
+        self.assertTrue(run.stderr.startswith("sorvane: Definitions, line 2: "), run.stderr)
 
     def test_json_on_standard_output(self):
         run = self.sorvane("--json", "-", *SEGMENT)
