@@ -9,6 +9,7 @@
 #include "curve/fit/SplineTolerance.h"
 #include "curve/formula/Coordinates.h"
 #include "curve/formula/LengthUnit.h"
+#include "curve/presets/curvePresets.h"
 #include "curve/text/shortestText.h"
 #include "curve/text/significantText.h"
 #include "curvehost/designLengthUnit.h"
@@ -113,6 +114,12 @@ std::vector<std::string> unitItems() {
   return names;
 }
 
+std::vector<std::string> startFromItems() {
+  std::vector<std::string> items = {kCurrentInputsItem};
+  for (const curve::CurvePreset& preset : curve::curvePresets()) items.push_back(preset.label);
+  return items;
+}
+
 std::vector<std::string> coordinatesItems() {
   return {kCartesianItem, kCylindricalItem, kSphericalItem};
 }
@@ -120,6 +127,7 @@ std::vector<std::string> coordinatesItems() {
 // The add-in keeps no input: each result is let go at once and found again by its ID. The
 // formulas of the other coordinate systems sit beside x, y and z, hidden until chosen.
 void addInputs(const Ptr<CommandInputs>& inputs, const InitialInputs& initial) {
+  addDropDown(inputs, kStartFromInputId, kStartFromLabel, startFromItems(), kCurrentInputsItem);
   addDefinitionsInput(inputs, initial.definitions);
   addFormulaInput(inputs, kXFunctionInputId, kXFunctionLabel, initial);
   addFormulaInput(inputs, kRhoFunctionInputId, kRhoFunctionLabel, initial);

@@ -6,6 +6,7 @@
 #include "curve/status/FitStatus.h"
 #include "dialog/CommandTexts.h"
 #include "dialog/CoordinateInputs.h"
+#include "dialog/applyChosenPreset.h"
 #include "dialog/computeDialogCurve.h"
 #include "dialog/previewCurve.h"
 #include "fusionkit/NullObjectError.h"
@@ -23,6 +24,7 @@ std::string computeAndDraw(const Ptr<CommandInputs>& inputs, const Ptr<Applicati
                            CurvePreview& preview, const CurveEdit& edit) {
   // A failing update must leave no preview behind, so the old one goes before anything else.
   preview.clear();
+  applyChosenPreset(inputs);
   // The chosen coordinates' formulas show whether or not the curve computes.
   showFormulaInputs(inputs, chosenCoordinates(inputs));
   const DialogCurve computed = computeDialogCurve(inputs, application);

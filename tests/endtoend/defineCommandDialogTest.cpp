@@ -27,14 +27,19 @@ TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   startAndOpenDialog();
   // The formulas of the other coordinates sit beside x, y and z, hidden.
   const std::vector<std::string> order = {
-      "definitionsInput_",    "xFunctionInput_",     "rhoFunctionInput_", "radiusFunctionInput_",
-      "yFunctionInput_",      "thetaFunctionInput_", "zFunctionInput_",   "phiFunctionInput_",
-      "minTValueInput_",      "maxTValueInput_",     kStatusDisplayId,    "unitsInput_",
-      "toleranceValueInput_", "coordinatesInput_"};
+      "startFromInput_",      "definitionsInput_",    "xFunctionInput_",     "rhoFunctionInput_",
+      "radiusFunctionInput_", "yFunctionInput_",      "thetaFunctionInput_", "zFunctionInput_",
+      "phiFunctionInput_",    "minTValueInput_",      "maxTValueInput_",     kStatusDisplayId,
+      "unitsInput_",          "toleranceValueInput_", "coordinatesInput_"};
   std::vector<std::string> ids;
   for (const fsim::InputInfo& info : host.inputs()) ids.push_back(info.id);
   EXPECT_EQ(ids, order);
   const std::string string = "StringValueCommandInput";
+  const fsim::InputInfo startFrom = input("startFromInput_");
+  expectInput(startFrom, "startFromInput_", "DropDownCommandInput", "Start from",
+              "(current inputs)");
+  ASSERT_GE(startFrom.items.size(), 3u);
+  EXPECT_EQ(startFrom.items[1], "Default helix");
   const fsim::InputInfo definitions = input("definitionsInput_");
   expectInput(definitions, "definitionsInput_", "TextBoxCommandInput", "Definitions", "");
   EXPECT_FALSE(definitions.readOnly);
@@ -129,6 +134,48 @@ TEST_F(CommandDialog, CoordinatesShowTheirOwnFormulas) {
   EXPECT_NE(status().find(" spline controls"), std::string::npos) << status();
 }
 
+// Picking a curve to start from fills the definitions (its lengths in the dialog's unit: a
+// 20 mm radius reads 20 in mm, 2 in cm), the formulas, the t range and the coordinates, computes
+// it, and goes back to "(current inputs)" so that edits are kept; the default helix is always
+// there to go back to.
+TEST_F(CommandDialog, StartFromFillsTheInputsInTheDialogsUnit) {
+  startAndOpenDialog();
+  host.selectDropDownItem("startFromInput_", "Helix");
+  EXPECT_EQ(input("definitionsInput_").text.rfind("R = 2\npitch = 0.5\n", 0), 0u)
+      << input("definitionsInput_").text;
+  EXPECT_EQ(input("xFunctionInput_").text, "R * cos(a)");
+  EXPECT_EQ(input("startFromInput_").text, "(current inputs)");
+  const std::string inCentimetres = status();
+  EXPECT_NE(inCentimetres.find(" spline controls"), std::string::npos) << inCentimetres;
+  host.selectDropDownItem("unitsInput_", "mm");
+  host.setInputValue("toleranceValueInput_", 0.02);
+  host.selectDropDownItem("startFromInput_", "Helix");
+  EXPECT_EQ(input("definitionsInput_").text.rfind("R = 20\npitch = 5\n", 0), 0u);
+  EXPECT_EQ(status(), inCentimetres);  // the same curve, told in millimetres
+  host.selectDropDownItem("startFromInput_", "Wave washer");
+  EXPECT_EQ(input("coordinatesInput_").text, "Cylindrical (\xCF\x81, \xCE\xB8, z)");
+  EXPECT_TRUE(input("rhoFunctionInput_").visible);
+  EXPECT_NE(status().find(", closed"), std::string::npos) << status();
+  host.setInputText("zFunctionInput_", "0");
+  EXPECT_EQ(input("zFunctionInput_").text, "0");  // kept: the pick is not made again
+  host.selectDropDownItem("startFromInput_", "Default helix");
+  EXPECT_EQ(input("definitionsInput_").text, "");
+  EXPECT_EQ(input("coordinatesInput_").text, "Cartesian (x, y, z)");
+  EXPECT_EQ(input("maxTValueInput_").value, 3.0);
+  EXPECT_EQ(status(), "16 spline controls");  // the default helix in millimetres
+}
+
+// A definition's error names its line; the formulas read the names defined.
+TEST_F(CommandDialog, DefinitionsNameTheirLineInErrors) {
+  startAndOpenDialog();
+  host.typeIntoTextBox("definitionsInput_", "w = 2 * pi * t\nk = w +");
+  EXPECT_EQ(status().rfind("Definitions, line 2: ", 0), 0u) << status();
+  host.typeIntoTextBox("definitionsInput_", "w = 2 * pi * t");
+  host.setInputText("xFunctionInput_", "cos(w)");
+  host.setInputText("yFunctionInput_", "sin(w)");
+  EXPECT_EQ(status(), "32 spline controls");
+}
+
 // The tolerance is the designer's, in the chosen unit; one out of bounds is refused with them.
 TEST_F(CommandDialog, TheToleranceIsTheDesignersInTheChosenUnit) {
   startAndOpenDialog();
@@ -208,7 +255,7 @@ TEST_F(CommandDialog, WithoutTheTextBoxThePreviewIsDrawnAndTheErrorReachesTheHos
   // The second text box is the notification box, after the definitions.
   host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once, 2);
   click();
-  EXPECT_EQ(host.inputs().size(), 13u);
+  EXPECT_EQ(host.inputs().size(), 14u);
   EXPECT_EQ(previewGroups().size(), 1u);
   // The command-created handler catches nothing: the null-object error goes to the host.
   EXPECT_EQ(host.handlerErrors(), std::vector<std::string>{"Unknown exception"});
