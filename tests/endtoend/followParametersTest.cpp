@@ -89,6 +89,26 @@ TEST_F(FollowParameters, AChangeUpdatesExactlyTheCurvesThatNameIt) {
   EXPECT_EQ(held(), heldBetweenEvents(false));
 }
 
+// A curve follows the parameters its definitions use, though its formulas name none, and an edit
+// reopens its definitions as typed.
+TEST_F(FollowParameters, ACurveFollowsWhatItsDefinitionsUse) {
+  click();
+  host.typeIntoTextBox("definitionsInput_", "k = 2 * r\nw = 2 * pi * t");
+  host.setInputText(kXFunctionInputId, "k * cos(w)");
+  host.setInputText(kYFunctionInputId, "k * sin(w)");
+  host.setInputText(kZFunctionInputId, "0");
+  host.setInputValue(kMaxTValueInputId, 1.0);
+  host.confirm();
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 5.0}}));
+  host.changeParameters({{"r", 6.0}});
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 6.0}}));
+  EXPECT_EQ(definition(0).request.definitions, "k = 2 * r\nw = 2 * pi * t");
+  host.selectSpline(host.sketches()[0].name, 0);
+  click();
+  EXPECT_EQ(input("definitionsInput_").text, "k = 2 * r\nw = 2 * pi * t");
+  EXPECT_EQ(status().rfind("19 spline controls, closed", 0), 0u) << status();  // radius 12
+}
+
 // A parameter that winds a coil of radius 1 40 times makes its spline long (256 controls); one
 // that flattens it closes it.
 TEST_F(FollowParameters, AChangedParameterMayMakeACurveLongOrClosed) {
