@@ -15,6 +15,7 @@ namespace {
 // The units the dialog lists and the labels its formulas may have, as regular expressions.
 const std::string kUnit = "(mm|cm|m|\xC2\xB5m|in|ft|yd)";
 const std::string kLabel = "(x|y|z|\xCF\x81|\xCE\xB8|r|\xCF\x86)\\(t\\)";
+const std::string kDefinitionLine = "Definitions, line [1-9][0-9]*";
 // A closed curve's spline has the three controls more that close it.
 constexpr int kClosingControls = 3;
 
@@ -65,7 +66,8 @@ bool readFit(const std::string& text, DialogStatus& status) {
 }
 
 bool readNotFinite(const std::string& text) {
-  static const std::regex notFinite(kLabel + " is not a finite number at t = (.+)");
+  static const std::regex notFinite("(?:" + kLabel + "|" + kDefinitionLine +
+                                    R"( \([^)]+\)) is not a finite number at t = (.+))");
   std::smatch match;
   double t = 0;
   return std::regex_match(text, match, notFinite) && readWholeNumber(match[2].str(), t);
@@ -144,6 +146,9 @@ bool readParameterNotes(const std::string& lines, int& count) {
   static const std::regex replacedPi(
       R"(The design parameter "pi" \(([^ )]+)\) replaces the constant pi in the formulas; rename )"
       R"(it to keep pi = 3\.141593\.)");
+  static const std::regex hiddenByDefinition(
+      R"re(The design parameter "([^"]+)" is hidden by the definition of \1; rename one of )re"
+      R"re(them to use the parameter\.)re");
   bool seenT = false;
   bool seenPi = false;
   count = 0;
@@ -158,6 +163,8 @@ bool readParameterNotes(const std::string& lines, int& count) {
       seenPi = true;
     } else if (!seenT && std::regex_match(line, hiddenT)) {
       seenT = true;
+    } else if (std::regex_match(line, hiddenByDefinition)) {
+      // A definition may hide any parameter; each is told once, after pi and t.
     } else {
       return false;
     }
@@ -168,7 +175,7 @@ bool readParameterNotes(const std::string& lines, int& count) {
 }
 
 bool readExpressionError(const std::string& text) {
-  static const std::regex error(kLabel + ": .+");
+  static const std::regex error("(" + kLabel + "|" + kDefinitionLine + "): .+");
   return std::regex_match(text, error);
 }
 

@@ -189,4 +189,21 @@ TEST(DialogStatus, StatusesInOtherUnitsAndCoordinates) {
   }
 }
 
+// Definitions name their line; a definition may hide a parameter, which the fit's notes tell.
+TEST(DialogStatus, DefinitionsNameTheirLine) {
+  EXPECT_EQ(classifyStatus("Definitions, line 2: \"k\" is defined twice").kind,
+            Kind::ExpressionError);
+  EXPECT_EQ(classifyStatus("Definitions, line 1 (k) is not a finite number at t = 0.5").kind,
+            Kind::NotFinite);
+  const DialogStatus fit = classifyStatus(
+      "32 spline controls\nThe design parameter \"k\" is hidden by the definition "
+      "of k; rename one of them to use the parameter.");
+  EXPECT_EQ(fit.kind, Kind::Fit);
+  EXPECT_EQ(fit.parameterNotes, 1);
+  for (const char* text : {"Definitions, line 0: bad", "Definitions, line 2:",
+                           "Definitions, line 1 (k) is not a finite number at t = x"}) {
+    EXPECT_EQ(classifyStatus(text).kind, Kind::Unclear) << '"' << text << '"';
+  }
+}
+
 }  // namespace

@@ -18,10 +18,12 @@
 using vintrel::dialog::kCommandId;
 using vintrel::dialog::kCoordinatesInputId;
 using vintrel::dialog::kCoordinatesItems;
+using vintrel::dialog::kDefinitionsInputId;
 using vintrel::dialog::kFormulaInputIds;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
 using vintrel::dialog::kPanelId;
+using vintrel::dialog::kStartFromInputId;
 using vintrel::dialog::kStatusDisplayId;
 using vintrel::dialog::kToleranceInputId;
 using vintrel::dialog::kUnitsInputId;
@@ -64,6 +66,7 @@ class SessionPlayer {
   void typeFormula(int slot, const std::string& text);
   void choose(const std::string& id, const std::string& item);
   void chooseCoordinates(const std::string& name);
+  void define(const std::string& text);
   void setValue(const std::string& id, double value);
   void click();
   void confirm();
@@ -112,6 +115,10 @@ void SessionPlayer::play(const Action& action) {
     setValue(kToleranceInputId, leadingNumber(argument, 0.0));
   } else if (verb == "coordinates") {
     chooseCoordinates(argument);
+  } else if (verb == "define") {
+    define(argument);
+  } else if (verb == "preset") {
+    choose(kStartFromInputId, argument);
   } else if (verb == "start") {
     setValue(kMinTValueInputId, leadingNumber(argument, 0.0));
   } else if (verb == "end") {
@@ -168,6 +175,17 @@ void SessionPlayer::choose(const std::string& id, const std::string& item) {
     host_.selectDropDownItem(id, item);
     checkPreview("choosing " + item);
   }
+}
+
+// "\n" in the argument is a line break, so that one action can type several definitions.
+void SessionPlayer::define(const std::string& text) {
+  if (!host_.dialogOpen()) return;
+  std::string lines = text;
+  for (std::size_t at = lines.find("\\n"); at != std::string::npos; at = lines.find("\\n", at)) {
+    lines.replace(at, 2, "\n");
+  }
+  host_.typeIntoTextBox(kDefinitionsInputId, lines);
+  checkPreview("typing definitions");
 }
 
 void SessionPlayer::chooseCoordinates(const std::string& name) {

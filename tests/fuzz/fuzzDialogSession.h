@@ -16,6 +16,8 @@
 ///   start NUMBER | end NUMBER    set the t value input to the number strtod reads
 ///   tolerance NUMBER             set the tolerance to the number strtod reads
 ///   units NAME | coordinates cartesian|cylindrical|spherical   choose in the drop-down
+///   define TEXT                  type the definitions (\n in TEXT is a line break)
+///   preset LABEL                 pick a curve to start from
 ///   click | ok | cancel          the button (add-in running only), OK, Cancel
 ///   run CONTEXT | stop | reload  the host starts / stops the add-in, or reloads its library
 ///   sketch xy|xz|yz|tilted | finish   add a sketch on that plane and edit it / end the edit
