@@ -13,7 +13,7 @@ constexpr int kDigits = 6;
 }  // namespace
 
 std::string presetLengthText(double millimetres, const LengthUnit& unit) {
-  const LengthUnit& millimetre = *lengthUnitNamed("mm");
+  const LengthUnit millimetre = *lengthUnitNamed("mm");
   return significantText(inUnit(inCentimetres(millimetres, millimetre), unit), kDigits);
 }
 
