@@ -1,6 +1,7 @@
 #include "dialog/defineCommandDialog.h"
 
 #include <array>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -121,7 +122,7 @@ std::vector<std::string> startFromItems() {
 }
 
 std::vector<std::string> coordinatesItems() {
-  return {kCartesianItem, kCylindricalItem, kSphericalItem};
+  return {std::begin(kCoordinatesItems), std::end(kCoordinatesItems)};
 }
 
 // The add-in keeps no input: each result is let go at once and found again by its ID. The

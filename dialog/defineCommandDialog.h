@@ -13,16 +13,16 @@ namespace vintrel::dialog {
 /// Empties `edit`, then does nothing more when `eventArgs` or its command is null. Otherwise
 /// opens the selected formula curve, if any, into `edit` (openSelectedCurve), sets the help file
 /// kHelpFile, attaches the three handlers (the host keeps only their addresses; the caller keeps
-/// them alive), and, when the command has an input collection, creates the formula inputs (x(t)
-/// with ρ(t) and r(t) beside it, y(t) with θ(t), z(t) with φ(t)), the start and end of t (no
-/// units), the read-only notification box kStatusDisplayId, the "Units" drop-down, the
-/// "Tolerance" (a plain number in that unit) and the "Coordinates" drop-down, showing the
-/// formula inputs of the chosen coordinates only. They hold the selected curve's stored values,
-/// or the defaults of CommandTexts.h in the design's display unit (designLengthUnit) with
-/// kSplineTolerance in it to two significant digits. Then runs updatePreview with
-/// `application`, `preview` and `edit`.
-/// Throws hv::f360::NullObjectError when the command lacks one of its three events (handlers
-/// attached before it stay attached) and whatever updatePreview lets out.
+/// them alive), and, when the command has an input collection, creates the "Start from"
+/// drop-down ("(current inputs)" and the presets' labels), the editable Definitions box, the
+/// formula inputs (x(t) with ρ(t) and r(t) beside it, y(t) with θ(t), z(t) with φ(t)), the start
+/// and end of t (no units), the read-only notification box kStatusDisplayId, the "Units"
+/// drop-down, the "Tolerance" (a plain number in that unit) and the "Coordinates" drop-down,
+/// showing the formula inputs of the chosen coordinates only. They hold the selected curve's
+/// stored inputs; for a new curve, those the design keeps of the last curve made in it
+/// (rememberedInputs), else the defaults of CommandTexts.h in the design's display unit
+/// (designLengthUnit) with kSplineTolerance in it to two significant digits. Then runs
+/// updatePreview with `application`, `preview` and `edit`.
 void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventArgs>& eventArgs,
                          adsk::core::CommandEventHandler* executeHandler,
                          adsk::core::CommandEventHandler* destroyHandler,
