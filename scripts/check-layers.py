@@ -6,7 +6,8 @@ host helpers (fusionkit) beside them and the host API at the bottom. The simulat
 apart in host/: the API stand-in (include/), the plain values its two halves share (values/), the
 simulated host (sim/) and, above it, its driver (driver/). sorvane (tools/) and the benchmarks
 (bench/) use the host-free layers, the dialog's fixed texts and the driver; tests/ may include
-anything.
+anything. OpenCASCADE is sorvane's STEP writer's alone: no other source of tools/, and nothing of
+the add-in, the host or the benchmarks, includes its headers (the tests read STEP files back).
 
 A folder is a top folder, or a folder of host/; subfolders count as theirs. Each may include the
 project paths PROJECT lists for it and the libraries LIBRARIES lists for it (std: the C++
@@ -39,7 +40,9 @@ PROJECT = {
     "host/sim": ["host/values/", "host/sim/"],
     "host/driver": ["host/values/", "host/sim/", "host/driver/"],
     "tools": HOST_USER + ["tools/"],
-    "bench": HOST_USER + ["tests/support/", "bench/"],
+    # The STEP writer's benchmark times it through its header, which names no OpenCASCADE type.
+    "bench": HOST_USER + ["tests/support/", "bench/", "tools/StepWriter.h",
+                          "tools/SessionReport.h"],
     "tests": [""],
 }
 
@@ -55,7 +58,11 @@ FAMILIES = {
     "googletest": r"(gtest|gmock)/[\w/-]+\.h",
     "benchmark": r"benchmark/\w+\.h",
     "posix": r"(unistd|dlfcn|fcntl|sys/stat|sys/wait)\.h",
+    "opencascade": r"\w+\.hxx",
 }
+# The sources compiled against OpenCASCADE (tools/CMakeLists.txt): the rest of sorvane builds and
+# runs without it.
+OPENCASCADE_SOURCES = {"tools/StepWriter.cpp"}
 ADDIN_LIBRARIES = {"std", "fusion", "muparser", "json"}
 LIBRARIES = {
     "numerics": {"std"},
@@ -66,7 +73,7 @@ LIBRARIES = {
     # muparser evaluates the expressions typed into value inputs, as the host's own parser does.
     "host/sim": {"std", "fusion", "fusion parts", "muparser"},
     "host/driver": {"std", "fusion", "fusion parts", "posix"},
-    "tools": {"std", "json", "CLI11", "posix"},
+    "tools": {"std", "json", "CLI11", "posix", "opencascade"},
     "bench": {"std", "benchmark"},
     "tests": set(FAMILIES),
 }
@@ -115,8 +122,12 @@ def offences(root):
             closing = ">" if bracket == "<" else '"'
             where = f"{path}: includes {bracket}{included}{closing}"
             if bracket == "<":
+                occt = re.fullmatch(FAMILIES["opencascade"], included)
                 if included.split("/")[0] in top_folders:
                     yield f"{where}: a project header belongs in quotes"
+                elif occt and folder != "tests" and path.as_posix() not in OPENCASCADE_SOURCES:
+                    yield f"{where}: OpenCASCADE is for sorvane's STEP writer " \
+                          f"({', '.join(sorted(OPENCASCADE_SOURCES))}) and the tests only"
                 elif not any(re.fullmatch(FAMILIES[f], included) for f in LIBRARIES[folder]):
                     yield f"{where}: not a library {folder}/ may use"
                 continue

@@ -33,8 +33,10 @@ done
 [ "$failed" -eq 0 ] || { echo "memcheck: endtoend_tests failed"; exit 1; }
 
 sorvane="$build/tools/sorvane"
+# The STEP file is written through OpenCASCADE, whose libraries every run loads.
 runs=(
-  "--json $scratch/helix.json --svg $scratch/helix.svg --dxf $scratch/helix.dxf"
+  "--json $scratch/helix.json --svg $scratch/helix.svg --dxf $scratch/helix.dxf --step $scratch/helix.step"
+  "--x cos(2*pi*t) --y sin(2*pi*t) --z 0 --t-end 1 --step $scratch/circle.step"
   "--x cos(3*t)*(2+cos(2*t)) --y sin(3*t)*(2+cos(2*t)) --z sin(4*t) --t-end 6.283 --edit-sketch tilted"
   "--x r*t --param r=2 --cancel"
   "--design $scratch/spring.json --param r=5 --x r*cos(t) --y r*sin(t) --edit-sketch xz"

@@ -74,6 +74,9 @@ const OptionSpec kOptions[] = {
      "--json -"},
     {"--svg", "FILE", "draw the curve in four views, with scale bars in cm", "--svg helix.svg"},
     {"--dxf", "FILE", "write the created spline as a DXF R2000 SPLINE in cm", "--dxf helix.dxf"},
+    {"--step", "FILE",
+     "write the created spline as a STEP edge on its exact B-spline, in mm, through OpenCASCADE",
+     "--step helix.step"},
     {"--addin", "PATH", "the add-in library to load", "--addin build/addin/Vintrel.so"},
     {"--quiet", nullptr, "print nothing but errors", "--quiet", Arity::None},
     {"--help", nullptr, "show this help", "--help", Arity::None},
@@ -244,7 +247,8 @@ GivenValues readArguments(const std::vector<std::string>& arguments) {
 
 void checkOutputs(const Options& options) {
   int toStandardOutput = 0;
-  for (const std::string* path : {&options.jsonPath, &options.svgPath, &options.dxfPath}) {
+  for (const std::string* path :
+       {&options.jsonPath, &options.svgPath, &options.dxfPath, &options.stepPath}) {
     if (*path == "-") ++toStandardOutput;
   }
   if (toStandardOutput > 1) throw UsageError("only one output can go to standard output (-)");
@@ -341,6 +345,7 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
                             {"--json", &options.jsonPath},
                             {"--svg", &options.svgPath},
                             {"--dxf", &options.dxfPath},
+                            {"--step", &options.stepPath},
                             {"--addin", &options.addInPath}}) {
     if (const std::string* value = last(name)) *path = *value;
   }
@@ -404,7 +409,8 @@ std::string helpText() {
            "angle parameter in radians, a unitless one as its value and one of another unit in "
            "the host's internal units. The outputs stay in centimetres (cm), the host's internal "
            "length unit: the control points and transforms of the JSON (whose \"unit\" says so) "
-           "and of the design file, the SVG's scale bars and the DXF's coordinates.",
+           "and of the design file, the SVG's scale bars and the DXF's coordinates; only the STEP "
+           "file is in millimetres.",
            "The formulas are in the coordinates of the sketch that gets the spline: x and y in its "
            "plane, z along its normal. PLANE is xy (the default: sketch space is model space), xz "
            "(sketch x, y and normal along model x, -z and y), yz (along model -z, y and x) or "
@@ -413,6 +419,14 @@ std::string helpText() {
            "draws it in model space, the DXF holds it as the sketch does and marks it closed "
            "exactly when the status reports the curve closed (\", closed\": its spline runs "
            "round without a seam); a curve whose ends merely meet stays open.",
+           "--step writes the spline as the sketch holds it, as the DXF does, in a STEP file "
+           "(AP214) through OpenCASCADE: one edge on its exact B-spline curve, with the degree, "
+           "the knots with their multiplicities and the control points (a closed curve's spline "
+           "is the clamped one its sketch holds). The file's unit is the millimetre and its "
+           "numbers are millimetres, the centimetres times ten. Like a design file, it is "
+           "written to a new file beside FILE and renamed over it, so FILE is never left half "
+           "written; after an error or Cancel no file is written. A sorvane built without "
+           "OpenCASCADE refuses --step as a usage error.",
            "With --design, the design's parameters, sketches (Sketch1, Sketch2, ...), their "
            "splines and the splines' attributes are read from FILE, if it exists, before the "
            "add-in runs, and saved to it after the session, the design's unit with them, which "
@@ -430,9 +444,10 @@ std::string helpText() {
            "and, where you may keep it, its owner; a symbolic link is followed and its target "
            "replaced.",
            "exit status: 0 spline created or replaced (or cancelled as asked), 1 the add-in "
-           "reported an error or failed, 2 usage error (a --preset that names no preset, a "
-           "--select that names no spline of the design, or --select with --edit-sketch, "
-           "included), 3 the design file cannot be read, "
+           "reported an error or failed, or an output could not be written, 2 usage error (a "
+           "--preset that names no preset, a --select that names no spline of the design, "
+           "--select with --edit-sketch, or --step in a sorvane without OpenCASCADE, included), "
+           "3 the design file cannot be read, "
            "is damaged or cannot be saved (the file is left as it was).",
        }) {
     text += "\n" + filled(paragraph);

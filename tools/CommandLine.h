@@ -52,8 +52,9 @@ struct Options {
   bool help = false;
   bool listPresets = false;  ///< --list-presets: print the library instead of playing a session
   std::string designPath;    ///< --design; empty: a new design, not saved
-  std::string jsonPath, svgPath, dxfPath;  ///< empty: not wanted; "-": standard output
-  std::string addInPath;                   ///< empty: the add-in built beside the program
+  /// empty: not wanted; "-": standard output
+  std::string jsonPath, svgPath, dxfPath, stepPath;
+  std::string addInPath;  ///< empty: the add-in built beside the program
 };
 
 /// A command line that cannot be used; what() is one short sentence.
@@ -79,8 +80,8 @@ class UsageError : public std::runtime_error {
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, each option with its text and an example in a column
-/// beside it, the coordinate systems, the units of lengths, the DXF's closed flag, how the design
-/// file is saved, the exit statuses; no line is wider than 79 columns.
+/// beside it, the coordinate systems, the units of lengths, the DXF's closed flag, the STEP file,
+/// how the design file is saved, the exit statuses; no line is wider than 79 columns.
 std::string helpText();
 
 }  // namespace sorvane

@@ -7,11 +7,12 @@
 #include <string>
 
 #include "tools/DesignFile.h"
+#include "tools/followLinks.h"
 
 namespace sorvane {
 
-/// The links a path may pass through before it counts as a loop, as the kernel's own limit.
-constexpr int kMaxDesignFileLinks = 40;
+/// The links a design file's path may pass through before it counts as a loop.
+constexpr int kMaxDesignFileLinks = kMaxSymbolicLinks;
 
 /// The design at `path`, or an empty one when no file is there yet, once it is known that it can
 /// be saved there. A symbolic link (or a chain of them, relative ones read from their own folder)
@@ -23,12 +24,10 @@ constexpr int kMaxDesignFileLinks = 40;
 /// folder, or, in a sticky folder, owns neither the file nor the folder.
 DesignFile loadDesignFile(const std::string& path);
 
-/// Saves `design` to the file `path` names after its links: writes it to a new file in that file's
-/// folder, flushes it to the disk and renames it over the file, so that the file holds either the
-/// old design or the new one. The new file takes the old one's permission bits and, as far as the
-/// user may give them, its owner and group; a file that did not exist gets 0666 less the umask.
-/// Throws DesignFileError ("cannot be saved: " and the system's reason) when a step fails; the
-/// file is then as it was and the new file is removed.
+/// Saves `design` to the file `path` names after its links with replaceFile, so that the file
+/// holds either the old design or the new one, with the old file's mode and owner. Throws
+/// DesignFileError ("cannot be saved: " and replaceFile's reason) when a step fails; the file is
+/// then as it was and the new file is removed.
 void saveDesignFile(const std::string& path, const DesignFile& design);
 
 }  // namespace sorvane

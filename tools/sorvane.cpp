@@ -1,13 +1,16 @@
 // sorvane: the command-line host. It plays one Fusion 360 session in the simulated host around the
 // real add-in library, prints the dialog's status and what was created, and writes the session as
-// JSON, an SVG picture and a DXF file; with --design it keeps the design in a file between runs.
-// --list-presets prints the library of curves to start from instead.
-// Exit status: 0 done, 1 the add-in reported an error or failed, 2 usage error, 3 the design file
+// JSON, an SVG picture, a DXF file and a STEP file; with --design it keeps the design in a file
+// between runs. --list-presets prints the library of curves to start from instead.
+// Exit status: 0 done, 1 the add-in reported an error or failed, or an output could not be
+// written, 2 usage error (--step in a build without OpenCASCADE included), 3 the design file
 // cannot be read, is damaged or cannot be saved (refused before the session when a save could not
 // succeed).
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,8 +22,10 @@
 #include "tools/ParameterChange.h"
 #include "tools/SessionJson.h"
 #include "tools/SessionPlayer.h"
+#include "tools/StepWriter.h"
 #include "tools/SvgPicture.h"
 #include "tools/presetListText.h"
+#include "tools/replaceFile.h"
 #include "tools/writePresetListJson.h"
 
 namespace {
@@ -56,14 +61,40 @@ bool writeOutput(const std::string& path, const std::string& content) {
     return static_cast<bool>(std::cout);
   }
   std::ofstream file(path, std::ios::binary);
+  const int openError = file.is_open() ? 0 : errno;
   file << content;
   file.close();
-  if (!file) std::cerr << "sorvane: cannot write " << path << "\n";
+  if (!file) {
+    std::cerr << "sorvane: cannot write " << path;
+    if (openError != 0) std::cerr << ": " << std::strerror(openError);
+    std::cerr << "\n";
+  }
   return static_cast<bool>(file);
 }
 
+// The STEP file replaces `path` whole (replaceFile), as a design file is saved, or goes to
+// standard output. Answers false after telling why on stderr.
+bool writeStepOutput(const std::string& path, const Spline& spline, const std::string& name) {
+  std::ostringstream step;
+  try {
+    writeStep(spline, name, step);
+  } catch (const std::exception& error) {
+    std::cerr << "sorvane: " << path << " not written: " << error.what() << "\n";
+    return false;
+  }
+  if (path == "-") return writeOutput(path, step.str());
+  try {
+    replaceFile(path, step.str());
+  } catch (const FileReplaceError& error) {
+    std::cerr << "sorvane: cannot write " << path << ": " << error.what() << "\n";
+    return false;
+  }
+  return true;
+}
+
 // The spline OK gave as its sketch holds it: in sketch space, where a curve drawn in the sketch's
-// plane has z = 0 and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on.
+// plane has z = 0 and so stays a planar SPLINE for 2D programs, whatever plane the sketch lies on;
+// the STEP file holds it so too.
 // It is closed as the status that came with it says.
 std::vector<DxfSpline> resultSplines(const SessionResult& result) {
   const std::optional<SplinePlace>& place = result.report.result;
@@ -91,6 +122,12 @@ void checkSelection(const Options& options, const DesignFile& design) {
       (options.designPath.empty() ? " (a design with sketches comes from --design)" : ""));
 }
 
+// The name --select gives the spline OK created or replaced: "Sketch1:1".
+std::string resultName(const SessionResult& result) {
+  const SplinePlace& place = *result.report.result;
+  return result.report.sketches[place.sketch].name + ":" + std::to_string(place.spline + 1);
+}
+
 bool writeOutputs(const Options& options, const SessionResult& result) {
   bool written = true;
   if (!options.jsonPath.empty()) {
@@ -101,26 +138,29 @@ bool writeOutputs(const Options& options, const SessionResult& result) {
   if (!options.svgPath.empty()) {
     written &= writeOutput(options.svgPath, drawSvgPicture(result.report));
   }
-  if (!options.dxfPath.empty()) {
-    const std::vector<DxfSpline> splines = resultSplines(result);
-    if (splines.empty()) {
-      // After an error status the message already says why there is nothing to write.
-      if (!result.report.statusIsError) {
-        std::cerr << "sorvane: no spline was created; " << options.dxfPath << " not written\n";
-      }
-    } else {
-      std::ostringstream dxf;
-      writeDxf(splines, dxf);
-      written &= writeOutput(options.dxfPath, dxf.str());
+  const std::vector<DxfSpline> splines = resultSplines(result);
+  for (const std::string* path : {&options.dxfPath, &options.stepPath}) {
+    // After an error status the message already says why there is nothing to write.
+    if (!path->empty() && splines.empty() && !result.report.statusIsError) {
+      std::cerr << "sorvane: no spline was created; " << *path << " not written\n";
     }
+  }
+  if (splines.empty()) return written;
+  if (!options.dxfPath.empty()) {
+    std::ostringstream dxf;
+    writeDxf(splines, dxf);
+    written &= writeOutput(options.dxfPath, dxf.str());
+  }
+  if (!options.stepPath.empty()) {
+    written &= writeStepOutput(options.stepPath, splines.front().curve, resultName(result));
   }
   return written;
 }
 
 void report(const Options& options, const SessionResult& result) {
   // Standard output carries the JSON when it was asked for there.
-  const bool talk =
-      !options.quiet && options.jsonPath != "-" && options.svgPath != "-" && options.dxfPath != "-";
+  const bool talk = !options.quiet && options.jsonPath != "-" && options.svgPath != "-" &&
+                    options.dxfPath != "-" && options.stepPath != "-";
   if (result.report.statusIsError) {
     std::cerr << "sorvane: " << result.report.status << "\n";
   } else if (talk) {
@@ -176,6 +216,11 @@ int main(int argc, char** argv) {
     return kDone;
   }
   if (options.listPresets) return listPresets(options);
+  if (!options.stepPath.empty() && !stepWriterAvailable()) {
+    std::cerr << "sorvane: --step: this sorvane was built without OpenCASCADE, which writes STEP "
+                 "files (Debian: libocct-data-exchange-dev)\n";
+    return kUsage;
+  }
   DesignFile design;
   try {
     if (!options.designPath.empty()) design = loadDesignFile(options.designPath);

@@ -39,6 +39,7 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
                                             "--svg=out.svg",
                                             "--dxf",
                                             "out.dxf",
+                                            "--step=out.step",
                                             "--addin",
                                             "lib.so",
                                             "--design",
@@ -54,6 +55,7 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings) {
   EXPECT_EQ(options.jsonPath, "-");
   EXPECT_EQ(options.svgPath, "out.svg");
   EXPECT_EQ(options.dxfPath, "out.dxf");
+  EXPECT_EQ(options.stepPath, "out.step");
   EXPECT_EQ(options.addInPath, "lib.so");
   EXPECT_EQ(options.designPath, "spring.json");
   ASSERT_TRUE(options.select);
@@ -208,6 +210,7 @@ TEST(CommandLine, RejectsWhatIsNotAnOption) {
   EXPECT_THROW(parseCommandLine({"--x"}), UsageError);  // value missing at the end
   EXPECT_THROW(parseCommandLine({"--quiet=yes"}), UsageError);
   EXPECT_THROW(parseCommandLine({"--json", "-", "--svg", "-"}), UsageError);
+  EXPECT_THROW(parseCommandLine({"--dxf", "-", "--step", "-"}), UsageError);
   EXPECT_THROW(parseCommandLine({"--design", "-"}), UsageError);  // read and written: a file
 }
 
@@ -246,7 +249,7 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
   std::istringstream names(
       "--preset --list-presets --define --x --y --z --t-start --t-end --coordinates --units "
       "--tolerance --param --set-param "
-      "--document-units --design --select --edit-sketch --cancel --json --svg --dxf --addin "
+      "--document-units --design --select --edit-sketch --cancel --json --svg --dxf --step --addin "
       "--quiet --help");
   for (std::string name; names >> name;) {
     ASSERT_EQ(entries.count(name), 1u) << name;
@@ -254,7 +257,7 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
         << entries[name];
   }
   EXPECT_EQ(entries["--set-param"].rfind("change a parameter", 0), 0u) << entries["--set-param"];
-  EXPECT_EQ(entries.size(), 24u);
+  EXPECT_EQ(entries.size(), 25u);
   // The exit statuses, the design file's own among them.
   for (const char* status :
        {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {
@@ -268,7 +271,9 @@ TEST(CommandLine, HelpSaysTheUnitsOfLengths) {
   for (const char* said :
        {"the numbers of the formulas and the tolerance are in the dialog's unit (--units)",
         "(--document-units; centimetres unless set)", "an angle parameter in radians",
-        "The outputs stay in centimetres (cm)", "give the first, second and third formula"}) {
+        "The outputs stay in centimetres (cm)", "give the first, second and third formula",
+        "only the STEP file is in millimetres",
+        "numbers are millimetres, the centimetres times ten"}) {
     EXPECT_NE(help.find(said), std::string::npos) << said;
   }
 }

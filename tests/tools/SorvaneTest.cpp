@@ -15,39 +15,11 @@
 #include <tuple>
 #include <vector>
 
+#include "SorvaneRun.h"
+
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-std::string quoted(const std::string& text) {
-  std::string result = "'";
-  for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return result + "'";
-}
-
-// `prefix`: a command that runs the program, such as kAsNobody.
-Outcome sorvane(const std::vector<std::string>& arguments, const std::string& prefix = "") {
-  static int counter = 0;
-  const std::string errPath = ::testing::TempDir() + "sorvane_stderr_" + std::to_string(getpid()) +
-                              "_" + std::to_string(counter++);
-  std::string command = prefix + quoted(SORVANE_PROGRAM);
-  for (const std::string& argument : arguments) command += " " + quoted(argument);
-  command += " 2>" + quoted(errPath);
-  Outcome run{-1, "", ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(errPath);
-  run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-  std::remove(errPath.c_str());
-  return run;
-}
+using namespace sorvane_program;
 
 const std::vector<std::string> kSegment = {"--x", "t", "--y", "0", "--z", "0", "--t-end", "1"};
 const std::vector<std::string> kCircle = {"--x", "cos(2 * pi * t)", "--y", "sin(2 * pi * t)", "--z",
@@ -194,19 +166,6 @@ TEST(Sorvane, ListPresetsPrintsEachIdBesideItsLabel) {
       << unknown.err;
 }
 
-std::string scratchPath(const std::string& name) {
-  return ::testing::TempDir() + "sorvane_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 TEST(Sorvane, DamagedDesignFileExitsThreeAndIsLeftAsItWas) {
   const std::string path = scratchPath("damaged.json");
   // Each damage and the start of its message (the design file's own tests cover every kind).
@@ -280,42 +239,6 @@ TEST(Sorvane, SelectMustNameASplineOfTheDesign) {
   EXPECT_EQ(contents(path), before);
   std::remove(path.c_str());
 }
-
-// The permission tests run the program as nobody, an unprivileged user, through setpriv; that takes
-// root, and a program and folder that nobody may reach.
-constexpr uid_t kNobody = 65534;
-const std::string kAsNobody = "setpriv --reuid=" + std::to_string(kNobody) +
-                              " --regid=" + std::to_string(kNobody) + " --clear-groups ";
-
-bool nobodyMay(const std::string& test) {
-  return geteuid() == 0 && std::system((kAsNobody + "test " + test + " 2>/dev/null").c_str()) == 0;
-}
-
-// A folder of nobody's for the permission tests, removed with everything in it.
-class NobodysFolder {
- public:
-  NobodysFolder() {
-    std::string pattern = ::testing::TempDir() + "sorvane_nobody_XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) return;
-    path_ = pattern;
-    if (chown(path_.c_str(), kNobody, kNobody) != 0 || chmod(path_.c_str(), 0755) != 0) {
-      path_.clear();
-    }
-  }
-  ~NobodysFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  /// False when the folder could not be made or nobody cannot run the program in it.
-  bool usable() const {
-    return !path_.empty() && nobodyMay("-x " + quoted(SORVANE_PROGRAM)) &&
-           nobodyMay("-w " + quoted(path_));
-  }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 const std::string kEmptyDesign = R"({"sorvaneDesign": 1, "parameters": [], "sketches": []})";
 
@@ -557,6 +480,23 @@ TEST(Sorvane, ToleranceOutOfBoundsIsTheDialogsError) {
               std::string("sorvane: Tolerance must be a number from 1e-05 to 100 mm; it is ") +
                   tolerance + "\n");
   }
+}
+
+// A sorvane built without OpenCASCADE refuses --step before any session, so nothing is written;
+// with it, StepExportTest runs --step.
+TEST(Sorvane, StepWithoutOpenCascadeIsAUsageError) {
+#ifdef SORVANE_STEP
+  GTEST_SKIP() << "built with OpenCASCADE";
+#else
+  const std::string path = scratchPath("unavailable.step");
+  const Outcome run = sorvane({"--step", path});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "sorvane: --step: this sorvane was built without OpenCASCADE, which writes STEP files "
+            "(Debian: libocct-data-exchange-dev)\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
+#endif
 }
 
 TEST(Sorvane, HelpExitsZero) {
