@@ -1,7 +1,7 @@
 """The add-in folder that `cmake --install` puts together, as the host reads it: the library named
 after the folder and exporting run and stop, the manifest with the fields the host reads, the
-button icons where the add-in's resource folder points, and the help page where the command
-names it.
+button icons where the add-in's resource folder points, the help page where the command names
+it, and the notices of the third-party code it carries.
 
 Usage: python3 addin_folder_test.py CMAKE BUILD_DIR PROJECT_SOURCE_DIR PROJECT_VERSION
 """
@@ -38,7 +38,7 @@ class AddInFolder(unittest.TestCase):
     def test_folder_holds_exactly_the_add_in(self):
         found = sorted(os.path.relpath(os.path.join(top, name), self.folder)
                        for top, _, names in os.walk(self.folder) for name in names)
-        expected = sorted([LIBRARY, "Vintrel.manifest", "docs/help.html"] +
+        expected = sorted([LIBRARY, "Vintrel.manifest", "docs/help.html", "THIRD-PARTY-NOTICES"] +
                           [f"resources/{icon}" for icon in ICONS])
         self.assertEqual(found, expected)
         self.assertEqual(os.listdir(self.prefix), ["Vintrel"])
@@ -49,6 +49,25 @@ class AddInFolder(unittest.TestCase):
                                         os.path.join(SOURCE, "resources", icon), shallow=False))
         self.assertTrue(filecmp.cmp(self.path("docs", "help.html"),
                                     os.path.join(SOURCE, "docs", "help.html"), shallow=False))
+
+    def test_notices_hold_the_licenses_of_what_the_add_in_carries(self):
+        with open(self.path("THIRD-PARTY-NOTICES"), encoding="utf-8") as file:
+            notices = file.read()
+        # muparser's BSD-2-Clause and nlohmann/json's MIT license, each with its copyright.
+        for held in ["Copyright (C) 2004 - 2021 Ingo Berg",
+                     "Redistributions in binary form must reproduce the above copyright notice",
+                     "Copyright (c) 2013-2022 Niels Lohmann",
+                     "Permission is hereby granted, free of charge, to any person obtaining a copy"]:
+            self.assertIn(held, notices)
+        # Nothing that only sorvane or the tests use, and each text as the full notices give it.
+        for absent in ["CLI11", "Open CASCADE", "GoogleTest", "Apache"]:
+            self.assertNotIn(absent, notices)
+        with open(os.path.join(SOURCE, "THIRD-PARTY-NOTICES"), encoding="utf-8") as file:
+            everything = file.read()
+        sections = notices.split("=" * 78 + "\n")[1:]
+        self.assertEqual(len(sections), 4)  # two headings, two texts
+        for section in sections:
+            self.assertIn(section, everything)
 
     def test_library_exports_the_entry_points(self):
         # Read from the dynamic symbol table rather than by loading the library: a sanitizer
