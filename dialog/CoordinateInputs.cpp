@@ -1,10 +1,10 @@
 #include "dialog/CoordinateInputs.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string_view>
 
 #include "dialog/CommandTexts.h"
+#include "dialog/selectedItemName.h"
 #include "fusionkit/NullObjectError.h"
 
 using vintrel::curve::Coordinates;
@@ -42,17 +42,9 @@ std::optional<Coordinates> coordinatesOfItem(const std::string& item) {
 }
 
 Coordinates chosenCoordinates(const Ptr<CommandInputs>& inputs) {
-  throwIfNull(inputs);
-  Ptr<DropDownCommandInput> dropDown = inputs->itemById(kCoordinatesInputId);
-  throwIfNull(dropDown);
-  Ptr<ListItem> selected = dropDown->selectedItem();
-  throwIfNull(selected);
-  const std::string item = selected->name();
+  const std::string item = selectedItemName(inputs, kCoordinatesInputId);
   const std::optional<Coordinates> coordinates = coordinatesOfItem(item);
-  if (!coordinates) {
-    throw std::runtime_error(std::string(kCoordinatesLabel) + ": \"" + item +
-                             "\" is not a choice this add-in knows");
-  }
+  if (!coordinates) throw unknownChoice(kCoordinatesLabel, item);
   return *coordinates;
 }
 

@@ -7,6 +7,7 @@
 
 #include "dialog/CommandTexts.h"
 #include "dialog/CoordinateInputs.h"
+#include "dialog/selectedItemName.h"
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
@@ -41,20 +42,10 @@ double validValue(const Ptr<ValueCommandInput>& input, const char* label) {
   return input->value();
 }
 
-std::string selectedItem(const Ptr<CommandInputs>& inputs, const char* id) {
-  Ptr<DropDownCommandInput> dropDown = findInput<DropDownCommandInput>(inputs, id);
-  Ptr<ListItem> item = dropDown->selectedItem();
-  throwIfNull(item);
-  return item->name();
-}
-
 LengthUnit readUnit(const Ptr<CommandInputs>& inputs) {
-  const std::string item = selectedItem(inputs, kUnitsInputId);
+  const std::string item = selectedItemName(inputs, kUnitsInputId);
   const std::optional<LengthUnit> unit = lengthUnitNamed(item);
-  if (!unit) {
-    throw std::runtime_error(std::string(kUnitsLabel) + ": \"" + item +
-                             "\" is not a choice this add-in knows");
-  }
+  if (!unit) throw unknownChoice(kUnitsLabel, item);
   return *unit;
 }
 
