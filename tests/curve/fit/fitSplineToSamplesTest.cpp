@@ -386,6 +386,46 @@ TEST(fitSplineToSamples, FollowsSteepCurvesBothWaysOrSaysItMisses) {
   }
 }
 
+// The other direction judges the fits of up to 128 controls, open and closed. A tanh step at the
+// tolerance 0.2: the 4-control fit keeps every formula point within it, but its spline swings
+// 0.446 off the step (the tests' dense measure); the ladder settles on 16 controls, within 0.2
+// both ways. (The 8-control fit lies within 0.2 too, 0.184 off by the dense measure, but its
+// points at u = 0.43, 0.07 beside the rise, lie farther from it in u than the broken line is
+// followed, and the search's scan steps over the rise: the check refuses what it cannot confirm.)
+// A circle whose pace changes at the seam, its formula points racing from -3.3° to 3.6° over the
+// last hundredth of t: 8 periodic controls (11 for the host), judged across the seam. Its
+// formulas run once round the unit circle, so a spline point lies ||p| - 1| from their curve,
+// 0.001998 at most, as far as the formula points lie from the spline (largestDeviation); with 4
+// periodic controls, 0.0153.
+TEST(fitSplineToSamples, JudgesFitsOfUpTo128ControlsBothWays) {
+  const SampledCurve step = curve_testing::sampled("t", "tanh(10000*(t-0.5))", "0");
+  num::BSplineCurveFit<double> four = curve_testing::fitted(step.samples, 4);
+  EXPECT_TRUE(blockFitMeetsTolerance(four, step, 0.2));
+  EXPECT_GT(curve_testing::twoWayDeviation(four, *step.formula, 0.0, 1.0, 32, 2.0), 0.2);
+  const SplineFit stepFit = fitSplineToSamples(step, 0.2);
+  EXPECT_EQ(controlCount(stepFit), 16);
+  EXPECT_TRUE(stepFit.toleranceMet);
+  EXPECT_LE(
+      curve_testing::twoWayDeviation(*stepFit.curve, *step.formula, 0.0, 1.0, 32 * 13, 2.0 / 13),
+      0.2);
+
+  const std::string turn = "2 * pi * (t + 0.01 * exp(-(sin(pi * t) / 0.02)^2))";
+  const SampledCurve seam = curve_testing::sampled("cos(" + turn + ")", "sin(" + turn + ")", "0");
+  const SplineFit closed = fitSplineToSamples(seam, 0.002);
+  EXPECT_EQ(controlCount(closed), 11);
+  EXPECT_TRUE(closed.closed);
+  EXPECT_TRUE(closed.toleranceMet);
+  double offTheCircle = 0.0;
+  for (int i = 0; i <= 8192; ++i) {
+    double p[3];
+    closed.curve->EvaluatePoint(i / 8192.0, p);
+    offTheCircle = std::max(offTheCircle, std::abs(std::hypot(p[0], p[1], p[2]) - 1));
+  }
+  EXPECT_LE(offTheCircle, 0.002);
+  EXPECT_LE(largestDeviation(*closed.curve, seam), 0.002);
+  EXPECT_GT(deviationOfTheAttemptBefore(closed, seam), 0.002);
+}
+
 // A closed curve past 128 periodic controls is judged on finer samples, once round and back to
 // the first; without its formulas it stops at 128 (131 for the host).
 TEST(fitSplineToSamples, SamplesLongClosedCurvesMoreFinely) {

@@ -60,4 +60,23 @@ TEST(FormulaNearby, SearchesTheFormulaNearAParameter) {
   EXPECT_EQ(nearby.pointAt(0.25).y, 0.25);  // 4 · 0.25²
 }
 
+// A point 0.001 outside the unit circle at -0.3°, judged near the seam of the closed circle
+// (2049 samples, one turn), from either side of it: the formula is found 0.001 away across the
+// seam. Its broken line through 4097 points, 2π/4096 apart, is found there too, a chord's sagitta
+// farther: the point lies at 3.413 steps before the seam, 0.087 steps from its chord's middle, so
+// 1.001 cos(0.087 · 2π/4096) - cos(π/4096) = 0.00100028529 from the chord. Open, the circle ends
+// at the seam, 0.00533 from the point.
+TEST(FormulaNearby, WrapsRoundTheSeamOfAClosedCurve) {
+  const SampledCurve circle = curve_testing::sampled("cos(2 * pi * t)", "sin(2 * pi * t)", "0");
+  const double angle = -0.3 * curve_testing::kPi.at("pi") / 180;
+  const SamplePoint outside{1.001 * std::cos(angle), 1.001 * std::sin(angle), 0.0};
+  const FormulaNearby closed(circle, 1.0 / 8, true);
+  for (double u : {0.0, 1.0}) {
+    EXPECT_NEAR(closed.distance(outside, u, 0.0), 0.001, 1e-9) << u;
+    EXPECT_NEAR(closed.searched(outside, u), 0.001, 1e-9) << u;
+    EXPECT_NEAR(closed.alongSamples(outside, u), 0.00100028529109, 1e-13) << u;
+  }
+  EXPECT_GT(FormulaNearby(circle, 1.0 / 8, false).distance(outside, 0.0, 0.0), 0.005);
+}
+
 }  // namespace

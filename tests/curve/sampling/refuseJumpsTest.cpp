@@ -115,6 +115,19 @@ TEST(refuseJumps, BisectsASteepRampUntilItIsSmooth) {
   EXPECT_LT(outcome.evaluations, 100);
 }
 
+// A step up by 0.0045 in x, y and z alike that falls back to 0.0015 within some millionths of t
+// (it decays by e in 5e-6). The samples and midpoints, 1/4096 apart (the first after the step at
+// t = 2049/4096, 0.000194 later, where exp(-38.8) leaves 0.0015), show only a rise of 0.0015 in
+// each coordinate, within the tolerance, but 0.0026 in space, beyond it. The bisection finds the
+// full step, 0.0078 in space, at the double it is written at.
+TEST(refuseJumps, FindsAStepThatFallsBackBetweenTwoPoints) {
+  const auto spike = [](double t) {
+    const double v = t < 0.50005 ? 0.0 : 0.0015 + 0.003 * std::exp(-(t - 0.50005) * 200000);
+    return SamplePoint{v, v, v};
+  };
+  EXPECT_EQ(search(spike).message, "x(t) jumps near t = 0.50005 (from 0 to 0.0045)" + kAdvice);
+}
+
 // A pole between samples: the values diverge towards it and change sign across it.
 TEST(refuseJumps, TakesAPoleForAJump) {
   const auto pole = [](double t) { return SamplePoint{t, 1 / (t - 0.7000001), 0.0}; };
