@@ -94,8 +94,9 @@ struct SplineBefore {
   SimSketchFixedSpline::State state;
 };
 
-struct HostSession::LastUpdate {
-  std::vector<SplineBefore> splines;
+// The updates not yet undone, oldest first: each the splines one command's handlers changed.
+struct HostSession::Updates {
+  std::vector<std::vector<SplineBefore>> steps;
 };
 
 namespace {
@@ -141,7 +142,8 @@ void restore(const SplineBefore& before) {
 
 }  // namespace
 
-HostSession::HostSession() : host_(std::make_unique<Host>()) {}
+HostSession::HostSession()
+    : host_(std::make_unique<Host>()), updates_(std::make_unique<Updates>()) {}
 
 HostSession::~HostSession() = default;
 
@@ -161,12 +163,10 @@ void HostSession::addTextParameter(const std::string& name, const std::string& t
 void HostSession::endPlayedCommand(const std::string& commandId, CommandEnd reason) {
   // The handlers' changes form an undo step of their own, apart from what comes before and after.
   const std::uint64_t step = ++host_->undoStep;
-  lastUpdate_ = nullptr;
   host_->application->userInterface().raiseCommandTerminated(commandId, hostReason(reason));
   ++host_->undoStep;
-  auto update = std::make_unique<LastUpdate>();
-  update->splines = changedIn(*host_, step);
-  lastUpdate_ = std::move(update);
+  std::vector<SplineBefore> changed = changedIn(*host_, step);
+  if (!changed.empty()) updates_->steps.push_back(std::move(changed));
 }
 
 void HostSession::changeParameters(const std::vector<std::pair<std::string, double>>& values,
@@ -194,11 +194,10 @@ void HostSession::playCommand(const std::string& commandId, CommandEnd reason) {
 }
 
 void HostSession::undoLastUpdate() {
-  if (!lastUpdate_ || lastUpdate_->splines.empty()) {
-    throw std::logic_error("the last command's handlers changed no spline");
-  }
-  const std::unique_ptr<LastUpdate> undone = std::move(lastUpdate_);
-  for (const SplineBefore& before : undone->splines) {
+  if (updates_->steps.empty()) throw std::logic_error("no handlers' update is left to undo");
+  const std::vector<SplineBefore> undone = std::move(updates_->steps.back());
+  updates_->steps.pop_back();
+  for (const SplineBefore& before : undone) {
     if (before.spline->alive()) restore(before);
   }
   endPlayedCommand(kUndoCommandId, CommandEnd::Completed);

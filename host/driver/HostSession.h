@@ -77,12 +77,15 @@ class HostSession {
   /// Any other command of the host that starts and ends without touching the design, such as a
   /// measurement: commandTerminated with `commandId` and `reason`.
   void playCommand(const std::string& commandId, CommandEnd reason);
-  /// Undo of the update that the handlers of the last command ended here (by the four calls
-  /// above) made: every spline whose shape or attributes they changed gets back the shape and
-  /// attributes it had before them, as Undo takes back a step of its own; the parameters stay
-  /// as they are. Then, Undo being a command too, commandTerminated for kUndoCommandId
-  /// (completed), whose handlers' changes become the last update. Throws std::logic_error when
-  /// the last update changed no spline.
+  /// Undo of the latest update not yet undone, an update being what the handlers of a command
+  /// ended here (by the four calls above, or by this one) changed of the splines, as the host
+  /// keeps their changes as an undo step of their own: every spline whose shape or attributes
+  /// they changed gets back the shape and attributes it had before them; the parameters stay as
+  /// they are. Called again, it takes back the update before that, and so on; handlers that
+  /// changed no spline leave no update to take back. Then, Undo being a command too,
+  /// commandTerminated for kUndoCommandId (completed), whose handlers' changes, if any, become
+  /// the latest update. What else changes a spline (a dialog's OK, setSplineAttribute) is no
+  /// step here. Throws std::logic_error, changing nothing, when no update is left.
   void undoLastUpdate();
   /// The numeric parameters in design order: user parameters, then model parameters. Text
   /// parameters have no number and are left out.
@@ -230,9 +233,9 @@ class HostSession {
   // Ends a command with commandTerminated and remembers what its handlers changed.
   void endPlayedCommand(const std::string& commandId, CommandEnd reason);
 
-  struct LastUpdate;
+  struct Updates;
   std::unique_ptr<Host> host_;
-  std::unique_ptr<LastUpdate> lastUpdate_;
+  std::unique_ptr<Updates> updates_;
 };
 
 }  // namespace fsim

@@ -510,4 +510,34 @@ TEST(HostSession, UndoTakesBackWhatTheLastEndedCommandsHandlersChanged) {
   EXPECT_TRUE(userInterface()->commandTerminated()->remove(&mover));
 }
 
+// Two updates (x = 8, then x = 9), then a command whose handlers change nothing: each Undo takes
+// back the latest update left, down to the spline as it was added, and then refuses.
+TEST(HostSession, RepeatedUndoTakesBackTheUpdatesLatestFirst) {
+  fsim::HostSession session;
+  session.addUserParameter("r", 5.0);
+  const std::string sketch = session.addSketch(fsim::SketchPlane::XY);
+  session.addSpline(sketch, {1, false, false, {{0, 0, 0}, {0, 1, 0}}, {0, 0, 1, 1}});
+  session.setSplineAttribute(sketch, 0, {"demo", "r", "old"});
+  SplineMover mover;
+  ASSERT_TRUE(userInterface()->commandTerminated()->add(&mover));
+  session.changeParameters({{"r", 8.0}});
+  session.changeParameters({{"r", 9.0}});
+  mover.active = false;
+  session.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
+  // x of the first control, the value of "r" (std::to_string's) and how many attributes.
+  for (const auto& [x, r, attributes] : std::vector<std::tuple<double, std::string, std::size_t>>{
+           {8.0, "8.000000", 2u}, {0.0, "old", 1u}}) {
+    session.undoLastUpdate();
+    const fsim::SketchInfo undone = session.sketches()[0];
+    EXPECT_EQ(undone.splines[0].controlPoints[0][0], x);
+    ASSERT_EQ(undone.splineAttributes[0].size(), attributes);
+    EXPECT_EQ(undone.splineAttributes[0][0].value, r);
+  }
+  EXPECT_EQ(mover.ends.size(), 5u);  // two changes, the measurement, two undos
+  EXPECT_THROW(session.undoLastUpdate(), std::logic_error);
+  EXPECT_EQ(mover.ends.size(), 5u);
+  EXPECT_EQ(session.parameters()[0].second, 9.0);
+  EXPECT_TRUE(userInterface()->commandTerminated()->remove(&mover));
+}
+
 }  // namespace
