@@ -6,7 +6,10 @@
 
 #include <Fusion/FusionAll.h>
 
+#include <array>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "curve/definition/CurveDefinition.h"
 #include "curvehost/DefinitionAttribute.h"
@@ -14,6 +17,7 @@
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::FitStatus;
+using vintrel::curve::ParameterTable;
 using vintrel::curve::readCurveDefinition;
 using vintrel::curve::writeCurveDefinition;
 using vintrel::curvehost::followMessage;
@@ -63,6 +67,26 @@ TEST_F(ParameterFollowerTest, ACurveIsRefittedOnlyWhenItsParametersChangedSinceT
   host.failOperation("SketchEntity.entityToken", fsim::FaultMode::Always);
   EXPECT_EQ(check().updated.size(), 1u);
   EXPECT_EQ(stored().parameters.at("r"), 2.0);
+}
+
+// A spring on pitch and r (stored in that order): a change of the first is as much a change as one
+// of the last. The end control is the end sample, (r, 0, pitch) at t = 1.
+TEST_F(ParameterFollowerTest, ACurveFollowsAChangeOfAnyOfItsParameters) {
+  host.addUserParameter("pitch", 2.0);
+  store(writeCurveDefinition({{0.0, 1.0, "r * cos(2 * pi * t)", "r * sin(2 * pi * t)", "pitch * t"},
+                              {{"pitch", 2.0}, {"r", 2.0}}}));
+  EXPECT_TRUE(check().updated.empty());
+  for (const auto& [name, value, expected] :
+       std::vector<std::tuple<std::string, double, ParameterTable>>{
+           {"pitch", 3.0, {{"pitch", 3.0}, {"r", 2.0}}},
+           {"r", 4.0, {{"pitch", 3.0}, {"r", 4.0}}}}) {
+    host.changeParameters({{name, value}});
+    ASSERT_EQ(check().updated.size(), 1u) << name;
+    EXPECT_EQ(stored().parameters, expected) << name;
+    const std::array<double, 3> end = host.sketches()[0].splines[0].controlPoints.back();
+    EXPECT_EQ(end[2], expected.at("pitch")) << name;
+    EXPECT_NEAR(end[0], expected.at("r"), 1e-12) << name;
+  }
 }
 
 TEST_F(ParameterFollowerTest, NothingChangedAsksForNoSplineAndWritesNothing) {

@@ -95,6 +95,23 @@ TEST_F(EditCurve, SelectingTheCurveReopensItAndOkReplacesTheSameSpline) {
   EXPECT_TRUE(host.messageBoxes().empty());
 }
 
+// The design remembers the inputs of the last curve made, the segment x = t (in a sketch of its
+// own); the spring made before it opens with its own.
+TEST_F(EditCurve, ACurveMadeBeforeTheLastOneReopensWithItsOwnInputs) {
+  const std::string spring = createSpring();
+  click();
+  host.setInputText(kXFunctionInputId, "t");
+  host.setInputText(kYFunctionInputId, "0");
+  host.setInputText(kZFunctionInputId, "0");
+  host.confirm();
+  ASSERT_EQ(host.sketches().size(), 2u);
+  host.selectSpline(spring, 0);
+  click();
+  EXPECT_EQ(inputText(kXFunctionInputId), "r * cos(2 * pi * t)");
+  EXPECT_EQ(inputText(kZFunctionInputId), "2 * t");
+  EXPECT_NE(status().find(kEditNote), std::string::npos) << status();
+}
+
 // A curve made in millimetres, at its own tolerance and in cylindrical coordinates, in a design
 // that displays inches, reopens with all three, not with the design's unit and the defaults; OK
 // without a change gives the same spline.

@@ -234,6 +234,27 @@ TEST_F(FollowParameters, AnUndoneUpdateStaysUndoneUntilItsParameterChangesAgain)
   EXPECT_EQ(held(), heldBetweenEvents(false));
 }
 
+// Two updates undone in turn, the line's and then the spring's: the Undos' own ends refit neither,
+// though r and pitch keep the values that made them.
+TEST_F(FollowParameters, UpdatesUndoneOneAfterTheOtherStayUndone) {
+  createThree();
+  const std::vector<fsim::NurbsData> before = shapes();
+  host.changeParameters({{"r", 8.0}});
+  host.changeParameters({{"pitch", 3.0}});
+  ASSERT_EQ(shapes()[0].controlPoints.front()[0], 8.0);  // x(0) = r
+  ASSERT_EQ(shapes()[1].controlPoints.back()[1], 3.0);   // y(1) = pitch
+  host.resetOperationCalls();
+  host.undoLastUpdate();
+  EXPECT_EQ(shapes()[1].controlPoints, before[1].controlPoints);
+  EXPECT_EQ(shapes()[0].controlPoints.front()[0], 8.0);
+  host.undoLastUpdate();
+  EXPECT_EQ(shapes()[0].controlPoints, before[0].controlPoints);
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"r", 5.0}}));
+  EXPECT_EQ(definition(1).parameters, (ParameterTable{{"pitch", 2.0}}));
+  EXPECT_EQ(writes(), 0);
+  EXPECT_TRUE(host.messageBoxes().empty());
+}
+
 // A coil wound 2000 times is more than any spline up to the cap follows within the tolerance: the
 // update is made, and the user reads the status the dialog shows for the same curve. A failure of
 // the same check is in the same box.

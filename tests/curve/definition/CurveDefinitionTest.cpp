@@ -177,4 +177,13 @@ TEST(namedParameters, KeepsTheParametersTheDefinitionsNameAndNotTheDefinedNames)
   EXPECT_EQ(namedParameters(request, design), expected);
 }
 
+// "1x" begins with a digit, so no definition is read: k defines nothing and hides nothing, and
+// every name of the text counts, r on line 1 as much as q on line 2 ("1x" is no name, not x).
+TEST(namedParameters, KeepsEveryParameterOfDefinitionsThatCannotBeRead) {
+  const ParameterTable design = {{"q", 1.0}, {"r", 2.0}, {"x", 3.0}, {"unused", 4.0}};
+  CurveRequest request = {0, 1, "k * t", "0", "0"};
+  request.definitions = "k = r\n1x = q";
+  EXPECT_EQ(namedParameters(request, design), (ParameterTable{{"q", 1.0}, {"r", 2.0}}));
+}
+
 }  // namespace

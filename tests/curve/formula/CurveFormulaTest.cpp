@@ -116,6 +116,9 @@ TEST(CurveFormula, NamesTheDefinitionOfAnError) {
       {withDefinitions("k\tx = 1", "(t"),
        "Definitions, line 1: \"k x\" is not a name: use letters, digits and _, and begin with a "
        "letter or _"},
+      // A DEL is no blank to trim and no line break, yet the quote shows a blank in its place.
+      {withDefinitions("a\x7F", "t"),
+       "Definitions, line 1: \"a \" has no \"=\"; write name = expression"},
       {withDefinitions("\n\nk = 1 / (t - 0.5)", "k"),
        "Definitions, line 3 (k) is not a finite number at t = 0.5"},
       {withDefinitions("a = 1; k = 1 / (t - 0.5)", "1 / (t - 0.5)"),

@@ -39,6 +39,13 @@ TEST(readNamedDefinitions, RefusesWhatIsNotADefinitionWithItsLine) {
       {"2k = 1",
        "Definitions, line 1: \"2k\" is not a name: use letters, digits and _, and begin "
        "with a letter or _"},
+      // The first and the last digit too: muparser would read "0a" as the number 0, then fail.
+      {"0a = 1",
+       "Definitions, line 1: \"0a\" is not a name: use letters, digits and _, and begin "
+       "with a letter or _"},
+      {"9k = 1",
+       "Definitions, line 1: \"9k\" is not a name: use letters, digits and _, and begin "
+       "with a letter or _"},
       {"a = 1; my k = 2",
        "Definitions, line 1: \"my k\" is not a name: use letters, digits and _, "
        "and begin with a letter or _"},
