@@ -39,7 +39,7 @@ TEST(readNamedDefinitions, RefusesWhatIsNotADefinitionWithItsLine) {
       {"2k = 1",
        "Definitions, line 1: \"2k\" is not a name: use letters, digits and _, and begin "
        "with a letter or _"},
-      // The first and the last digit too: muparser would read "0a" as the number 0, then fail.
+      // The first and the last digit too: a formula would read "0a" as the number 0 and a name a.
       {"0a = 1",
        "Definitions, line 1: \"0a\" is not a name: use letters, digits and _, and begin "
        "with a letter or _"},
