@@ -107,6 +107,27 @@ TEST(DesignFile, WritesTheDocumentedKeys) {
   EXPECT_EQ(readDesignFile(writeDesignFile(design)).attributes.size(), 1u);
 }
 
+// An attribute is known by its group and its name together, as the host keys it: one name in two
+// groups is two attributes, on a spline and on the design alike.
+TEST(DesignFile, KeepsOneNameInTwoGroups) {
+  const Json twins = Json::parse(R"([{"group": "probeA", "name": "same", "value": "a"},
+                                     {"group": "probeB", "name": "same", "value": "b"}])");
+  Json file = validFile();
+  file["sketches"][0]["splines"][0]["attributes"] = twins;
+  file["attributes"] = twins;
+  const DesignFile read = readDesignFile(file.dump());
+  const DesignFile again = readDesignFile(writeDesignFile(read));
+  for (const DesignFile* design : {&read, &again}) {
+    for (const auto* list : {&design->attributes, &design->sketches[0].splines[0].attributes}) {
+      ASSERT_EQ(list->size(), 2u);
+      EXPECT_EQ(std::tie((*list)[0].group, (*list)[0].name, (*list)[0].value),
+                std::make_tuple("probeA", "same", "a"));
+      EXPECT_EQ(std::tie((*list)[1].group, (*list)[1].name, (*list)[1].value),
+                std::make_tuple("probeB", "same", "b"));
+    }
+  }
+}
+
 TEST(DesignFile, ReadsAnEmptyDesignAndIgnoresUnknownMembers) {
   const DesignFile empty =
       readDesignFile(R"({"sorvaneDesign": 1, "parameters": [], "sketches": [], "later": 7})");

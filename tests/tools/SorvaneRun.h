@@ -77,8 +77,14 @@ inline const std::string kAsNobody = "setpriv --reuid=" + std::to_string(kNobody
                                      " --regid=" + std::to_string(kNobody) + " --clear-groups ";
 
 /// Whether nobody passes `test` (the arguments of test(1)); false unless this process is root.
+/// What setpriv or test says on a refusal goes to a scratch file and away: the caller's skip says
+/// why.
 inline bool nobodyMay(const std::string& test) {
-  return geteuid() == 0 && std::system((kAsNobody + "test " + test + " 2>/dev/null").c_str()) == 0;
+  if (geteuid() != 0) return false;
+  const std::string err = scratchPath("nobody_may_stderr");
+  const bool may = std::system((kAsNobody + "test " + test + " 2>" + quoted(err)).c_str()) == 0;
+  std::remove(err.c_str());
+  return may;
 }
 
 /// A folder of nobody's for the permission tests, removed with everything in it.

@@ -119,11 +119,18 @@ TEST(StepExport, AnUnwritablePathIsAnErrorWithItsReason) {
   std::filesystem::create_directories(folder);
   const std::string plain = scratchPath("plain_file");
   writeFile(plain, "");
+  // A pipe stands for every special file; one of the test's own, so that a broken refusal
+  // replaces nothing of the machine's.
+  const std::string pipe = scratchPath("pipe.step");
+  std::remove(pipe.c_str());
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::string missing = scratchPath("no_such_folder");
+  std::filesystem::remove_all(missing);
   const std::pair<std::string, std::string> cases[] = {
-      {"/nonexistent/h.step", "no file can be made in /nonexistent: No such file or directory"},
+      {missing + "/h.step", "no file can be made in " + missing + ": No such file or directory"},
       {plain + "/h.step", "no file can be made in " + plain + ": Not a directory"},
       {folder, "Is a directory"},
-      {"/dev/null", "not a regular file"}};
+      {pipe, "not a regular file"}};
   for (const auto& [path, reason] : cases) {
     const Outcome run = sorvane({"--step", path});
     EXPECT_EQ(run.status, 1) << path;
@@ -131,8 +138,10 @@ TEST(StepExport, AnUnwritablePathIsAnErrorWithItsReason) {
     EXPECT_EQ(run.err, "sorvane: cannot write " + path + ": " + reason + "\n");
   }
   EXPECT_TRUE(std::filesystem::is_empty(folder));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
   std::filesystem::remove_all(folder);
   std::remove(plain.c_str());
+  std::remove(pipe.c_str());
 
   const NobodysFolder nobodys;
   if (!nobodys.usable()) GTEST_SKIP() << "needs root and a program nobody may run";
