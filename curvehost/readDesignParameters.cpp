@@ -6,14 +6,15 @@
 #include <cstddef>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "fusionkit/NullObjectError.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
 using hv::f360::throwIfNull;
+using vintrel::curve::DesignParameterRow;
 using vintrel::curve::DesignParameters;
-using vintrel::curve::kBuiltInPi;
 
 namespace vintrel::curvehost {
 
@@ -59,7 +60,7 @@ DesignParameters readDesignParameters(const Ptr<Application>& application) {
   Ptr<Design> design = application->activeProduct();
   throwIfNull(design);
   const std::size_t count = designParameters(design)->count();
-  DesignParameters parameters{{{"pi", kBuiltInPi}}, {}};
+  std::vector<DesignParameterRow> rows;
   LengthUnits units(design);
   for (std::size_t i = 0; i < count; ++i) {
     Ptr<Parameter> parameter = designParameters(design)->item(i);
@@ -67,16 +68,14 @@ DesignParameters readDesignParameters(const Ptr<Application>& application) {
     // A text parameter has no number (the host fails to give one); left out, a formula naming it
     // fails on the unknown name instead of computing with a made-up value.
     if (parameter->valueType() == TextParameterValueType) continue;
-    // Name first, then value: an assignment would ask the host for the value before the name.
-    const std::string name = parameter->name();
-    parameters.values[name] = parameter->value();
-    if (units.isLength(parameter->unit())) {
-      parameters.lengths.insert(name);
-    } else {
-      parameters.lengths.erase(name);
-    }
+    // Name, value, unit: the order in which the host is asked.
+    DesignParameterRow row;
+    row.name = parameter->name();
+    row.value = parameter->value();
+    row.isLength = units.isLength(parameter->unit());
+    rows.push_back(std::move(row));
   }
-  return parameters;
+  return DesignParameters::fromRows(rows);
 }
 
 }  // namespace vintrel::curvehost

@@ -1,9 +1,11 @@
 #include "curvehost/replaceFormulaCurve.h"
 
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 
 using namespace adsk::core;
 using namespace adsk::fusion;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 
 namespace vintrel::curvehost {
 

@@ -2,7 +2,13 @@
 
 #include <cstddef>
 
+#include "fusionkit/NullObjectError.h"
+
+using vintrel::curve::AffineMap;
+using vintrel::curve::ComputedCurve;
+
 using namespace adsk::core;
+using hv::f360::throwIfNull;
 
 namespace vintrel::curvehost {
 
@@ -12,8 +18,18 @@ constexpr int kDegree = 3;
 
 }  // namespace
 
-Ptr<NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& curve) {
-  return toNurbsCurve(curve.ControlCoordinates(), curve.Basis().KnotVector());
+Ptr<NurbsCurve3D> toNurbsCurve(const ComputedCurve& curve) {
+  Ptr<NurbsCurve3D> nurbs = toNurbsCurve(curve.controlCentimetres(), curve.knots());
+  throwIfNull(nurbs);
+  return nurbs;
+}
+
+Ptr<NurbsCurve3D> toNurbsCurve(const ComputedCurve& curve, const AffineMap& placement) {
+  // An affine map moves a B-spline exactly by moving its control points.
+  Ptr<NurbsCurve3D> nurbs =
+      toNurbsCurve(placement.mapCoordinates(curve.controlCentimetres()), curve.knots());
+  throwIfNull(nurbs);
+  return nurbs;
 }
 
 Ptr<NurbsCurve3D> toNurbsCurve(const std::vector<double>& controlCoordinates,

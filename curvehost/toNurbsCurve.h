@@ -1,18 +1,26 @@
-// Hands a spline to the host as its NURBS curve: the one host step between the fit and what the
-// preview draws or the sketch receives.
+// Hands a computed formula curve to the host as its NURBS curve, in centimetres: the one host step
+// between the fit and what the preview draws or the sketch receives.
 #pragma once
 
 #include <Core/CoreAll.h>
 
 #include <vector>
 
-#include "numerics/BSplineCurve.h"
+#include "curve/computed/ComputedCurve.h"
+#include "curve/placement/AffineMap.h"
 
 namespace vintrel::curvehost {
 
-/// A non-rational, non-periodic NurbsCurve3D of degree 3 with `curve`'s control points and its
-/// full knot vector (4 more knots than controls, 0 0 0 0 ... 1 1 1 1); see the overload below.
-adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const num::BSplineCurve<double>& curve);
+/// `curve`'s fit as the host's curve in the formulas' own space: its control points in
+/// centimetres (ComputedCurve::controlCentimetres), knots and degree as fitted.
+/// Throws hv::f360::NullObjectError when the host gives no curve.
+adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const curve::ComputedCurve& curve);
+
+/// The same curve carried into another space by `placement` (such as a sketch's map into the
+/// model), which acts on centimetres: every control point mapped, knots and degree kept.
+/// Throws hv::f360::NullObjectError when the host gives no curve.
+adsk::core::Ptr<adsk::core::NurbsCurve3D> toNurbsCurve(const curve::ComputedCurve& curve,
+                                                       const curve::AffineMap& placement);
 
 /// A non-rational, non-periodic NurbsCurve3D of degree 3 whose control points are
 /// `controlCoordinates` read as x0 y0 z0 x1 y1 z1 ... (a trailing partial point is left out) and

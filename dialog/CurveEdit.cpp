@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 #include "fusionkit/NullObjectError.h"
 #include "fusionkit/sketchInEdit.h"
 
@@ -13,8 +13,8 @@ using vintrel::curve::readCurveDefinition;
 
 using namespace adsk::core;
 using namespace adsk::fusion;
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kDefinitionName;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 
 namespace vintrel::dialog {
 

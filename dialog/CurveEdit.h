@@ -29,7 +29,7 @@ struct OpenedCurve {
 };
 
 /// Reads `application`'s active selection. Exactly one selected fixed spline, still linked, that
-/// carries the definition attribute (curvehost::kDefinitionGroup, kDefinitionName) opens it for
+/// carries the definition attribute (curve::kDefinitionGroup, kDefinitionName) opens it for
 /// editing with its stored inputs and the note "Editing the selected formula curve: OK replaces
 /// it."; one whose definition cannot be read opens with the defaults, no spline and a note saying
 /// why ("The selected curve's formula cannot be read: missing "x". Pressing OK draws a new

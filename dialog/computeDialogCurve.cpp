@@ -18,7 +18,7 @@ DialogCurve computeDialogCurve(const Ptr<CommandInputs>& inputs,
                                const Ptr<Application>& application) {
   const CurveRequest request = readCurveRequest(inputs);
   const DesignParameters design = curvehost::readDesignParameters(application);
-  return {curvehost::FormulaCurve(request, design.inUnit(request.unit)),
+  return {curve::ComputedCurve(request, design.inUnit(request.unit)),
           hiddenParameterNotes(design.values, request.definitions)};
 }
 

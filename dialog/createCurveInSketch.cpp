@@ -6,6 +6,7 @@
 #include <string>
 
 #include "curvehost/replaceFormulaCurve.h"
+#include "curvehost/toNurbsCurve.h"
 #include "dialog/computeDialogCurve.h"
 #include "dialog/rememberedInputs.h"
 #include "fusionkit/NullObjectError.h"
@@ -88,7 +89,7 @@ void createCurveInSketch(const Ptr<CommandEventArgs>& eventArgs,
   const DialogCurve computed = computeDialogCurve(command->commandInputs(), application);
   // The host refuses a spline without a curve; refused here, before any sketch is made, a
   // refused curve cannot leave an empty new sketch behind.
-  Ptr<NurbsCurve3D> curve = computed.curve.nurbsCurve();
+  Ptr<NurbsCurve3D> curve = curvehost::toNurbsCurve(computed.curve);
   const std::string definition = computed.curve.definition();
   const bool made = edit.spline ? replaceCurve(application, edit.spline, curve, definition)
                                 : addNewCurve(application, curve, definition);

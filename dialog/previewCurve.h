@@ -5,8 +5,8 @@
 
 #include <Core/CoreAll.h>
 
+#include "curve/computed/ComputedCurve.h"
 #include "curve/status/FitStatus.h"
-#include "curvehost/FormulaCurve.h"
 #include "dialog/CurveEdit.h"
 #include "graphics/CurvePreview.h"
 
@@ -21,7 +21,7 @@ namespace vintrel::dialog {
 /// sketch's points into the model, refuses the curve or cannot give its control-point count (0),
 /// and what CurvePreview::show throws; a group already added then stays until the next preview or
 /// the dialog's end.
-curve::FitStatus previewCurve(const curvehost::FormulaCurve& curve,
+curve::FitStatus previewCurve(const curve::ComputedCurve& curve,
                               const adsk::core::Ptr<adsk::core::Application>& application,
                               CurvePreview& preview, const CurveEdit& edit = CurveEdit{});
 

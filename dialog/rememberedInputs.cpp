@@ -5,14 +5,14 @@
 #include <string>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 
 using vintrel::curve::CurveDefinitionError;
 using vintrel::curve::CurveRequest;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kLastInputsName;
 using vintrel::curve::readCurveDefinition;
 using vintrel::curve::writeCurveDefinition;
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kLastInputsName;
 
 using namespace adsk::core;
 

@@ -11,7 +11,7 @@
 
 namespace vintrel::dialog {
 
-/// The inputs kept on `application`'s active design (curvehost::kDefinitionGroup,
+/// The inputs kept on `application`'s active design (curve::kDefinitionGroup,
 /// kLastInputsName); none when there is no design or no such attribute, when the host refuses a
 /// read, or when the kept text is not a definition this add-in reads (the defaults then serve).
 /// Never throws a standard exception but std::bad_alloc.

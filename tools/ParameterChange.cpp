@@ -3,68 +3,53 @@
 #include <algorithm>
 #include <exception>
 
+#include "curve/computed/ComputedCurve.h"
 #include "curve/definition/CurveDefinition.h"
-#include "curve/fit/fitSplineToSamples.h"
+#include "curve/definition/DefinitionAttribute.h"
+#include "curve/follow/FollowRule.h"
 #include "curve/formula/DesignParameters.h"
-#include "curve/sampling/sampleCurve.h"
-#include "curve/status/FitStatus.h"
 #include "curve/text/shortestText.h"
 #include "tools/CommandLine.h"
 
 using vintrel::curve::CurveDefinition;
-using vintrel::curve::CurveDefinitionError;
-using vintrel::curve::CurveRequest;
+using vintrel::curve::DesignParameterRow;
 using vintrel::curve::DesignParameters;
-using vintrel::curve::fitSplineToSamples;
-using vintrel::curve::fitStatus;
-using vintrel::curve::kBuiltInPi;
-using vintrel::curve::ParameterTable;
-using vintrel::curve::readCurveDefinition;
-using vintrel::curve::sampleCurve;
-using vintrel::curve::SampledCurve;
+using vintrel::curve::FollowRule;
+using vintrel::curve::FollowVerdict;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 using vintrel::curve::shortestText;
-using vintrel::curve::SplineFit;
-using vintrel::curve::statusText;
 
 namespace sorvane {
 
 namespace {
 
-// A curve computed as the dialog computes it: its status, or the message of what failed.
-struct Computed {
+// The status the dialog shows for the curve refitted with the design's values, or, when it
+// cannot be computed, the message that says why.
+struct Refitted {
   bool fitted = false;
   std::string text;
 };
 
-Computed compute(const CurveRequest& request, const ParameterTable& parameters) {
+Refitted refitted(FollowRule& rule, const CurveDefinition& definition) {
   try {
-    const SampledCurve sampled = sampleCurve(request, parameters);
-    const SplineFit fit = fitSplineToSamples(sampled, request.tolerance);
-    return {true, statusText(fitStatus(fit, sampled, request.tolerance), request.tolerance,
-                             request.unit.name)};
+    return {true, rule.refit(definition).statusText()};
   } catch (const std::exception& error) {
     return {false, error.what()};
   }
 }
 
-// The formula curve's definition: the first of the spline's attributes that reads as one.
-std::optional<CurveDefinition> definitionOf(const std::vector<fsim::AttributeInfo>& attributes) {
+// The formula curve's definition: its spline's attribute of the add-in's group and name, when it
+// reads as one.
+const std::optional<CurveDefinition>& definitionOf(
+    FollowRule& rule, const std::vector<fsim::AttributeInfo>& attributes) {
+  static const std::optional<CurveDefinition> kNone;
   for (const fsim::AttributeInfo& attribute : attributes) {
-    try {
-      return readCurveDefinition(attribute.value);
-    } catch (const CurveDefinitionError&) {
-      // Another add-in's attribute, or a damaged definition: not a curve the add-in follows.
+    if (attribute.group == kDefinitionGroup && attribute.name == kDefinitionName) {
+      return rule.definitionOf(attribute.value);
     }
   }
-  return std::nullopt;
-}
-
-// As the add-in judges it: a stored name the design lacks is a difference.
-bool storedValuesAreCurrent(const ParameterTable& stored, const ParameterTable& current) {
-  return std::all_of(stored.begin(), stored.end(), [&](const auto& entry) {
-    const auto found = current.find(entry.first);
-    return found != current.end() && found->second == entry.second;
-  });
+  return kNone;
 }
 
 bool sameCurve(const fsim::NurbsData& a, const fsim::NurbsData& b) {
@@ -128,16 +113,11 @@ const char* kindName(UnitKind kind) {
 }  // namespace
 
 DesignParameters designParameters(const std::vector<fsim::ParameterInfo>& parameters) {
-  DesignParameters design{{{"pi", kBuiltInPi}}, {}};
+  std::vector<DesignParameterRow> rows;
   for (const fsim::ParameterInfo& parameter : parameters) {
-    design.values[parameter.name] = parameter.value;
-    if (unitKind(parameter.unit) == UnitKind::Length) {
-      design.lengths.insert(parameter.name);
-    } else {
-      design.lengths.erase(parameter.name);
-    }
+    rows.push_back({parameter.name, parameter.value, parameter.isLength});
   }
-  return design;
+  return DesignParameters::fromRows(rows);
 }
 
 ParameterValues parameterChangeValues(const DesignFile& design,
@@ -164,7 +144,6 @@ ParameterChange describeParameterChange(const std::vector<std::string>& requeste
                                         const std::vector<fsim::ParameterInfo>& parametersAfter,
                                         const std::vector<fsim::SketchInfo>& before,
                                         const std::vector<fsim::SketchInfo>& after) {
-  const DesignParameters now = designParameters(parametersAfter);
   ShownValues changed, unchanged;
   for (const std::string& name : requested) {
     const fsim::ParameterInfo* found = parameterNamed(parametersAfter, name);
@@ -175,11 +154,14 @@ ParameterChange describeParameterChange(const std::vector<std::string>& requeste
   }
   ParameterChange change;
   change.summary = summaryOf(changed, unchanged);
+  FollowRule rule;
+  rule.startCheck(designParameters(parametersAfter));
   bool named = false;  // a formula curve names a parameter that changed
   for (std::size_t s = 0; s < after.size(); ++s) {
     const fsim::SketchInfo& sketch = after[s];
     for (std::size_t i = 0; i < sketch.splines.size(); ++i) {
-      const std::optional<CurveDefinition> definition = definitionOf(attributesAt(sketch, i));
+      const std::optional<CurveDefinition>& definition =
+          definitionOf(rule, attributesAt(sketch, i));
       for (const auto& entry : changed) {
         named = named || (definition && definition->parameters.count(entry.first) > 0);
       }
@@ -188,9 +170,7 @@ ParameterChange describeParameterChange(const std::vector<std::string>& requeste
       const std::string place = sketch.name + ":" + std::to_string(i + 1);
       if (!sameCurve(sketch.splines[i], before[s].splines[i]) ||
           !sameAttributes(attributesAt(sketch, i), attributesAt(before[s], i))) {
-        const Computed computed =
-            definition ? compute(definition->request, now.inUnit(definition->request.unit))
-                       : Computed{};
+        const Refitted computed = definition ? refitted(rule, *definition) : Refitted{};
         const std::string status = computed.fitted ? computed.text : "";
         change.updated.push_back(place + " updated" + (status.empty() ? "" : ": " + status));
         if (!change.first) {
@@ -200,10 +180,12 @@ ParameterChange describeParameterChange(const std::vector<std::string>& requeste
         continue;
       }
       const bool linked = i >= sketch.splineLinked.size() || sketch.splineLinked[i];
-      if (!definition || definition->parameters.empty() || !linked) continue;
-      const ParameterTable current = now.inUnit(definition->request.unit);
-      if (storedValuesAreCurrent(definition->parameters, current)) continue;
-      const Computed computed = compute(definition->request, current);
+      // Seen for the first time, as the add-in sees every curve after it is loaded.
+      if (!definition || !linked || !rule.needsLook(*definition) ||
+          rule.look("", *definition) != FollowVerdict::Refit) {
+        continue;
+      }
+      const Refitted computed = refitted(rule, *definition);
       change.failed.push_back(place + " could not follow and keeps its shape: " +
                               (computed.fitted ? "the add-in left it as it was" : computed.text));
     }

@@ -2,6 +2,19 @@
 
 namespace vintrel::curve {
 
+DesignParameters DesignParameters::fromRows(const std::vector<DesignParameterRow>& rows) {
+  DesignParameters design{{{"pi", kBuiltInPi}}, {}};
+  for (const DesignParameterRow& row : rows) {
+    design.values[row.name] = row.value;
+    if (row.isLength) {
+      design.lengths.insert(row.name);
+    } else {
+      design.lengths.erase(row.name);
+    }
+  }
+  return design;
+}
+
 ParameterTable DesignParameters::inUnit(const LengthUnit& unit) const {
   ParameterTable table = values;
   for (const std::string& name : lengths) {

@@ -6,11 +6,19 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "curve/formula/LengthUnit.h"
 #include "curve/formula/ParameterTable.h"
 
 namespace vintrel::curve {
+
+/// One numeric parameter of a design as the host lists it.
+struct DesignParameterRow {
+  std::string name;
+  double value = 0.0;     ///< in the host's internal units
+  bool isLength = false;  ///< its unit is a length (the host converts it into centimetres)
+};
 
 /// The constants a design offers the formulas, before a unit is chosen.
 struct DesignParameters {
@@ -18,6 +26,11 @@ struct DesignParameters {
   ParameterTable values;
   /// The names among `values` whose parameters have a length unit.
   std::set<std::string> lengths;
+
+  /// The constants of a design whose numeric parameters the host lists as `rows`: "pi", then
+  /// each row's value by its name, a later row of a name replacing an earlier one (a design
+  /// parameter called "pi" replaces the built-in).
+  static DesignParameters fromRows(const std::vector<DesignParameterRow>& rows);
 
   /// `values` with every length in `unit` (inUnit) and the rest as they are: the constants of a
   /// curve in `unit`. The very table for centimetres.

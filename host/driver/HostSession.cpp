@@ -216,12 +216,15 @@ std::vector<std::pair<std::string, double>> HostSession::parameters() const {
 std::vector<ParameterInfo> HostSession::parametersWithUnits() const {
   std::vector<ParameterInfo> out;
   const SimDesign& design = host_->application->design();
+  const auto info = [](const auto& p) {
+    const std::optional<Unit> unit = unitNamed(p->unit());
+    return ParameterInfo{p->name(), p->value(), p->unit(), p->expression(),
+                         unit && unit->kind == UnitKind::Length};
+  };
   for (const auto& p : design.userParameters()) {
-    if (!p->isText()) out.push_back({p->name(), p->value(), p->unit(), p->expression()});
+    if (!p->isText()) out.push_back(info(p));
   }
-  for (const auto& p : design.modelParameters()) {
-    out.push_back({p->name(), p->value(), p->unit(), p->expression()});
-  }
+  for (const auto& p : design.modelParameters()) out.push_back(info(p));
   return out;
 }
 

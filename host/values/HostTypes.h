@@ -78,6 +78,8 @@ struct ParameterInfo {
   double value;            ///< in internal units: cm for lengths, radians for angles
   std::string unit;        ///< as Parameter::unit gives it: "" for none, "mm", "deg", ...
   std::string expression;  ///< as Parameter::expression gives it, e.g. "5 mm" or "2.5"
+  /// Whether its unit is a length: one the host's units manager converts into centimetres.
+  bool isLength = false;
 };
 
 /// One message box the add-in showed; buttons and icon are the enumerator values passed.

@@ -12,18 +12,18 @@
 #include <vector>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 #include "host/driver/HostSession.h"
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::FitStatus;
 using vintrel::curve::ParameterTable;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 using vintrel::curve::readCurveDefinition;
 using vintrel::curve::writeCurveDefinition;
 using vintrel::curvehost::followMessage;
 using vintrel::curvehost::FollowReport;
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kDefinitionName;
 using vintrel::curvehost::ParameterFollower;
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 #include "host/driver/HostSession.h"
 
 using adsk::core::Application;
@@ -16,8 +16,8 @@ using adsk::core::Point3D;
 using adsk::core::Ptr;
 using adsk::fusion::Design;
 using adsk::fusion::SketchFixedSpline;
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kDefinitionName;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 using vintrel::curvehost::replaceFormulaCurve;
 using vintrel::curvehost::Replacement;
 using vintrel::curvehost::replacementMessage;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 #include "host/driver/HostSession.h"
 
 using vintrel::curve::CurveRequest;
@@ -19,8 +19,8 @@ using vintrel::curve::writeCurveDefinition;
 
 using adsk::core::Application;
 using adsk::core::Ptr;
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kDefinitionName;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 using vintrel::dialog::CurveEdit;
 using vintrel::dialog::formulaSketch;
 using vintrel::dialog::OpenedCurve;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "curvehost/FormulaCurve.h"
+#include "curve/computed/ComputedCurve.h"
 #include "fusionkit/NullObjectError.h"
 #include "host/driver/HostSession.h"
 #include "tests/support/SampledCurves.h"
@@ -15,15 +15,15 @@ using vintrel::curve::FitStatus;
 
 using adsk::core::Application;
 using adsk::core::Ptr;
-using vintrel::curvehost::FormulaCurve;
+using vintrel::curve::ComputedCurve;
 using vintrel::dialog::previewCurve;
 
 namespace {
 
 /// (x(t), y(t), z(t)) for t from 0 to tEnd, computed as the dialog computes it.
-FormulaCurve formulaCurve(const std::string& x, const std::string& y, const std::string& z,
-                          double tEnd = 1.0) {
-  return FormulaCurve({0.0, tEnd, x, y, z}, curve_testing::kPi);
+ComputedCurve formulaCurve(const std::string& x, const std::string& y, const std::string& z,
+                           double tEnd = 1.0) {
+  return ComputedCurve({0.0, tEnd, x, y, z}, curve_testing::kPi);
 }
 
 class previewCurveTest : public ::testing::Test {

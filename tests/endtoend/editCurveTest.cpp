@@ -6,7 +6,7 @@
 
 #include "AddInTest.h"
 #include "curve/definition/CurveDefinition.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 
 using vintrel::curve::CurveDefinition;
 using vintrel::curve::ParameterTable;
@@ -14,8 +14,8 @@ using vintrel::curve::readCurveDefinition;
 
 namespace {
 
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kDefinitionName;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kDefinitionName;
 using vintrel::dialog::kDefaultXFunction;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kXFunctionInputId;

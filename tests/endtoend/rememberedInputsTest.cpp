@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "AddInTest.h"
-#include "curvehost/DefinitionAttribute.h"
+#include "curve/definition/DefinitionAttribute.h"
 
-using vintrel::curvehost::kDefinitionGroup;
-using vintrel::curvehost::kLastInputsName;
+using vintrel::curve::kDefinitionGroup;
+using vintrel::curve::kLastInputsName;
 
 namespace {
 

@@ -87,12 +87,13 @@ TEST(describeParameterChange, AnUpdatedCurveCarriesItsStatusAndIsTheResult) {
 // shows each value as the Parameters dialog does.
 TEST(describeParameterChange, LengthParametersReadInTheCurvesUnit) {
   const fsim::SketchInfo sketch = sketchOf({kLine}, {circleOn(20.0, "mm")}, {true});
-  for (const auto& [unit, expression, followed] :
+  for (const auto& [unit, expression, length] :
        {std::tuple{"mm", "20 mm", true}, {"", "2", false}}) {
-    const ParameterChange change = describeParameterChange(
-        {"r"}, {{"r", 1.0, unit, "?"}}, {{"r", 2.0, unit, expression}}, {sketch}, {sketch});
+    const ParameterChange change =
+        describeParameterChange({"r"}, {{"r", 1.0, unit, "?", length}},
+                                {{"r", 2.0, unit, expression, length}}, {sketch}, {sketch});
     EXPECT_EQ(change.summary, std::string("Parameters changed: r = ") + expression);
-    EXPECT_EQ(change.failed.empty(), followed) << unit;
+    EXPECT_EQ(change.failed.empty(), length) << unit;
   }
 }
 

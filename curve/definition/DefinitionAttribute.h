@@ -3,7 +3,7 @@
 // finds every formula curve of a design by it.
 #pragma once
 
-namespace vintrel::curvehost {
+namespace vintrel::curve {
 
 /// The group of the attribute that holds a formula curve's definition on its spline.
 constexpr char kDefinitionGroup[] = "Vintrel";
@@ -13,4 +13,4 @@ constexpr char kDefinitionName[] = "formulaCurve";
 /// last curve created or edited in it, in the definition's format without parameters.
 constexpr char kLastInputsName[] = "lastInputs";
 
-}  // namespace vintrel::curvehost
+}  // namespace vintrel::curve
