@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/follow/FollowRule.h"
 #include "curve/formula/LengthUnit.h"
+#include "curve/formula/SplineTolerance.h"
 #include "curve/status/FitStatus.h"
 
 namespace vintrel::curvehost {

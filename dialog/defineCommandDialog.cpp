@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/formula/Coordinates.h"
 #include "curve/formula/LengthUnit.h"
+#include "curve/formula/SplineTolerance.h"
 #include "curve/presets/curvePresets.h"
 #include "curve/text/shortestText.h"
 #include "curve/text/significantText.h"

@@ -2,16 +2,21 @@
 """Fails when a C++ source includes what its folder may not.
 
 The add-in reads bottom up: numerics <- curve <- curvehost, graphics <- dialog <- addin, with the
-host helpers (fusionkit) beside them and the host API at the bottom. The simulated host stands
+host helpers (fusionkit) beside them and the host API at the bottom. curve/'s own folders stand
+in one order too: text <- formula <- sampling <- measure <- fit <- status <- computed <- follow,
+with definition/, presets/ and placement/ beside them over formula/. The simulated host stands
 apart in host/: the API stand-in (include/), the plain values its two halves share (values/), the
-simulated host (sim/) and, above it, its driver (driver/). sorvane (tools/) and the benchmarks
-(bench/) use the host-free layers, the dialog's fixed texts and the driver; tests/ may include
-anything. OpenCASCADE is sorvane's STEP writer's alone: no other source of tools/, and nothing of
-the add-in, the host or the benchmarks, includes its headers (the tests read STEP files back).
+simulated host (sim/) and, above it, its driver (driver/). sorvane (tools/) has three rooms, each
+using those below it: formats/ (files, and the plain report they are written from), session/
+(the session played through the driver) and cli/ (the command line and main); the formats never
+see the driver. The benchmarks (bench/) use the host-free layers, the dialog's fixed texts and
+the driver; tests/ may include anything. OpenCASCADE is sorvane's STEP writer's alone: no other
+source of tools/, and nothing of the add-in, the host or the benchmarks, includes its headers
+(the tests read STEP files back).
 
-A folder is a top folder, or a folder of host/; subfolders count as theirs. Each may include the
-project paths PROJECT lists for it and the libraries LIBRARIES lists for it (std: the C++
-standard library). Beyond the table:
+A folder is a top folder or a folder of host/, curve/ or tools/; deeper folders count as theirs.
+Each may include the project paths PROJECT lists for it and the libraries LIBRARIES lists for it
+(std: the C++ standard library). Beyond the table:
 - project headers are quoted, by their path from the root; host/include's headers name each other
   relative to themselves, as the SDK's do, and a test may name a file of its own folder so;
 - a test or benchmark folder (tests/X, bench/X) reaches into no other's files but tests/support;
@@ -24,12 +29,25 @@ import re
 import sys
 
 ADDIN = ["numerics/", "curve/", "fusionkit/", "curvehost/", "graphics/", "dialog/", "addin/"]
+# curve/'s folders bottom up; each may include those before it. Beside the row, over the formulas:
+# a curve's stored definition, the library of presets and the affine placement.
+CURVE_ORDER = ["text", "formula", "sampling", "measure", "fit", "status", "computed", "follow"]
+CURVE_BESIDE = {"definition": ["text", "formula"], "presets": ["text", "formula"],
+                "placement": []}
+CURVE = {f"curve/{folder}": ["numerics/"] + [f"curve/{lower}/" for lower in CURVE_ORDER[:i + 1]]
+         for i, folder in enumerate(CURVE_ORDER)}
+CURVE.update({f"curve/{folder}": ["numerics/"] + [f"curve/{lower}/" for lower in lower + [folder]]
+              for folder, lower in CURVE_BESIDE.items()})
+# The computed curve writes its definition; the follow rule reads definitions.
+CURVE["curve/computed"].append("curve/definition/")
+CURVE["curve/follow"].append("curve/definition/")
 # What a command-line host needs from the add-in: the host-free layers and the IDs the dialog's
 # inputs are found by; the driver's interface includes the values it speaks in.
-HOST_USER = ["numerics/", "curve/", "dialog/CommandTexts.h", "host/values/", "host/driver/"]
+HOST_FREE = ["numerics/", "curve/", "host/values/"]
+HOST_USER = HOST_FREE + ["dialog/CommandTexts.h", "host/driver/"]
 PROJECT = {
     "numerics": ["numerics/"],
-    "curve": ["numerics/", "curve/"],
+    **CURVE,
     "fusionkit": ["fusionkit/"],
     "curvehost": ["numerics/", "curve/", "fusionkit/", "curvehost/"],
     "graphics": ["fusionkit/", "graphics/"],
@@ -39,10 +57,12 @@ PROJECT = {
     "host/values": ["host/values/"],
     "host/sim": ["host/values/", "host/sim/"],
     "host/driver": ["host/values/", "host/sim/", "host/driver/"],
-    "tools": HOST_USER + ["tools/"],
+    "tools/formats": HOST_FREE + ["tools/formats/"],
+    "tools/session": HOST_USER + ["tools/formats/", "tools/session/"],
+    "tools/cli": HOST_USER + ["tools/formats/", "tools/session/", "tools/cli/"],
     # The STEP writer's benchmark times it through its header, which names no OpenCASCADE type.
-    "bench": HOST_USER + ["tests/support/", "bench/", "tools/StepWriter.h",
-                          "tools/SessionReport.h"],
+    "bench": HOST_USER + ["tests/support/", "bench/", "tools/formats/StepWriter.h",
+                          "tools/formats/SessionReport.h"],
     "tests": [""],
 }
 
@@ -60,20 +80,25 @@ FAMILIES = {
     "posix": r"(unistd|dlfcn|fcntl|sys/stat|sys/wait)\.h",
     "opencascade": r"\w+\.hxx",
 }
-# The sources compiled against OpenCASCADE (tools/CMakeLists.txt): the rest of sorvane builds and
+# The sources compiled against OpenCASCADE (tools/formats/CMakeLists.txt): the rest of sorvane builds and
 # runs without it.
-OPENCASCADE_SOURCES = {"tools/StepWriter.cpp"}
+OPENCASCADE_SOURCES = {"tools/formats/StepWriter.cpp"}
 ADDIN_LIBRARIES = {"std", "fusion", "muparser", "json"}
 LIBRARIES = {
     "numerics": {"std"},
-    "curve": {"std", "muparser", "json"},
+    # muparser parses the formulas; nlohmann/json reads and writes a stored definition.
+    **{folder: {"std"} for folder in CURVE},
+    "curve/formula": {"std", "muparser"},
+    "curve/definition": {"std", "json"},
     **{layer: ADDIN_LIBRARIES for layer in ("fusionkit", "curvehost", "graphics", "dialog", "addin")},
     "host/include": {"std"},
     "host/values": {"std"},
     # muparser evaluates the expressions typed into value inputs, as the host's own parser does.
     "host/sim": {"std", "fusion", "fusion parts", "muparser"},
     "host/driver": {"std", "fusion", "fusion parts", "posix"},
-    "tools": {"std", "json", "CLI11", "posix", "opencascade"},
+    "tools/formats": {"std", "json", "posix", "opencascade"},
+    "tools/session": {"std", "posix"},
+    "tools/cli": {"std", "CLI11", "posix"},
     "bench": {"std", "benchmark"},
     "tests": set(FAMILIES),
 }
@@ -84,7 +109,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 
 def folder_of(relative):
     parts = relative.parts
-    return "/".join(parts[:2]) if parts[0] == "host" and len(parts) > 2 else parts[0]
+    nested = parts[0] in ("host", "curve", "tools") and len(parts) > 2
+    return "/".join(parts[:2]) if nested else parts[0]
 
 
 def sources(root):

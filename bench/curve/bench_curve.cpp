@@ -6,9 +6,9 @@
 
 #include <cmath>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/fit/fitSplineToSamples.h"
 #include "curve/formula/ParameterTable.h"
+#include "curve/formula/SplineTolerance.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/SampledCurve.h"
 #include "curve/sampling/refuseJumps.h"

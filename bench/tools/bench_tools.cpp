@@ -5,12 +5,12 @@
 
 #include <sstream>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/fit/fitSplineToSamples.h"
 #include "curve/formula/ParameterTable.h"
+#include "curve/formula/SplineTolerance.h"
 #include "curve/sampling/sampleCurve.h"
-#include "tools/SessionReport.h"
-#include "tools/StepWriter.h"
+#include "tools/formats/SessionReport.h"
+#include "tools/formats/StepWriter.h"
 
 namespace {
 

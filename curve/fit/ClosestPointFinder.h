@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "curve/sampling/SamplePoint.h"
+#include "curve/formula/SamplePoint.h"
 #include "numerics/BSplineCurve.h"
 #include "numerics/Minimize1.h"
 

@@ -84,7 +84,7 @@ SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
   SplineFit fit;
   for (int controlCount = kFirstControlCount; controlCount <= kLastBlockSolvedCount;
        controlCount *= 2) {
-    const bool lastAttempt = controlCount == kLastBlockSolvedCount && !sampled.formula;
+    const bool lastAttempt = controlCount == kLastBlockSolvedCount && !sampled.pointsAt;
     if (!lastAttempt && certainToMiss(sampled, controlCount, tolerance)) {
       continue;
     }
@@ -138,7 +138,7 @@ SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
   const SampledCurve* points = &sampled;
   for (int controlCount = kFirstControlCount;; controlCount *= 2) {
     if (controlCount > kLastBlockSolvedCount) {
-      if (!sampled.formula) break;
+      if (!sampled.pointsAt) break;
       finer = refineCheckedSampling(*points);
       points = &finer;
     }
@@ -175,7 +175,7 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
     return fitClosedCurve(sampled, tolerance);
   }
   SplineFit fit = fitToTheSamples(sampled, tolerance);
-  if (fit.toleranceMet || !sampled.formula) {
+  if (fit.toleranceMet || !sampled.pointsAt) {
     return fit;
   }
   return fitToFinerSamples(sampled, tolerance);

@@ -3,7 +3,7 @@
 // fitting, and gives a closed curve a periodic spline without a seam.
 #pragma once
 
-#include "curve/sampling/SamplePoints.h"
+#include "curve/formula/SamplePoints.h"
 
 namespace vintrel::curve {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "curve/sampling/SamplePoint.h"
+#include "curve/formula/SamplePoint.h"
 
 namespace vintrel::curve {
 

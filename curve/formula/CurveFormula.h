@@ -12,8 +12,8 @@
 #include "curve/formula/ExpressionEvaluator.h"
 #include "curve/formula/NamedDefinition.h"
 #include "curve/formula/ParameterTable.h"
-#include "curve/sampling/SamplePoint.h"
-#include "curve/sampling/SamplePoints.h"
+#include "curve/formula/SamplePoint.h"
+#include "curve/formula/SamplePoints.h"
 
 namespace vintrel::curve {
 

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "curve/fit/SplineTolerance.h"
 #include "curve/formula/Coordinates.h"
 #include "curve/formula/LengthUnit.h"
+#include "curve/formula/SplineTolerance.h"
 
 namespace vintrel::curve {
 

@@ -6,7 +6,6 @@
 #include <numeric>
 #include <vector>
 
-#include "curve/formula/CurveFormula.h"
 #include "numerics/BezierSpans.h"
 #include "numerics/LocalSquaredDistance.h"
 #include "numerics/NearestPointSearch.h"
@@ -33,7 +32,7 @@ double judgedU(const SampledCurve& judged, std::size_t i) {
 }
 
 // The formula as the local search reads a curve.
-struct FormulaCurve {
+struct FormulaAsSearchedCurve {
   const FormulaNearby& formula;
   void Evaluate(double u, double* point) const {
     const SamplePoint p = formula.pointAt(u);
@@ -118,17 +117,20 @@ double accuracyOf(const std::vector<num::BezierPiece<double>>& line) {
 }  // namespace
 
 FormulaNearby::FormulaNearby(const SampledCurve& judged, double reach, bool closed)
-    : judged_(judged), formula_(judged.formula), reach_(reach), closed_(closed) {}
+    : judged_(judged), reach_(reach), closed_(closed) {}
 
 SamplePoint FormulaNearby::pointAt(double u) const {
   constexpr SamplePoint kNowhere{HUGE_VAL, HUGE_VAL, HUGE_VAL};
   u = closed_ ? u - std::floor(u) : std::clamp(u, 0.0, 1.0);
-  if (formula_) {
+  if (judged_.pointsAt) {
+    oneT_.assign(1, judged_.tStart + u * (judged_.tEnd - judged_.tStart));
+    onePoint_.clear();
     try {
-      return formula_->pointAt(judged_.tStart + u * (judged_.tEnd - judged_.tStart));
+      judged_.pointsAt(oneT_, onePoint_);
     } catch (const std::exception&) {
       return kNowhere;
     }
+    return onePoint_.front();
   }
   // Without formulas: the broken line through the samples and midpoints.
   const std::size_t count = 2 * judged_.samples.size() - 1;
@@ -156,7 +158,7 @@ double FormulaNearby::searched(const SamplePoint& point, double u) const {
   }
   const double target[3] = {point.x, point.y, point.z};
   return std::sqrt(
-      num::LocalSquaredDistance(FormulaCurve{*this}, target, low, high, kFormulaSearch));
+      num::LocalSquaredDistance(FormulaAsSearchedCurve{*this}, target, low, high, kFormulaSearch));
 }
 
 double FormulaNearby::alongSamples(const SamplePoint& point, double u) const {

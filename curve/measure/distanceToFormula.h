@@ -5,14 +5,12 @@
 // whole formula (largestDistanceToFormula).
 #pragma once
 
-#include <memory>
+#include <vector>
 
 #include "curve/sampling/SampledCurve.h"
 #include "numerics/CubicSpans.h"
 
 namespace vintrel::curve {
-
-class CurveFormula;
 
 /// The formula curve of a sampled curve, as a function of the spline's parameter u (t = tStart +
 /// u · (tEnd - tStart)), and the search for its point nearest to a spline point.
@@ -42,7 +40,9 @@ class FormulaNearby {
 
  private:
   const SampledCurve& judged_;
-  std::shared_ptr<CurveFormula> formula_;
+  // Scratch of pointAt: one value of t and its point.
+  mutable std::vector<double> oneT_;
+  mutable SamplePoints onePoint_;
   double reach_;
   bool closed_;
 };

@@ -4,7 +4,7 @@
 // it to pass over attempts that are sure to miss.
 #pragma once
 
-#include "curve/sampling/SamplePoints.h"
+#include "curve/formula/SamplePoints.h"
 #include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 

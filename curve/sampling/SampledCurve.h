@@ -5,13 +5,17 @@
 
 #include <cmath>
 #include <cstddef>
-#include <memory>
+#include <functional>
+#include <vector>
 
-#include "curve/sampling/SamplePoints.h"
+#include "curve/formula/SamplePoints.h"
 
 namespace vintrel::curve {
 
-class CurveFormula;
+/// Appends the curve's Cartesian points at t[0], t[1], ... to `points`, in that order, as its
+/// formulas give them (CurveFormula::appendPointsAt); throws std::runtime_error for a value that is
+/// not finite.
+using PointsAt = std::function<void(const std::vector<double>& t, SamplePoints& points)>;
 
 /// Number of probe points sampling takes besides its samples and midpoints.
 constexpr int kProbeCount = 256;
@@ -38,9 +42,10 @@ struct SampledCurve {
   double tStart = 0.0;
   double tEnd = 0.0;
   double step = 0.0;  ///< (tEnd - tStart) / (n - 1), negative for a downward range
-  /// The formulas the points come from, shared by every copy and every finer sampling of the
-  /// curve, for sampling it more finely; null for a curve put together otherwise.
-  std::shared_ptr<CurveFormula> formula;
+  /// The formulas the points come from, as one narrow function shared by every copy and every
+  /// finer sampling of the curve, for sampling it more finely and judging a fit between its
+  /// points; empty for a curve put together otherwise.
+  PointsAt pointsAt;
 
   /// The t of sample k, exactly as sampling computed it.
   double sampleT(std::size_t k) const { return static_cast<double>(k) * step + tStart; }

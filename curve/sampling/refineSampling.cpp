@@ -3,12 +3,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "curve/formula/CurveFormula.h"
-
 namespace vintrel::curve {
 
 SampledCurve refineSampling(const SampledCurve& curve) {
-  if (!curve.formula) {
+  if (!curve.pointsAt) {
     throw std::invalid_argument("a curve without its formulas cannot be sampled more finely");
   }
   if (curve.samples.empty() || curve.midpoints.size() + 1 != curve.samples.size()) {
@@ -21,7 +19,7 @@ SampledCurve refineSampling(const SampledCurve& curve) {
   // the same product: the nested grids share their values of t.
   finer.step = curve.step * 0.5;
   finer.probes = curve.probes;
-  finer.formula = curve.formula;
+  finer.pointsAt = curve.pointsAt;
   finer.samples.reserve(2 * curve.samples.size() - 1);
   for (std::size_t k = 0; k < curve.midpoints.size(); ++k) {
     finer.samples.push_back(curve.samples[k]);
@@ -30,7 +28,7 @@ SampledCurve refineSampling(const SampledCurve& curve) {
   finer.samples.push_back(curve.samples.back());
   std::vector<double> t(finer.samples.size() - 1);
   for (std::size_t k = 0; k < t.size(); ++k) t[k] = finer.midpointT(k);
-  curve.formula->appendPointsAt(t, finer.midpoints);
+  curve.pointsAt(t, finer.midpoints);
   return finer;
 }
 

@@ -11,7 +11,7 @@ namespace vintrel::curve {
 /// of t (sample 2k + 1 is midpoint k, bit for bit), step halved, and as midpoints the formula's
 /// points at t = (k + 0.5) * step + tStart with the new step, k = 0 ... 2n - 3; tStart, tEnd,
 /// the probes and the formula stay. Throws std::invalid_argument for a curve without a formula
-/// or without one midpoint between each two samples, and what CurveFormula::pointAt throws (a
+/// or without one midpoint between each two samples, and what the curve's pointsAt throws (a
 /// value that is not finite) for a new midpoint.
 SampledCurve refineSampling(const SampledCurve& curve);
 

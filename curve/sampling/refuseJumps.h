@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "curve/formula/Coordinates.h"
-#include "curve/sampling/SamplePoint.h"
+#include "curve/formula/SamplePoint.h"
 #include "curve/sampling/SampledCurve.h"
 
 namespace vintrel::curve {

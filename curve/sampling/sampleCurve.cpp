@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "curve/fit/checkTolerance.h"
 #include "curve/formula/CurveFormula.h"
+#include "curve/sampling/checkTolerance.h"
 #include "curve/sampling/refuseJumps.h"
 #include "curve/text/shortestText.h"
 #include "curve/text/significantText.h"
@@ -116,7 +116,9 @@ SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& para
   refuseJumps(
       curve, request.tolerance, [&points](double t) { return points.pointAt(t); },
       request.coordinates);
-  curve.formula = std::move(formula);
+  curve.pointsAt = [formula](const std::vector<double>& t, SamplePoints& more) {
+    formula->appendPointsAt(t, more);
+  };
   return curve;
 }
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "curve/definition/CurveDefinition.h"
-#include "curve/fit/SplineTolerance.h"
 #include "curve/fit/fitSplineToSamples.h"
 #include "curve/fit/isClosedCurve.h"
 #include "curve/formula/ParameterTable.h"
+#include "curve/formula/SplineTolerance.h"
 #include "curve/measure/distanceToFormula.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/SampledCurve.h"

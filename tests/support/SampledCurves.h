@@ -5,7 +5,7 @@
 #include <string>
 
 #include "curve/formula/ParameterTable.h"
-#include "curve/sampling/SamplePoints.h"
+#include "curve/formula/SamplePoints.h"
 #include "curve/sampling/SampledCurve.h"
 #include "curve/sampling/sampleCurve.h"
 #include "numerics/BSplineCurveFit.h"

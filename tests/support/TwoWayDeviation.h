@@ -7,8 +7,8 @@
 #include <cmath>
 #include <functional>
 
-#include "curve/formula/CurveFormula.h"
-#include "curve/sampling/SamplePoint.h"
+#include "curve/formula/SamplePoint.h"
+#include "curve/sampling/SampledCurve.h"
 #include "numerics/BSplineCurve.h"
 #include "numerics/LocalSquaredDistance.h"
 
@@ -71,7 +71,7 @@ inline double nearestOnBrokenLine(const std::function<vintrel::curve::SamplePoin
 /// the largest distance so far; from the spline, the formula's broken line through 4097 points
 /// of the window too. The spline's parameter u and t correspond linearly.
 inline double twoWayDeviation(num::BSplineCurve<double>& spline,
-                              vintrel::curve::CurveFormula& formula, double tStart, double tEnd,
+                              const vintrel::curve::PointsAt& formula, double tStart, double tEnd,
                               int count, double window) {
   using two_way_detail::distance;
   using two_way_detail::nearestOn;
@@ -81,7 +81,9 @@ inline double twoWayDeviation(num::BSplineCurve<double>& spline,
     return p;
   };
   const std::function<vintrel::curve::SamplePoint(double)> formulaAt = [&](double u) {
-    return formula.pointAt(tStart + std::clamp(u, 0.0, 1.0) * (tEnd - tStart));
+    vintrel::curve::SamplePoints point;
+    formula({tStart + std::clamp(u, 0.0, 1.0) * (tEnd - tStart)}, point);
+    return point.front();
   };
   double largest = 0.0;
   const auto measure = [&](const std::function<vintrel::curve::SamplePoint(double)>& from,

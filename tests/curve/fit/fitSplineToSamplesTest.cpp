@@ -160,7 +160,7 @@ TEST(fitSplineToSamples, MidpointsRejectAFitThatOnlyMeetsItsSamples) {
     SampledCurve samplesAlone = curve;
     samplesAlone.midpoints = {curve.samples.begin() + 1, curve.samples.end()};
     samplesAlone.probes.clear();
-    samplesAlone.formula = nullptr;
+    samplesAlone.pointsAt = nullptr;
     EXPECT_EQ(controlCount(fitSplineToSamples(samplesAlone, 0.002)), 4) << c.x;
     const SplineFit fit = fitSplineToSamples(curve, 0.002);
     EXPECT_EQ(controlCount(fit), kMostControls) << c.x;
@@ -223,7 +223,7 @@ TEST(fitSplineToSamples, KeepsTheLastFitWhenNoneMeetsTheTolerance) {
   const SplineFit fit = fitSplineToSamples(helix, 1e-18);
   EXPECT_EQ(controlCount(fit), kMostControls);
   EXPECT_FALSE(fit.toleranceMet);
-  helix.formula = nullptr;
+  helix.pointsAt = nullptr;
   const SplineFit alone = fitSplineToSamples(helix, 1e-18);
   EXPECT_EQ(controlCount(alone), 128);
   EXPECT_FALSE(alone.toleranceMet);
@@ -256,7 +256,7 @@ TEST(fitSplineToSamples, AgreesBitForBitWithThePlainFitter) {
               plain.ControlCoordinates());
   }
   SampledCurve aliased = sampled(kAliasedWave);
-  aliased.formula = nullptr;
+  aliased.pointsAt = nullptr;
   const num_testing::LiteralBSplineCurveFit plain(3, static_cast<int>(aliased.samples.size()),
                                                   flatCoordinates(aliased.samples), 3, 128);
   EXPECT_EQ(fitSplineToSamples(aliased, 0.002).curve->ControlCoordinates(),
@@ -288,7 +288,7 @@ TEST(fitSplineToSamples, FollowsLongCurvesInOnePiece) {
     EXPECT_EQ(controlCount(fit), c.controls) << c.curve.tEnd;
     EXPECT_TRUE(fit.toleranceMet) << c.curve.tEnd;
     const double window = 2.0 / (c.controls - 3);
-    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, c.curve.tEnd,
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, curve.pointsAt, 0.0, c.curve.tEnd,
                                              8 * c.controls, window),
               0.002)
         << c.curve.tEnd;
@@ -330,7 +330,7 @@ TEST(fitSplineToSamples, FitsClosedCurvesWithoutASeam) {
     EXPECT_TRUE(fit.closed) << c.curve.x;
     EXPECT_TRUE(fit.toleranceMet) << c.curve.x;
     const int spans = c.controls - 3;
-    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, c.tStart, c.curve.tEnd,
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, curve.pointsAt, c.tStart, c.curve.tEnd,
                                              8 * c.controls, 2.0 / spans),
               0.002)
         << c.curve.x;
@@ -373,7 +373,7 @@ TEST(fitSplineToSamples, FollowsSteepCurvesBothWaysOrSaysItMisses) {
     const SampledCurve curve = curve_testing::sampled("t", c.y, "0", 1.0);
     const SplineFit fit = fitSplineToSamples(curve, 0.002);
     const int spans = controlCount(fit) - 3;
-    const double apart = curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, 1.0,
+    const double apart = curve_testing::twoWayDeviation(*fit.curve, curve.pointsAt, 0.0, 1.0,
                                                         32 * spans, 2.0 / spans);
     EXPECT_EQ(fit.toleranceMet, c.met) << c.y;
     if (fit.toleranceMet) {
@@ -436,7 +436,7 @@ TEST(fitSplineToSamples, SamplesLongClosedCurvesMoreFinely) {
   ASSERT_EQ(controlCount(fit), 1027);
   ASSERT_TRUE(fit.finerPoints);
   EXPECT_EQ(fit.finerPoints->samples.size(), 16u * 1024 + 1);
-  coil.formula = nullptr;
+  coil.pointsAt = nullptr;
   const SplineFit alone = fitSplineToSamples(coil, 0.002);
   EXPECT_EQ(controlCount(alone), 131);
   EXPECT_TRUE(alone.closed);
@@ -502,7 +502,7 @@ TEST(fitSplineToSamples, MeetsTheCurvesOwnTolerance) {
     } else {
       EXPECT_GT(controlCount(fit), 32);
     }
-    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, *curve.formula, 0.0, 3.0,
+    EXPECT_LE(curve_testing::twoWayDeviation(*fit.curve, curve.pointsAt, 0.0, 3.0,
                                              8 * controlCount(fit), 2.0 / (controlCount(fit) - 3)),
               tolerance)
         << tolerance;

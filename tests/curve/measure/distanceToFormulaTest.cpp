@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "curve/formula/CurveFormula.h"
 #include "numerics/BSplineCurve.h"
@@ -17,6 +18,7 @@ using vintrel::curve::FormulaNearby;
 using vintrel::curve::largestDistanceToFormula;
 using vintrel::curve::SampledCurve;
 using vintrel::curve::SamplePoint;
+using vintrel::curve::SamplePoints;
 
 namespace {
 
@@ -45,13 +47,14 @@ TEST(FormulaNearby, SearchesTheFormulaNearAParameter) {
   SampledCurve parabola;
   parabola.tStart = 0.0;
   parabola.tEnd = 1.0;
-  parabola.formula = std::make_shared<CurveFormula>(
+  auto formula = std::make_shared<CurveFormula>(
       vintrel::curve::CurveRequest{0.0, 1.0, "t", "4 * (t - 0.5)^2", "0"},
       vintrel::curve::ParameterTable{});
-  for (int k = 0; k <= 8; ++k) parabola.samples.push_back(parabola.formula->pointAt(k / 8.0));
-  for (int k = 0; k < 8; ++k) {
-    parabola.midpoints.push_back(parabola.formula->pointAt((k + 0.5) / 8.0));
-  }
+  parabola.pointsAt = [formula](const std::vector<double>& t, SamplePoints& points) {
+    formula->appendPointsAt(t, points);
+  };
+  for (int k = 0; k <= 8; ++k) parabola.samples.push_back(formula->pointAt(k / 8.0));
+  for (int k = 0; k < 8; ++k) parabola.midpoints.push_back(formula->pointAt((k + 0.5) / 8.0));
   const FormulaNearby nearby(parabola, 0.2, false);
   const SamplePoint below{0.5, -0.1, 0.0};
   EXPECT_NEAR(nearby.searched(below, 0.5), 0.1, 1e-9);

@@ -76,7 +76,7 @@ TEST(FitStatus, MeasuresTheMissAtThePointsThatJudgedTheFit) {
   EXPECT_GT(*status.largestDeviation, 0.002);
   EXPECT_LT(*status.largestDeviation, 0.01);
 
-  wave.formula = nullptr;
+  wave.pointsAt = nullptr;
   const SplineFit alone = fitSplineToSamples(wave, 0.002);
   const FitStatus aloneStatus = fitStatus(alone, wave, 0.002);
   EXPECT_EQ(aloneStatus.controlCount, 128);
