@@ -401,12 +401,12 @@ TEST(fitSplineToSamples, JudgesFitsOfUpTo128ControlsBothWays) {
   const SampledCurve step = curve_testing::sampled("t", "tanh(10000*(t-0.5))", "0");
   num::BSplineCurveFit<double> four = curve_testing::fitted(step.samples, 4);
   EXPECT_TRUE(blockFitMeetsTolerance(four, step, 0.2));
-  EXPECT_GT(curve_testing::twoWayDeviation(four, *step.formula, 0.0, 1.0, 32, 2.0), 0.2);
+  EXPECT_GT(curve_testing::twoWayDeviation(four, step.pointsAt, 0.0, 1.0, 32, 2.0), 0.2);
   const SplineFit stepFit = fitSplineToSamples(step, 0.2);
   EXPECT_EQ(controlCount(stepFit), 16);
   EXPECT_TRUE(stepFit.toleranceMet);
   EXPECT_LE(
-      curve_testing::twoWayDeviation(*stepFit.curve, *step.formula, 0.0, 1.0, 32 * 13, 2.0 / 13),
+      curve_testing::twoWayDeviation(*stepFit.curve, step.pointsAt, 0.0, 1.0, 32 * 13, 2.0 / 13),
       0.2);
 
   const std::string turn = "2 * pi * (t + 0.01 * exp(-(sin(pi * t) / 0.02)^2))";
