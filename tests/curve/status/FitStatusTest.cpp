@@ -109,8 +109,8 @@ TEST(FitStatus, BoundsTheMissOfACurveThatRunsOverItselfManyTimes) {
 // Real curves through the cut-short measure, pinned to their texts so that a looser bound or a
 // lost speed-up shows: a coil of 40 windings a turn over 17 turns, whose formula points the
 // forward measure bounds only between 0.00038 and 0.0021 while its spline strays 0.00226 from
-// the formula; and the README's toroidal coil, bounded in both. A measure that ran its course
-// sets no upper bound.
+// the formula; and the toroidal coil of sorvane's guide, bounded in both. A measure that ran its
+// course sets no upper bound.
 TEST(FitStatus, PinsTheTextsOfMeasuresCutShort) {
   const std::string x = "(3 + cos(40 * t)) * cos(t)", y = "(3 + cos(40 * t)) * sin(t)";
   const SampledCurve windings =

@@ -312,7 +312,7 @@ TEST(Sorvane, SaveKeepsTheModeAndWritesThroughALink) {
   EXPECT_EQ(modeOf(folder / "perm.json"), 0644u);
 }
 
-// The README's spring: radius r = 5, pitch 2, five turns.
+// The centimetre spring of sorvane's guide: radius r = 5, pitch 2, five turns.
 const std::vector<std::string> kSpring = {"--param", "r=5",
                                           "--param", "pitch=2",
                                           "--x",     "r * cos(2 * pi * t)",
