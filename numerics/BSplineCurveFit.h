@@ -61,8 +61,9 @@ class BSplineCurveFit : public BSplineCurve<Real> {
 };
 
 // ---------------------------------------------------------------------------------------------
-// The construction gives bit for bit the control points of the plain textbook procedure (basis
-// evaluated afresh for every matrix entry, substitutions over all rows), only faster: each
+// The construction gives bit for bit the control points of the reference fit in
+// tests/support/LiteralBSplineCurveFit.h (basis evaluated afresh for every matrix entry,
+// substitutions over all rows), only faster: each
 // sample's basis is evaluated once, every matrix entry still sums its products over the samples
 // in increasing order, and the solves stay inside the band.
 

@@ -1,8 +1,9 @@
 // A square matrix whose non-zero entries lie on the diagonal and a fixed number of sub- and
 // super-diagonals, with an in-place Cholesky factorisation and substitutions on a whole block of
 // right-hand sides. The block-solved curve fitter solves its normal equations with it, in the
-// literal algorithm's order of operations, which its fits must reproduce bit for bit; every other
-// solve uses BandCholesky. Failures are false results; nothing is reported.
+// order of operations of the reference fit (tests/support/LiteralBSplineCurveFit.h), which its
+// fits must reproduce bit for bit; every other solve uses BandCholesky. Failures are false results;
+// nothing is reported.
 #pragma once
 
 #include <algorithm>

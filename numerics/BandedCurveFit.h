@@ -1,7 +1,7 @@
 // Least-squares fit of a cubic B-spline with a clamped uniform knot vector on [0, 1] to many
 // evenly parametrised samples, through the banded normal equations: memory and time grow with
-// the samples alone, so thousands of controls and tens of thousands of samples fit in
-// milliseconds. The adaptive fit of the curve library uses it for long curves, past the control
+// the samples alone, so thousands of controls and tens of thousands of samples fit at once. The
+// adaptive fit of the curve library uses it for long curves, past the control
 // counts of BSplineCurveFit.
 #pragma once
 

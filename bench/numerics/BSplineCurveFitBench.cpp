@@ -1,5 +1,6 @@
 // One least-squares fit of the default helix (x cos(2πt), y sin(2πt), z t, t in [0, 3], 2049
-// samples), as the adaptive fit makes it once per attempt, against the literal algorithm.
+// samples), as the adaptive fit makes it once per attempt, against the reference fit of
+// tests/support/LiteralBSplineCurveFit.h.
 #include <benchmark/benchmark.h>
 
 #include <cmath>

@@ -1,8 +1,9 @@
 // Finds, fast but not always exactly, the point of a fitted spline closest to a given point: a
 // table of curve positions narrows the search, a bounded one-dimensional minimisation
 // finishes it. The acceptance of fits of up to 128 controls uses it, and keeps it as it is
-// because its counts must stay those of the literal algorithm this search belongs to; every
-// other nearest-point question goes to numerics/LocalSquaredDistance.h or NearestPointSearch.h.
+// because its counts must stay those of the reference fit this search belongs to
+// (tests/support/LiteralBSplineCurveFit.h); every other nearest-point question goes to
+// numerics/LocalSquaredDistance.h or NearestPointSearch.h.
 #pragma once
 
 #include <array>

@@ -48,8 +48,8 @@ class CurveFormula {
   SamplePoint pointAt(double t);
 
   /// The points at t[0], t[1], ... appended to `points` in that order: the same values and the
-  /// same error, for the first point where one arises, as pointAt at each in turn, in about half
-  /// the time for many points.
+  /// same error, for the first point where one arises, as pointAt at each in turn, with one
+  /// evaluation of each parser over all of them.
   void appendPointsAt(const std::vector<double>& t, SamplePoints& points);
 
   /// How many times a definition or a formula has been evaluated so far: one per definition and

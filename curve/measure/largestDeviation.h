@@ -16,10 +16,8 @@ namespace vintrel::curve {
 /// curve that could be nearer is examined. Returns 0 for no samples; samples that are not finite
 /// are passed over. Curves too large to square a distance of (1e150 and beyond) are measured as
 /// accurately. Throws std::invalid_argument unless `curve` is a cubic fit of 3 coordinates with its
-/// full knot vector. Costs a few milliseconds for 2049 samples and 128 control points, and for
-/// 131073 points and 4096 control points some tens (a few hundred on a curve that runs round
-/// itself many times), but seconds to a minute where hundreds of the curve's turns lie over each
-/// other and every point has as many near places to tell apart: boundLargestDeviation bounds it.
+/// full knot vector. Where hundreds of the curve's turns lie over each other, every point has as
+/// many near places to tell apart: boundLargestDeviation bounds the cost there.
 double largestDeviation(const num::BSplineCurve<double>& curve, const SamplePoints& samples);
 
 /// The same measure over the samples, the midpoints and the probes of `sampled` together: the
@@ -35,11 +33,11 @@ struct DeviationBounds {
 };
 
 /// largestDeviation(curve, sampled) with its search of the whole curve limited to `searchSteps`
-/// steps (a run of pieces or a part of a piece opened, some tens of nanoseconds each): while they
-/// last the result is exact (atLeast == atMost); once they run out, every point left is bounded
-/// by the nearest curve point found for it near its own part of the curve, or by the search so
-/// far, so that on a curve that runs over itself hundreds of times the measure still ends in a
-/// fraction of a second. Returns {0, 0} when there are no samples; throws as largestDeviation.
+/// steps (a run of pieces or a part of a piece opened): while they last the result is exact
+/// (atLeast == atMost); once they run out, every point left is bounded by the nearest curve
+/// point found for it near its own part of the curve, or by the search so far, so that on a
+/// curve that runs over itself hundreds of times the measure still ends. Returns {0, 0} when there
+/// are no samples; throws as largestDeviation.
 DeviationBounds boundLargestDeviation(const num::BSplineCurve<double>& curve,
                                       const SampledCurve& sampled, long searchSteps);
 

@@ -93,6 +93,18 @@ void refuseSinglePoint(const SampledCurve& curve, const CurveRequest& request) {
 
 }  // namespace
 
+// The checks run in the order of their messages' causes: the ends and the tolerance before any
+// formula is evaluated (the messages "Starting t Value is not a finite number: <tStart>",
+// "Ending t Value ...", "The t range from <tStart> to <tEnd> is too wide to sample; choose closer
+// ends."); then the formulas at the samples, the midpoints and the probes, in that order, so that
+// a definition or formula that fails or is not finite is named at the first t where it is
+// (CurveFormula's messages); then the single point, where every point lies within the tolerance
+// of the first sample: "The t range is empty: ..." for equal ends, "The curve is a single point
+// (x, y, z): give x(t), y(t) or z(t) a term in t, or widen the t range" when the points lie
+// within rounding of it, else "The curve stays within <tolerance> <unit> of one point (x, y, z),
+// too small for a spline to follow: make it larger or widen the t range" (the first sample to 7
+// significant digits, rounding residue as 0); last the jumps, which sample further near a
+// suspect step.
 SampledCurve sampleCurve(const CurveRequest& request, const ParameterTable& parameters) {
   auto formula = std::make_shared<CurveFormula>(request, parameters);
   SampledCurve curve;

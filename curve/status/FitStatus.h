@@ -35,13 +35,12 @@ struct FitStatus {
 /// that the exact figure would keep the dialog waiting; the status then gives bounds.
 FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double tolerance);
 
-/// The steps the status's measure may take in its search of the whole curve: about a tenth of a
-/// second on an ordinary machine, some hundred times what a curve that does not run over itself
-/// many times needs.
+/// The steps the status's measure may take in its search of the whole curve: some hundred times
+/// what a curve that does not run over itself many times needs.
 constexpr long kStatusSearchSteps = 500000;
 
 /// The steps the status's measure of the other direction, from the spline's points to the
-/// formula's, may take in its search of the formula's whole curve: a few hundredths of a second.
+/// formula's, may take in its search of the formula's whole curve.
 constexpr long kStatusFormulaSearchSteps = 100000;
 
 /// "<controlCount> spline controls" (always plural), "<controlCount> spline controls, closed" for

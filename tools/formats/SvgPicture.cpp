@@ -19,13 +19,10 @@ namespace sorvane {
 
 namespace {
 
-// Sizes in SVG pixels.
-constexpr double kMargin = 16;
-constexpr double kPanelSize = 420;
-constexpr double kGap = 12;
-constexpr double kPlotInsetTop = 34;
-constexpr double kPlotInsetBottom = 40;
-constexpr double kPlotInsetSide = 18;
+// Sizes in SVG pixels: the picture's margin, each of its four panels with the gap between them,
+// the plot's inset in a panel, and a caption line.
+constexpr double kMargin = 16, kPanelSize = 420, kGap = 12;
+constexpr double kPlotInsetTop = 34, kPlotInsetBottom = 40, kPlotInsetSide = 18;
 constexpr double kCaptionLine = 20;
 constexpr double kWidth = 2 * kMargin + 2 * kPanelSize + kGap;
 constexpr std::size_t kWrapColumns = 96;

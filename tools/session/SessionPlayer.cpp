@@ -42,13 +42,7 @@ Spline splineOf(const fsim::NurbsData& data) {
 }
 
 fsim::NurbsData nurbsOf(const Spline& spline) {
-  fsim::NurbsData data;
-  data.degree = spline.degree;
-  data.rational = spline.rational;
-  data.periodic = spline.periodic;
-  data.controlPoints = spline.controlPoints;
-  data.knots = spline.knots;
-  return data;
+  return {spline.degree, spline.rational, spline.periodic, spline.controlPoints, spline.knots};
 }
 
 std::vector<Attribute> attributesOf(const std::vector<fsim::AttributeInfo>& attributes) {

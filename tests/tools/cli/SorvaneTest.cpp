@@ -189,12 +189,12 @@ TEST(Sorvane, DamagedDesignFileExitsThreeAndIsLeftAsItWas) {
   const Outcome folder = sorvane({"--design", ::testing::TempDir()});
   EXPECT_EQ(folder.status, 3);
   EXPECT_NE(folder.err.find(": is a folder, not a file"), std::string::npos) << folder.err;
-  const Outcome nowhere = sorvane({"--design", "/nonexistent/spring.json"});
+  const std::string missing = scratchPath("missing");  // a folder no test makes
+  const Outcome nowhere = sorvane({"--design", missing + "/spring.json"});
   EXPECT_EQ(nowhere.status, 3);
   EXPECT_EQ(nowhere.out, "");
-  EXPECT_EQ(
-      nowhere.err,
-      "sorvane: /nonexistent/spring.json: cannot be saved: there is no folder /nonexistent\n");
+  EXPECT_EQ(nowhere.err, "sorvane: " + missing +
+                             "/spring.json: cannot be saved: there is no folder " + missing + "\n");
 }
 
 TEST(Sorvane, DesignFileKeepsTheCurveForALaterRun) {
