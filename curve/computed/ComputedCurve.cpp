@@ -10,7 +10,8 @@ ComputedCurve::ComputedCurve(const CurveRequest& request, const ParameterTable& 
     : request_(request),
       parameters_(parameters),
       sampled_(sampleCurve(request, parameters)),
-      fit_(fitSplineToSamples(sampled_, request.tolerance)) {}
+      fit_(fitSplineToSamples(sampled_, request.tolerance,
+                              request.fewestControls ? FitGoal::Fewest : FitGoal::Ladder)) {}
 
 FitStatus ComputedCurve::status() const { return fitStatus(fit_, sampled_, request_.tolerance); }
 

@@ -21,7 +21,7 @@ class ComputedCurve {
  public:
   /// Samples `request` with `parameters` (sampleCurve; the parameters as the formulas read them,
   /// lengths in the request's unit), then fits the samples (fitSplineToSamples with the request's
-  /// tolerance).
+  /// tolerance, for the fewest controls when the request asks for them).
   /// Throws what they throw: std::runtime_error for a t end that is not finite or a t range too
   /// wide, a tolerance out of bounds, an expression that fails, a value that is not finite, a
   /// single point, a jump or a coordinate too large to fit.

@@ -160,9 +160,7 @@ SplineFit fitClosedCurve(const SampledCurve& sampled, double tolerance) {
   return fit;
 }
 
-}  // namespace
-
-SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
+SplineFit fitWithTheLadder(const SampledCurve& sampled, double tolerance) {
   const SamplePoints& samples = sampled.samples;
   if (samples.empty()) {
     throw std::invalid_argument("no samples to fit a spline to");
@@ -179,6 +177,15 @@ SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance) {
     return fit;
   }
   return fitToFinerSamples(sampled, tolerance);
+}
+
+}  // namespace
+
+SplineFit fitSplineToSamples(const SampledCurve& sampled, double tolerance, FitGoal goal) {
+  // The fewest controls are looked for by the ladder's own counts until a search of its own does.
+  SplineFit fit = fitWithTheLadder(sampled, tolerance);
+  fit.goal = goal;
+  return fit;
 }
 
 }  // namespace vintrel::curve

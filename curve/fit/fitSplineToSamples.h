@@ -17,6 +17,15 @@ namespace vintrel::curve {
 /// that bounds them.
 constexpr int kMostControls = 4096;
 
+/// How the adaptive fit chooses its count of controls.
+enum class FitGoal {
+  /// The specified counts, 4, 8, ... 128, then on as below: a curve met within them keeps the
+  /// count and the very control points it has always had.
+  Ladder,
+  /// The fewest controls the fit can find that meet the tolerance, from 4 up.
+  Fewest,
+};
+
 /// The outcome of the adaptive fit.
 struct SplineFit {
   /// The accepted fit: cubic, 3 coordinates, 4 ... kMostControls control points (7 ... 3 more
@@ -35,6 +44,8 @@ struct SplineFit {
   /// The points that judged `curve` when they are finer than the sampled curve's own (fits of
   /// more than 128 controls); null when the sampled curve's own points did.
   std::shared_ptr<const SampledCurve> finerPoints;
+  /// The goal the fit was made for.
+  FitGoal goal = FitGoal::Ladder;
 };
 
 /// Fits cubic B-splines with 4, 8, 16, 32, 64, 128 control points to `curve.samples` (used as
@@ -61,6 +72,8 @@ struct SplineFit {
 /// <value>; keep coordinates within 1e300." when a sample coordinate's magnitude is beyond 1e300
 /// (or not a number), where the fit's sums could overflow, and what refineSampling throws for a
 /// finer sample (a value that is not finite).
-SplineFit fitSplineToSamples(const SampledCurve& curve, double tolerance);
+/// With FitGoal::Fewest the count is searched for the fewest controls that meet the tolerance.
+SplineFit fitSplineToSamples(const SampledCurve& curve, double tolerance,
+                             FitGoal goal = FitGoal::Ladder);
 
 }  // namespace vintrel::curve

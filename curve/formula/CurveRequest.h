@@ -30,6 +30,9 @@ struct CurveRequest {
   /// The named definitions the expressions may use, as typed: lines of "name = expression" items
   /// separated by ";" (readNamedDefinitions); empty for none.
   std::string definitions{};
+  /// Whether the fit looks for the fewest controls that meet the tolerance (FitGoal::Fewest)
+  /// rather than climbing the specified counts.
+  bool fewestControls = false;
 };
 
 }  // namespace vintrel::curve

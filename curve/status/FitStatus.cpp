@@ -51,6 +51,7 @@ FitStatus fitStatus(const SplineFit& fit, const SampledCurve& sampled, double to
   FitStatus status;
   status.controlCount = fit.curve->ControlPointCount();
   status.closed = fit.closed;
+  status.fewest = fit.goal == FitGoal::Fewest;
   if (fit.toleranceMet) return status;
   // The fit's own check uses a search that can overstate a distance; the accurate measure may
   // find the curve within the tolerance after all, and then there is no miss to report.
@@ -73,6 +74,7 @@ std::string statusText(const FitStatus& status, double tolerance, const std::str
   text.imbue(std::locale::classic());
   text << status.controlCount << " spline controls";
   if (status.closed) text << ", closed";
+  if (status.fewest) text << ", fewest";
   if (!status.largestDeviation) return text.str();
   const double deviation = *status.largestDeviation;
   const bool surelyMissed = deviation > tolerance;

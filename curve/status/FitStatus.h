@@ -22,6 +22,7 @@ struct FitStatus {
   /// Set when the measure was cut short: the largest deviation lies between largestDeviation and
   /// this, which exceeds the tolerance.
   std::optional<double> deviationUpTo;
+  bool fewest = false;  ///< the fit looked for the fewest controls (FitGoal::Fewest)
 };
 
 /// The status of `fit`, made from `sampled` with `tolerance`: its control count, whether it is
@@ -44,14 +45,15 @@ constexpr long kStatusSearchSteps = 500000;
 constexpr long kStatusFormulaSearchSteps = 100000;
 
 /// "<controlCount> spline controls" (always plural), "<controlCount> spline controls, closed" for
-/// a closed curve, either followed, with a largest deviation D, by " (tolerance <tolerance> <unit>
-/// not met: largest deviation <D> <unit>)" with the tolerance in its shortest form and D to three
-/// significant digits (0.00512, 0.0150, 1.23e+03), or more where three would not read above the
-/// tolerance (0.0020004). A measure cut short gives both bounds, " (tolerance <tolerance> cm not
-/// met: largest deviation <D> to <U> <unit>)" (one figure where the two read alike), and says
-/// "perhaps not met" where D does not exceed the tolerance (D then to three significant digits as
-/// it comes). `unit` is the name of the unit the tolerance and the deviations are in (the
-/// formulas'). Independent of the process's locale.
+/// a closed curve, then ", fewest" when the fit looked for the fewest controls, followed, with a
+/// largest deviation D, by " (tolerance <tolerance> <unit> not met: largest deviation <D> <unit>)"
+/// with the tolerance in its shortest form and D to three significant digits (0.00512,
+/// 0.0150, 1.23e+03), or more where three would not read above the tolerance (0.0020004). A measure
+/// cut short gives both bounds, " (tolerance <tolerance> cm not met: largest deviation <D> to <U>
+/// <unit>)" (one figure where the two read alike), and says "perhaps not met" where D does not
+/// exceed the tolerance (D then to three significant digits as it comes). `unit` is the name of the
+/// unit the tolerance and the deviations are in (the formulas'). Independent of the process's
+/// locale.
 std::string statusText(const FitStatus& status, double tolerance, const std::string& unit);
 
 }  // namespace vintrel::curve

@@ -465,7 +465,7 @@ void changeParameters(fsim::HostSession& session, const ParameterValues& values,
 
 bool isFitStatus(const std::string& status) {
   static const std::regex kFit(
-      "[1-9][0-9]* spline controls(, closed)?( \\(tolerance [^)]* not met: [^)]*\\))?");
+      "[1-9][0-9]* spline controls(, closed)?(, fewest)?( \\(tolerance [^)]* not met: [^)]*\\))?");
   return std::regex_match(status.substr(0, status.find('\n')), kFit);
 }
 

@@ -46,7 +46,8 @@ struct SessionResult {
 };
 
 /// True when the first line of `status` is a fit's report: "N spline controls" or "N spline
-/// controls, closed", possibly with the tolerance note "N spline controls (tolerance ... not met:
+/// controls, closed", either possibly followed by ", fewest", possibly with the tolerance note "N
+/// spline controls (tolerance ... not met:
 /// ...)"; notes may follow on further lines. Anything else is an error message.
 bool isFitStatus(const std::string& status);
 

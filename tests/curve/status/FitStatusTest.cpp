@@ -43,6 +43,11 @@ TEST(FitStatus, StatesTheCountInThePlural) {
 TEST(FitStatus, SaysWhenTheCurveIsClosed) {
   EXPECT_EQ(statusText(FitStatus{11, std::nullopt, true, std::nullopt}, 0.002, "cm"),
             "11 spline controls, closed");
+  EXPECT_EQ(statusText(FitStatus{24, std::nullopt, false, std::nullopt, true}, 0.002, "cm"),
+            "24 spline controls, fewest");
+  EXPECT_EQ(statusText(FitStatus{11, 0.0125, true, std::nullopt, true}, 0.002, "cm"),
+            "11 spline controls, closed, fewest (tolerance 0.002 cm not met: largest deviation "
+            "0.0125 cm)");
   EXPECT_EQ(statusText(FitStatus{4099, 0.0125, true, std::nullopt}, 0.002, "cm"),
             "4099 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.0125 "
             "cm)");
