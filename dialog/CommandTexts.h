@@ -36,6 +36,8 @@ constexpr char kStatusDisplayId[] = "vtlStatusDisplayID";
 constexpr char kUnitsInputId[] = "unitsInput_";
 constexpr char kToleranceInputId[] = "toleranceValueInput_";
 constexpr char kCoordinatesInputId[] = "coordinatesInput_";
+/// The check box that asks the fit for the fewest controls that meet the tolerance.
+constexpr char kFewestControlsInputId[] = "fewestControlsInput_";
 
 constexpr char kXFunctionLabel[] = "x(t) =";
 constexpr char kYFunctionLabel[] = "y(t) =";
@@ -54,6 +56,7 @@ constexpr char kCurrentInputsItem[] = "(current inputs)";
 constexpr char kUnitsLabel[] = "Units";
 constexpr char kToleranceLabel[] = "Tolerance";
 constexpr char kCoordinatesLabel[] = "Coordinates";
+constexpr char kFewestControlsLabel[] = "Fewest controls";
 
 /// The items of the "Coordinates" drop-down, in order.
 constexpr char kCartesianItem[] = "Cartesian (x, y, z)";

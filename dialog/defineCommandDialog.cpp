@@ -61,6 +61,7 @@ struct InitialInputs {
   LengthUnit unit = centimetreUnit();
   std::string tolerance;
   Coordinates coordinates = Coordinates::Cartesian;
+  bool fewestControls = false;
 };
 
 InitialInputs initialInputs(const std::optional<CurveRequest>& stored,
@@ -82,6 +83,7 @@ InitialInputs initialInputs(const std::optional<CurveRequest>& stored,
   initial.unit = stored->unit;
   initial.tolerance = shortestText(stored->tolerance);
   initial.coordinates = stored->coordinates;
+  initial.fewestControls = stored->fewestControls;
   return initial;
 }
 
@@ -148,6 +150,9 @@ void addInputs(const Ptr<CommandInputs>& inputs, const InitialInputs& initial) {
   // included, as it rescales every number of the formulas.
   inputs->addValueInput(kToleranceInputId, kToleranceLabel, "",
                         ValueInput::createByString(initial.tolerance));
+  // A check box, not a button: no icons.
+  inputs->addBoolValueInput(kFewestControlsInputId, kFewestControlsLabel, true, "",
+                            initial.fewestControls);
   addDropDown(inputs, kCoordinatesInputId, kCoordinatesLabel, coordinatesItems(),
               coordinatesItem(initial.coordinates));
   showFormulaInputs(inputs, initial.coordinates);

@@ -17,12 +17,12 @@ namespace vintrel::dialog {
 /// drop-down ("(current inputs)" and the presets' labels), the editable Definitions box, the
 /// formula inputs (x(t) with ρ(t) and r(t) beside it, y(t) with θ(t), z(t) with φ(t)), the start
 /// and end of t (no units), the read-only notification box kStatusDisplayId, the "Units"
-/// drop-down, the "Tolerance" (a plain number in that unit) and the "Coordinates" drop-down,
-/// showing the formula inputs of the chosen coordinates only. They hold the selected curve's
-/// stored inputs; for a new curve, those the design keeps of the last curve made in it
-/// (rememberedInputs), else the defaults of CommandTexts.h in the design's display unit
-/// (designLengthUnit) with kSplineTolerance in it to two significant digits. Then runs
-/// updatePreview with `application`, `preview` and `edit`.
+/// drop-down, the "Tolerance" (a plain number in that unit), the "Fewest controls" check box and
+/// the "Coordinates" drop-down, showing the formula inputs of the chosen coordinates only. They
+/// hold the selected curve's stored inputs; for a new curve, those the design keeps of the last
+/// curve made in it (rememberedInputs), else the defaults of CommandTexts.h in the design's
+/// display unit (designLengthUnit) with kSplineTolerance in it to two significant digits and the
+/// check box clear. Then runs updatePreview with `application`, `preview` and `edit`.
 void defineCommandDialog(const adsk::core::Ptr<adsk::core::CommandCreatedEventArgs>& eventArgs,
                          adsk::core::CommandEventHandler* executeHandler,
                          adsk::core::CommandEventHandler* destroyHandler,

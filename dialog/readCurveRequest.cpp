@@ -72,6 +72,9 @@ CurveRequest readCurveRequest(const Ptr<CommandInputs>& inputs) {
   request.unit = readUnit(inputs);
   Ptr<ValueCommandInput> tolerance = findInput<ValueCommandInput>(inputs, kToleranceInputId);
   request.tolerance = validValue(tolerance, kToleranceLabel);
+  Ptr<BoolValueCommandInput> fewest =
+      findInput<BoolValueCommandInput>(inputs, kFewestControlsInputId);
+  request.fewestControls = fewest->value();
   return request;
 }
 

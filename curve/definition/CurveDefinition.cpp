@@ -26,6 +26,7 @@ constexpr char kUnits[] = "units";
 constexpr char kTolerance[] = "tolerance";
 constexpr char kCoordinates[] = "coordinates";
 constexpr char kDefinitions[] = "definitions";
+constexpr char kFewestControls[] = "fewestControls";
 constexpr int kFirstFormat = 1;
 // The last format without named definitions.
 constexpr int kFormatWithoutDefinitions = 2;
@@ -90,6 +91,21 @@ double toleranceMember(const json& object) {
   return tolerance;
 }
 
+// An optional member: a curve fitted on the specified counts stores none.
+bool fewestControlsMember(const json& object) {
+  const auto found = object.find(kFewestControls);
+  if (found == object.end()) return false;
+  if (!found->is_boolean()) throw CurveDefinitionError("\"fewestControls\" is not true or false");
+  return found->get<bool>();
+}
+
+// `document` with "fewestControls": true when `fewest`; a curve on the specified counts stores no
+// such member, which reads as them.
+json withFewestControls(json document, bool fewest) {
+  if (fewest) document[kFewestControls] = true;
+  return document;
+}
+
 Coordinates coordinatesMember(const json& object) {
   const std::string name = textMember(object, kCoordinates);
   const std::optional<Coordinates> coordinates = coordinatesNamed(name);
@@ -136,7 +152,8 @@ std::string writeCurveDefinition(const CurveDefinition& definition) {
                          {kDefinitions, request.definitions},
                          {kParameters, parameters}};
   // The host gives UTF-8; a stray invalid byte is replaced rather than losing the definition.
-  std::string text = document.dump(-1, ' ', false, json::error_handler_t::replace);
+  std::string text = withFewestControls(document, request.fewestControls)
+                         .dump(-1, ' ', false, json::error_handler_t::replace);
   if (text.size() > kLongestCurveDefinition) {
     throw CurveDefinitionError("the definition is longer than 2 MB");
   }
@@ -164,6 +181,7 @@ CurveDefinition readCurveDefinition(const std::string& text) {
   }
   if (format > kFormatWithoutDefinitions) {
     definition.request.definitions = textMember(document, kDefinitions);
+    definition.request.fewestControls = fewestControlsMember(document);
   }
   definition.parameters = parameterMember(document);
   return definition;

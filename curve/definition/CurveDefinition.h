@@ -1,6 +1,7 @@
 // A formula curve's definition as it travels with its spline: the three expressions and the named
-// definitions they use, the t range, the unit, tolerance and coordinate system, and the values of
-// the design parameters the expressions name, as used for the fit. The add-in stores it as a small
+// definitions they use, the t range, the unit, tolerance and coordinate system, whether the fit
+// looked for the fewest controls, and the values of the design parameters the expressions name,
+// as used for the fit. The add-in stores it as a small
 // JSON text on the spline when it creates or edits the curve, and reads it back to reopen the
 // dialog on that curve or to refit it when a parameter changes.
 #pragma once
@@ -37,18 +38,22 @@ class CurveDefinitionError : public std::runtime_error {
 
 /// The JSON text {"format": 3, "x": ..., "y": ..., "z": ..., "tStart": ..., "tEnd": ...,
 /// "units": <the unit's name>, "tolerance": ..., "coordinates": <coordinatesName>,
-/// "definitions": <the definitions' text>, "parameters": {name: value, ...}}; every number reads
-/// back as the same double. Throws CurveDefinitionError when a value is not finite (JSON has no
-/// such number) or the text would be longer than kLongestCurveDefinition.
+/// "definitions": <the definitions' text>, "parameters": {name: value, ...}}, and
+/// "fewestControls": true when the request asks for the fewest controls (a curve on the specified
+/// counts stores no such member); every number reads back as the same double. Throws
+/// CurveDefinitionError when a value is not finite (JSON has no such number) or the text would be
+/// longer than kLongestCurveDefinition.
 std::string writeCurveDefinition(const CurveDefinition& definition);
 
-/// Reads a text writeCurveDefinition made, or one of format 2, which reads as no definitions, or
-/// of format 1, which reads as centimetres, kSplineTolerance, Cartesian coordinates and no
-/// definitions. Members it does not know are ignored. Throws CurveDefinitionError when the text is
-/// longer than kLongestCurveDefinition, is not JSON, is not of format 1, 2 or 3, or lacks a member
-/// or has one of another type (texts for the expressions and the definitions, finite numbers for
-/// the t range and the parameters' values, a positive one for the tolerance), or names a unit or
-/// coordinate system this add-in does not know.
+/// Reads a text writeCurveDefinition made (without "fewestControls": the specified counts), or one
+/// of format 2, which reads as no definitions, or of format 1, which reads as centimetres,
+/// kSplineTolerance, Cartesian coordinates and no definitions; texts of formats 1 and 2 read as
+/// the specified counts. Members it does not know are ignored. Throws CurveDefinitionError when
+/// the text is longer than kLongestCurveDefinition, is not JSON, is not of format 1, 2 or 3, or
+/// lacks a member or has one of another type (texts for the expressions and the definitions,
+/// finite numbers for the t range and the parameters' values, a positive one for the tolerance,
+/// true or false for "fewestControls"), or names a unit or coordinate system this add-in does not
+/// know.
 CurveDefinition readCurveDefinition(const std::string& text);
 
 /// The entries of `parameters` whose names the expressions of `request`, its formulas and its

@@ -12,6 +12,7 @@
 #include "host/sim/SimApplication.h"
 #include "host/sim/SimApplicationCommandEvent.h"
 #include "host/sim/SimAttributes.h"
+#include "host/sim/SimBoolValueCommandInput.h"
 #include "host/sim/SimCommand.h"
 #include "host/sim/SimCommandControl.h"
 #include "host/sim/SimCommandCreatedEvent.h"
@@ -409,6 +410,13 @@ void HostSession::typeIntoTextBox(const std::string& id, const std::string& text
   if (!shownInput<SimTextBoxCommandInput>(*host_, id, "text box").userTypes(text)) {
     throw std::runtime_error("the text box '" + id + "' is read-only");
   }
+  openCommand(*host_).raiseExecutePreview();
+}
+
+void HostSession::setCheckBox(const std::string& id, bool checked) {
+  SimBoolValueCommandInput& box = shownInput<SimBoolValueCommandInput>(*host_, id, "check box");
+  if (!box.checkBox()) throw std::runtime_error("the input '" + id + "' is a button");
+  box.userSetsValue(checked);
   openCommand(*host_).raiseExecutePreview();
 }
 

@@ -179,6 +179,9 @@ class HostSession {
   /// included); raises executePreview. Throws std::runtime_error when no dialog is open, no shown
   /// text box has that ID, or it is read-only.
   void typeIntoTextBox(const std::string& id, const std::string& text);
+  /// The user ticks (`checked`) or clears a check box; raises executePreview. Throws
+  /// std::runtime_error when no dialog is open, no shown bool input has that ID, or it is a button.
+  void setCheckBox(const std::string& id, bool checked);
   /// The text of a text box input. Throws std::runtime_error when there is none with that ID.
   std::string textBoxText(const std::string& id) const;
   /// OK: raises execute (CommandEventArgs whose firingEvent's sender is the Command), then

@@ -25,7 +25,7 @@ class InputNode {
 };
 
 /// The members of CommandInput, for Api = StringValueCommandInput, ValueCommandInput,
-/// TextBoxCommandInput or DropDownCommandInput.
+/// TextBoxCommandInput, DropDownCommandInput or BoolValueCommandInput.
 template <class Api>
 class SimCommandInputOf : public Sim<Api>, public InputNode {
  public:

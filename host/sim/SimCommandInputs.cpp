@@ -2,6 +2,7 @@
 #include "host/sim/SimCommandInputs.h"
 
 #include "host/sim/Lookup.h"
+#include "host/sim/SimBoolValueCommandInput.h"
 #include "host/sim/SimCommand.h"
 #include "host/sim/SimDropDownCommandInput.h"
 #include "host/sim/SimStringValueCommandInput.h"
@@ -108,6 +109,17 @@ adsk::core::DropDownCommandInput* SimCommandInputs::addDropDownCommandInput_raw(
   return handOut(input);
 }
 
+adsk::core::BoolValueCommandInput* SimCommandInputs::addBoolValueInput_raw(
+    const char* id, const char* name, bool isCheckBox, const char* resourceFolder,
+    bool initialValue) {
+  if (refused("CommandInputs.addBoolValueInput") || !acceptableId(id)) return nullptr;
+  auto input = std::make_shared<SimBoolValueCommandInput>(
+      id, name ? name : "", isCheckBox, resourceFolder ? resourceFolder : "", initialValue,
+      std::static_pointer_cast<SimCommandInputs>(shared_from_this()));
+  inputs_.push_back(input);
+  return handOut(input);
+}
+
 template <class Api>
 adsk::core::Command* SimCommandInputOf<Api>::parentCommand_raw() const {
   if (this->refused("CommandInput.parentCommand")) return nullptr;
@@ -134,5 +146,6 @@ template class SimCommandInputOf<adsk::core::StringValueCommandInput>;
 template class SimCommandInputOf<adsk::core::ValueCommandInput>;
 template class SimCommandInputOf<adsk::core::TextBoxCommandInput>;
 template class SimCommandInputOf<adsk::core::DropDownCommandInput>;
+template class SimCommandInputOf<adsk::core::BoolValueCommandInput>;
 
 }  // namespace fsim

@@ -43,6 +43,10 @@ class SimCommandInputs : public Sim<adsk::core::CommandInputs> {
                                                               bool isReadOnly) override;
   adsk::core::DropDownCommandInput* addDropDownCommandInput_raw(
       const char* id, const char* name, adsk::core::DropDownStyles dropDownStyle) override;
+  adsk::core::BoolValueCommandInput* addBoolValueInput_raw(const char* id, const char* name,
+                                                           bool isCheckBox,
+                                                           const char* resourceFolder,
+                                                           bool initialValue) override;
 
   /// Input IDs must be non-empty and unique within the command.
   bool acceptableId(const char* id) const;

@@ -135,7 +135,8 @@ struct GraphicsGroupInfo {
 /// One input of the open dialog.
 struct InputInfo {
   std::string id, type, label;  ///< type: "StringValueCommandInput", "ValueCommandInput",
-                                ///< "TextBoxCommandInput", "DropDownCommandInput"
+                                ///< "TextBoxCommandInput", "DropDownCommandInput",
+                                ///< "BoolValueCommandInput"
   /// String value / text box text / value input's expression / the name of a drop-down's
   /// selected item (its first checked one for check boxes; "" when none is)
   std::string text;
@@ -145,6 +146,8 @@ struct InputInfo {
   bool readOnly = false;
   bool visible = true;             ///< false once the add-in hid the input
   std::vector<std::string> items;  ///< a drop-down's item names in order, separators left out
+  bool checked = false;            ///< a check box ticked, a button pressed
+  bool checkBox = false;           ///< a bool input shown as a check box, not a button
 };
 
 /// A host object that Ptrs outside the host still reference.

@@ -124,7 +124,7 @@ TEST_F(EntryPoints, RunReusesADefinitionLeftWithoutControl) {
   EXPECT_TRUE(host.isControlPromoted(kWorkspaceId, kPanelId, kCommandId));
   EXPECT_EQ(host.handlerCount(kCommandCreated), 1u);
   click();
-  EXPECT_EQ(host.inputs().size(), 15u);
+  EXPECT_EQ(host.inputs().size(), 16u);
   expectHeldBetweenEvents(true);
 }
 

@@ -1,10 +1,10 @@
 // The fault sweep: for each user move (run, the first click, an input change outside and inside a
-// sketch, OK outside and inside a sketch, Cancel, stop, unloading with a preview shown) and for
-// every host operation that move calls, that operation answers null or false once, from its first
-// call on, and at each later call it gets. Whatever fails, nothing may crash, only standard
-// exceptions may leave a handler, the user must see either the move's normal result or its failure
-// (never half a result passed off as success), and once the host answers again the add-in must stop
-// cleanly and let go of everything.
+// sketch, OK outside and inside a sketch and with the fewest controls asked for, Cancel, stop,
+// unloading with a preview shown) and for every host operation that move calls, that operation
+// answers null or false once, from its first call on, and at each later call it gets. Whatever
+// fails, nothing may crash, only standard exceptions may leave a handler, the user must see either
+// the move's normal result or its failure (never half a result passed off as success), and once the
+// host answers again the add-in must stop cleanly and let go of everything.
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -17,6 +17,7 @@
 #include "AddInTest.h"
 
 using vintrel::dialog::kCommandId;
+using vintrel::dialog::kFewestControlsInputId;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kPanelId;
 using vintrel::dialog::kStatusDisplayId;
@@ -102,9 +103,10 @@ Outcome observe(const Session& session, bool result) {
 // computed and counted as usual, or, when every text reads empty or both ends zero, it collapses
 // to one point, which the status says instead of drawing anything.
 // A design whose display unit the host does not tell reads as the enumeration's first, millimetres.
-const std::set<std::string> kReadAsValues{"StringValueCommandInput.value",
-                                          "ValueCommandInput.value",
-                                          "FusionUnitsManager.distanceDisplayUnits"};
+// A check box the host does not tell reads as clear: the curve is fitted on the specified counts.
+const std::set<std::string> kReadAsValues{
+    "StringValueCommandInput.value", "ValueCommandInput.value",
+    "FusionUnitsManager.distanceDisplayUnits", "BoolValueCommandInput.value"};
 // A tolerance read as zero is refused, not fitted with.
 constexpr char kToleranceRefused[] = "Tolerance must be a number from ";
 // A drop-down item whose name the host does not give is no unit or coordinate system: the status
@@ -397,6 +399,11 @@ void openDialog(Session& session) {
   ASSERT_TRUE(session.host.dialogOpen());
 }
 
+void openDialogAskingForTheFewestControls(Session& session) {
+  openDialog(session);
+  session.host.setCheckBox(kFewestControlsInputId, true);
+}
+
 void openDialogInSketch(Session& session) {
   session.host.editSketch(session.host.addSketch(fsim::SketchPlane::XY));
   openDialog(session);
@@ -446,6 +453,9 @@ const Scenario kInputChangeInSketch{
 const Scenario kConfirmOutsideSketch{"OK outside a sketch", openDialog,
                                      [](Session& s) { return s.host.confirm(), true; },
                                      checkConfirm};
+const Scenario kConfirmFewest{"OK with the fewest controls asked for",
+                              openDialogAskingForTheFewestControls,
+                              [](Session& s) { return s.host.confirm(), true; }, checkConfirm};
 const Scenario kConfirmInSketch{"OK inside a sketch", openDialogInSketch,
                                 [](Session& s) { return s.host.confirm(), true; }, checkConfirm};
 const Scenario kCancel{"Cancel", openDialog, [](Session& s) { return s.host.cancel(), true; },
@@ -657,6 +667,7 @@ TEST(FaultSweep, InputChange) { sweep(kInputChange); }
 TEST(FaultSweep, InputChangeInSketch) { sweep(kInputChangeInSketch); }
 TEST(FaultSweep, ConfirmOutsideSketch) { sweep(kConfirmOutsideSketch); }
 TEST(FaultSweep, ConfirmInsideSketch) { sweep(kConfirmInSketch); }
+TEST(FaultSweep, ConfirmAskingForTheFewestControls) { sweep(kConfirmFewest); }
 TEST(FaultSweep, Cancel) { sweep(kCancel); }
 TEST(FaultSweep, Stop) { sweep(kStop); }
 TEST(FaultSweep, UnloadWithPreviewShown) { sweep(kUnload); }

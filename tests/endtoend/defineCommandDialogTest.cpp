@@ -1,6 +1,7 @@
 // A click on the button: the dialog's inputs with their defaults (the formulas of the chosen
 // coordinates shown, the design's unit chosen), its help page and handlers, and the first preview
 // of the default helix.
+#include <regex>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -27,10 +28,10 @@ TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   startAndOpenDialog();
   // The formulas of the other coordinates sit beside x, y and z, hidden.
   const std::vector<std::string> order = {
-      "startFromInput_",      "definitionsInput_",    "xFunctionInput_",     "rhoFunctionInput_",
-      "radiusFunctionInput_", "yFunctionInput_",      "thetaFunctionInput_", "zFunctionInput_",
-      "phiFunctionInput_",    "minTValueInput_",      "maxTValueInput_",     kStatusDisplayId,
-      "unitsInput_",          "toleranceValueInput_", "coordinatesInput_"};
+      "startFromInput_",      "definitionsInput_",    "xFunctionInput_",      "rhoFunctionInput_",
+      "radiusFunctionInput_", "yFunctionInput_",      "thetaFunctionInput_",  "zFunctionInput_",
+      "phiFunctionInput_",    "minTValueInput_",      "maxTValueInput_",      kStatusDisplayId,
+      "unitsInput_",          "toleranceValueInput_", "fewestControlsInput_", "coordinatesInput_"};
   std::vector<std::string> ids;
   for (const fsim::InputInfo& info : host.inputs()) ids.push_back(info.id);
   EXPECT_EQ(ids, order);
@@ -80,6 +81,11 @@ TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   expectInput(tolerance, "toleranceValueInput_", "ValueCommandInput", "Tolerance", "0.002");
   EXPECT_EQ(tolerance.value, 0.002);
   EXPECT_EQ(tolerance.unitType, "");
+  // Clear, so that a new user sees the specified counts.
+  const fsim::InputInfo fewest = input("fewestControlsInput_");
+  expectInput(fewest, "fewestControlsInput_", "BoolValueCommandInput", "Fewest controls", "");
+  EXPECT_TRUE(fewest.checkBox);
+  EXPECT_FALSE(fewest.checked);
   const fsim::InputInfo coordinates = input("coordinatesInput_");
   expectInput(coordinates, "coordinatesInput_", "DropDownCommandInput", "Coordinates",
               "Cartesian (x, y, z)");
@@ -188,6 +194,22 @@ TEST_F(CommandDialog, TheToleranceIsTheDesignersInTheChosenUnit) {
   EXPECT_TRUE(previewGroups().empty() || previewGroups()[0].curves.empty());
 }
 
+// Ticking the box asks the fit for the fewest controls, and the status says so after the count and
+// after ", closed"; clearing it goes back to the specified counts.
+TEST_F(CommandDialog, FewestControlsIsReadIntoTheFitAndTheStatus) {
+  startAndOpenDialog();
+  const std::regex fewest("[1-9][0-9]* spline controls, fewest");
+  host.setCheckBox("fewestControlsInput_", true);
+  EXPECT_TRUE(input("fewestControlsInput_").checked);
+  EXPECT_TRUE(std::regex_match(status(), fewest)) << status();
+  host.setInputValue("maxTValueInput_", 1.0);  // one turn: a closed circle seen from above
+  host.setInputText("zFunctionInput_", "0");
+  EXPECT_TRUE(std::regex_match(status(), std::regex("[1-9][0-9]* spline controls, closed, fewest")))
+      << status();
+  host.setCheckBox("fewestControlsInput_", false);
+  EXPECT_EQ(status(), "11 spline controls, closed");
+}
+
 TEST_F(CommandDialog, OpensWithTheDefaultHelixPreviewedInRed) {
   startAndOpenDialog();
   // The default helix, three turns, needs 32 controls to stay within 0.002.
@@ -255,7 +277,7 @@ TEST_F(CommandDialog, WithoutTheTextBoxThePreviewIsDrawnAndTheErrorReachesTheHos
   // The second text box is the notification box, after the definitions.
   host.failOperation("CommandInputs.addTextBoxCommandInput", fsim::FaultMode::Once, 2);
   click();
-  EXPECT_EQ(host.inputs().size(), 14u);
+  EXPECT_EQ(host.inputs().size(), 15u);
   EXPECT_EQ(previewGroups().size(), 1u);
   // The command-created handler catches nothing: the null-object error goes to the host.
   EXPECT_EQ(host.handlerErrors(), std::vector<std::string>{"Unknown exception"});

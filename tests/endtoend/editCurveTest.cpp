@@ -143,6 +143,28 @@ TEST_F(EditCurve, ReopensWithItsOwnUnitToleranceAndCoordinates) {
   EXPECT_EQ(stored.request.coordinates, vintrel::curve::Coordinates::Cylindrical);
 }
 
+// The curve keeps its own choice of the fewest controls, whatever the last curve made chose: it
+// reopens ticked and says so, and OK with the box cleared stores the specified counts.
+TEST_F(EditCurve, ReopensWithItsOwnFewestControlsChoice) {
+  startAndOpenDialog();
+  host.setCheckBox("fewestControlsInput_", true);
+  host.confirm();
+  const std::string name = sketch().name;
+  EXPECT_TRUE(readCurveDefinition(storedDefinition()).request.fewestControls);
+  click();  // a second curve, made with the box clear, is the design's last
+  host.setCheckBox("fewestControlsInput_", false);
+  host.setInputText(kZFunctionInputId, "0");
+  host.confirm();
+  host.selectSpline(name, 0);
+  click();
+  EXPECT_EQ(inputText(kZFunctionInputId), "t");
+  EXPECT_TRUE(input("fewestControlsInput_").checked);
+  EXPECT_NE(status().find(std::string(", fewest\n") + kEditNote), std::string::npos) << status();
+  host.setCheckBox("fewestControlsInput_", false);
+  host.confirm();
+  EXPECT_FALSE(readCurveDefinition(storedDefinition()).request.fewestControls);
+}
+
 TEST_F(EditCurve, CancelLeavesTheCurveAsItWas) {
   const std::string name = createSpring();
   const fsim::SketchInfo before = sketch();

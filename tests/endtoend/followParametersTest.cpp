@@ -1,6 +1,7 @@
 // Formula curves follow the design's parameters: after any ended command, exactly the curves
 // whose named parameters changed since they were last looked at are refitted in place; failures
 // and misses of the tolerance are told once per change; nothing else is touched.
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -284,6 +285,27 @@ TEST_F(FollowParameters, UpdatesThatMissTheToleranceAreToldWithTheirStatus) {
 
   host.playCommand("MeasureCommand", fsim::CommandEnd::Completed);
   EXPECT_EQ(host.messageBoxes().size(), 1u);
+}
+
+// A curve follows with its own choice of the fewest controls: the refit looks for them (the
+// message gives its status with ", fewest"), and the new definition keeps the choice.
+TEST_F(FollowParameters, ACurveFollowsWithItsFewestControlsChoice) {
+  host.addUserParameter("k", 1.0);
+  click();
+  host.setCheckBox("fewestControlsInput_", true);
+  host.setInputText(kXFunctionInputId, "cos(2 * pi * k * t)");
+  host.setInputText(kYFunctionInputId, "sin(2 * pi * k * t)");
+  host.setInputText(kZFunctionInputId, "0.1 * t");
+  host.setInputValue(kMaxTValueInputId, 1.0);
+  host.confirm();
+  host.changeParameters({{"k", 2000.0}});  // wound too often for any spline to follow
+  ASSERT_EQ(host.messageBoxes().size(), 1u);
+  const std::string told = host.messageBoxes()[0].text;
+  EXPECT_TRUE(std::regex_search(told, std::regex("\nSketch1: [1-9][0-9]* spline controls, "
+                                                 "fewest \\(tolerance 0\\.002 cm not met: ")))
+      << told;
+  EXPECT_TRUE(definition(0).request.fewestControls);
+  EXPECT_EQ(definition(0).parameters, (ParameterTable{{"k", 2000.0}}));
 }
 
 TEST_F(FollowParameters, SorvanesOwnOkRefitsNoOtherCurve) {

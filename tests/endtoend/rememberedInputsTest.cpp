@@ -71,6 +71,22 @@ TEST_F(RememberedInputs, TheDesignKeepsThemInItsOwnAttribute) {
   EXPECT_EQ(input("maxTValueInput_").value, 2.0);
 }
 
+// The check box is one of the inputs kept: a curve made with it ticked opens the next one ticked
+// (its status says so), one made with it cleared opens the next one clear.
+TEST_F(RememberedInputs, TheFewestControlsChoiceIsKept) {
+  startAndOpenDialog();
+  host.setCheckBox("fewestControlsInput_", true);
+  host.confirm();
+  EXPECT_NE(host.designAttributes().at(0).value.find("\"fewestControls\":true"), std::string::npos);
+  for (const bool ticked : {true, false}) {
+    click();
+    EXPECT_EQ(input("fewestControlsInput_").checked, ticked);
+    EXPECT_EQ(status().find(", fewest") != std::string::npos, ticked) << status();
+    host.setCheckBox("fewestControlsInput_", false);
+    host.confirm();
+  }
+}
+
 // What the design keeps and cannot be read, or a design that keeps nothing, opens the defaults.
 TEST_F(RememberedInputs, UnreadableOrNothingKeptOpensTheDefaults) {
   for (const char* kept : {"", "not json", R"({"format":99})"}) {

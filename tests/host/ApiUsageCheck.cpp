@@ -27,6 +27,11 @@ class CreatedHandler : public CommandCreatedEventHandler {
     inputs->addValueInput("tEndInput_", "t end", "", ValueInput::createByReal(1.0));
     Ptr<TextBoxCommandInput> box = inputs->addTextBoxCommandInput("id", "", "", 2, true);
     box->text(x->value() + tStart->expression());
+    Ptr<BoolValueCommandInput> check = inputs->addBoolValueInput("fewest_", "Fewest", true);
+    Ptr<BoolValueCommandInput> button =
+        inputs->addBoolValueInput("pick_", "Pick", false, "./resources/pick", true);
+    check->value(button->value() && check->isCheckBox());
+    button->resourceFolder(button->resourceFolder());
   }
   CommandEventHandler* handler_ = nullptr;
 };

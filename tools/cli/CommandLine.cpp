@@ -55,6 +55,10 @@ const OptionSpec kOptions[] = {
      "how far the spline may stray from the curve, in --units; default 0.002 cm written in the "
      "design's unit",
      "--tolerance 0.01"},
+    {"--fewest-controls", "yes|no",
+     "tick (yes, the default) or clear the dialog's \"Fewest controls\": the fewest controls "
+     "that meet the tolerance, knots where the curve needs them",
+     "--fewest-controls", Arity::NoneOrOne},
     {"--param", "NAME=VALUE[UNIT]",
      "user parameter of the design (repeatable); a length with mm, cm, ..., an angle with deg or "
      "rad, else unitless",
@@ -166,8 +170,8 @@ void checkParameterChange(const Options& options) {
   if (options.setParameters.empty()) return;
   const bool usesSorvane = options.preset || options.definitions || options.x || options.y ||
                            options.z || options.tStart || options.tEnd || options.units ||
-                           options.tolerance || options.coordinates || options.select ||
-                           options.editSketch || options.cancel;
+                           options.tolerance || options.coordinates || options.fewestControls ||
+                           options.select || options.editSketch || options.cancel;
   if (usesSorvane) {
     throw UsageError(
         "--set-param plays the Parameters dialog instead of Sorvane; give Sorvane's inputs, "
@@ -189,6 +193,13 @@ std::string parsePreset(const std::string& id) {
     throw UsageError("--preset: no preset \"" + id + "\"; sorvane --list-presets lists them");
   }
   return id;
+}
+
+// A bare --fewest-controls ticks the box.
+bool parseFewestControls(const std::string& text) {
+  if (text.empty() || text == "yes") return true;
+  if (text == "no") return false;
+  throw UsageError("--fewest-controls takes yes or no, not \"" + text + "\"");
 }
 
 SketchPlane parsePlane(const std::string& text) {
@@ -337,6 +348,9 @@ Options parseCommandLine(const std::vector<std::string>& arguments) {
   for (const std::string& parameter : given.at("--set-param")) {
     addParameter(options.setParameters, "--set-param", parameter);
   }
+  if (const std::string* fewest = last("--fewest-controls")) {
+    options.fewestControls = parseFewestControls(*fewest);
+  }
   if (const std::string* plane = last("--edit-sketch")) {
     options.editSketch = parsePlane(plane->empty() ? "xy" : *plane);
   }
@@ -398,6 +412,12 @@ std::string helpText() {
            "distance from the origin, the angle around the z axis, the angle from it). --x, --y "
            "and --z give the first, second and third formula of the chosen system; angles are in "
            "radians, and formulas not given keep the dialog's.",
+           "--fewest-controls ticks the dialog's \"Fewest controls\" check box: the fit looks "
+           "for the fewest control points that keep within the tolerance, with knots where the "
+           "curve needs them, and the status ends in \", fewest\" (\"24 spline controls, "
+           "fewest\"). Without it the box stays as the dialog opens it: clear in a new design, "
+           "the last curve's choice in a design that remembers one (--design), the selected "
+           "curve's own with --select; --fewest-controls no clears it.",
            "Lengths: the numbers of the formulas and the tolerance are in the dialog's unit "
            "(--units), which for a new curve is the design's default unit (--document-units; "
            "centimetres unless set). UNIT is mm, cm, m, \xC2\xB5m (or um), in, ft or yd. Another "

@@ -455,7 +455,8 @@ void writeObjects(GroupWriter& dxf) {
 }  // namespace
 
 bool statusReportsClosed(const std::string& status) {
-  static const std::regex kClosed("[1-9][0-9]* spline controls, closed( \\(tolerance .*\\))?");
+  static const std::regex kClosed(
+      "[1-9][0-9]* spline controls, closed(, fewest)?( \\(tolerance .*\\))?");
   return std::regex_match(status.substr(0, status.find('\n')), kClosed);
 }
 

@@ -20,7 +20,7 @@ struct DxfSpline {
 };
 
 /// True when `status`, the dialog's status text, reports a closed curve: its first line is
-/// "N spline controls, closed", alone or with the tolerance note.
+/// "N spline controls, closed", possibly followed by ", fewest", alone or with the tolerance note.
 bool statusReportsClosed(const std::string& status);
 
 /// Writes a complete DXF R2000 file in centimetres ($INSUNITS 5, kLengthUnit) with one SPLINE

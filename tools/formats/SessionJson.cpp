@@ -26,6 +26,7 @@ Json inputsOf(const CurveInputs& inputs) {
           {"tEnd", inputs.tEnd},
           {"units", text(inputs.units)},
           {"tolerance", inputs.tolerance},
+          {"fewestControls", inputs.fewestControls},
           {"coordinates", vintrel::curve::coordinatesName(inputs.coordinates)}};
 }
 

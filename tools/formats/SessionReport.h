@@ -77,6 +77,8 @@ struct CurveInputs {
   std::string units = "cm";  ///< the "Units" item chosen, such as "mm" or "\xC2\xB5m"
   double tolerance = vintrel::curve::kSplineTolerance;  ///< in `units`
   vintrel::curve::Coordinates coordinates = vintrel::curve::Coordinates::Cartesian;
+  /// The "Fewest controls" check box ticked; false for a dialog without one.
+  bool fewestControls = false;
 };
 
 /// Where a spline lies in a report: the index of its sketch in `sketches` and its index among that

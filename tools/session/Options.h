@@ -38,6 +38,9 @@ struct Options {
   std::optional<vintrel::curve::LengthUnit> units;          ///< --units: the dialog's choice
   std::optional<vintrel::curve::Coordinates> coordinates;   ///< --coordinates
   std::optional<vintrel::curve::LengthUnit> documentUnits;  ///< --document-units
+  /// --fewest-controls [yes|no]: tick (true) or clear the "Fewest controls" check box; none: it
+  /// stays as the dialog opens it.
+  std::optional<bool> fewestControls;
   /// --param, in the order given; a number without a unit is unitless.
   std::vector<ParameterSetting> parameters;
   /// --set-param, in the order given: played as the Parameters dialog instead of Sorvane; a

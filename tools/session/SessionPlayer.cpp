@@ -20,6 +20,7 @@ using vintrel::dialog::kCommandId;
 using vintrel::dialog::kCoordinatesInputId;
 using vintrel::dialog::kCoordinatesItems;
 using vintrel::dialog::kDefinitionsInputId;
+using vintrel::dialog::kFewestControlsInputId;
 using vintrel::dialog::kFormulaInputIds;
 using vintrel::dialog::kMaxTValueInputId;
 using vintrel::dialog::kMinTValueInputId;
@@ -74,8 +75,8 @@ Coordinates chosenCoordinates(const std::vector<fsim::InputInfo>& inputs) {
   throw SessionFailure("the Sorvane dialog's coordinates \"" + item + "\" are none it lists");
 }
 
-// The dialog's inputs as they stand: the formulas of the coordinates chosen, their t range, unit
-// and tolerance.
+// The dialog's inputs as they stand: the formulas of the coordinates chosen, their t range, unit,
+// tolerance and whether the fit looks for the fewest controls.
 CurveInputs readInputs(const fsim::HostSession& session) {
   const std::vector<fsim::InputInfo> inputs = session.inputs();
   CurveInputs read;
@@ -94,6 +95,10 @@ CurveInputs readInputs(const fsim::HostSession& session) {
   read.tEnd = inputNamed(inputs, kMaxTValueInputId).value;
   read.units = inputNamed(inputs, kUnitsInputId).text;
   read.tolerance = inputNamed(inputs, kToleranceInputId).value;
+  // An add-in built before the choice existed has no such check box.
+  if (const fsim::InputInfo* fewest = findInput(inputs, kFewestControlsInputId)) {
+    read.fewestControls = fewest->checked;
+  }
   return read;
 }
 
@@ -305,7 +310,7 @@ void typeDefinitions(fsim::HostSession& session, const std::string& text) {
 
 // As a user fills the dialog: a preset first, in the unit its lengths are to be written in, then
 // the coordinates, since they decide which formula inputs show, the definitions, the formulas,
-// the t range, the unit and the tolerance.
+// the t range, the unit, the tolerance and the check box below it.
 void typeInputs(fsim::HostSession& session, const Options& options) {
   if (options.preset) {
     if (options.units) session.selectDropDownItem(kUnitsInputId, options.units->name);
@@ -328,6 +333,7 @@ void typeInputs(fsim::HostSession& session, const Options& options) {
     session.selectDropDownItem(kUnitsInputId, options.units->name);
   }
   if (options.tolerance) session.setInputExpression(kToleranceInputId, *options.tolerance);
+  if (options.fewestControls) session.setCheckBox(kFewestControlsInputId, *options.fewestControls);
 }
 
 std::string messageList(const fsim::HostSession& session) {

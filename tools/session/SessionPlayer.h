@@ -47,8 +47,8 @@ struct SessionResult {
 
 /// True when the first line of `status` is a fit's report: "N spline controls" or "N spline
 /// controls, closed", either possibly followed by ", fewest", possibly with the tolerance note "N
-/// spline controls (tolerance ... not met:
-/// ...)"; notes may follow on further lines. Anything else is an error message.
+/// spline controls (tolerance ... not met: ...)"; notes may follow on further lines. Anything else
+/// is an error message.
 bool isFitStatus(const std::string& status);
 
 /// Plays the session that `options` describe with the add-in library at `addInPath`, in a host
@@ -59,8 +59,10 @@ bool isFitStatus(const std::string& status);
 /// clicked. With options.preset the dialog gets the unit and then the preset's label in "Start
 /// from", so that the preset's lengths are written in that unit; then, in every session, the
 /// coordinates, the definitions (into the "Definitions" text box or string input), the formulas
-/// (into the inputs of the coordinates chosen), the t range, the unit (unless already chosen) and
-/// the tolerance. report.inputs.definitions is empty when the dialog has no "Definitions" input.
+/// (into the inputs of the coordinates chosen), the t range, the unit (unless already chosen), the
+/// tolerance and the "Fewest controls" check box, ticked or cleared as options.fewestControls
+/// says. report.inputs.definitions is empty, and report.inputs.fewestControls false, when the
+/// dialog has no such input.
 /// With options.setParameters the session plays the Parameters dialog instead of Sorvane's:
 /// `parameterChanges` (parameterChangeValues of them) are set as one confirmed command, and
 /// describeParameterChange tells what it did: the status says which parameters changed, the changes

@@ -21,6 +21,7 @@
 #include "UserInterface/ApplicationCommandEvent.h"
 #include "UserInterface/ApplicationCommandEventArgs.h"
 #include "UserInterface/ApplicationCommandEventHandler.h"
+#include "UserInterface/BoolValueCommandInput.h"
 #include "UserInterface/Command.h"
 #include "UserInterface/CommandControl.h"
 #include "UserInterface/CommandCreatedEvent.h"

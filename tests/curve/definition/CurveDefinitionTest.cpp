@@ -36,6 +36,7 @@ void expectSame(const CurveDefinition& read, const CurveDefinition& written) {
   EXPECT_EQ(read.request.tolerance, written.request.tolerance);
   EXPECT_EQ(read.request.coordinates, written.request.coordinates);
   EXPECT_EQ(read.request.definitions, written.request.definitions);
+  EXPECT_EQ(read.request.fewestControls, written.request.fewestControls);
   EXPECT_EQ(read.parameters, written.parameters);
 }
 
@@ -54,6 +55,7 @@ TEST(CurveDefinition, ReadsBackWhatItWroteBitForBit) {
     inUnit.request.tolerance = 0.1 + 0.2;
     inUnit.request.coordinates = vintrel::curve::Coordinates::Spherical;
     inUnit.request.definitions = "k = 2 * r; \"q\" = länge\r\nh = k";  // kept as typed
+    inUnit.request.fewestControls = unit.name == "mm";
     definitions.push_back(inUnit);
   }
   for (const CurveDefinition& definition : definitions) {
@@ -70,6 +72,22 @@ TEST(CurveDefinition, WritesTheFormatAndNamedMembers) {
         "\"coordinates\":\"cartesian\"", "\"definitions\":\"\"", "\"parameters\":{"}) {
     EXPECT_NE(text.find(member), std::string::npos) << member << " in " << text;
   }
+}
+
+// The choice of the fewest controls is stored only when made, so that a curve on the specified
+// counts stores the very text it would without the choice; a text without it reads as them.
+TEST(CurveDefinition, StoresTheFewestControlsOnlyWhenAsked) {
+  CurveDefinition fewest = spring();
+  fewest.request.fewestControls = true;
+  EXPECT_NE(writeCurveDefinition(fewest).find("\"fewestControls\":true"), std::string::npos);
+  const std::string ladder = writeCurveDefinition(spring());
+  EXPECT_EQ(ladder.find("fewestControls"), std::string::npos) << ladder;
+  EXPECT_FALSE(readCurveDefinition(ladder).request.fewestControls);
+  EXPECT_FALSE(readCurveDefinition(
+                   R"({"format":3,"x":"t","y":"0","z":"0","tStart":0,"tEnd":1,"parameters":{},)"
+                   R"("units":"mm","tolerance":1,"coordinates":"cartesian","definitions":"",)"
+                   R"("fewestControls":false})")
+                   .request.fewestControls);
 }
 
 // A format 2 text with `members` (units, tolerance, coordinates) beside the others.
@@ -135,6 +153,10 @@ TEST(CurveDefinition, RefusesDamagedTextsWithTheirReason) {
       {format2(R"("units":"mm","tolerance":0.02)"), "missing \"coordinates\""},
       {format3 + "}", "missing \"definitions\""},
       {format3 + R"(,"definitions":[]})", "\"definitions\" is not a text"},
+      {format3 + R"(,"definitions":"","fewestControls":1})",
+       "\"fewestControls\" is not true or false"},
+      {format3 + R"(,"definitions":"","fewestControls":"yes"})",
+       "\"fewestControls\" is not true or false"},
       {std::string(kLongestCurveDefinition + 1, ' '), "the definition is longer than 2 MB"},
   };
   for (const Case& c : cases) {

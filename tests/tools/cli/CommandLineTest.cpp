@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace sorvane {
@@ -183,6 +184,7 @@ TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
                                              {"--units", "mm"},
                                              {"--tolerance", "0.1"},
                                              {"--coordinates", "spherical"},
+                                             {"--fewest-controls", "no"},
                                              {"--select", "Sketch1:1"},
                                              {"--edit-sketch"},
                                              {"--cancel"}}) {
@@ -192,6 +194,28 @@ TEST(CommandLine, SetParamStandsInForSorvanesDialog) {
   }
   EXPECT_THROW(parseCommandLine({"--set-param", "r=8", "--set-param", "r=9"}), UsageError);
   EXPECT_THROW(parseCommandLine({"--set-param", "r"}), UsageError);
+}
+
+// The check box is ticked by the bare option or "yes", cleared by "no", and left as the dialog
+// opens it when the option is not given; an option after it is no value.
+TEST(CommandLine, FewestControlsTicksOrClearsTheBox) {
+  EXPECT_FALSE(parseCommandLine({}).fewestControls);
+  const std::pair<std::vector<std::string>, bool> cases[] = {
+      {{"--fewest-controls"}, true},
+      {{"--fewest-controls", "--x", "t"}, true},
+      {{"--fewest-controls=yes"}, true},
+      {{"--fewest-controls", "no"}, false},
+      {{"--fewest-controls", "no", "--fewest-controls"}, true}};  // the later one counts
+  for (const auto& [arguments, ticked] : cases) {
+    EXPECT_EQ(parseCommandLine(arguments).fewestControls, std::optional<bool>(ticked))
+        << arguments.size();
+  }
+  try {
+    parseCommandLine({"--fewest-controls=on"});
+    FAIL();
+  } catch (const UsageError& error) {
+    EXPECT_EQ(std::string(error.what()), "--fewest-controls takes yes or no, not \"on\"");
+  }
 }
 
 // A selected curve is edited in its own sketch: a sketch in edit beside it would be added empty.
@@ -248,7 +272,7 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
   }
   std::istringstream names(
       "--preset --list-presets --define --x --y --z --t-start --t-end --coordinates --units "
-      "--tolerance --param --set-param "
+      "--tolerance --fewest-controls --param --set-param "
       "--document-units --design --select --edit-sketch --cancel --json --svg --dxf --step --addin "
       "--quiet --help");
   for (std::string name; names >> name;) {
@@ -257,7 +281,7 @@ TEST(CommandLine, HelpListsEveryOptionWithAnExampleInOneColumn) {
         << entries[name];
   }
   EXPECT_EQ(entries["--set-param"].rfind("change a parameter", 0), 0u) << entries["--set-param"];
-  EXPECT_EQ(entries.size(), 25u);
+  EXPECT_EQ(entries.size(), 26u);
   // The exit statuses, the design file's own among them.
   for (const char* status :
        {" 0 spline created", " 1 the add-in", " 2 usage error", " 3 the design"}) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -467,6 +468,65 @@ TEST(Sorvane, SetParamTellsWhichCurvesCouldNotFollowAndWhy) {
             "Parameters changed: pitch = 2; unchanged: r = 0\nSketch1:1 updated: 4 spline "
             "controls\n");  // the line x = y = 0, z = 2t
   EXPECT_NE(contents(path), created);
+  std::remove(path.c_str());
+}
+
+// --fewest-controls ticks the box: the status, the JSON's inputs, the stored definition and the
+// DXF's closed flag show it; the design remembers it for the next curve, a parameter change refits
+// with it, and an edit with "no" clears it from that curve alone.
+TEST(Sorvane, FewestControlsTravelsWithTheCurve) {
+  const std::string path = scratchPath("fewest.json");
+  const std::string dxf = scratchPath("fewest.dxf");
+  std::remove(path.c_str());
+  const std::vector<std::string> circle = {
+      "--param", "r=1",     "--x", "r * cos(2 * pi * t)", "--y", "r * sin(2 * pi * t)", "--z",
+      "0",       "--t-end", "1"};
+  const Outcome made =
+      sorvane(with(circle, {"--design", path, "--fewest-controls", "--dxf", dxf, "--json", "-"}));
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_TRUE(std::regex_search(made.out, std::regex(R"j("fewestControls": true)j")));
+  EXPECT_TRUE(std::regex_search(made.out, std::regex(R"j("status": "[0-9]+ spline controls, )j"
+                                                     R"j(closed, fewest")j")))
+      << made.out;
+  const std::string drawn = contents(dxf);
+  const std::size_t flags = drawn.find("\n 70\n", drawn.find("\nSPLINE\n"));
+  ASSERT_NE(flags, std::string::npos) << drawn;
+  EXPECT_EQ(drawn.substr(flags, 7), "\n 70\n9\n");  // closed (1) and planar (8)
+  // Each of the definition on the spline and the design's last inputs asks for the fewest.
+  const auto asked = [&path] {
+    const std::string design = contents(path);
+    int count = 0;
+    for (std::size_t at = 0;
+         (at = design.find(R"(\"fewestControls\":true)", at)) != std::string::npos; ++at) {
+      ++count;
+    }
+    return count;
+  };
+  EXPECT_EQ(asked(), 2);
+
+  const Outcome followed = sorvane({"--design", path, "--set-param", "r=2"});
+  EXPECT_EQ(followed.status, 0) << followed.err;
+  EXPECT_TRUE(std::regex_match(followed.out.substr(followed.out.find('\n') + 1),
+                               std::regex("Sketch1:1 updated: [1-9][0-9]* spline controls, "
+                                          "closed, fewest\n")))
+      << followed.out;
+  EXPECT_EQ(asked(), 2);
+
+  const Outcome next = sorvane(with(kSegment, {"--design", path}));
+  EXPECT_EQ(next.status, 0) << next.err;
+  EXPECT_TRUE(std::regex_search(next.out, std::regex("^[1-9][0-9]* spline controls, fewest\n")))
+      << next.out;
+  EXPECT_EQ(asked(), 3);
+
+  const Outcome cleared = sorvane(
+      {"--design", path, "--select", "Sketch1:1", "--fewest-controls", "no", "--json", "-"});
+  EXPECT_EQ(cleared.status, 0) << cleared.err;
+  EXPECT_TRUE(std::regex_search(cleared.out, std::regex(R"j("fewestControls": false)j")));
+  EXPECT_TRUE(std::regex_search(cleared.out, std::regex(R"j("status": "11 spline controls, )j"
+                                                        R"j(closed\\nEditing)j")))
+      << cleared.out;
+  EXPECT_EQ(asked(), 1);  // the segment's own
+  std::remove(dxf.c_str());
   std::remove(path.c_str());
 }
 

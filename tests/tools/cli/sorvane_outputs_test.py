@@ -62,7 +62,8 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(data["inputs"], {"definitions": "",
                                           "x": "cos(2 * pi * t)", "y": "sin(2 * pi * t)",
                                           "z": "t", "tStart": 0, "tEnd": 3, "units": "cm",
-                                          "tolerance": 0.002, "coordinates": "cartesian"})
+                                          "tolerance": 0.002, "fewestControls": False,
+                                          "coordinates": "cartesian"})
         self.assertEqual(data["parameters"], {"pi": math.pi})
         self.assertEqual(data["status"], "32 spline controls")
         self.assertEqual(data["messages"], [])
@@ -222,7 +223,8 @@ class SorvaneOutputs(unittest.TestCase):
         self.assertEqual(edited["inputs"], {"definitions": "",
                                             "x": "r * cos(2 * pi * t)", "y": "r * sin(2 * pi * t)",
                                             "z": "4 * t", "tStart": 0, "tEnd": 5, "units": "cm",
-                                            "tolerance": 0.002, "coordinates": "cartesian"})
+                                            "tolerance": 0.002, "fewestControls": False,
+                                            "coordinates": "cartesian"})
         [sketch] = edited["sketches"]
         self.assertFalse(sketch["new"])
         [after] = sketch["splines"]
@@ -317,7 +319,8 @@ class SorvaneOutputs(unittest.TestCase):
         reopened = self.session(*design, "--select", "Sketch1:1")
         self.assertEqual(reopened["inputs"], {"definitions": "", "x": "r", "y": "2 * pi * t",
                                               "z": "5 * t",
-                                              "tStart": 0, "tEnd": 3, **kept})
+                                              "tStart": 0, "tEnd": 3, "fewestControls": False,
+                                              **kept})
         self.assertEqual(reopened["sketches"][0]["splines"], created["sketches"][0]["splines"])
         # r = 3, in its own unit: refitted in mm, cylindrically, to a radius of 0.3 cm.
         self.assertEqual(self.sorvane(*design, "--set-param", "r=3").stderr, "")

@@ -152,12 +152,16 @@ TEST(DxfWriter, MarksClosedExactlyTheSplinesMarkedSo) {
 TEST(DxfWriter, StatusReportsClosedOnlyForAClosedFit) {
   for (const char* closed :
        {"11 spline controls, closed", "35 spline controls, closed\nEditing the selected curve.",
-        "4096 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.01 cm)"}) {
+        "4096 spline controls, closed (tolerance 0.002 cm not met: largest deviation 0.01 cm)",
+        "11 spline controls, closed, fewest",
+        "24 spline controls, closed, fewest (tolerance 0.002 cm not met: largest deviation 0.01 "
+        "cm)"}) {
     EXPECT_TRUE(statusReportsClosed(closed)) << closed;
   }
   for (const char* open : {"32 spline controls", "", "x(t): \"closed\" is not a parameter, closed",
                            "32 spline controls\n11 spline controls, closed",
-                           "0 spline controls, closed", "11 spline controls, closed and more"}) {
+                           "0 spline controls, closed", "11 spline controls, closed and more",
+                           "24 spline controls, fewest", "11 spline controls, fewest, closed"}) {
     EXPECT_FALSE(statusReportsClosed(open)) << open;
   }
 }

@@ -31,7 +31,8 @@ TEST(SessionJson, WritesEveryKeyInItsPlace) {
   EXPECT_EQ(Json::parse(text), Json::parse(R"({
   "unit": "cm",
   "inputs": {"definitions": "", "x": "t", "y": "0", "z": "0", "tStart": 0, "tEnd": 1,
-             "units": "cm", "tolerance": 0.002, "coordinates": "cartesian"},
+             "units": "cm", "tolerance": 0.002, "fewestControls": false,
+             "coordinates": "cartesian"},
   "parameters": {
     "pi": 3.141592653589793,
     "r": 2.5

@@ -10,6 +10,7 @@
 namespace adsk {
 namespace core {
 
+class BoolValueCommandInput;
 class Command;
 class CommandInput;
 class DropDownCommandInput;
@@ -57,6 +58,13 @@ class CommandInputs : public Base {
   Ptr<DropDownCommandInput> addDropDownCommandInput(const std::string& id, const std::string& name,
                                                     DropDownStyles dropDownStyle);
 
+  /// A new check box (isCheckBox) or button whose icons are in resourceFolder, ticked or pressed
+  /// when initialValue is true. Null on failure.
+  Ptr<BoolValueCommandInput> addBoolValueInput(const std::string& id, const std::string& name,
+                                               bool isCheckBox,
+                                               const std::string& resourceFolder = "",
+                                               bool initialValue = false);
+
   static const char* classType() { return "adsk::core::CommandInputs"; }
   static const char* interfaceId() { return classType(); }
   const char* objectType() const override { return classType(); }
@@ -79,6 +87,9 @@ class CommandInputs : public Base {
                                                           bool isReadOnly) = 0;
   virtual DropDownCommandInput* addDropDownCommandInput_raw(const char* id, const char* name,
                                                             DropDownStyles dropDownStyle) = 0;
+  virtual BoolValueCommandInput* addBoolValueInput_raw(const char* id, const char* name,
+                                                       bool isCheckBox, const char* resourceFolder,
+                                                       bool initialValue) = 0;
 };
 
 // Inline wrappers ----------------------------------------------------------------------
@@ -128,6 +139,14 @@ inline Ptr<DropDownCommandInput> CommandInputs::addDropDownCommandInput(
     const std::string& id, const std::string& name, DropDownStyles dropDownStyle) {
   Ptr<DropDownCommandInput> res =
       addDropDownCommandInput_raw(id.c_str(), name.c_str(), dropDownStyle);
+  return res;
+}
+
+inline Ptr<BoolValueCommandInput> CommandInputs::addBoolValueInput(
+    const std::string& id, const std::string& name, bool isCheckBox,
+    const std::string& resourceFolder, bool initialValue) {
+  Ptr<BoolValueCommandInput> res = addBoolValueInput_raw(id.c_str(), name.c_str(), isCheckBox,
+                                                         resourceFolder.c_str(), initialValue);
   return res;
 }
 
