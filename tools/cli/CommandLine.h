@@ -29,8 +29,9 @@ namespace sorvane {
 Options parseCommandLine(const std::vector<std::string>& arguments);
 
 /// The text printed by --help: usage, each option with its text and an example in a column
-/// beside it, the coordinate systems, the units of lengths, the DXF's closed flag, the STEP file,
-/// how the design file is saved, the exit statuses; no line is wider than 79 columns.
+/// beside it, the coordinate systems, the "Fewest controls" check box, the units of lengths, the
+/// DXF's closed flag, the STEP file, how the design file is saved, the exit statuses; no line is
+/// wider than 79 columns.
 std::string helpText();
 
 }  // namespace sorvane
