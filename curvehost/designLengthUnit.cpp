@@ -28,6 +28,14 @@ const char* unitName(DistanceUnits units) {
       return "yd";
     case MicronDistanceUnits:
       return "\xC2\xB5m";
+    case HectometerDistanceUnits:
+      return "hm";
+    case MileDistanceUnits:
+      return "mi";
+    case MilDistanceUnits:
+      return "mil";
+    case NauticalMileDistanceUnits:
+      return "nmi";
     case CentimeterDistanceUnits:
       break;
   }

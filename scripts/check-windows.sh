@@ -6,6 +6,8 @@
 #  2. the CMake option VINTREL_FUSION_SDK builds the add-in alone from an SDK-shaped folder
 #     (include/ with the stand-in headers, lib/core.lib and lib/fusion.lib standing for the
 #     simulated host's library), and that add-in runs in sorvane.
+# First, check-syntax.sh compiles every add-in source with clang, as a macOS build does, against
+# the stand-in's enumerations, complete as the real SDK's, with every warning an error.
 # Usage: bash scripts/check-windows.sh   (scratch folder: $VINTREL_WINDOWS_CHECK_DIR or
 # build-windows/; the simulated host and sorvane come from $VINTREL_BUILD_DIR or build/, built
 # there first if missing)
@@ -16,6 +18,7 @@ bash "$root/scripts/ensure-packages.sh" g++-mingw-w64-x86-64 libmuparser-dev nlo
 # The POSIX thread model: the win32 one of GCC 12 has no std::mutex, which MSVC and newer GCCs have.
 compiler=x86_64-w64-mingw32-g++-posix
 start=$(date +%s)
+bash "$root/scripts/check-syntax.sh"
 
 # muparser's and nlohmann/json's headers alone, copied aside: including /usr/include would let
 # Linux headers in.

@@ -11,12 +11,17 @@ namespace vintrel::curve {
 
 /// One length unit.
 struct LengthUnit {
-  std::string name;            ///< as listed: "mm", "cm", "m", "µm", "in", "ft" or "yd"
+  std::string name;            ///< as listed: "mm", "cm", "m", "in", "ft", "yd", "µm", "hm",
+                               ///< "mi", "mil" or "nmi"
   double centimetres = 1.0;    ///< one unit in centimetres
   double perCentimetre = 1.0;  ///< units in one centimetre
+  /// Whether perCentimetre, not centimetres, is the size written in few exact decimals (10 mm
+  /// to the cm, against 2.54 cm to the inch): the side the conversions multiply or divide by.
+  bool countsPerCentimetre = false;
 };
 
-/// Every unit, in the order the dialog lists them: mm, cm, m, µm, in, ft, yd.
+/// Every unit, in the order of the host's DistanceUnits, which the dialog lists: mm, cm, m, in,
+/// ft, yd, µm, hm, mi, mil (a thousandth of an inch), nmi (the nautical mile).
 const std::vector<LengthUnit>& lengthUnits();
 
 /// The host's internal unit, which formulas use unless told otherwise.
@@ -26,12 +31,13 @@ const LengthUnit& centimetreUnit();
 /// text.
 std::optional<LengthUnit> lengthUnitNamed(const std::string& name);
 
-/// `centimetres` (a length in the host's internal unit) in `unit`, correctly rounded for the
-/// metric units (6 mm, kept as 0.6 cm, reads 6); exactly `centimetres` for centimetres.
+/// `centimetres` (a length in the host's internal unit) in `unit`, with one operation by the
+/// unit's exact decimal size, so correctly rounded where that size is a double (6 mm, kept as
+/// 0.6 cm, reads 6); exactly `centimetres` for centimetres.
 double inUnit(double centimetres, const LengthUnit& unit);
 
-/// `length` in `unit` as centimetres, correctly rounded for the metric units; exactly `length`
-/// for centimetres.
+/// `length` in `unit` as centimetres, with one operation by the unit's exact decimal size, so
+/// correctly rounded where that size is a double; exactly `length` for centimetres.
 double inCentimetres(double length, const LengthUnit& unit);
 
 }  // namespace vintrel::curve

@@ -57,9 +57,9 @@ class HostSession {
   // The design
   /// A numeric parameter with its value in internal units (cm for lengths, radians for angles)
   /// and its unit as Parameter::unit gives it: "" for none, a length ("mm", "cm", "m", "um",
-  /// "in", "ft", "yd"; "micron" reads "um") or an angle ("deg", "rad"). Its expression is the
-  /// value in that unit, e.g. "5 mm" for 0.5 with "mm". Throws std::invalid_argument for another
-  /// unit.
+  /// "in", "ft", "yd", "hm", "mi", "mil", "nmi"; "micron" reads "um") or an angle ("deg",
+  /// "rad"). Its expression is the value in that unit, e.g. "5 mm" for 0.5 with "mm". Throws
+  /// std::invalid_argument for another unit.
   void addUserParameter(const std::string& name, double value, const std::string& unit = "");
   void addModelParameter(const std::string& name, double value, const std::string& unit = "");
   /// A user parameter that holds a text, such as Fusion's text parameters: it is listed with the

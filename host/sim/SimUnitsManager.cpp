@@ -164,7 +164,8 @@ adsk::fusion::DistanceUnits SimFusionUnitsManager::distanceDisplayUnits_raw() co
 
 bool SimFusionUnitsManager::distanceDisplayUnits_raw(adsk::fusion::DistanceUnits value) {
   if (refused("FusionUnitsManager.distanceDisplayUnits") ||
-      value < adsk::fusion::MillimeterDistanceUnits || value > adsk::fusion::MicronDistanceUnits) {
+      value < adsk::fusion::MillimeterDistanceUnits ||
+      value > adsk::fusion::NauticalMileDistanceUnits) {
     return false;
   }
   lengthUnit(static_cast<LengthUnitChoice>(value));

@@ -22,7 +22,7 @@ struct Unit {
 };
 
 /// The unit written `name`: "" (unitless), "mm", "cm", "m", "um" or "micron", "in", "ft", "yd",
-/// "deg", "rad"; exact and case-sensitive. None for any other text.
+/// "hm", "mi", "mil", "nmi", "deg", "rad"; exact and case-sensitive. None for any other text.
 std::optional<Unit> unitNamed(const std::string& name);
 
 /// The internal unit of kind: "cm", "rad" or the unitless "".

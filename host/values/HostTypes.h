@@ -23,10 +23,30 @@ enum class ActiveProduct { Design, OtherProduct, None };
 enum class CommandEnd { Completed, Cancelled, Aborted };
 
 /// A design's default length unit, in the order of the API's DistanceUnits.
-enum class LengthUnitChoice { Millimeter, Centimeter, Meter, Inch, Foot, Yard, Micron };
+enum class LengthUnitChoice {
+  Millimeter,
+  Centimeter,
+  Meter,
+  Inch,
+  Foot,
+  Yard,
+  Micron,
+  Hectometer,
+  Mile,
+  Mil,
+  NauticalMile
+};
+
+/// Every LengthUnitChoice, in its order.
+constexpr LengthUnitChoice kLengthUnitChoices[] = {
+    LengthUnitChoice::Millimeter, LengthUnitChoice::Centimeter,  LengthUnitChoice::Meter,
+    LengthUnitChoice::Inch,       LengthUnitChoice::Foot,        LengthUnitChoice::Yard,
+    LengthUnitChoice::Micron,     LengthUnitChoice::Hectometer,  LengthUnitChoice::Mile,
+    LengthUnitChoice::Mil,        LengthUnitChoice::NauticalMile};
 
 /// The text UnitsManager::defaultLengthUnits gives for unit, which is also how the simulated host
-/// writes that unit in expressions: "mm", "cm", "m", "in", "ft", "yd", "um".
+/// writes that unit in expressions: "mm", "cm", "m", "in", "ft", "yd", "um", "hm", "mi", "mil",
+/// "nmi".
 inline const char* lengthUnitText(LengthUnitChoice unit) {
   switch (unit) {
     case LengthUnitChoice::Millimeter:
@@ -43,6 +63,14 @@ inline const char* lengthUnitText(LengthUnitChoice unit) {
       return "yd";
     case LengthUnitChoice::Micron:
       return "um";
+    case LengthUnitChoice::Hectometer:
+      return "hm";
+    case LengthUnitChoice::Mile:
+      return "mi";
+    case LengthUnitChoice::Mil:
+      return "mil";
+    case LengthUnitChoice::NauticalMile:
+      return "nmi";
   }
   return "";
 }

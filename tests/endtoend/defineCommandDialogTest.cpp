@@ -4,7 +4,6 @@
 #include <regex>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "AddInTest.h"
@@ -75,8 +74,8 @@ TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
   EXPECT_TRUE(box.readOnly);
   const fsim::InputInfo units = input("unitsInput_");
   expectInput(units, "unitsInput_", "DropDownCommandInput", "Units", "cm");
-  EXPECT_EQ(units.items,
-            (std::vector<std::string>{"mm", "cm", "m", "\xC2\xB5m", "in", "ft", "yd"}));
+  EXPECT_EQ(units.items, (std::vector<std::string>{"mm", "cm", "m", "in", "ft", "yd", "\xC2\xB5m",
+                                                   "hm", "mi", "mil", "nmi"}));
   const fsim::InputInfo tolerance = input("toleranceValueInput_");
   expectInput(tolerance, "toleranceValueInput_", "ValueCommandInput", "Tolerance", "0.002");
   EXPECT_EQ(tolerance.value, 0.002);
@@ -96,25 +95,42 @@ TEST_F(CommandDialog, ClickBuildsTheInputsWithTheirDefaults) {
 }
 
 // A new curve starts in the design's display unit with the default tolerance of 0.002 cm written
-// in it (to two significant digits: 0.002 / 2.54 = 0.000787... in); the formulas' numbers are
-// read in that unit, so the same helix is ten times smaller in millimetres, and the same
-// tolerance, ten times coarser beside it, needs fewer controls.
+// in it (to two significant digits: 0.002 / 2.54 = 0.000787... in, 0.002 / 0.00254 = 0.787...
+// mil, 0.002 / 185200 = 1.0799e-08 nmi); the formulas' numbers are read in that unit, so the
+// helix starts at x = 1 unit (1 mil = 0.00254 cm), and in millimetres the same tolerance, ten
+// times coarser beside it, needs fewer controls.
 TEST_F(CommandDialog, ANewCurveStartsInTheDesignsUnit) {
-  const std::vector<std::tuple<fsim::LengthUnitChoice, std::string, std::string>> cases = {
-      {fsim::LengthUnitChoice::Millimeter, "mm", "0.02"},
-      {fsim::LengthUnitChoice::Inch, "in", "0.00079"},
-      {fsim::LengthUnitChoice::Micron, "\xC2\xB5m", "20"},
-      {fsim::LengthUnitChoice::Meter, "m", "2e-05"}};
+  struct Case {
+    fsim::LengthUnitChoice choice;
+    std::string unit, tolerance;
+    double centimetres;  // one unit
+  };
+  const Case cases[] = {{fsim::LengthUnitChoice::Millimeter, "mm", "0.02", 0.1},
+                        {fsim::LengthUnitChoice::Inch, "in", "0.00079", 2.54},
+                        {fsim::LengthUnitChoice::Micron, "\xC2\xB5m", "20", 1e-4},
+                        {fsim::LengthUnitChoice::Meter, "m", "2e-05", 100},
+                        {fsim::LengthUnitChoice::Mil, "mil", "0.79", 0.00254},
+                        {fsim::LengthUnitChoice::Hectometer, "hm", "2e-07", 1e4},
+                        {fsim::LengthUnitChoice::Mile, "mi", "1.2e-08", 160934.4},
+                        {fsim::LengthUnitChoice::NauticalMile, "nmi", "1.1e-08", 185200}};
   ASSERT_TRUE(addIn.run(""));
-  for (const auto& [choice, unit, tolerance] : cases) {
-    host.setDistanceDisplayUnits(choice);
+  for (const Case& c : cases) {
+    host.setDistanceDisplayUnits(c.choice);
     click();
-    EXPECT_EQ(input("unitsInput_").text, unit);
-    EXPECT_EQ(input("toleranceValueInput_").text, tolerance);
-    if (unit == "mm") {
+    EXPECT_EQ(input("unitsInput_").text, c.unit);
+    EXPECT_EQ(input("toleranceValueInput_").text, c.tolerance);
+    // A helix of 1 µm lies within the 20 µm tolerance of one point, which no spline follows.
+    if (c.unit == "\xC2\xB5m") {
+      EXPECT_EQ(status().rfind("The curve stays within 20 \xC2\xB5m of one point", 0), 0u);
+      host.cancel();
+      continue;
+    }
+    const auto groups = previewGroups();
+    ASSERT_FALSE(groups.empty()) << c.unit << ": " << status();
+    EXPECT_NEAR(groups[0].curves[0].curve.controlPoints[0][0], c.centimetres, 1e-12 * c.centimetres)
+        << c.unit;
+    if (c.unit == "mm") {
       EXPECT_EQ(status(), "16 spline controls");
-      const auto groups = previewGroups();
-      EXPECT_NEAR(groups[0].curves[0].curve.controlPoints[0][0], 0.1, 1e-12);  // x = 1 mm
     }
     host.cancel();
   }

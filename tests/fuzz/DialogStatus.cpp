@@ -13,7 +13,7 @@ using vintrel::curve::kMostControls;
 namespace {
 
 // The units the dialog lists and the labels its formulas may have, as regular expressions.
-const std::string kUnit = "(mm|cm|m|\xC2\xB5m|in|ft|yd)";
+const std::string kUnit = "(mm|cm|m|in|ft|yd|\xC2\xB5m|hm|mi|mil|nmi)";
 const std::string kLabel = "(x|y|z|\xCF\x81|\xCE\xB8|r|\xCF\x86)\\(t\\)";
 const std::string kDefinitionLine = "Definitions, line [1-9][0-9]*";
 // A closed curve's spline has the three controls more that close it.

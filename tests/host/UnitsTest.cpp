@@ -39,6 +39,10 @@ TEST(UnitsManager, ConvertsWithinAKindOnly) {
                         {0.5, "internalUnits", "mm", 5},
                         {2, "yd", "ft", 6},
                         {250, "micron", "mm", 0.25},
+                        {1000, "mil", "in", 1},  // 1 mil = 0.001 in
+                        {1, "mi", "ft", 5280},
+                        {1, "nmi", "m", 1852},
+                        {1, "hm", "m", 100},
                         {180, "deg", "internalUnits", M_PI},
                         {7, "", "", 7}};
   for (const Case& c : cases) {
@@ -63,16 +67,22 @@ TEST(UnitsManager, TheDefaultLengthUnitReadsBareNumbers) {
   EXPECT_EQ(units->distanceDisplayUnits(), CentimeterDistanceUnits);
   EXPECT_EQ(units->internalUnits(), "cm");
   const std::pair<fsim::LengthUnitChoice, const char*> choices[] = {
-      {fsim::LengthUnitChoice::Millimeter, "mm"}, {fsim::LengthUnitChoice::Centimeter, "cm"},
-      {fsim::LengthUnitChoice::Meter, "m"},       {fsim::LengthUnitChoice::Inch, "in"},
-      {fsim::LengthUnitChoice::Foot, "ft"},       {fsim::LengthUnitChoice::Yard, "yd"},
-      {fsim::LengthUnitChoice::Micron, "um"}};
+      {fsim::LengthUnitChoice::Millimeter, "mm"},   {fsim::LengthUnitChoice::Centimeter, "cm"},
+      {fsim::LengthUnitChoice::Meter, "m"},         {fsim::LengthUnitChoice::Inch, "in"},
+      {fsim::LengthUnitChoice::Foot, "ft"},         {fsim::LengthUnitChoice::Yard, "yd"},
+      {fsim::LengthUnitChoice::Micron, "um"},       {fsim::LengthUnitChoice::Hectometer, "hm"},
+      {fsim::LengthUnitChoice::Mile, "mi"},         {fsim::LengthUnitChoice::Mil, "mil"},
+      {fsim::LengthUnitChoice::NauticalMile, "nmi"}};
   for (const auto& [choice, text] : choices) {
     session.setDistanceDisplayUnits(choice);
     EXPECT_EQ(units->defaultLengthUnits(), text);
     EXPECT_EQ(units->distanceDisplayUnits(), static_cast<DistanceUnits>(choice)) << text;
     EXPECT_DOUBLE_EQ(units->evaluateExpression("1"), units->convert(1, text, "cm")) << text;
   }
+  // The host's setter takes every DistanceUnits value and nothing beyond them.
+  ASSERT_TRUE(units->distanceDisplayUnits(NauticalMileDistanceUnits));
+  EXPECT_EQ(session.distanceDisplayUnits(), fsim::LengthUnitChoice::NauticalMile);
+  EXPECT_FALSE(units->distanceDisplayUnits(static_cast<DistanceUnits>(11)));
   ASSERT_TRUE(units->distanceDisplayUnits(MillimeterDistanceUnits));
   EXPECT_EQ(session.distanceDisplayUnits(), fsim::LengthUnitChoice::Millimeter);
   EXPECT_DOUBLE_EQ(units->evaluateExpression("1"), 0.1);

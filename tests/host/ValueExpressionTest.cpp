@@ -40,6 +40,15 @@ TEST(ValueExpression, UnitsConvertToDatabaseUnits) {
   EXPECT_TRUE(evaluateExpression("180 deg", "rad", value));
   EXPECT_DOUBLE_EQ(value, M_PI);
   EXPECT_FALSE(evaluateExpression("1 deg", "cm", value));  // an angle for a length
+  // Every length unit a design may have, by its exact size: 500 mil = 0.5 in = 1.27 cm.
+  const std::pair<const char*, double> lengths[] = {
+      {"500 mil", 1.27}, {"500mil", 1.27}, {"2 hm", 2e4}, {"1 mi", 160934.4}, {"1nmi", 185200}};
+  for (const auto& [text, centimetres] : lengths) {
+    EXPECT_TRUE(evaluateExpression(text, "cm", value)) << text;
+    EXPECT_EQ(value, centimetres) << text;
+  }
+  EXPECT_TRUE(evaluateExpression("500", "mil", value));
+  EXPECT_EQ(value, 1.27);
 }
 
 TEST(ValueExpression, ArithmeticOfNumbersPiAndNames) {

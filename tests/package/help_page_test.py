@@ -230,15 +230,27 @@ class HelpPage(unittest.TestCase):
     def test_tolerance_table_gives_the_dialogs_start_and_bounds(self):
         rows = re.findall(r"<tr><td>([^<]+)</td><td><code>([^<]+)</code></td><td>from ([^<]+)</td>",
                           self.source)
-        self.assertEqual([html.unescape(unit) for unit, _, _ in rows],
-                         ["mm", "cm", "m", "\u00b5m", "in", "ft", "yd"])
+        units = [html.unescape(unit) for unit, _, _ in rows]
+        # The dialog's Units drop-down, in its order (defineCommandDialogTest checks its items).
+        self.assertEqual(units, ["mm", "cm", "m", "in", "ft", "yd", "\u00b5m", "hm", "mi", "mil",
+                                 "nmi"])
+        listed = re.search(r"<tr><td>Units</td><td>[^<]*</td><td>[^:]*: ([^(]*) \(", self.source)
+        self.assertEqual(re.split(r", | or ", html.unescape(listed.group(1))), units)
         for unit, start, bounds in rows:
             with self.subTest(unit):
                 unit = html.unescape(unit)
                 opened = run_sorvane(["--document-units", unit])
+                self.assertEqual(json.loads(opened.stdout)["inputs"]["units"], unit)
                 self.assertEqual(json.loads(opened.stdout)["inputs"]["tolerance"], float(start))
                 refused = run_sorvane(["--document-units", unit, "--tolerance", "0"])
                 self.assertIn(f"must be a number from {bounds} {unit};", refused.stderr)
+                # The bounds as shown, typed back, are accepted: a straight metre, which any
+                # tolerance fits at once, takes them.
+                for bound in bounds.split(" to "):
+                    typed = run_sorvane(["--document-units", unit, "--tolerance", bound,
+                                         "--param", "L=100cm", "--x", "L * t", "--y", "0", "--z",
+                                         "0", "--t-end", "1"])
+                    self.assertEqual(typed.returncode, 0, typed.stderr)
 
     def test_page_shows_the_notes_on_hidden_parameters(self):
         for name, value, define in (("t", "1", []), ("pi", "3", []),

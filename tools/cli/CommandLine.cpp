@@ -420,7 +420,9 @@ std::string helpText() {
            "curve's own with --select; --fewest-controls no clears it.",
            "Lengths: the numbers of the formulas and the tolerance are in the dialog's unit "
            "(--units), which for a new curve is the design's default unit (--document-units; "
-           "centimetres unless set). UNIT is mm, cm, m, \xC2\xB5m (or um), in, ft or yd. Another "
+           "centimetres unless set). UNIT is mm, cm, m, in, ft, yd, \xC2\xB5m (or um), hm "
+           "(hectometres), mi (miles), mil (thousandths of an inch) or nmi (nautical miles), as "
+           "the dialog lists them; --param takes the same. Another "
            "unit rescales every number, the tolerance's too: in a centimetre design --units mm "
            "reads the tolerance 0.002 as mm and draws the curve ten times smaller. A parameter's "
            "VALUE may end in a unit, directly or after a blank (r=5mm, \"r=5 mm\", a=30deg). A "

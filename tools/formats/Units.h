@@ -12,12 +12,13 @@
 namespace sorvane {
 
 /// The length units as a sentence lists them, for messages and the help.
-constexpr char kLengthUnitList[] = "mm, cm, m, \xC2\xB5m (or um), in, ft or yd";
+constexpr char kLengthUnitList[] = "mm, cm, m, in, ft, yd, \xC2\xB5m (or um), hm, mi, mil or nmi";
 /// The units a parameter may have, likewise.
-constexpr char kParameterUnitList[] = "mm, cm, m, \xC2\xB5m (or um), in, ft, yd, deg or rad";
+constexpr char kParameterUnitList[] =
+    "mm, cm, m, in, ft, yd, \xC2\xB5m (or um), hm, mi, mil, nmi, deg or rad";
 
-/// The length unit named as the dialog lists it ("mm", "cm", "m", "µm", "in", "ft", "yd"), or
-/// "um" for "µm"; none for any other text.
+/// The length unit named as the dialog lists it ("mm", "cm", "m", "in", "ft", "yd", "µm", "hm",
+/// "mi", "mil", "nmi"), or "um" for "µm"; none for any other text.
 std::optional<vintrel::curve::LengthUnit> lengthUnitOf(const std::string& name);
 
 /// The host's text for a length unit: its name, and "um" for "µm".

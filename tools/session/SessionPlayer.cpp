@@ -232,10 +232,7 @@ fsim::SketchPlane hostPlane(SketchPlane plane) {
 
 // The host's choice of a length unit: the one it writes as that unit's text.
 fsim::LengthUnitChoice hostChoice(const LengthUnit& unit) {
-  for (fsim::LengthUnitChoice choice :
-       {fsim::LengthUnitChoice::Millimeter, fsim::LengthUnitChoice::Meter,
-        fsim::LengthUnitChoice::Inch, fsim::LengthUnitChoice::Foot, fsim::LengthUnitChoice::Yard,
-        fsim::LengthUnitChoice::Micron}) {
+  for (fsim::LengthUnitChoice choice : fsim::kLengthUnitChoices) {
     if (hostUnitText(unit) == fsim::lengthUnitText(choice)) return choice;
   }
   return fsim::LengthUnitChoice::Centimeter;

@@ -16,11 +16,25 @@ enum DistanceUnits {
   InchDistanceUnits,
   FootDistanceUnits,
   YardDistanceUnits,
-  MicronDistanceUnits
+  MicronDistanceUnits,
+  HectometerDistanceUnits,
+  MileDistanceUnits,
+  MilDistanceUnits,  ///< a thousandth of an inch
+  NauticalMileDistanceUnits
 };
 
 /// The degree of a control-point spline.
-enum SplineDegrees { SplineDegreeThree = 3, SplineDegreeFive = 5 };
+enum SplineDegrees {
+  SplineDegreeOne = 1,
+  SplineDegreeTwo = 2,
+  SplineDegreeThree = 3,
+  SplineDegreeFour = 4,
+  SplineDegreeFive = 5,
+  SplineDegreeSix = 6,
+  SplineDegreeSeven = 7,
+  SplineDegreeEight = 8,
+  SplineDegreeNine = 9
+};
 
 /// The dash pattern of a custom graphics curve.
 enum LineStylePatterns {

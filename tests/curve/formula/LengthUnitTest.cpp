@@ -20,12 +20,13 @@ using vintrel::curve::ParameterTable;
 
 namespace {
 
-// The units in the dialog's order, each size by definition (1 in = 2.54 cm, 1 ft = 12 in,
-// 1 yd = 3 ft).
+// The units in the order of the host's DistanceUnits, each size by definition (1 in = 2.54 cm,
+// 1 ft = 12 in, 1 yd = 3 ft, 1 mi = 1760 yd, 1 mil = 0.001 in, 1 nmi = 1852 m).
 TEST(LengthUnit, ListsTheHostsUnitsWithTheirSizes) {
   const std::vector<std::pair<std::string, double>> expected = {
-      {"mm", 0.1},  {"cm", 1.0},   {"m", 100.0}, {"\xC2\xB5m", 1e-4},
-      {"in", 2.54}, {"ft", 30.48}, {"yd", 91.44}};
+      {"mm", 0.1},      {"cm", 1.0},      {"m", 100.0},        {"in", 2.54},
+      {"ft", 30.48},    {"yd", 91.44},    {"\xC2\xB5m", 1e-4}, {"hm", 1e4},
+      {"mi", 160934.4}, {"mil", 0.00254}, {"nmi", 185200.0}};
   ASSERT_EQ(lengthUnits().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(lengthUnits()[i].name, expected[i].first);
@@ -48,6 +49,16 @@ TEST(LengthUnit, ConvertsExactlyWhereTheFiguresAreRound) {
   EXPECT_EQ(inUnit(2.54, in), 1.0);
   EXPECT_EQ(inCentimetres(20.0, mm), 2.0);
   EXPECT_EQ(inCentimetres(1.0, in), 2.54);
+  // The mil converts by its exact 0.00254 cm: by the rounded 393.7 mil to the cm, 1.27 cm would
+  // read 499.99999999999994 and 500 mil 1.2700000000000002.
+  const LengthUnit mil = *lengthUnitNamed("mil");
+  EXPECT_EQ(inUnit(1.27, mil), 500.0);
+  EXPECT_EQ(inCentimetres(500.0, mil), 1.27);
+  EXPECT_EQ(inUnit(2.54, mil), 1000.0);
+  EXPECT_EQ(inUnit(321868.8, *lengthUnitNamed("mi")), 2.0);
+  EXPECT_EQ(inUnit(185200.0, *lengthUnitNamed("nmi")), 1.0);
+  EXPECT_EQ(inUnit(3e4, *lengthUnitNamed("hm")), 3.0);
+  EXPECT_EQ(inUnit(0.6, *lengthUnitNamed("\xC2\xB5m")), 6000.0);  // 0.6 / 1e-4 = 5999.999999999999
   for (double value : {0.1 + 0.2, -1e-310, 1e300}) {
     EXPECT_EQ(inUnit(value, centimetreUnit()), value);
     EXPECT_EQ(inCentimetres(value, centimetreUnit()), value);

@@ -114,10 +114,12 @@ TEST(CurvePresets, KeepsItsSizeInAnotherUnit) {
   }
 }
 
-// The whole computation, as the dialog runs it, in millimetres, centimetres and inches with each
-// unit's default tolerance: every preset is a curve the fit follows within it.
+// The whole computation, as the dialog runs it, in millimetres, centimetres, inches and mils with
+// each unit's default tolerance (0.002 cm to two digits: 0.002 / 2.54 = 0.00079 in,
+// 0.002 / 0.00254 = 0.79 mil): every preset is a curve the fit follows within it.
 TEST(CurvePresets, EveryPresetFitsWithinEachUnitsDefaultTolerance) {
-  const std::pair<const char*, double> units[] = {{"mm", 0.02}, {"cm", 0.002}, {"in", 0.00079}};
+  const std::pair<const char*, double> units[] = {
+      {"mm", 0.02}, {"cm", 0.002}, {"in", 0.00079}, {"mil", 0.79}};
   for (const CurvePreset& preset : curvePresets()) {
     for (const auto& [unit, tolerance] : units) {
       CurveRequest request = presetRequest(preset, *lengthUnitNamed(unit));

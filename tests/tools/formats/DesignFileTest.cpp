@@ -188,12 +188,13 @@ TEST(DesignFile, DamagedDesignsAreRefusedWithTheirPlace) {
       {[](Json& f) { f["parameters"][0] = 5; },
        "parameters[0]: expected an object, found a number"},
       {[](Json& f) { f["parameters"][0]["unit"] = "kg"; },
-       "parameters[0].unit: \"kg\" is not one of mm, cm, m, \xC2\xB5m (or um), in, ft, yd, deg "
-       "or rad"},
+       "parameters[0].unit: \"kg\" is not one of mm, cm, m, in, ft, yd, \xC2\xB5m (or um), hm, mi, "
+       "mil, nmi, deg or rad"},
       {[](Json& f) { f["parameters"][1]["unit"] = 1; },
        "parameters[1].unit: expected a text, found a number"},
       {[](Json& f) { f["documentUnits"] = "MM"; },
-       "documentUnits: \"MM\" is not one of mm, cm, m, \xC2\xB5m (or um), in, ft or yd"},
+       "documentUnits: \"MM\" is not one of mm, cm, m, in, ft, yd, \xC2\xB5m (or um), hm, mi, mil "
+       "or nmi"},
       {[](Json& f) { f["sketches"][0]["name"] = "Sketch2"; },
        "sketches[0].name: \"Sketch2\" where \"Sketch1\" belongs"},
       {[](Json& f) { f["sketches"][0]["plane"] = "xy"; },
