@@ -178,6 +178,9 @@ TEST(DialogStatus, StatusesInOtherUnitsAndCoordinates) {
             Kind::SinglePoint);
   EXPECT_EQ(classifyStatus("Tolerance must be a number from 1e-05 to 100 mm; it is 0").kind,
             Kind::ToleranceRefused);
+  EXPECT_EQ(
+      classifyStatus("Tolerance must be a number from 0.000394 to 3.93e+03 mil; it is 0").kind,
+      Kind::ToleranceRefused);
   for (const char* text :
        {"4096 spline controls (tolerance 0.02 mm not met: largest deviation 0.0378 cm)",
         "4096 spline controls (tolerance 0.02 mm not met: largest deviation 0.01 mm)",

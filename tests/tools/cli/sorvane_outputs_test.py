@@ -287,6 +287,16 @@ class SorvaneOutputs(unittest.TestCase):
                 self.assertEqual(data["status"], reference["status"])
                 self.assert_same_spline(data, reference)
 
+    def test_a_mil_design_draws_its_circle_in_centimetres(self):
+        # 500 mil = 0.5 in = 1.27 cm: the same circle as one of 1.27 cm in a centimetre design.
+        circle = ("--x", "r * cos(2 * pi * t)", "--y", "r * sin(2 * pi * t)", "--z", "0",
+                  "--t-end", "1")
+        data = self.session("--document-units", "mil", "--param", "r=500mil", *circle)
+        self.assertEqual((data["inputs"]["units"], data["inputs"]["tolerance"]), ("mil", 0.79))
+        self.assertEqual(data["parameters"]["r"], 500)  # through 1.27 cm and back, exactly
+        self.assertEqual(data["status"], "11 spline controls, closed")
+        self.assert_same_spline(data, self.session("--param", "r=1.27cm", *circle))
+
     def test_units_scale_the_curve_and_the_tolerance_rules_its_controls(self):
         self.assert_same_spline(self.session("--units", "mm"), self.session(), 0.1)
         self.assertEqual(self.session("--document-units", "mm")["inputs"]["tolerance"], 0.02)
