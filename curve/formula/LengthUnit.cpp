@@ -6,12 +6,12 @@ namespace vintrel::curve {
 
 namespace {
 
-// A unit whose size in centimetres has few exact decimals.
+// A unit whose size in centimetres is a short exact decimal (2.54 cm to the inch).
 LengthUnit ofSize(const char* name, double centimetres) {
   return {name, centimetres, 1.0 / centimetres, false};
 }
 
-// A unit of which a centimetre holds a round number.
+// A unit of which a centimetre holds a whole number (10 mm).
 LengthUnit ofCount(const char* name, double perCentimetre) {
   return {name, 1.0 / perCentimetre, perCentimetre, true};
 }

@@ -15,8 +15,8 @@ struct LengthUnit {
                                ///< "mi", "mil" or "nmi"
   double centimetres = 1.0;    ///< one unit in centimetres
   double perCentimetre = 1.0;  ///< units in one centimetre
-  /// Whether perCentimetre, not centimetres, is the size written in few exact decimals (10 mm
-  /// to the cm, against 2.54 cm to the inch): the side the conversions multiply or divide by.
+  /// Whether the exact decimal of the two is perCentimetre (10 mm to the cm) rather than
+  /// centimetres (2.54 cm to the inch): the one the conversions multiply or divide by.
   bool countsPerCentimetre = false;
 };
 

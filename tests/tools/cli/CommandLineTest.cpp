@@ -7,6 +7,8 @@
 #include <optional>
 #include <sstream>
 
+#include "curve/formula/LengthUnit.h"
+
 namespace sorvane {
 namespace {
 
@@ -324,6 +326,19 @@ TEST(CommandLine, ReadsUnitsAndCoordinates) {
                                              {"--document-units", "deg"},
                                              {"--coordinates", "polar"}}) {
     EXPECT_THROW(parseCommandLine(bad), UsageError) << bad[1];
+  }
+}
+
+// Every unit the dialog lists is a unit of --units, --document-units and --param, the number
+// ending where the unit starts ("500mil", "1nmi"); the micrometre is also "um".
+TEST(CommandLine, TakesEveryUnitTheDialogLists) {
+  for (const vintrel::curve::LengthUnit& unit : vintrel::curve::lengthUnits()) {
+    const std::string host = unit.name == "\xC2\xB5m" ? "um" : unit.name;
+    const Options options = parseCommandLine(
+        {"--units", unit.name, "--document-units", host, "--param", "r=500" + unit.name});
+    EXPECT_EQ(options.units->name, unit.name);
+    EXPECT_EQ(options.documentUnits->name, unit.name);
+    EXPECT_EQ(options.parameters, (std::vector<ParameterSetting>{{"r", 500, host}})) << unit.name;
   }
 }
 
