@@ -14,6 +14,11 @@ namespace {
 
 constexpr char kInternalUnits[] = "internalUnits";
 
+// LengthUnitChoice follows DistanceUnits' order, which the casts below rely on.
+static_assert(static_cast<int>(LengthUnitChoice::Micron) == adsk::fusion::MicronDistanceUnits &&
+              static_cast<int>(LengthUnitChoice::NauticalMile) ==
+                  adsk::fusion::NauticalMileDistanceUnits);
+
 }  // namespace
 
 void recordExpressionError(const char* operation, const std::string& why) {
