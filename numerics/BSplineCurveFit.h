@@ -1,7 +1,8 @@
 // Least-squares fit of a B-spline curve with a clamped uniform knot vector on [0, 1] to sample
-// points at evenly spaced parameters, ends pinned to the first and last sample, by a block solve
-// of the normal equations. The adaptive fit of the curve library builds one per attempt up to 128
-// controls, evaluates it and hands its control points and knots to the host.
+// points at evenly spaced parameters, ends pinned to the first and last sample: the fit's weights
+// (BSplineFitWeights, a block solve of the normal equations) times the samples. The adaptive fit
+// of the curve library builds one per attempt up to 128 controls, with weights it keeps for the
+// count, evaluates it and hands its control points and knots to the host.
 #pragma once
 
 #include <algorithm>
@@ -9,8 +10,7 @@
 #include <vector>
 
 #include "numerics/BSplineCurve.h"
-#include "numerics/BandMatrix.h"
-#include "numerics/BasisFunction.h"
+#include "numerics/BSplineFitWeights.h"
 #include "numerics/BasisSetup.h"
 #include "numerics/DiagnosticReport.h"
 #include "numerics/RowMajorArray.h"
@@ -33,6 +33,13 @@ class BSplineCurveFit : public BSplineCurve<Real> {
   BSplineCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates, int degree,
                   int controlPointCount);
 
+  /// The same fit with `weights` made beforehand for this sample count and the clamped uniform
+  /// basis of this degree and control count (BSplineFitWeights of a basis made from
+  /// ClampedUniformSetup): the same control points and reports, without solving again. Weights
+  /// of another basis or sample count give another curve.
+  BSplineCurveFit(int dimension, int sampleCount, const Real* sampleCoordinates, int degree,
+                  int controlPointCount, const BSplineFitWeights<Real>& weights);
+
  private:
   using BSplineCurve<Real>::dimension_;
   using BSplineCurve<Real>::degree_;
@@ -45,12 +52,7 @@ class BSplineCurveFit : public BSplineCurve<Real> {
         .ReportAssertion();
   }
   bool PreconditionsAllowFit();
-  void AccumulateSamples(std::vector<Real>& normalRows, std::vector<int>& usedColumns,
-                         RowMajorArray<Real>& block);
-  static void AddProducts(const Real* values, int width, Real* normalRows);
-  static void AddCubicProducts(Real v0, Real v1, Real v2, Real v3, Real* normalRows);
-  bool SolveNormalEquations(const std::vector<Real>& normalRows,
-                            const std::vector<int>& usedColumns, RowMajorArray<Real>& block) const;
+  void Fit(const BSplineFitWeights<Real>& weights);
   void CombineSamples(const RowMajorArray<Real>& block);
   template <int Rows>
   void CombineControlsOf3(const RowMajorArray<Real>& block, int r);
@@ -62,10 +64,8 @@ class BSplineCurveFit : public BSplineCurve<Real> {
 
 // ---------------------------------------------------------------------------------------------
 // The construction gives bit for bit the control points of the reference fit in
-// tests/support/LiteralBSplineCurveFit.h (basis evaluated afresh for every matrix entry,
-// substitutions over all rows), only faster: each
-// sample's basis is evaluated once, every matrix entry still sums its products over the samples
-// in increasing order, and the solves stay inside the band.
+// tests/support/LiteralBSplineCurveFit.h: the weights are its (BSplineFitWeights), and every
+// control point still sums its products over the samples in increasing order.
 
 template <typename Real>
 BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
@@ -78,19 +78,24 @@ BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
     controlPointCount_ = 0;
     return;
   }
-  controlCoordinates_.assign(static_cast<std::size_t>(dimension_) * controlPointCount_, Real(0));
   basis_.Create(BSplineCurve<Real>::ClampedUniformSetup(controlPointCount_, degree_));
+  Fit(BSplineFitWeights<Real>(basis_, sampleCount_));
+}
 
-  std::vector<Real> normalRows;
-  std::vector<int> usedColumns;
-  RowMajorArray<Real> block(static_cast<std::size_t>(sampleCount_),
-                            static_cast<std::size_t>(controlPointCount_));
-  AccumulateSamples(normalRows, usedColumns, block);
-  if (!SolveNormalEquations(normalRows, usedColumns, block)) {
-    ReportAssertionAt(__LINE__, "Failed to solve linear system.");
+template <typename Real>
+BSplineCurveFit<Real>::BSplineCurveFit(int dimension, int sampleCount,
+                                       const Real* sampleCoordinates, int degree,
+                                       int controlPointCount,
+                                       const BSplineFitWeights<Real>& weights)
+    : BSplineCurve<Real>(dimension, degree, controlPointCount),
+      sampleCount_(sampleCount),
+      sampleCoordinates_(sampleCoordinates) {
+  if (!PreconditionsAllowFit()) {
+    controlPointCount_ = 0;
+    return;
   }
-  CombineSamples(block);
-  PinEnds();
+  basis_.Create(BSplineCurve<Real>::ClampedUniformSetup(controlPointCount_, degree_));
+  Fit(weights);
 }
 
 template <typename Real>
@@ -105,91 +110,12 @@ bool BSplineCurveFit<Real>::PreconditionsAllowFit() {
          controlPointCount_ >= 1 && sampleCount_ >= 1;
 }
 
-// One pass over the samples, each basis evaluated once. normalRows (controls × width, width =
-// degree + 1) accumulates entry (r, c) of AᵀA at r · width + (c - r) for r <= c <= r + degree: a
-// sample adds to it exactly when both r and c lie in its span, in increasing sample order. The
-// block receives Aᵀ (rows: controls, columns: samples), and usedColumns[r] the column after the
-// last non-zero of rows 0 to r. A basis that is not created adds nothing.
 template <typename Real>
-void BSplineCurveFit<Real>::AccumulateSamples(std::vector<Real>& normalRows,
-                                              std::vector<int>& usedColumns,
-                                              RowMajorArray<Real>& block) {
-  const int n = controlPointCount_;
-  const int width = std::max(degree_ + 1, 1);
-  normalRows.assign(static_cast<std::size_t>(n) * width, Real(0));
-  usedColumns.assign(static_cast<std::size_t>(n), 0);
-  std::vector<Real> values(static_cast<std::size_t>(width));
-  const Real tStep = 1 / Real(sampleCount_ - 1);
-  for (int k = 0; k < sampleCount_; ++k) {
-    int imin = -1;
-    int imax = -1;
-    basis_.EvaluateBasis(k * tStep, imin, imax);
-    if (imin < 0) continue;
-    Real* rows = normalRows.data() + static_cast<std::size_t>(imin) * width;
-    if (degree_ == 3) {
-      const Real v0 = basis_.GetValue(imin), v1 = basis_.GetValue(imin + 1);
-      const Real v2 = basis_.GetValue(imin + 2), v3 = basis_.GetValue(imin + 3);
-      AddCubicProducts(v0, v1, v2, v3, rows);
-      values[0] = v0, values[1] = v1, values[2] = v2, values[3] = v3;
-    } else {
-      for (int a = 0; a < width; ++a) values[a] = basis_.GetValue(imin + a);
-      AddProducts(values.data(), width, rows);
-    }
-    Real* column = block.Data() + k;
-    for (int a = 0; a < width; ++a) {
-      column[static_cast<std::size_t>(imin + a) * sampleCount_] = values[a];
-      usedColumns[imin + a] = k + 1;
-    }
-  }
-  for (int r = 1; r < n; ++r) usedColumns[r] = std::max(usedColumns[r], usedColumns[r - 1]);
-}
-
-// Adds values[b] · values[a] to entry (a, b), b >= a, of the span's rows (width per row).
-template <typename Real>
-void BSplineCurveFit<Real>::AddProducts(const Real* values, int width, Real* normalRows) {
-  for (int a = 0; a < width; ++a) {
-    Real* entries = normalRows + static_cast<std::size_t>(a) * width;
-    for (int b = a; b < width; ++b) entries[b - a] = entries[b - a] + values[b] * values[a];
-  }
-}
-
-// AddProducts for the cubic fits this system makes, written out: the general loops, vectorised
-// at this tiny size, cost more than the products themselves.
-template <typename Real>
-void BSplineCurveFit<Real>::AddCubicProducts(Real v0, Real v1, Real v2, Real v3, Real* normalRows) {
-  Real* e = normalRows;
-  e[0] = e[0] + v0 * v0;
-  e[1] = e[1] + v1 * v0;
-  e[2] = e[2] + v2 * v0;
-  e[3] = e[3] + v3 * v0;
-  e[4] = e[4] + v1 * v1;
-  e[5] = e[5] + v2 * v1;
-  e[6] = e[6] + v3 * v1;
-  e[8] = e[8] + v2 * v2;
-  e[9] = e[9] + v3 * v2;
-  e[12] = e[12] + v3 * v3;
-}
-
-// Solves AᵀA · X = Aᵀ in a band matrix, leaving (AᵀA)⁻¹Aᵀ in the block.
-template <typename Real>
-bool BSplineCurveFit<Real>::SolveNormalEquations(const std::vector<Real>& normalRows,
-                                                 const std::vector<int>& usedColumns,
-                                                 RowMajorArray<Real>& block) const {
-  const int n = controlPointCount_;
-  const int width = std::max(degree_ + 1, 1);
-  const int bands = n > degree_ + 1 ? degree_ + 1 : degree_;
-  BandMatrix<Real> matrix(n, bands, bands);
-  for (int r = 0; r < n; ++r) {
-    const int cmax = std::min(r + degree_, n - 1);
-    for (int c = r; c <= cmax; ++c) {
-      const Real value = normalRows[static_cast<std::size_t>(r) * width + (c - r)];
-      matrix(r, c) = value;
-      matrix(c, r) = value;
-    }
-  }
-  return matrix.DecomposeCholesky() &&
-         matrix.ForwardSubstitute(block.Data(), sampleCount_, usedColumns.data()) &&
-         matrix.BackSubstitute(block.Data(), sampleCount_);
+void BSplineCurveFit<Real>::Fit(const BSplineFitWeights<Real>& weights) {
+  controlCoordinates_.assign(static_cast<std::size_t>(dimension_) * controlPointCount_, Real(0));
+  if (!weights.Solved()) ReportAssertionAt(__LINE__, "Failed to solve linear system.");
+  CombineSamples(weights.Weights());
+  PinEnds();
 }
 
 template <typename Real>

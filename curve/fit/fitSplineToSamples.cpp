@@ -7,6 +7,7 @@
 
 #include "curve/fit/fitMeetsTolerance.h"
 #include "curve/fit/isClosedCurve.h"
+#include "curve/fit/ladderFitWeights.h"
 #include "curve/fit/splineStaysNearFormula.h"
 #include "curve/measure/largestDeviation.h"
 #include "curve/sampling/refineSampling.h"
@@ -89,7 +90,8 @@ SplineFit fitToTheSamples(const SampledCurve& sampled, double tolerance) {
       continue;
     }
     auto curve = std::make_shared<num::BSplineCurveFit<double>>(
-        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount);
+        kDimension, sampleCount, flatCoordinates(samples), kDegree, controlCount,
+        *ladderFitWeights(sampleCount, controlCount));
     fit.curve = curve;
     fit.toleranceMet = blockFitMeetsTolerance(*curve, sampled, tolerance) &&
                        splineStaysNearFormula(num::CubicSpans<double>::FromClamped(*curve), sampled,

@@ -83,6 +83,19 @@ TEST_P(BSplineCurveFitAgainstLiteral, GivesTheLiteralControlPointsAndPointsBitFo
   }
 }
 
+// Weights made once for the basis fit every curve as its own solve does.
+TEST_P(BSplineCurveFitAgainstLiteral, WeightsMadeBeforehandGiveTheSameBits) {
+  const int controls = GetParam();
+  num::BasisFunction<double> basis;
+  basis.Create(Fit::ClampedUniformSetup(controls, 3));
+  const num::BSplineFitWeights<double> weights(basis, kSampleCount);
+  for (const std::vector<double>& samples : TestCurves()) {
+    Fit fit(3, kSampleCount, samples.data(), 3, controls, weights);
+    LiteralBSplineCurveFit literal(3, kSampleCount, samples.data(), 3, controls);
+    ASSERT_TRUE(SameBits(fit.ControlCoordinates(), literal.ControlCoordinates())) << controls;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(ControlCounts, BSplineCurveFitAgainstLiteral,
                          testing::Values(4, 5, 8, 16, 32, 64, 128));
 
